@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Everything: set-up, the native build with its unit tests, the same tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build with its
+# tests under Wine and the end-to-end tests of the programs.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash scripts/setup.sh
+
+run_ctest() {
+  echo "== tests: $1"
+  ctest --test-dir "build/$1" --output-on-failure -j "$(nproc)" --timeout 600
+}
+
+bash scripts/build.sh native
+run_ctest native
+bash scripts/build.sh asan
+run_ctest asan
+bash scripts/build.sh windows
+if [ -x scripts/test-windows.sh ]; then
+  bash scripts/test-windows.sh "$root/build/native" "$root/build/windows"
+fi
+echo "== all tests passed"

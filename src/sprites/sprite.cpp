@@ -1,0 +1,27 @@
+#include "sprites/sprite.h"
+
+#include <cstring>
+#include <functional>
+#include <string_view>
+
+bool Equal(const Sprite& a, const Sprite& b) {
+  if (a.width != b.width || a.height != b.height) return false;
+  if (a.count <= 0) return true;
+  size_t n = static_cast<size_t>(a.count);
+  // A buffer shorter than the count (never so for sprites read from a file) is
+  // compared whole rather than read past its end.
+  if (n > a.pixels.size() || n > b.pixels.size()) return a.pixels == b.pixels;
+  return std::memcmp(a.pixels.data(), b.pixels.data(), n) == 0;
+}
+
+int32_t RecordSize(Sprite& sprite, bool keep) {
+  if (!keep) sprite.count = static_cast<int32_t>(int64_t(sprite.width) * sprite.height);
+  return sprite.count + 12;
+}
+
+uint64_t SpriteHash(const Sprite& sprite) {
+  std::string_view bytes(reinterpret_cast<const char*>(sprite.pixels.data()), sprite.pixels.size());
+  uint64_t h = std::hash<std::string_view>{}(bytes);
+  h ^= (uint64_t(uint32_t(sprite.width)) << 32 | uint32_t(sprite.height)) * 0x9E3779B97F4A7C15ull;
+  return h;
+}

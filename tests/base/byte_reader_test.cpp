@@ -1,0 +1,42 @@
+#include "base/byte_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+TEST(ByteReader, ReadsLittleEndianAndStopsForGoodAtTheEnd) {
+  const uint8_t data[] = {0x01, 0x02, 0x03, 0x04, 0xFE, 0xFF, 0x7F};
+  ByteReader r(data, sizeof data);
+  EXPECT_EQ(r.u32(), 0x04030201u);
+  EXPECT_EQ(r.s16(), -2);
+  EXPECT_EQ(r.remaining(), 1u);
+  EXPECT_EQ(r.u16(), 0);  // short: fails, and every later read fails too
+  EXPECT_FALSE(r.ok());
+  EXPECT_EQ(r.u8(), 0);
+  EXPECT_EQ(r.remaining(), 0u);
+  EXPECT_EQ(r.take(0), nullptr);
+}
+
+TEST(ByteReader, HugeSkipsAndSeeksFail) {
+  const uint8_t data[8] = {};
+  ByteReader r(data, sizeof data);
+  EXPECT_FALSE(r.skip(SIZE_MAX));
+  ByteReader s(data, sizeof data);
+  EXPECT_TRUE(s.seek(8));
+  EXPECT_FALSE(s.seek(9));
+}
+
+TEST(StreamReader, ReadVectorOnlyGrowsWithTheData) {
+  std::istringstream in(std::string(100, 'x'));
+  StreamReader r(in);
+  std::vector<uint8_t> v;
+  // A count far beyond the stream fails without reserving that much memory.
+  EXPECT_FALSE(r.readVector(v, size_t(1) << 40));
+  EXPECT_TRUE(v.empty());
+  EXPECT_FALSE(r.ok());
+  std::istringstream in2(std::string("\x05\x00\x00\x00hello", 9));
+  StreamReader r2(in2);
+  uint32_t n = r2.u32();
+  EXPECT_TRUE(r2.readVector(v, n));
+  EXPECT_EQ(std::string(v.begin(), v.end()), "hello");
+}

@@ -1,0 +1,50 @@
+#include "base/save_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+fs::path ScratchDir(const char* name) {
+  fs::path dir = fs::temp_directory_path() / name;
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  return dir;
+}
+
+TEST(SaveFileSafely, ReplacesTheFileOnlyWhenTheWriteSucceeded) {
+  fs::path dir = ScratchDir("plyk_save_test");
+  fs::path target = dir / "doc.bin";
+  ASSERT_TRUE(SaveFileSafely(target, [](std::ostream& out) { return bool(out << "first"); }));
+  EXPECT_EQ(Slurp(target), "first");
+
+  EXPECT_FALSE(SaveFileSafely(target, [](std::ostream& out) {
+    out << "half";
+    return false;
+  }));
+  EXPECT_EQ(Slurp(target), "first");
+  EXPECT_FALSE(SaveFileSafely(target, [](std::ostream& out) {
+    out.setstate(std::ios::badbit);
+    return true;
+  }));
+  EXPECT_EQ(Slurp(target), "first");
+  // No temporary file is left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+
+  ASSERT_TRUE(SaveFileSafely(target, [](std::ostream& out) { return bool(out << "second"); }));
+  EXPECT_EQ(Slurp(target), "second");
+  EXPECT_FALSE(SaveFileSafely(dir / "missing" / "x.bin", [](std::ostream&) { return true; }));
+  fs::remove_all(dir);
+}
+
+}  // namespace

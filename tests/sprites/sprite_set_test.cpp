@@ -1,0 +1,128 @@
+#include "sprites/sprite_set.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<Sprite> MakeSprite(int w, int h, uint8_t fill) {
+  return std::make_unique<Sprite>(w, h, std::vector<uint8_t>(size_t(w) * h, fill));
+}
+
+// A set of n sprites 1x1 whose pixel is their original position + 1.
+SpriteSet MakeSet(int n) {
+  SpriteSet set;
+  for (int i = 0; i < n; ++i) set.Append(MakeSprite(1, 1, uint8_t(i + 1)));
+  return set;
+}
+
+std::vector<int> Pixels(const SpriteSet& set) {
+  std::vector<int> out;
+  for (int i = 0; i < set.Count(); ++i) out.push_back(set.Get(i)->pixels[0]);
+  return out;
+}
+
+TEST(SpriteSet, GetOutsideTheListIsNull) {
+  SpriteSet set = MakeSet(3);
+  EXPECT_EQ(set.Get(3), nullptr);
+  EXPECT_EQ(set.Get(-1), nullptr);
+  EXPECT_NE(set.Get(2), nullptr);
+}
+
+TEST(SpriteSet, SetCurrentPastTheEndAppendsOnInsert) {
+  SpriteSet set = MakeSet(3);
+  EXPECT_EQ(set.SetCurrent(3), 0);
+  EXPECT_EQ(set.CurrentIndex(), 3);
+  EXPECT_EQ(set.Current(), nullptr);
+  EXPECT_EQ(set.SetCurrent(10), 0);
+  EXPECT_EQ(set.CurrentIndex(), 3);
+  ASSERT_EQ(set.Insert(MakeSprite(1, 1, 9), -1), 1);
+  EXPECT_EQ(Pixels(set), (std::vector<int>{1, 2, 3, 9}));
+  EXPECT_EQ(set.CurrentIndex(), 4);  // one past the new end
+  EXPECT_EQ(set.SetCurrent(-2), 1);  // negative: valid call, no current sprite
+  EXPECT_EQ(set.Current(), nullptr);
+}
+
+TEST(SpriteSet, DeleteMakesTheFollowerCurrent) {
+  SpriteSet set = MakeSet(3);
+  ASSERT_EQ(set.Delete(0), 1);
+  EXPECT_EQ(Pixels(set), (std::vector<int>{2, 3}));
+  EXPECT_EQ(set.CurrentIndex(), 0);
+  EXPECT_EQ(set.Current(), set.First());
+  EXPECT_EQ(set.Current()->pixels[0], 2);
+
+  ASSERT_EQ(set.Delete(1), 1);  // the last one: the cursor is left at the end
+  EXPECT_EQ(set.CurrentIndex(), 1);
+  EXPECT_EQ(set.Current(), nullptr);
+  EXPECT_EQ(set.Delete(-1), 0);
+  EXPECT_EQ(Pixels(set), (std::vector<int>{2}));
+}
+
+TEST(SpriteSet, DeleteAfterCursorPastEndChangesNothing) {
+  SpriteSet set = MakeSet(3);
+  set.SetCurrent(3);
+  EXPECT_EQ(set.Delete(-1), 0);
+  EXPECT_EQ(set.Delete(7), 0);
+  EXPECT_EQ(Pixels(set), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(set.CurrentIndex(), 3);
+}
+
+TEST(SpriteSet, InsertKeepsCursorOnSameSprite) {
+  SpriteSet set = MakeSet(3);
+  Sprite* oldFirst = set.First();
+  ASSERT_EQ(set.Insert(MakeSprite(1, 1, 9), 0), 1);
+  EXPECT_EQ(Pixels(set), (std::vector<int>{9, 1, 2, 3}));
+  EXPECT_EQ(set.CurrentIndex(), 1);
+  EXPECT_EQ(set.Current(), oldFirst);
+
+  set.SetCurrent(2);
+  Sprite* current = set.Current();
+  set.Insert(MakeSprite(1, 1, 8), -1);
+  EXPECT_EQ(Pixels(set), (std::vector<int>{9, 1, 8, 2, 3}));
+  EXPECT_EQ(set.Current(), current);
+  EXPECT_EQ(set.Insert(nullptr, 0), 0);
+  EXPECT_EQ(set.Count(), 5);
+}
+
+TEST(SpriteSet, ClearLeavesCursorAtZeroAndInsertAppends) {
+  SpriteSet set = MakeSet(4);
+  set.SetCurrent(2);
+  set.Clear();
+  EXPECT_EQ(set.Count(), 0);
+  EXPECT_EQ(set.CurrentIndex(), 0);
+  EXPECT_EQ(set.Current(), nullptr);
+  set.Insert(MakeSprite(1, 1, 5), -1);
+  set.Insert(MakeSprite(1, 1, 6), -1);
+  EXPECT_EQ(Pixels(set), (std::vector<int>{5, 6}));
+  EXPECT_EQ(set.CurrentIndex(), 2);
+}
+
+TEST(SpriteSet, IndexOfFindsTheRecordAndFindEqualTheContent) {
+  SpriteSet set = MakeSet(3);
+  set.Append(MakeSprite(1, 1, 2));  // equal to sprite 1, another record
+  EXPECT_EQ(set.IndexOf(set.Get(3)), 3);
+  EXPECT_EQ(set.FindEqual(*set.Get(3)), 1);
+  Sprite stranger(1, 1, {7});
+  EXPECT_EQ(set.IndexOf(&stranger), -1);
+  EXPECT_EQ(set.FindEqual(stranger), -1);
+}
+
+TEST(Sprite, EqualComparesSizeAndPixels) {
+  Sprite a(2, 2, {1, 2, 3, 4});
+  EXPECT_FALSE(Equal(a, Sprite(2, 2, {1, 2, 3, 5})));
+  EXPECT_FALSE(Equal(a, Sprite(4, 1, {1, 2, 3, 4})));
+  EXPECT_TRUE(Equal(a, Sprite(2, 2, {1, 2, 3, 4})));
+  EXPECT_TRUE(Equal(Sprite(0, 5, {}), Sprite(0, 5, {})));
+}
+
+TEST(SpriteSet, FileSizeCountsHeaderTableAndRecords) {
+  SpriteSet set;
+  EXPECT_EQ(set.FileSize(), 36);
+  auto s = MakeSprite(3, 2, 1);
+  s->count = 99;  // stale count is recomputed
+  set.Append(std::move(s));
+  EXPECT_EQ(set.FileSize(), 36 + 4 + 6 + 12);
+  EXPECT_EQ(set.First()->count, 6);
+  EXPECT_EQ(RecordSize(*set.First(), true), 18);
+}
+
+}  // namespace

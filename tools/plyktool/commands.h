@@ -1,0 +1,24 @@
+#pragma once
+// The plyktool commands. Each takes the words after its name and returns the exit
+// status: 0 on success, 1 after printing one line on stderr (Fail).
+
+#include <string>
+#include <vector>
+
+using Args = std::vector<std::string>;
+
+// Prints "plyktool: message" on stderr and returns 1.
+int Fail(const std::string& message);
+// Removes "--name VALUE" from args; returns false when absent. A missing value fails.
+bool TakeOption(Args& args, const std::string& name, std::string& value, bool& bad);
+// Removes the flag "--name" from args; returns whether it was there.
+bool TakeFlag(Args& args, const std::string& name);
+
+int RunInfo(Args args);
+int RunPalette(Args args);
+int RunMixTable(Args args);
+int RunResave(Args args);
+
+// Motion files (motion_commands.cpp).
+int InfoMotionFile(const std::string& path, bool listMotions);
+int ResaveMotionFile(const std::string& in, const std::string& out);

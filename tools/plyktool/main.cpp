@@ -1,0 +1,71 @@
+// plyktool: the command-line companion of Plyk2 and Zorv2.
+#include <cstdio>
+#include <cstring>
+
+#include "commands.h"
+
+namespace {
+
+struct Command {
+  const char* name;
+  const char* usage;
+  int (*run)(Args);
+};
+
+const Command kCommands[] = {
+    {"info", "info FILE                     figures of a sprite, palette or motion file", RunInfo},
+    {"palette", "palette --default OUT.pal     write the built-in palette as a palette file", RunPalette},
+    {"mixtable", "mixtable IN.pal OUT.pal       rebuild the mixing table from the colours", RunMixTable},
+    {"resave", "resave IN OUT                 read a file and write it again", RunResave},
+};
+
+void PrintHelp(FILE* out) {
+  std::fprintf(out, "usage: plyktool COMMAND ARGS...\n\ncommands:\n");
+  for (const Command& c : kCommands) std::fprintf(out, "  %s\n", c.usage);
+}
+
+}  // namespace
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "plyktool: %s\n", message.c_str());
+  return 1;
+}
+
+bool TakeOption(Args& args, const std::string& name, std::string& value, bool& bad) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != name) continue;
+    if (i + 1 >= args.size()) {
+      bad = true;
+      return false;
+    }
+    value = args[i + 1];
+    args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+    return true;
+  }
+  return false;
+}
+
+bool TakeFlag(Args& args, const std::string& name) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == name) {
+      args.erase(args.begin() + static_cast<long>(i));
+      return true;
+    }
+  }
+  return false;
+}
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    PrintHelp(stderr);
+    return 1;
+  }
+  if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") || !std::strcmp(argv[1], "help")) {
+    PrintHelp(stdout);
+    return 0;
+  }
+  for (const Command& c : kCommands) {
+    if (!std::strcmp(argv[1], c.name)) return c.run(Args(argv + 2, argv + argc));
+  }
+  return Fail(std::string("unknown command '") + argv[1] + "' (see plyktool --help)");
+}
