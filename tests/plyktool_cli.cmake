@@ -44,6 +44,15 @@ expect_contains("    2  25 x 25")
 run(0 resave ${EXAMPLES}/shapes.plk ${WORK}/shapes.plk)
 expect_same_file(${EXAMPLES}/shapes.plk ${WORK}/shapes.plk)
 
+# Motion files: bundles and motions listed, a resave gives the same bytes.
+run(0 info ${EXAMPLES}/sample.zrv)
+expect_contains("bundles 3")
+expect_contains("sprites 3")
+run(0 info --motions ${EXAMPLES}/sample.zrv)
+expect_contains("sound \"hit2.wav\"")
+run(0 resave ${EXAMPLES}/sample.zrv ${WORK}/sample.zrv)
+expect_same_file(${EXAMPLES}/sample.zrv ${WORK}/sample.zrv)
+
 run(0 palette --default ${WORK}/default.pal)
 file(SIZE ${WORK}/default.pal size)
 if(NOT size EQUAL 66308)

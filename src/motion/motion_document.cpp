@@ -1,0 +1,296 @@
+#include "motion/motion_document.h"
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "base/save_file.h"
+#include "motion/motion_file_io.h"
+
+namespace {
+
+bool ValidNumber(int n, int count) {
+  return n >= 1 && n <= count;
+}
+
+}  // namespace
+
+Motion* MotionDocument::currentMotion() const {
+  MotionBundle* bundle = file.current();
+  return bundle ? bundle->current() : nullptr;
+}
+
+bool MotionDocument::changed() {
+  modified = true;
+  return true;
+}
+
+template <typename Edit>
+bool MotionDocument::editMotions(bool all, Edit edit) {
+  MotionBundle* bundle = file.current();
+  Motion* motion = bundle ? bundle->current() : nullptr;
+  if (!motion) return false;
+  bool any = false;
+  if (all) {
+    for (const auto& each : bundle->items()) any = edit(*each) || any;
+  } else {
+    any = edit(*motion);
+  }
+  return any && changed();
+}
+
+void MotionDocument::forgetMotion(const Motion* motion) {
+  if (clipboard.motion == motion) clipboard.clear();
+  if (shadow.motion == motion) {
+    shadow.clear();
+    autoShadow = true;
+  }
+}
+
+bool MotionDocument::stampMotion(int32_t mouseX, int32_t mouseY) {
+  MotionBundle* bundle = file.current();
+  Sprite* sprite = file.sprites.Current();
+  if (!bundle || !sprite || mouseX == kUnset || mouseY == kUnset) return false;
+  auto motion = std::make_unique<Motion>();
+  motion->sprite = sprite;
+  motion->relX = mouseX - sprite->width / 2;
+  motion->relY = mouseY - sprite->height / 2;
+  motion->delay = defaultDelay;
+  Motion* stamped = bundle->insertBeforeCurrent(std::move(motion));
+  if (autoShadow) shadow = MotionShadow{bundle, stamped};
+  return changed();
+}
+
+bool MotionDocument::newBundle(std::string_view name) {
+  auto bundle = std::make_unique<MotionBundle>(name);
+  return file.append(std::move(bundle)) && changed();
+}
+
+bool MotionDocument::deleteBundle() {
+  MotionBundle* bundle = file.current();
+  if (!bundle) return false;
+  if (clipboard.bundle == bundle) clipboard.clear();
+  if (shadow.bundle == bundle) {
+    shadow.clear();
+    autoShadow = true;
+  }
+  file.deleteCurrent();
+  if (!file.current() && file.count() > 0) file.select(file.count() - 1);
+  return changed();
+}
+
+bool MotionDocument::nextBundle() {
+  if (file.count() < 2) return false;
+  if (!file.select(file.currentIndex() + 1)) file.select(0);
+  return true;
+}
+
+bool MotionDocument::selectBundle(int32_t index) {
+  return file.select(index);
+}
+
+bool MotionDocument::mark(ClipboardMode mode) {
+  MotionBundle* bundle = file.current();
+  Motion* motion = bundle ? bundle->current() : nullptr;
+  if (!motion || mode == ClipboardMode::Empty) return false;
+  clipboard = MotionClipboard{bundle, motion, mode};
+  return true;
+}
+
+bool MotionDocument::paste() {
+  MotionBundle* target = file.current();
+  Motion* source = clipboard.motion;
+  if (clipboard.empty() || !target || !source) return false;
+  switch (clipboard.mode) {
+    case ClipboardMode::Copy:
+      target->insertBeforeCurrent(std::make_unique<Motion>(*source));
+      return changed();
+    case ClipboardMode::Cut: {
+      target->insertBeforeCurrent(std::make_unique<Motion>(*source));
+      // The cut motion stayed in its bundle until now; its follower becomes current there.
+      MotionBundle* from = clipboard.bundle;
+      forgetMotion(source);
+      clipboard.clear();
+      from->deleteAt(from->indexOf(source));
+      return changed();
+    }
+    case ClipboardMode::InfoOnly: {
+      Motion* motion = target->current();
+      if (!motion || motion->sameInfo(*source)) return false;
+      motion->takeInfoFrom(*source);
+      return changed();
+    }
+    case ClipboardMode::Empty:
+      break;
+  }
+  return false;
+}
+
+bool MotionDocument::deleteMotion() {
+  MotionBundle* bundle = file.current();
+  Motion* motion = bundle ? bundle->current() : nullptr;
+  if (!motion) return false;
+  forgetMotion(motion);
+  bundle->deleteCurrent();
+  return changed();
+}
+
+bool MotionDocument::setShadow() {
+  MotionBundle* bundle = file.current();
+  Motion* motion = bundle ? bundle->current() : nullptr;
+  if (!motion) return false;
+  shadow = MotionShadow{bundle, motion};
+  autoShadow = false;
+  return true;
+}
+
+bool MotionDocument::moveMotions(int32_t dx, int32_t dy, bool all) {
+  if (dx == 0 && dy == 0) return false;
+  return editMotions(all, [&](Motion& m) {
+    m.moveBy(dx, dy);
+    return true;
+  });
+}
+
+bool MotionDocument::setBox(int n, int32_t xa, int32_t ya, int32_t xb, int32_t yb, bool all) {
+  if (!ValidNumber(n, kMotionBoxCount) || xa == kUnset || ya == kUnset || xb == kUnset || yb == kUnset)
+    return false;
+  MotionBox box{std::min(xa, xb), std::min(ya, yb), std::max(xa, xb), std::max(ya, yb)};
+  if (box.x1 == box.x2 || box.y1 == box.y2) return false;
+  return editMotions(all, [&](Motion& m) {
+    MotionBox& slot = m.boxes[static_cast<size_t>(n - 1)];
+    if (slot == box) return false;
+    slot = box;
+    return true;
+  });
+}
+
+bool MotionDocument::setPoint(int n, int32_t x, int32_t y, bool all) {
+  if (!ValidNumber(n, kMotionPointCount) || x == kUnset || y == kUnset) return false;
+  MotionPoint point{x, y};
+  return editMotions(all, [&](Motion& m) {
+    MotionPoint& slot = m.points[static_cast<size_t>(n - 1)];
+    if (slot == point) return false;
+    slot = point;
+    return true;
+  });
+}
+
+bool MotionDocument::clearBox(int n) {
+  if (!ValidNumber(n, kMotionBoxCount)) return false;
+  return editMotions(false, [&](Motion& m) {
+    MotionBox& slot = m.boxes[static_cast<size_t>(n - 1)];
+    if (!slot.isSet()) return false;
+    slot.unset();
+    return true;
+  });
+}
+
+bool MotionDocument::clearPoint(int n) {
+  if (!ValidNumber(n, kMotionPointCount)) return false;
+  return editMotions(false, [&](Motion& m) {
+    MotionPoint& slot = m.points[static_cast<size_t>(n - 1)];
+    if (!slot.isSet()) return false;
+    slot.unset();
+    return true;
+  });
+}
+
+bool MotionDocument::setDelay(int32_t delay, int32_t newDefaultDelay, bool all) {
+  auto inRange = [](int32_t d) { return d >= kMinMotionDelay && d <= kMaxMotionDelay; };
+  if (!currentMotion() || !inRange(delay) || !inRange(newDefaultDelay)) return false;
+  defaultDelay = newDefaultDelay;
+  return editMotions(all, [&](Motion& m) {
+    if (m.delay == delay) return false;
+    m.delay = delay;
+    return true;
+  });
+}
+
+bool MotionDocument::setFlags(const MotionFlags& flags) {
+  return editMotions(false, [&](Motion& m) {
+    if (m.flags == flags) return false;
+    m.flags = flags;
+    return true;
+  });
+}
+
+bool MotionDocument::setSound(std::string_view name) {
+  FixedName sound(name);
+  return editMotions(false, [&](Motion& m) {
+    // The same text keeps the stored bytes as they are.
+    if (m.sound.str() == sound.str()) return false;
+    m.sound = sound;
+    return true;
+  });
+}
+
+bool MotionDocument::setEffects(bool flipLeftRight, bool flipUpDown, bool translucent) {
+  int32_t effects = (flipLeftRight ? MotionEffect::FlipLeftRight : 0) |
+                    (flipUpDown ? MotionEffect::FlipUpDown : 0) |
+                    (translucent ? MotionEffect::Translucent : 0);
+  return editMotions(false, [&](Motion& m) {
+    if (m.effects == effects) return false;
+    m.effects = effects;
+    return true;
+  });
+}
+
+bool MotionDocument::cleanSprites() {
+  std::unordered_set<const Sprite*> used;
+  for (const auto& bundle : file.bundles()) {
+    for (const auto& motion : bundle->items()) {
+      if (motion->sprite) used.insert(motion->sprite);
+    }
+  }
+  // Taking every sprite from the end and appending the used ones again keeps the
+  // order and costs one pass, where deleting in the middle would shift the rest each
+  // time. The current sprite stays current when kept, else the next kept one.
+  SpriteSet& set = file.sprites;
+  int32_t oldCurrent = set.CurrentIndex();
+  std::vector<std::unique_ptr<Sprite>> all;
+  all.reserve(static_cast<size_t>(set.Count()));
+  while (set.Count() > 0) all.push_back(set.Take(set.Count() - 1));
+  std::reverse(all.begin(), all.end());
+  int32_t newCurrent = -1;
+  for (size_t i = 0; i < all.size(); ++i) {
+    if (!used.count(all[i].get())) continue;
+    if (newCurrent < 0 && static_cast<int64_t>(i) >= oldCurrent) newCurrent = set.Count();
+    set.Append(std::move(all[i]));
+  }
+  set.SetCurrent(newCurrent < 0 ? set.Count() : newCurrent);
+  return changed();
+}
+
+bool MotionDocument::clearDocument() {
+  bool hadContent = !file.empty();
+  file.clear();
+  modified = false;
+  clipboard.clear();
+  shadow.clear();
+  autoShadow = true;
+  return hadContent;
+}
+
+bool MotionDocument::open(std::istream& in) {
+  if (!ReadMotionFile(file, in)) return false;
+  modified = false;
+  clipboard.clear();
+  shadow.clear();
+  autoShadow = true;
+  return true;
+}
+
+bool MotionDocument::openFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return in && open(in);
+}
+
+bool MotionDocument::saveFile(const std::filesystem::path& path) {
+  bool saved = SaveFileSafely(path, [this](std::ostream& out) { return WriteMotionFile(file, out) != 0; });
+  if (saved) modified = false;
+  return saved;
+}
