@@ -1,0 +1,79 @@
+#include "graphics/draw_context.h"
+
+#include <algorithm>
+#include <utility>
+
+DrawContext::DrawContext(Surface* surface) : surface_(surface) {
+  int w = 0, h = 0, p = 0;
+  if (surface_) surface_->GetSize(&w, &h, &p);
+  construct(DrawRectangle{0, 0, w - 1, h - 1});
+}
+
+DrawContext::DrawContext(Surface* surface, const DrawRectangle& viewport) : surface_(surface) {
+  construct(viewport);
+}
+
+void DrawContext::construct(const DrawRectangle& viewport) {
+  if (surface_) surface_->GetSize(&width_, &height_, &pitch_);
+  SetViewport(viewport);
+  originX_ = viewport.left;
+  originY_ = viewport.top;
+  text_.setUp = 1;
+  text_.clip = clip_;
+  text_.surfaceWidth = width_;
+  text_.surfaceHeight = height_;
+  text_.surfacePitch = pitch_;
+  textFlags_ = 0;
+  textOutlineColor_ = 0;
+  textBackground_ = 0;
+  textColor_ = 145;
+  mixTable_ = surface_ ? surface_->mixTable() : nullptr;
+  Begin();
+}
+
+void DrawContext::SetViewport(const DrawRectangle& rect) {
+  if (!surface_) return;
+  DrawRectangle r = rect;
+  if (r.right < r.left) std::swap(r.left, r.right);
+  if (r.bottom < r.top) std::swap(r.top, r.bottom);
+  const int maxX = std::max(width_ - 1, 0);
+  const int maxY = std::max(height_ - 1, 0);
+  r.left = std::clamp(r.left, 0, maxX);
+  r.right = std::clamp(r.right, 0, maxX);
+  r.top = std::clamp(r.top, 0, maxY);
+  r.bottom = std::clamp(r.bottom, 0, maxY);
+  clip_ = r;
+}
+
+int DrawContext::SetFonts(const BitmapFont* ascii, const BitmapFont* hangul) {
+  asciiFont_ = ascii;
+  hangulFont_ = hangul;
+  text_.fontsReady = ascii && hangul ? 1 : 0;
+  if (ascii) {
+    text_.ascii = *ascii;
+    text_.asciiBytesPerRow = ascii->bytesPerRow;
+  }
+  if (hangul) {
+    text_.hangul = *hangul;
+    text_.hangulBytesPerRow = hangul->bytesPerRow;
+  }
+  return 1;
+}
+
+uint8_t* DrawContext::Lock() {
+  if (!surface_) return nullptr;
+  pixels_ = surface_->Lock();
+  return pixels_;
+}
+
+void DrawContext::Unlock() {
+  if (surface_) surface_->Unlock();
+}
+
+int DrawContext::Begin() {
+  const bool wasLocked = pixels_ != nullptr;
+  Lock();
+  FillRect(0, 0, clip_.right - clip_.left, clip_.bottom - clip_.top, background_, 0);
+  if (!wasLocked) Unlock();
+  return pixels_ ? 1 : 0;
+}

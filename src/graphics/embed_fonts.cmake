@@ -1,0 +1,15 @@
+# Writes OUT, a C++ file holding the bytes of the font files ASCII and HANGUL.
+function(embed file name out)
+  file(READ ${file} hex HEX)
+  string(LENGTH "${hex}" length)
+  math(EXPR count "${length} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(REGEX REPLACE "((0x..,){24})" "\\1\n" bytes "${bytes}")
+  file(APPEND ${out} "extern const unsigned char ${name}Bytes[] = {\n${bytes}};\n")
+  file(APPEND ${out} "extern const size_t ${name}ByteCount = ${count};\n")
+endfunction()
+
+file(WRITE ${OUT}.tmp "// Generated from src/graphics/fonts; do not edit.\n#include <cstddef>\n")
+embed(${ASCII} kAsciiFont ${OUT}.tmp)
+embed(${HANGUL} kHangulFont ${OUT}.tmp)
+file(RENAME ${OUT}.tmp ${OUT})

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include "graphics_test_support.h"
+
+TEST(DrawSprite, PlainAndFlippedSmallSprite) {
+  const Sprite s(3, 1, {5, 0, 7});
+  Canvas c(20, 20, 255);
+  EXPECT_EQ(c.dc->DrawSprite(10, 10, &s, 0, -1), 1);
+  EXPECT_EQ(c.at(10, 10), 5);
+  EXPECT_EQ(c.at(11, 10), 255);
+  EXPECT_EQ(c.at(12, 10), 7);
+  Canvas d(20, 20, 255);
+  d.dc->DrawSprite(10, 10, &s, kFlipHorizontal, -1);
+  EXPECT_EQ(d.at(10, 10), 7);
+  EXPECT_EQ(d.at(11, 10), 255);
+  EXPECT_EQ(d.at(12, 10), 5);
+}
+
+TEST(DrawSprite, ColourModes) {
+  const Sprite s(2, 1, {5, 0});
+  Canvas c(8, 8, 255);
+  c.dc->DrawSprite(0, 0, &s, kTranslucent, -1);
+  c.dc->DrawSprite(0, 1, &s, kTranslucent, 20);
+  c.dc->DrawSprite(0, 2, &s, 0, 20);
+  EXPECT_EQ(c.at(0, 0), Mix(255, 5));
+  EXPECT_EQ(c.at(0, 1), Mix(255, 20));
+  EXPECT_EQ(c.at(0, 2), 20);
+  EXPECT_EQ(c.at(1, 0), 255);
+  EXPECT_EQ(c.at(1, 1), 255);
+  // Mixing reads the pixel below, not the background colour.
+  c.set(5, 5, 40);
+  c.dc->DrawSprite(5, 5, &s, kTranslucent | kFlipVertical, -1);
+  EXPECT_EQ(c.at(5, 5), Mix(40, 5));
+}
+
+TEST(DrawSprite, FlippedAcrossTheLeftClipEdge) {
+  std::vector<uint8_t> px(10);
+  for (int i = 0; i < 10; ++i) px[static_cast<size_t>(i)] = static_cast<uint8_t>(i + 1);
+  const Sprite s(10, 1, px);
+  Canvas c(20, 4, 0);
+  c.dc->DrawSprite(-4, 0, &s, kFlipHorizontal, -1);
+  for (int x = 0; x <= 5; ++x) EXPECT_EQ(c.at(x, 0), 6 - x) << x;  // source columns 5 down to 0
+  EXPECT_EQ(c.at(6, 0), 0);
+}
+
+TEST(DrawSprite, NeverDrawsTheClipRightColumnOrBottomRow) {
+  const Sprite s = PatternSprite(6, 6, 1, false);
+  Canvas c(20, 20, DrawRectangle{0, 0, 9, 9}, 0);
+  c.dc->DrawSprite(4, 4, &s, 0, -1);  // reaches column 9 and row 9
+  for (int i = 0; i <= 9; ++i) {
+    EXPECT_EQ(c.at(9, i), 0);
+    EXPECT_EQ(c.at(i, 9), 0);
+  }
+  EXPECT_EQ(c.at(8, 8), s.at(4, 4));
+}
+
+namespace {
+
+// What the sprite shows at destination (X, Y) when drawn wholly visible at (x0, y0).
+int SourceAt(const Sprite& s, int flags, int x0, int y0, int X, int Y) {
+  int col = X - x0, row = Y - y0;
+  if (col < 0 || row < 0 || col >= s.width || row >= s.height) return -1;
+  if (flags & kFlipHorizontal) col = s.width - 1 - col;
+  if (flags & kFlipVertical) row = s.height - 1 - row;
+  return s.at(col, row);
+}
+
+}  // namespace
+
+TEST(DrawSprite, EveryOrientationAndModeClippedOnEverySideShowsTheSameSourcePixels) {
+  const Sprite s = PatternSprite(13, 9, 3);
+  const DrawRectangle clip{20, 15, 40, 30};
+  // Positions crossing each side, each corner, inside, and straddling everything.
+  const std::pair<int, int> places[] = {{14, 18}, {35, 18}, {25, 10}, {25, 27}, {12, 11},
+                                        {36, 26}, {24, 18}, {10, 8},  {33, 9},  {12, 28}};
+  for (int flags = 0; flags < 8; ++flags) {
+    for (int colour : {-1, 33}) {
+      for (auto [x, y] : places) {
+        Canvas c(60, 50, clip, 0);
+        c.pattern();
+        const auto below = c.snapshot();
+        c.dc->DrawSprite(x - clip.left, y - clip.top, &s, flags, colour);  // the origin is the clip corner
+        for (int Y = 0; Y < 50; ++Y)
+          for (int X = 0; X < 60; ++X) {
+            const uint8_t old = below[static_cast<size_t>(Y * 60 + X)];
+            const int src = SourceAt(s, flags, x, y, X, Y);
+            const bool drawn =
+                X >= clip.left && X < clip.right && Y >= clip.top && Y < clip.bottom && src > 0;
+            uint8_t want = old;
+            if (drawn) {
+              const uint8_t v = colour < 0 ? static_cast<uint8_t>(src) : static_cast<uint8_t>(colour);
+              want = (flags & kTranslucent) ? Mix(old, v) : v;
+            }
+            ASSERT_EQ(c.at(X, Y), want) << "flags " << flags << " colour " << colour << " at " << x << ","
+                                        << y << " pixel " << X << "," << Y;
+          }
+      }
+    }
+  }
+}
+
+TEST(DrawSprite, NullEmptyAndOutsideSpritesDrawNothing) {
+  Canvas c(30, 30, 0);
+  const Sprite empty;
+  Sprite lying(5, 5, {1, 2, 3});  // claims more pixels than it has
+  const Sprite s = PatternSprite(4, 4);
+  EXPECT_EQ(c.dc->DrawSprite(0, 0, nullptr, 0, -1), 0);
+  EXPECT_EQ(c.dc->DrawSprite(0, 0, &empty, 0, -1), 0);
+  EXPECT_EQ(c.dc->DrawSprite(0, 0, &lying, 0, -1), 0);
+  EXPECT_EQ(c.dc->DrawSprite(29, 29, &s, 0, -1), 0);  // only the excluded last column/row
+  EXPECT_EQ(c.dc->DrawSprite(-4, 0, &s, 0, -1), 0);
+  EXPECT_EQ(c.dc->DrawSprite(2000000000, 2000000000, &s, 3, -1), 0);
+  EXPECT_EQ(c.dc->DrawSprite(-2147483647, 5, &s, 0, -1), 0);
+  EXPECT_EQ(c.dc->DrawSpriteScaled(0, 0, &lying, 2.0f, 0, -1), 0);
+  EXPECT_EQ(c.dc->DrawMask(0, 0, &lying, 1, 2), 0);
+  for (uint8_t v : c.snapshot()) ASSERT_EQ(v, 0);
+}
+
+TEST(DrawSpriteScaled, HalfTakesEverySecondColumnAndRow) {
+  const Sprite s = PatternSprite(60, 40, 5, false);
+  Canvas c(80, 80, 0);
+  EXPECT_EQ(c.dc->DrawSpriteScaled(3, 4, &s, 0.5f, 0, -1), 1);
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < 80; ++x) {
+      const bool in = x >= 3 && x < 33 && y >= 4 && y < 24;
+      ASSERT_EQ(c.at(x, y), in ? s.at((x - 3) * 2, (y - 4) * 2) : 0) << x << "," << y;
+    }
+}
+
+TEST(DrawSpriteScaled, DoubleCoversTwoByTwo) {
+  const Sprite s = PatternSprite(7, 5, 2, false);
+  Canvas c(30, 30, 0);
+  c.dc->DrawSpriteScaled(1, 2, &s, 2.0f, 0, -1);
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 30; ++x) {
+      const bool in = x >= 1 && x < 15 && y >= 2 && y < 12;
+      ASSERT_EQ(c.at(x, y), in ? s.at((x - 1) / 2, (y - 2) / 2) : 0) << x << "," << y;
+    }
+}
+
+TEST(DrawSpriteScaled, ClippedMatchesUnclippedAndModesApply) {
+  const Sprite s = PatternSprite(37, 23, 4);
+  Canvas full(100, 100, 0);
+  full.dc->DrawSpriteScaled(10, 20, &s, 1.7f, 1, -1);
+  const DrawRectangle clip{25, 30, 50, 40};
+  Canvas part(100, 100, clip, 0);
+  part.dc->DrawSpriteScaled(10 - clip.left, 20 - clip.top, &s, 1.7f, 1, -1);
+  for (int y = 0; y < 100; ++y)
+    for (int x = 0; x < 100; ++x) {
+      const bool in = x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom;
+      ASSERT_EQ(part.at(x, y), in ? full.at(x, y) : 0) << x << "," << y;
+    }
+  // Translucent own colours over 0: every opaque pixel shows Mix(0, s).
+  EXPECT_EQ(full.at(10, 20), s.at(0, 0) ? Mix(0, s.at(0, 0)) : 0);
+  Canvas sil(100, 100, 0);
+  sil.dc->DrawSpriteScaled(0, 0, &s, 1.0f, 0, 77);
+  for (int y = 0; y < 23; ++y)
+    for (int x = 0; x < 37; ++x) ASSERT_EQ(sil.at(x, y), s.at(x, y) ? 77 : 0);
+}
+
+TEST(DrawSpriteScaled, OddScalesStayInsideTheSprite) {
+  const Sprite s = PatternSprite(100, 3, 9, false);
+  Canvas c(400, 400, 0);
+  for (float scale : {0.6f, 0.3f, 0.07f, 1.3f, 3.999f, 0.01f, 1e-9f, 1e9f}) {
+    c.dc->DrawSpriteScaled(0, 0, &s, scale, 0, -1);
+    c.dc->DrawSpriteScaled(-5, -7, &s, scale, 1, 3);
+  }
+  EXPECT_EQ(c.dc->DrawSpriteScaled(0, 0, &s, 0.0f, 0, -1), 0);
+  EXPECT_EQ(c.dc->DrawSpriteScaled(0, 0, &s, -2.0f, 0, -1), 0);
+  // 0.6 x 100 pixels wide: the last column shows the last-but-one source column.
+  Canvas d(100, 10, 0);
+  d.dc->DrawSpriteScaled(0, 0, &s, 0.6f, 0, -1);
+  EXPECT_EQ(d.at(59, 0), s.at(98, 0));
+  EXPECT_EQ(d.at(60, 0), 0);
+}
+
+TEST(DrawMask, OnlyValues255And254AreDrawn) {
+  const Sprite s(5, 1, {255, 254, 253, 0, 1});
+  Canvas c(10, 3, 9);
+  EXPECT_EQ(c.dc->DrawMask(2, 1, &s, 30, 40), 1);
+  EXPECT_EQ(c.at(2, 1), 30);
+  EXPECT_EQ(c.at(3, 1), 40);
+  EXPECT_EQ(c.at(4, 1), 9);
+  EXPECT_EQ(c.at(5, 1), 9);
+  EXPECT_EQ(c.at(6, 1), 9);
+  Canvas d(10, 3, DrawRectangle{0, 0, 3, 2}, 9);
+  d.dc->DrawMask(2, 1, &s, 30, 40);
+  EXPECT_EQ(d.at(2, 1), 30);
+  EXPECT_EQ(d.at(3, 1), 9) << "the clip's right column stays";
+}
+
+TEST(CopyBlock, CopiesZerosAndClipsInclusively) {
+  const uint8_t block[12] = {0, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 0};
+  Canvas c(10, 10, 99);
+  EXPECT_EQ(c.dc->CopyBlock(2, 3, block, 4, 3), 1);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(c.at(2 + x, 3 + y), block[y * 4 + x]);
+  // Clipped on all four sides; the clip's last column and row are written.
+  Canvas d(10, 10, DrawRectangle{3, 4, 4, 4}, 99);
+  EXPECT_EQ(d.dc->CopyBlock(-1, -1, block, 4, 3), 1);  // origin (3, 4): block at (2, 3)
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 10; ++x) {
+      const bool in = (x == 3 || x == 4) && y == 4;
+      ASSERT_EQ(d.at(x, y), in ? block[1 * 4 + (x - 2)] : 99) << x << "," << y;
+    }
+  EXPECT_EQ(d.dc->CopyBlock(2, 0, block, 4, 3), 0);    // starts right of the clip
+  EXPECT_EQ(d.dc->CopyBlock(-5, -1, block, 4, 3), 0);  // ends left of it
+  EXPECT_EQ(d.dc->CopyBlock(0, 0, nullptr, 4, 3), 0);
+  EXPECT_EQ(d.dc->CopyBlock(0, 0, block, 0, 3), 0);
+}

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "bmp_decode.h"
+#include "graphics/bmp_writer.h"
+#include "graphics/builtin_fonts.h"
+#include "graphics/contact_sheet.h"
+#include "graphics_test_support.h"
+#include "sprites/sprite_set.h"
+
+namespace {
+
+bool LabelInk(int glyph, int x, int y) {
+  return BuiltinAsciiFont().ink(glyph, x, y);
+}
+
+// The sheet drawn by hand from the rules: background 255; sprite i in cell
+// (i mod columns, i div columns); up to 60 x 60 centred, larger scaled with
+// nearest-pixel sampling; then the label with a one-pixel outline.
+std::vector<uint8_t> ExpectedSheet(const std::vector<Sprite>& sprites, int columns, int& w, int& h) {
+  const int rows = (static_cast<int>(sprites.size()) + columns - 1) / columns;
+  w = columns * 61;
+  h = rows * 61;
+  std::vector<uint8_t> img(static_cast<size_t>(w * h), 255);
+  auto put = [&](int x, int y, uint8_t v) {
+    if (x >= 0 && y >= 0 && x < w - 1 && y < h - 1) img[static_cast<size_t>(y * w + x)] = v;
+  };
+  for (size_t i = 0; i < sprites.size(); ++i) {
+    const Sprite& s = sprites[i];
+    const int cx = static_cast<int>(i) % columns * 61, cy = static_cast<int>(i) / columns * 61;
+    if (s.width <= 60 && s.height <= 60) {
+      const int ox = cx + (60 - s.width) / 2, oy = cy + (60 - s.height) / 2;
+      for (int y = 0; y < s.height; ++y)
+        for (int x = 0; x < s.width; ++x)
+          if (s.at(x, y)) put(ox + x, oy + y, s.at(x, y));
+    } else {
+      const int longest = std::max(s.width, s.height);
+      const int dw = s.width * 60 / longest, dh = s.height * 60 / longest;
+      const int ox = cx + (s.width > s.height ? 0 : (60 - dw) / 2);
+      const int oy = cy + (s.width > s.height ? (60 - dh) / 2 : 0);
+      for (int y = 0; y < dh; ++y)
+        for (int x = 0; x < dw; ++x) {
+          const uint8_t v = s.at(x * longest / 60, y * longest / 60);
+          if (v) put(ox + x, oy + y, v);
+        }
+    }
+    const std::string label = std::to_string(i);
+    for (int pass = 0; pass < 2; ++pass)
+      for (size_t k = 0; k < label.size(); ++k)
+        for (int gy = 0; gy < 12; ++gy)
+          for (int gx = 0; gx < 8; ++gx) {
+            if (!LabelInk(label[k], gx, gy)) continue;
+            const int x = cx + 1 + static_cast<int>(k) * 6 + gx, y = cy + 1 + gy;
+            if (pass == 0) {
+              for (auto [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+                if (x + dx >= 0 && y + dy >= 0 && x + dx < w && y + dy < h)
+                  img[static_cast<size_t>((y + dy) * w + x + dx)] = 255;
+              }
+            } else {
+              img[static_cast<size_t>(y * w + x)] = 0;
+            }
+          }
+  }
+  return img;
+}
+
+}  // namespace
+
+TEST(Thumbnail, PlacementFollowsTheListWindowRules) {
+  ThumbnailPlacement p = PlaceThumbnail(20, 10);
+  EXPECT_FALSE(p.scaled);
+  EXPECT_EQ(p.x, 20);
+  EXPECT_EQ(p.y, 25);
+  p = PlaceThumbnail(60, 60);
+  EXPECT_FALSE(p.scaled);
+  EXPECT_EQ(p.x, 0);
+  p = PlaceThumbnail(120, 30);
+  EXPECT_TRUE(p.scaled);
+  EXPECT_FLOAT_EQ(p.scale, 0.5f);
+  EXPECT_EQ(p.x, 0);
+  EXPECT_EQ(p.y, 22);  // (60 - 15) / 2 truncated
+  p = PlaceThumbnail(61, 200);
+  EXPECT_EQ(p.y, 0);
+  EXPECT_EQ(p.x, 20);  // (60 - 18.3) / 2 = 20.85
+}
+
+TEST(ContactSheet, PixelsMatchTheThumbnailRules) {
+  // A small set: tiny, odd-sized, exactly 60, wide and tall ones needing scaling
+  // by factors that are exact in binary (0.5, 0.25) so sampling is unambiguous.
+  std::vector<Sprite> sprites = {PatternSprite(3, 2, 1),    PatternSprite(17, 33, 2),
+                                 PatternSprite(60, 60, 3),  PatternSprite(120, 40, 4),
+                                 PatternSprite(30, 240, 5), PatternSprite(1, 1, 6, false),
+                                 PatternSprite(59, 7, 7)};
+  SpriteSet set;
+  for (const Sprite& s : sprites) set.Append(std::make_unique<Sprite>(s));
+  Surface surface;
+  std::string error;
+  ASSERT_TRUE(
+      DrawContactSheet(surface, set, TestPalette(), 3, &BuiltinAsciiFont(), &BuiltinHangulFont(), error))
+      << error;
+  int w = 0, h = 0;
+  const std::vector<uint8_t> want = ExpectedSheet(sprites, 3, w, h);
+  ASSERT_EQ(surface.width(), w);
+  ASSERT_EQ(surface.height(), h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      ASSERT_EQ(surface.pixels()[y * w + x], want[static_cast<size_t>(y * w + x)]) << x << "," << y;
+
+  // And the BMP shows the same indices in the default colours.
+  DecodedBmp d;
+  ASSERT_TRUE(DecodeBmp8(SurfaceBmpBytes(surface), d));
+  EXPECT_EQ(d.indices, want);
+  EXPECT_EQ(d.rgb[0], 255);
+}
+
+TEST(ContactSheet, LayoutAndLimits) {
+  ContactSheetLayout l = LayoutContactSheet(0, 8);
+  EXPECT_EQ(l.rows, 1);
+  EXPECT_EQ(l.width, 8 * 61);
+  l = LayoutContactSheet(17, 8);
+  EXPECT_EQ(l.rows, 3);
+  EXPECT_EQ(l.height, 183);
+  l = LayoutContactSheet(5, 0);
+  EXPECT_EQ(l.columns, 1);
+  EXPECT_EQ(l.rows, 5);
+
+  SpriteSet many;
+  for (int i = 0; i < 2000; ++i) many.Append(std::make_unique<Sprite>(PatternSprite(2, 2, i)));
+  Surface s;
+  std::string error;
+  EXPECT_FALSE(DrawContactSheet(s, many, TestPalette(), 1, nullptr, nullptr, error));
+  EXPECT_FALSE(error.empty());
+}
