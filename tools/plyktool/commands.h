@@ -22,3 +22,6 @@ int RunResave(Args args);
 // Motion files (motion_commands.cpp).
 int InfoMotionFile(const std::string& path, bool listMotions);
 int ResaveMotionFile(const std::string& in, const std::string& out);
+int RunSheet(Args args);
+int RunFrames(Args args);
+int RunCut(Args args);

@@ -1,0 +1,52 @@
+#include "cutter/picture.h"
+
+#include <algorithm>
+#include <array>
+
+#include "base/byte_reader.h"
+#include "cutter/picture_decoder.h"
+
+const char* const kPictureCannotOpen = "파일을 열수 없습니다.";
+const char* const kPictureUnsupported = "지원하지 않는 포맷입니다.";
+
+bool Picture::load(const std::filesystem::path& path) {
+  std::vector<uint8_t> bytes;
+  if (!ReadFileBytes(path, bytes)) {
+    lastError_ = kPictureCannotOpen;
+    return false;
+  }
+  return loadBytes(std::move(bytes));
+}
+
+bool Picture::loadFromMemory(const uint8_t* data, size_t size) {
+  return loadBytes(std::vector<uint8_t>(data, data + size));
+}
+
+bool Picture::loadBytes(std::vector<uint8_t> bytes) {
+  fileData_ = std::move(bytes);
+  std::vector<PictureFrame> frames;
+  std::array<uint8_t, 768> colours{};
+  if (!DecodePicture(fileData_.data(), fileData_.size(), frames, colours)) {
+    lastError_ = kPictureUnsupported;  // the previous frames and palette stay
+    return false;
+  }
+  frames_ = std::move(frames);
+  std::copy(colours.begin(), colours.end(), palette_.palette());
+  BuildMixTable(palette_);
+
+  // A picture without frames keeps no stale frame index.
+  currentFrame_ = 0;
+  selectFrame(0);
+  return true;
+}
+
+bool Picture::selectFrame(int32_t index) {
+  if (index < 0 || index >= frameCount()) return false;
+  currentFrame_ = index;
+  return true;
+}
+
+const PictureFrame* Picture::current() const {
+  if (currentFrame_ < 0 || currentFrame_ >= frameCount()) return nullptr;
+  return &frames_[static_cast<size_t>(currentFrame_)];
+}

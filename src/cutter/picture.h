@@ -1,0 +1,53 @@
+#pragma once
+// The picture the cutter cuts from: one or more frames of 8-bit palette indices, all
+// of one size, and one palette with its mixing table. Read from PCX, BMP, Deluxe
+// Paint ANM or FLC files; the format is recognised from the content alone.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "sprites/palette.h"
+
+struct PictureFrame {
+  int32_t width = 0;            // pixels per row; also the row stride
+  int32_t height = 0;           // rows
+  std::vector<uint8_t> pixels;  // width * height indices, top row first
+};
+
+// The two messages a failed load leaves in lastError().
+extern const char* const kPictureCannotOpen;   // "파일을 열수 없습니다."
+extern const char* const kPictureUnsupported;  // "지원하지 않는 포맷입니다."
+
+class Picture {
+ public:
+  // Reads the whole file and decodes it. On success the frames and palette are
+  // replaced and frame 0 is current. On failure lastError() says why and the frames,
+  // palette and current frame of the previous picture stay; fileData() holds the
+  // rejected bytes unless the file could not be read at all.
+  bool load(const std::filesystem::path& path);
+  // The same over bytes already in memory (they are copied into fileData).
+  bool loadFromMemory(const uint8_t* data, size_t size);
+  bool loadBytes(std::vector<uint8_t> bytes);
+
+  // 0 <= index < frameCount: makes it current and returns true; otherwise false.
+  bool selectFrame(int32_t index);
+
+  const std::vector<PictureFrame>& frames() const { return frames_; }
+  int32_t frameCount() const { return static_cast<int32_t>(frames_.size()); }
+  int32_t currentFrame() const { return currentFrame_; }
+  // The current frame, or null when the picture has none.
+  const PictureFrame* current() const;
+  const PaletteBlock& palette() const { return palette_; }
+  const std::vector<uint8_t>& fileData() const { return fileData_; }
+  int32_t fileSize() const { return static_cast<int32_t>(fileData_.size()); }
+  const char* lastError() const { return lastError_; }
+
+ private:
+  std::vector<PictureFrame> frames_;
+  std::vector<uint8_t> fileData_;
+  const char* lastError_ = "";
+  int32_t currentFrame_ = 0;
+  PaletteBlock palette_;
+};

@@ -1,0 +1,82 @@
+# Runs "plyktool frames" and "plyktool cut" as a user would and checks exit codes and
+# the files written. Called by CTest with -DPLYKTOOL=... -DWORK=... -DPICTURES=...
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+
+function(run expected_code)
+  execute_process(COMMAND ${PLYKTOOL} ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT code EQUAL expected_code)
+    message(FATAL_ERROR "plyktool ${ARGN}: exit ${code}, expected ${expected_code}\n${out}${err}")
+  endif()
+  if(NOT code EQUAL 0 AND NOT err MATCHES "^plyktool: [^\n]*\n$")
+    message(FATAL_ERROR "plyktool ${ARGN}: expected one error line, got:\n${err}")
+  endif()
+  set(OUT "${out}" PARENT_SCOPE)
+endfunction()
+
+function(expect_size path size)
+  if(NOT EXISTS ${path})
+    message(FATAL_ERROR "${path} was not written")
+  endif()
+  file(SIZE ${path} actual)
+  if(NOT actual EQUAL size)
+    message(FATAL_ERROR "${path}: ${actual} bytes, expected ${size}")
+  endif()
+endfunction()
+
+function(expect_contains text)
+  string(FIND "${OUT}" "${text}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "expected '${text}' in:\n${OUT}")
+  endif()
+endfunction()
+
+# frames: five 15 x 8 frames (rows padded to 16 bytes) and the palette file.
+run(0 frames ${PICTURES}/flc_all.flc ${WORK}/frames)
+foreach(i 000 001 002 003 004)
+  expect_size(${WORK}/frames/frame_${i}.bmp 1206)
+endforeach()
+if(EXISTS ${WORK}/frames/frame_005.bmp)
+  message(FATAL_ERROR "a sixth frame was written")
+endif()
+expect_size(${WORK}/frames/palette.pal 66308)
+file(READ ${WORK}/frames/palette.pal magic LIMIT 4 HEX)
+if(NOT magic STREQUAL "50414c2a")
+  message(FATAL_ERROR "palette.pal starts with '${magic}'")
+endif()
+# The written frames are pictures again.
+run(0 frames ${WORK}/frames/frame_002.bmp ${WORK}/again)
+expect_size(${WORK}/again/frame_000.bmp 1206)
+
+# cut: three figures on background 7, two of them equal.
+run(0 cut ${PICTURES}/figures.pcx ${WORK}/figures.plk --palette ${WORK}/figures.pal)
+expect_contains("3 cut from 1 frame, 1 duplicates dropped")
+expect_size(${WORK}/figures.pal 66308)
+run(0 info ${WORK}/figures.plk)
+expect_contains("count 2")
+expect_contains("0  3 x 2")
+expect_contains("1  4 x 4")
+
+# A transparent colour that is not the background: the whole picture is one figure.
+run(0 cut ${PICTURES}/figures.pcx ${WORK}/whole.plk --transparent 0)
+run(0 info ${WORK}/whole.plk)
+expect_contains("0  24 x 10")
+
+# Grid cells of frame 2: 4 x 2 cells of 4 x 4.
+run(0 cut ${PICTURES}/flc_all.flc ${WORK}/grid.plk --grid 4x4 --frame 2)
+expect_contains("8 cut from 1 frame")
+run(0 cut ${PICTURES}/flc_all.flc ${WORK}/all.plk --all-frames)
+expect_contains("from 5 frames")
+
+# Refusals leave one line on stderr and exit 1.
+run(1 cut ${PICTURES}/flc_all.flc ${WORK}/x.plk --frame 5)
+run(1 cut ${PICTURES}/flc_all.flc ${WORK}/x.plk --frame 1 --all-frames)
+run(1 cut ${PICTURES}/flc_all.flc ${WORK}/x.plk --transparent 256)
+run(1 cut ${PICTURES}/flc_all.flc ${WORK}/x.plk --grid 0x4)
+run(1 cut ${PICTURES}/flc_all.flc)
+run(1 cut ${WORK}/missing.pcx ${WORK}/x.plk)
+run(1 cut ${WORK}/figures.plk ${WORK}/x.plk)
+run(1 frames ${WORK}/missing.flc ${WORK}/none)
+if(EXISTS ${WORK}/x.plk)
+  message(FATAL_ERROR "a refused cut wrote its output")
+endif()

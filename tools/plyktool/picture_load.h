@@ -1,0 +1,14 @@
+#pragma once
+// Loading a picture for a plyktool command, with the failure told in one line.
+
+#include <string>
+
+#include "commands.h"
+#include "cutter/picture.h"
+
+// 0 when the picture was loaded; otherwise Fail's status after the message.
+inline int LoadPictureOrFail(Picture& picture, const std::string& path) {
+  if (picture.load(path)) return 0;
+  if (picture.lastError() == kPictureCannotOpen) return Fail(path + ": cannot read the file");
+  return Fail(path + ": not a picture that can be read (8-bit PCX, 256-colour BMP, ANM or FLC)");
+}
