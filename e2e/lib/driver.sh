@@ -1,0 +1,96 @@
+# Helpers for the end-to-end test scripts. Source this file from a test; run.sh sets
+# DISPLAY, WINEPREFIX, E2E_BUILD (the Windows build folder) and E2E_SHOTS (where
+# screenshots go) before it starts the test.
+
+set -u
+
+E2E_DRIVER="$E2E_BUILD/e2e/e2e_driver.exe"
+E2E_FAILURES=0
+PROGRAM_PID=""
+PROGRAM_DIR=""
+
+source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
+
+# The path of a program in the build: Plyk2 or Zorv2.
+program_exe() {
+  case "$1" in
+    Plyk2) echo "$E2E_BUILD/src/cutter/app/Plyk2.exe" ;;
+    Zorv2) echo "$E2E_BUILD/src/motion/app/Zorv2.exe" ;;
+    *) return 1 ;;
+  esac
+}
+
+# Runs one driver step; its output goes to stdout. Returns the driver's exit code.
+drv() {
+  with_timeout 60 wine "$E2E_DRIVER" "$@" 2>/dev/null | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
+
+check() {
+  local what=$1
+  shift
+  if "$@"; then
+    echo "  ok: $what"
+  else
+    echo "  FAILED: $what"
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+  fi
+}
+
+contains_line() {  # TEXT LINE: TEXT has a line equal to LINE (tab-separated fields allowed)
+  printf '%s\n' "$1" | grep -qxF -- "$2"
+}
+
+# Copies the program into a fresh scratch folder (its settings are written beside it)
+# and starts it there in the background.
+start_program() {
+  local name=$1
+  shift
+  PROGRAM_DIR=$(mktemp -d "${WINE_SESSION_DIR:-/tmp}/run.XXXXXX")
+  cp "$(program_exe "$name")" "$PROGRAM_DIR/"
+  (cd "$PROGRAM_DIR" && exec wine "$PROGRAM_DIR/$name.exe" "$@" >/dev/null 2>&1) &
+  PROGRAM_PID=$!
+}
+
+# Waits up to SECONDS for the started program to end and sets PROGRAM_EXIT to its
+# exit code ("timeout" when it is still running). Not for a command substitution:
+# only this shell can wait for its child.
+PROGRAM_EXIT=""
+wait_program_exit() {
+  local seconds=$1 waited=0
+  PROGRAM_EXIT="timeout"
+  while kill -0 "$PROGRAM_PID" 2>/dev/null; do
+    sleep 0.5
+    waited=$((waited + 1))
+    [ $waited -gt $((seconds * 2)) ] && return 1
+  done
+  local code=0
+  wait "$PROGRAM_PID" || code=$?
+  PROGRAM_PID=""
+  PROGRAM_EXIT=$code
+}
+
+# Ends whatever is left of the program (used when a test has failed half-way).
+kill_program() {
+  if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
+    with_timeout 30 wineserver -k >/dev/null 2>&1 || true
+    wait "$PROGRAM_PID" 2>/dev/null || true
+  fi
+  PROGRAM_PID=""
+}
+
+# Saves the whole display as PNG under E2E_SHOTS.
+screenshot() {
+  mkdir -p "$E2E_SHOTS"
+  import -window root "$E2E_SHOTS/$1" && echo "  screenshot: $E2E_SHOTS/$1"
+}
+
+# The number of distinct colours in a PNG: a blank or failed capture has one or two.
+image_colours() {
+  identify -format '%k' "$1" 2>/dev/null || echo 0
+}
+
+finish_test() {
+  kill_program
+  [ "$E2E_FAILURES" -eq 0 ]
+}

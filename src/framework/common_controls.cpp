@@ -1,0 +1,81 @@
+#include "framework/common_controls.h"
+
+#include "framework/text_codec.h"
+
+void InitCommonControlsOnce() {
+  static bool done = false;
+  if (done) return;
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof(controls);
+  controls.dwICC = ICC_BAR_CLASSES | ICC_WIN95_CLASSES;
+  InitCommonControlsEx(&controls);
+  done = true;
+}
+
+void StatusBar::create(HWND parent, HINSTANCE instance, int id) {
+  InitCommonControlsOnce();
+  hwnd_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+void StatusBar::setParts(const std::array<int, 3>& rightEdges) {
+  int edges[3] = {rightEdges[0], rightEdges[1], rightEdges[2]};
+  if (hwnd_ != nullptr) SendMessageW(hwnd_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+}
+
+void StatusBar::setText(int part, const std::string& text) {
+  if (hwnd_ == nullptr || part < 0 || part >= 3 || texts_[part] == text) return;
+  texts_[part] = text;
+  std::wstring wide = Widen(text);
+  SendMessageW(hwnd_, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void StatusBar::resize() {
+  if (hwnd_ != nullptr) SendMessageW(hwnd_, WM_SIZE, 0, 0);
+}
+
+int StatusBar::height() const {
+  RECT rect{};
+  if (hwnd_ != nullptr) GetWindowRect(hwnd_, &rect);
+  return rect.bottom - rect.top;
+}
+
+void ToolBar::create(HWND parent, HINSTANCE instance, int id, int bitmapId, int imageCount,
+                     const std::vector<ToolButton>& buttons) {
+  InitCommonControlsOnce();
+  std::vector<TBBUTTON> records;
+  for (const ToolButton& button : buttons) {
+    TBBUTTON record{};
+    record.iBitmap = button.command == 0 ? 0 : button.image;
+    record.idCommand = button.command;
+    record.fsState = TBSTATE_ENABLED;
+    record.fsStyle = button.command == 0 ? TBSTYLE_SEP : TBSTYLE_BUTTON;
+    records.push_back(record);
+  }
+  hwnd_ = CreateToolbarEx(parent, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, static_cast<UINT>(id), imageCount,
+                          instance, static_cast<UINT_PTR>(bitmapId), records.data(),
+                          static_cast<int>(records.size()), 16, 16, 16, 16, sizeof(TBBUTTON));
+}
+
+void ToolBar::moveToTop(int width) {
+  if (hwnd_ != nullptr) MoveWindow(hwnd_, 0, 0, width, height(), TRUE);
+}
+
+int ToolBar::height() const {
+  RECT rect{};
+  if (hwnd_ != nullptr) GetWindowRect(hwnd_, &rect);
+  return rect.bottom - rect.top;
+}
+
+bool AnswerToolTip(HINSTANCE instance, LPARAM notification) {
+  auto* header = reinterpret_cast<NMHDR*>(notification);
+  if (header == nullptr || header->code != TTN_GETDISPINFOW) return false;
+  auto* info = reinterpret_cast<NMTTDISPINFOW*>(notification);
+  // The tip is copied into the record's own buffer, so it outlives this call.
+  int length = LoadStringW(instance, static_cast<UINT>(header->idFrom), info->szText,
+                           static_cast<int>(sizeof(info->szText) / sizeof(info->szText[0])));
+  if (length <= 0) info->szText[0] = L'\0';
+  info->lpszText = info->szText;
+  info->hinst = nullptr;
+  return true;
+}

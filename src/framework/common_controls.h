@@ -1,0 +1,54 @@
+#pragma once
+// Thin, non-owning wrappers over the common controls the frames carry: one line per
+// message, texts in CP949.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "framework/win32.h"
+
+// Loads the common controls once (status bar, tool bar, tool tips).
+void InitCommonControlsOnce();
+
+class StatusBar {
+ public:
+  void create(HWND parent, HINSTANCE instance, int id);
+  // The parts' right edges; -1 runs to the end of the bar.
+  void setParts(const std::array<int, 3>& rightEdges);
+  void setText(int part, const std::string& text);
+  // Follows the parent's new size (the bar places itself at the bottom).
+  void resize();
+  int height() const;
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  HWND hwnd_ = nullptr;
+  std::array<std::string, 3> texts_;  // what each part shows, so unchanged texts are not rewritten
+};
+
+// One button of a tool bar: a command with its image, or a separator (command 0).
+struct ToolButton {
+  int image = 0;
+  int command = 0;
+};
+inline ToolButton Separator() {
+  return ToolButton{0, 0};
+}
+
+class ToolBar {
+ public:
+  // The images are 16 x 16 in the bitmap resource; buttons carry tool tips.
+  void create(HWND parent, HINSTANCE instance, int id, int bitmapId, int imageCount,
+              const std::vector<ToolButton>& buttons);
+  void moveToTop(int width);
+  int height() const;
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  HWND hwnd_ = nullptr;
+};
+
+// Answers a tool bar's request for a tip text with the string resource whose number
+// is the button's command id. Returns true when the notification was one.
+bool AnswerToolTip(HINSTANCE instance, LPARAM notification);

@@ -1,0 +1,85 @@
+#include "framework/draw_window.h"
+
+#include "framework/dialog_base.h"
+#include "framework/resource_data.h"
+#include "sprites/palette.h"
+
+namespace {
+DrawResources g_resources;
+}
+
+void DrawWindow::SetResources(const DrawResources& resources) {
+  g_resources = resources;
+}
+
+DrawWindow::DrawWindow() = default;
+DrawWindow::~DrawWindow() = default;
+
+void DrawWindow::createSurface() {
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  presenter_.setWindow(hwnd());
+  surface_ = std::make_unique<Surface>();
+  SurfaceParams params;
+  params.presenter = &presenter_;
+  params.width = screenWidth;
+  params.height = screenHeight;
+  params.windowed = 1;
+  params.rate = 60;
+  surface_->Create(params);
+  if (surface_->GetMessage() != nullptr)
+    ShowMessage(hwnd(), surface_->GetMessage(), "DIB error!", MB_OK | MB_ICONERROR);
+
+  ResourceBytes palette = LoadResourceBytes(instance(), g_resources.palette, "PALETTE");
+  if (palette.data != nullptr && palette.size >= kPaletteBlockSize)
+    surface_->SetPalette(0, 256, palette.data, 1);
+
+  context_ = std::make_unique<DrawContext>(surface_.get(), DrawRectangle{0, 0, screenWidth, screenHeight});
+  ResourceBytes ascii = LoadResourceBytes(instance(), g_resources.asciiFont, "FONTS");
+  ResourceBytes hangul = LoadResourceBytes(instance(), g_resources.hangulFont, "FONTS");
+  bool asciiReady = ascii.data != nullptr && ParseBitmapFont(ascii.data, ascii.size, asciiFont_);
+  bool hangulReady = hangul.data != nullptr && ParseBitmapFont(hangul.data, hangul.size, hangulFont_);
+  context_->SetFonts(asciiReady ? &asciiFont_ : nullptr, hangulReady ? &hangulFont_ : nullptr);
+  context_->setBackground(255);
+  context_->setTextColor(0);
+}
+
+void DrawWindow::paint() {
+  PAINTSTRUCT paintRecord;
+  HDC dc = BeginPaint(hwnd(), &paintRecord);
+  if (context_ != nullptr) {
+    context_->Begin();
+    context_->Lock();
+    OnPaint(dc, &paintRecord);
+    context_->Unlock();
+    presenter_.setPaintDc(dc);
+    surface_->Present(zoom_);
+    presenter_.setPaintDc(nullptr);
+  } else {
+    OnPaint(dc, &paintRecord);
+  }
+  EndPaint(hwnd(), &paintRecord);
+}
+
+int DrawWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_CREATE:
+      createSurface();
+      OnCreate();
+      return 1;
+    case WM_DESTROY:
+      OnDestroy();
+      context_.reset();
+      surface_.reset();
+      PostQuitMessage(0);
+      return 1;
+    case WM_PAINT:
+      paint();
+      return 1;
+    case WM_COMMAND:
+      OnCommand(wParam);
+      return 1;
+    default:
+      return 0;
+  }
+}

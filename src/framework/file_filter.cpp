@@ -1,0 +1,42 @@
+#include "framework/file_filter.h"
+
+std::string PackFilter(const FilterEntries& entries) {
+  std::string packed;
+  for (const auto& [description, pattern] : entries) {
+    packed += description;
+    packed += '\0';
+    packed += pattern;
+    packed += '\0';
+  }
+  packed += '\0';
+  if (entries.empty()) packed += '\0';
+  return packed;
+}
+
+FilterEntries UnpackFilter(const std::string& packed) {
+  std::vector<std::string> texts;
+  size_t at = 0;
+  while (at < packed.size()) {
+    size_t end = packed.find('\0', at);
+    if (end == std::string::npos) end = packed.size();
+    if (end == at) break;  // the closing empty text
+    texts.push_back(packed.substr(at, end - at));
+    at = end + 1;
+  }
+  FilterEntries entries;
+  for (size_t i = 0; i + 1 < texts.size(); i += 2) entries.emplace_back(texts[i], texts[i + 1]);
+  return entries;
+}
+
+std::string DefaultExtensionOf(const FilterEntries& entries) {
+  if (entries.empty()) return {};
+  const std::string& pattern = entries.front().second;
+  if (pattern.size() < 3 || pattern.compare(0, 2, "*.") != 0) return {};
+  std::string extension = pattern.substr(2);
+  if (extension.find_first_of("*?;") != std::string::npos) return {};
+  return extension;
+}
+
+FilterEntries AllFilesFilter() {
+  return {{"모든 파일", "*.*"}};
+}

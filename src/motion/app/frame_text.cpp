@@ -1,0 +1,25 @@
+#include "motion/app/frame_text.h"
+
+#include <cstdio>
+
+const char* const kMotionProgramTitle = "ZorvII";
+
+std::string MotionTitle(const MotionTitleState& state) {
+  if (state.bundleCount <= 0 && state.spriteCount <= 0) return kMotionProgramTitle;
+  const std::string name = state.documentName.empty() ? "새 파일" : state.documentName;
+  char text[1024];
+  std::snprintf(text, sizeof(text), "%s       [%s%s]   - %d 개 동작 묶음", kMotionProgramTitle, name.c_str(),
+                state.modified ? " *" : "", state.bundleCount);
+  return text;
+}
+
+std::string MotionToolText(const std::string& toolName, int toolNumber, bool showsToolNumber,
+                           bool selectAll) {
+  std::string text = showsToolNumber ? " " + std::to_string(toolNumber) + "번 " + toolName : " " + toolName;
+  if (selectAll) text += "  * All *";
+  return text;
+}
+
+CanvasArea PlaceMotionCanvas(int clientWidth, int clientHeight) {
+  return CanvasArea{0, 28, clientWidth, clientHeight - 48};
+}
