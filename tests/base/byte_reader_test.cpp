@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <sstream>
 
 TEST(ByteReader, ReadsLittleEndianAndStopsForGoodAtTheEnd) {
@@ -31,7 +32,7 @@ TEST(StreamReader, ReadVectorOnlyGrowsWithTheData) {
   StreamReader r(in);
   std::vector<uint8_t> v;
   // A count far beyond the stream fails without reserving that much memory.
-  EXPECT_FALSE(r.readVector(v, size_t(1) << 40));
+  EXPECT_FALSE(r.readVector(v, SIZE_MAX / 2));
   EXPECT_TRUE(v.empty());
   EXPECT_FALSE(r.ok());
   std::istringstream in2(std::string("\x05\x00\x00\x00hello", 9));
