@@ -1,0 +1,40 @@
+#pragma once
+// The plain way to build a mixing table: for every pair of entries, measure all 256
+// entries against the pair's blend. Slow but obviously right; BuildMixTable must
+// give exactly this table.
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "sprites/palette.h"
+
+inline void ReferenceMixTable(PaletteBlock& block) {
+  int r[256], g[256], b[256], h[256], v[256];
+  const uint8_t* p = block.palette();
+  for (int k = 0; k < 256; ++k) {
+    r[k] = p[k * 3];
+    g[k] = p[k * 3 + 1];
+    b[k] = p[k * 3 + 2];
+    Hsv hsv = ToHsv(r[k], g[k], b[k]);
+    h[k] = hsv.hue;
+    v[k] = hsv.value;
+  }
+  uint8_t* table = block.mixTable();
+  for (int i = 0; i < 256; ++i) {
+    for (int j = i; j < 256; ++j) {
+      const int tr = (r[i] + r[j]) / 2, tg = (g[i] + g[j]) / 2, tb = (b[i] + b[j]) / 2;
+      const int th = (h[i] + h[j]) / 2, tv = (v[i] + v[j]) / 2;
+      int best = 9999;
+      int bestIndex = 0;
+      for (int k = 0; k < 256; ++k) {
+        int d = std::abs(r[k] - tr) + std::abs(g[k] - tg) + std::abs(b[k] - tb) + std::abs(h[k] - th) +
+                std::abs(v[k] - tv);
+        if (d < best) {
+          best = d;
+          bestIndex = k;
+        }
+      }
+      table[i * 256 + j] = table[j * 256 + i] = static_cast<uint8_t>(bestIndex);
+    }
+  }
+}
