@@ -98,6 +98,17 @@ TEST(MixTable, SmallValueRangesMatchTheScan) {
   ExpectSameAsReference(ramp, "ramp");
 }
 
+TEST(MixTable, EveryCountOfDistinctColoursMatchesTheScan) {
+  // The searches run over the distinct colours, in pairs of neighbouring targets
+  // with one left over when a row's count is odd; a coarse lattice makes many
+  // different colours tie at the same distance, and the first copy of each colour
+  // sits at a random index.
+  std::mt19937 rng(31);
+  for (int distinct = 1; distinct <= 40; ++distinct) {
+    ExpectSameAsReference(RandomPalette(rng, 3 + distinct % 3, distinct), "lattice colours");
+  }
+}
+
 TEST(MixTable, AllZeroPaletteMapsEverythingToZero) {
   PaletteBlock block;
   std::fill(block.mixTable(), block.mixTable() + kMixTableSize, uint8_t{7});
