@@ -40,19 +40,15 @@ class PlayerTest : public ::testing::Test {
 
   bool Play(const std::string& path) { return player->play(path, 10000, 0, 0); }
   std::string Message() const { return player->message(); }
-  // The buffer id a channel's last CreateSoundBuffer gave, from the record.
-  int LastCreatedBuffer() const {
-    for (auto it = fake->calls().rbegin(); it != fake->calls().rend(); ++it) {
-      if (it->op == SoundOp::kCreateSoundBuffer) return it->buffer;
-    }
-    return -1;
-  }
+  // The last recorded call of op, or null.
   const SoundCall* LastCall(SoundOp op) const {
     for (auto it = fake->calls().rbegin(); it != fake->calls().rend(); ++it) {
       if (it->op == op) return &*it;
     }
     return nullptr;
   }
+  // The buffer id the last CreateSoundBuffer gave.
+  int LastCreatedBuffer() const { return LastCall(SoundOp::kCreateSoundBuffer)->buffer; }
 
   NativeWindow const kWindow = reinterpret_cast<NativeWindow>(static_cast<uintptr_t>(0x1234));
   FakeSoundService* fake = nullptr;

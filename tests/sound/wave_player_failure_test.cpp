@@ -9,14 +9,47 @@
 #include "player_fixture.h"
 #include "wave_bytes.h"
 
-namespace {
+TEST(WavePlayerInit, FailedInitMakesEveryPlayFail) {
+  struct Case {
+    const char* name;
+    bool hasService;
+    SoundOp failing;
+    const char* message;
+  } cases[] = {
+      {"no service", false, SoundOp::kCreate, "다이렉트 사운드 객체를 만드는데 실패하였습니다."},
+      {"create", true, SoundOp::kCreate, "다이렉트 사운드 객체를 만드는데 실패하였습니다."},
+      {"cooperative level", true, SoundOp::kSetCooperativeLevel, "협조 레벨을 얻는데 실패하였습니다."},
+  };
+  for (const Case& c : cases) {
+    auto service = std::make_unique<FakeSoundService>();
+    FakeSoundService* fake = service.get();
+    fake->failAlways(c.failing);
+    WavePlayer player(c.hasService ? std::move(service) : nullptr);
+    int reads = 0;
+    player.setFileLoader([&](const std::string&, std::vector<uint8_t>& out, size_t) {
+      ++reads;
+      out = SimpleWave(Samples(10));
+      return WaveFileLoad::kLoaded;
+    });
+    EXPECT_FALSE(player.init(nullptr)) << "case " << c.name;
+    EXPECT_EQ(std::string(player.message()), c.message) << "case " << c.name;
+    for (const char* path : {"a.wav", ""}) {
+      EXPECT_FALSE(player.play(path, 10000, 0, 0)) << "case " << c.name;
+      EXPECT_EQ(std::string(player.message()), "다이렉트 사운드가 구동되지 않았습니다.") << "case " << c.name;
+    }
+    EXPECT_EQ(reads, 0) << "case " << c.name;
+    if (!c.hasService) continue;
+    EXPECT_EQ(fake->count(SoundOp::kCreateSoundBuffer), 0) << "case " << c.name;
+    // A device that was made is still released at shutdown.
+    player.shutdown();
+    EXPECT_FALSE(fake->deviceAlive()) << "case " << c.name;
+  }
+}
 
 struct ServiceFailure {
   SoundOp op;
   const char* message;
 };
-
-}  // namespace
 
 class ServiceFailureTest : public PlayerTest, public ::testing::WithParamInterface<ServiceFailure> {};
 
@@ -33,7 +66,6 @@ TEST_P(ServiceFailureTest, ReturnsTheChannelToTheFreeState) {
   EXPECT_FALSE(player->channelHasBuffer(1));
   EXPECT_EQ(player->currentChannel(), -1);
   EXPECT_EQ(fake->liveBuffers(), 1);  // only "a" keeps its buffer
-  EXPECT_TRUE(player->channelInUse(0));
   // The next try succeeds on the same channel, now from the cache.
   ASSERT_TRUE(Play("b"));
   EXPECT_EQ(Message(), "** 캐쉬 플레이 **");
@@ -49,60 +81,43 @@ INSTANTIATE_TEST_SUITE_P(
                       ServiceFailure{SoundOp::kSetVolume, "볼륨 설정을 할 수 없습니다."},
                       ServiceFailure{SoundOp::kSetPan, "팬( pan ) 설정을 할 수 없습니다."}));
 
-TEST_F(PlayerTest, FailedRestartOfKeptBufferFreesTheChannel) {
+TEST_F(PlayerTest, FailedStartOrRestartFreesTheChannel) {
   MakeReady();
   files["a"] = SimpleWave(Samples(40, 1));
+  fake->failNext(SoundOp::kPlay);
+  EXPECT_FALSE(Play("a"));  // not reported as success
+  EXPECT_FALSE(player->channelInUse(0));
+  EXPECT_EQ(fake->liveBuffers(), 0);
   ASSERT_TRUE(Play("a"));
   fake->finishAll();
   fake->failNext(SoundOp::kSetVolume);
   EXPECT_FALSE(Play("a"));
   EXPECT_EQ(Message(), "볼륨 설정을 할 수 없습니다.");
   EXPECT_FALSE(player->channelInUse(0));
-  EXPECT_TRUE(fake->buffer(0).released);
+  EXPECT_EQ(fake->liveBuffers(), 0);
   // A fresh buffer is built from the cache next time.
   ASSERT_TRUE(Play("a"));
   EXPECT_EQ(Message(), "** 캐쉬 플레이 **");
 }
 
-TEST_F(PlayerTest, FailedStartIsNotReportedAsSuccess) {
+TEST_F(PlayerTest, HostileFilesAreRefusedWithoutABuffer) {
   MakeReady();
-  files["a"] = SimpleWave(Samples(40, 1));
-  fake->failNext(SoundOp::kPlay);
-  EXPECT_FALSE(Play("a"));
-  EXPECT_FALSE(player->channelInUse(0));
-  EXPECT_EQ(fake->liveBuffers(), 0);
-}
-
-TEST_F(PlayerTest, UnreadableFileFailsAndLeavesTheCache) {
-  MakeReady();
-  files["a"] = SimpleWave(Samples(40, 1));
-  ASSERT_TRUE(Play("a"));
-  fake->clearCalls();
-  EXPECT_FALSE(Play("missing.wav"));
-  EXPECT_EQ(Message(), "파일을 읽어오는데 실패했습니다.");
-  EXPECT_FALSE(player->channelInUse(1));
-  EXPECT_EQ(player->channelName(1), "");
-  ASSERT_EQ(player->cache().count(), 1);
-  EXPECT_EQ(player->cache().name(0), "a");
-  EXPECT_EQ(fake->count(SoundOp::kCreateSoundBuffer), 0);
-}
-
-TEST_F(PlayerTest, FailedReadOfFullCacheDropsNothing) {
-  MakeReady();
-  for (int i = 0; i < 40; ++i) files["w" + std::to_string(i)] = SimpleWave(Samples(16, uint8_t(i)));
-  for (int i = 0; i < 40; ++i) {
-    fake->finishAll();
-    ASSERT_TRUE(Play("w" + std::to_string(i)));
+  std::vector<uint8_t> shortFormat = PcmFormat();
+  shortFormat.resize(12);
+  const std::pair<std::vector<uint8_t>, const char*> cases[] = {
+      {RiffFile("AVI ", {{"fmt ", PcmFormat()}, {"data", Samples(8)}}), "웨이브 파일이 아닙니다."},
+      {{}, "웨이브 파일이 아닙니다."},
+      {RiffFile("WAVE", {{"fmt ", shortFormat}, {"data", Samples(30)}}), "손상된 웨이브 파일입니다."},
+      {RiffFile("WAVE", {{"fmt ", PcmFormat()}, {"data", {}}}), "손상된 웨이브 파일입니다."},
+      {RiffFile("WAVE", {{"data", {}}, {"fmt ", PcmFormat()}}), "손상된 웨이브 파일입니다."},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    files["f" + std::to_string(i)] = cases[i].first;
+    EXPECT_FALSE(Play("f" + std::to_string(i))) << "case " << i;
+    EXPECT_EQ(Message(), cases[i].second) << "case " << i;
+    EXPECT_FALSE(player->channelInUse(0)) << "case " << i;
   }
-  fake->finishAll();
-  EXPECT_FALSE(Play("missing.wav"));
-  EXPECT_EQ(player->cache().count(), 40);
-  EXPECT_EQ(player->cache().name(0), "w0");
-  files["huge"] = WaveOfSize(2000000);
-  EXPECT_FALSE(Play("huge"));
-  EXPECT_EQ(Message(), "사운드 파일의 크기가 너무 큽니다.");
-  EXPECT_EQ(player->cache().count(), 40);
-  EXPECT_EQ(player->cache().name(0), "w0");
+  EXPECT_EQ(fake->count(SoundOp::kCreateSoundBuffer), 0);
 }
 
 TEST_F(PlayerTest, ChunkPastTheEntryIsRefusedWithoutReadingOn) {
@@ -113,7 +128,6 @@ TEST_F(PlayerTest, ChunkPastTheEntryIsRefusedWithoutReadingOn) {
   files["after"] = SimpleWave(Samples(200, 2));
   EXPECT_FALSE(Play("damaged"));
   EXPECT_EQ(Message(), "손상된 웨이브 파일입니다.");
-  EXPECT_FALSE(player->channelInUse(0));
   // Now a valid entry follows the damaged one in the cache, so the bytes past
   // its end are readable: the refusal must come from the length check.
   ASSERT_TRUE(Play("after"));
@@ -126,44 +140,23 @@ TEST_F(PlayerTest, ChunkPastTheEntryIsRefusedWithoutReadingOn) {
   EXPECT_FALSE(player->channelInUse(1));
 }
 
-TEST_F(PlayerTest, ShortFormatChunkIsDamaged) {
+TEST_F(PlayerTest, FailedReadOfFullCacheDropsNothing) {
   MakeReady();
-  std::vector<uint8_t> format = PcmFormat();
-  format.resize(12);
-  files["a"] = RiffFile("WAVE", {{"fmt ", format}, {"data", Samples(30)}});
-  EXPECT_FALSE(Play("a"));
-  EXPECT_EQ(Message(), "손상된 웨이브 파일입니다.");
-  EXPECT_EQ(fake->count(SoundOp::kCreateSoundBuffer), 0);
-}
-
-TEST_F(PlayerTest, EmptyDataChunkNeverMakesAnEmptyBuffer) {
-  MakeReady();
-  files["fmt-first"] = RiffFile("WAVE", {{"fmt ", PcmFormat()}, {"data", {}}});
-  files["data-first"] = RiffFile("WAVE", {{"data", {}}, {"fmt ", PcmFormat()}});
-  EXPECT_FALSE(Play("fmt-first"));
-  EXPECT_EQ(Message(), "손상된 웨이브 파일입니다.");
-  EXPECT_FALSE(Play("data-first"));
-  EXPECT_EQ(Message(), "손상된 웨이브 파일입니다.");
-  EXPECT_EQ(fake->count(SoundOp::kCreateSoundBuffer), 0);
-}
-
-TEST_F(PlayerTest, EmptyFileIsNotAWave) {
-  MakeReady();
-  files["empty"] = {};
-  EXPECT_FALSE(Play("empty"));
-  EXPECT_EQ(Message(), "웨이브 파일이 아닙니다.");
-  EXPECT_FALSE(player->channelInUse(0));
-}
-
-TEST_F(PlayerTest, UnknownStatusKeepsTheChannel) {
-  MakeReady();
-  for (int i = 0; i < 6; ++i) files["s" + std::to_string(i)] = SimpleWave(Samples(20, uint8_t(i)));
-  for (int i = 0; i < 5; ++i) ASSERT_TRUE(Play("s" + std::to_string(i)));
+  for (int i = 0; i < 40; ++i) {
+    files["w" + std::to_string(i)] = SimpleWave(Samples(16, uint8_t(i)));
+    fake->finishAll();
+    ASSERT_TRUE(Play("w" + std::to_string(i)));
+  }
   fake->finishAll();
-  fake->failAlways(SoundOp::kGetStatus);
-  // No channel can be shown to be finished, so none is taken away.
-  EXPECT_FALSE(Play("s5"));
-  EXPECT_EQ(Message(), "비어 있는 사운드 채널이 없습니다.");
-  fake->failAlways(SoundOp::kGetStatus, false);
-  EXPECT_TRUE(Play("s5"));
+  fake->clearCalls();
+  files["huge"] = WaveOfSize(2000000);
+  for (auto [path, message] : {std::pair{"missing.wav", "파일을 읽어오는데 실패했습니다."},
+                               {"huge", "사운드 파일의 크기가 너무 큽니다."}}) {
+    EXPECT_FALSE(Play(path));
+    EXPECT_EQ(Message(), message);
+    EXPECT_EQ(player->cache().count(), 40);
+    EXPECT_EQ(player->cache().name(0), "w0");
+    EXPECT_FALSE(player->channelInUse(0));  // the channel it took is free again
+  }
+  EXPECT_EQ(fake->count(SoundOp::kCreateSoundBuffer), 0);
 }
