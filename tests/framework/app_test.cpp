@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,271 +24,192 @@ class RecordingWindow : public BaseWindow {
   std::vector<int> commands;
 };
 
-int CreateHidden(BaseWindow& window, HINSTANCE instance, const char* className,
-                 BaseWindow* parent = nullptr) {
-  window.Setup(instance, SW_HIDE, className, parent);
+int Create(BaseWindow& window, const char* className, int show = SW_HIDE) {
+  window.Setup(GetModuleHandleW(nullptr), show, className, nullptr);
   window.SetClass(WHITE_BRUSH, -1, -1, -1);
   return window.CreateWindowed(WS_OVERLAPPEDWINDOW, 0, 0, 0, 200, 100, nullptr);
 }
 
-// Runs a test body inside AppMain, after the main window exists.
+// Runs a test body as its main-window step; the other steps can be made to fail.
 class ScriptedApp : public App {
  public:
-  using Body = void (*)(ScriptedApp&, HINSTANCE);
-  explicit ScriptedApp(Body body) : body_(body) {}
-  int CreateMainWindow(HINSTANCE instance, int) override {
-    body_(*this, instance);
-    return 0;
-  }
-  void ExitInstance() override { exited = true; }
-  static inline bool exited = false;
-
- private:
-  Body body_;
-};
-
-HINSTANCE Instance() {
-  return GetModuleHandleW(nullptr);
-}
-
-}  // namespace
-
-TEST(App, RunWithoutMainWindowEndsAtOnceWithOne) {
-  App app;
-  EXPECT_EQ(app.Run(), 1);
-}
-
-TEST(App, QuitCodeSevenComesBackFromAppMainAfterExitInstance) {
-  ScriptedApp::exited = false;
-  static RecordingWindow main;
-  int result = AppMain(std::make_unique<ScriptedApp>([](ScriptedApp& app, HINSTANCE instance) {
-                         CreateHidden(main, instance, "시험 주창 7");
-                         app.setMainWindow(&main);
-                         PostQuitMessage(7);
-                       }),
-                       Instance(), nullptr, "", SW_HIDE);
-  EXPECT_EQ(result, 7);
-  EXPECT_TRUE(ScriptedApp::exited);
-  EXPECT_EQ(TheApp(), nullptr);
-  DestroyWindow(main.hwnd());
-}
-
-TEST(App, PreviousInstanceOrMissingAppEndsWithZero) {
-  ScriptedApp::exited = false;
-  EXPECT_EQ(AppMain(nullptr, Instance(), nullptr, "", SW_HIDE), 0);
-  EXPECT_EQ(AppMain(std::make_unique<ScriptedApp>([](ScriptedApp&, HINSTANCE) { PostQuitMessage(3); }),
-                    Instance(), Instance(), "", SW_HIDE),
-            0);
-  EXPECT_FALSE(ScriptedApp::exited);
-}
-
-namespace {
-
-class FailingApp : public App {
- public:
-  int InitInstance() override { return -1; }
+  explicit ScriptedApp(std::function<void(ScriptedApp&)> body, int initResult = 0)
+      : body_(std::move(body)), initResult_(initResult) {}
+  int InitInstance() override { return initResult_; }
   int CreateMainWindow(HINSTANCE, int) override {
-    created = true;
+    ++created;
+    body_(*this);
     return 0;
   }
-  void ExitInstance() override { exited = true; }
-  static inline bool created = false;
-  static inline bool exited = false;
-};
-
-class OpeningApp : public App {
- public:
-  int CreateMainWindow(HINSTANCE, int) override { return 0; }  // no main window: Run gives 1
   int OpenCommandLine(const std::string& path, const std::string& title) override {
     seenPath = path;
     seenTitle = title;
     return 0;
   }
-  static inline std::string seenPath;
-  static inline std::string seenTitle;
+  void ExitInstance() override { ++exited; }
+  bool OnIdle() override { return idle ? idle() : false; }
+  static inline int created = 0, exited = 0;
+  static inline std::function<bool()> idle;
+  static inline std::string seenPath, seenTitle;
+
+ private:
+  std::function<void(ScriptedApp&)> body_;
+  int initResult_;
 };
+
+int RunApp(std::function<void(ScriptedApp&)> body, const std::string& arguments = "", int initResult = 0,
+           HINSTANCE previous = nullptr) {
+  ScriptedApp::created = ScriptedApp::exited = 0;
+  int result = AppMain(std::make_unique<ScriptedApp>(std::move(body), initResult), GetModuleHandleW(nullptr),
+                       previous, arguments, SW_HIDE);
+  ScriptedApp::idle = nullptr;
+  return result;
+}
 
 }  // namespace
 
-TEST(App, NegativeStepEndsWithOneWithoutLoopOrExitInstance) {
-  EXPECT_EQ(AppMain(std::make_unique<FailingApp>(), Instance(), nullptr, "", SW_HIDE), 1);
-  EXPECT_FALSE(FailingApp::created);
-  EXPECT_FALSE(FailingApp::exited);
+TEST(App, ExitCodes) {
+  App app;
+  EXPECT_EQ(app.Run(), 1) << "no main window";
+  static RecordingWindow main;
+  auto quitWith7 = [](ScriptedApp& app) {
+    Create(main, "시험 주창 7");
+    app.setMainWindow(&main);
+    PostQuitMessage(7);
+  };
+  EXPECT_EQ(RunApp(quitWith7), 7);
+  EXPECT_EQ(ScriptedApp::exited, 1);
+  EXPECT_EQ(TheApp(), nullptr);
+  DestroyWindow(main.hwnd());
+  EXPECT_EQ(RunApp([](ScriptedApp&) {}), 1) << "no main window after set-up";
+  EXPECT_EQ(ScriptedApp::exited, 1);
+  EXPECT_EQ(AppMain(nullptr, GetModuleHandleW(nullptr), nullptr, "", SW_HIDE), 0);
+  EXPECT_EQ(RunApp([](ScriptedApp&) { PostQuitMessage(3); }, "", 0, GetModuleHandleW(nullptr)), 0);
+  EXPECT_EQ(ScriptedApp::created, 0) << "a previous instance";
+  EXPECT_EQ(RunApp([](ScriptedApp&) {}, "", -1), 1);
+  EXPECT_EQ(ScriptedApp::created + ScriptedApp::exited, 0) << "failed InitInstance: no window, no loop";
 }
 
 TEST(App, CommandLineReachesOpenCommandLineWhole) {
-  EXPECT_EQ(
-      AppMain(std::make_unique<OpeningApp>(), Instance(), nullptr, "C:\\no such\\folder x\\a b.zrv", SW_HIDE),
-      1);
-  EXPECT_EQ(OpeningApp::seenPath, "C:\\no such\\folder x\\a b.zrv");
-  EXPECT_EQ(OpeningApp::seenTitle, "a b.zrv");
-
+  RunApp([](ScriptedApp&) {}, "C:\\no such\\folder x\\a b.zrv");
+  EXPECT_EQ(ScriptedApp::seenPath, "C:\\no such\\folder x\\a b.zrv");
+  EXPECT_EQ(ScriptedApp::seenTitle, "a b.zrv");
   // A folder gives two empty texts.
   wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  std::wstring folder(temp);
+  std::wstring folder(temp, GetTempPathW(MAX_PATH, temp));
   if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
-  std::string narrow(folder.begin(), folder.end());  // the temporary folder's name is ASCII here
-  AppMain(std::make_unique<OpeningApp>(), Instance(), nullptr, narrow, SW_HIDE);
-  EXPECT_EQ(OpeningApp::seenPath, "");
-  EXPECT_EQ(OpeningApp::seenTitle, "");
+  RunApp([](ScriptedApp&) {}, std::string(folder.begin(), folder.end()));  // an ASCII name here
+  EXPECT_EQ(ScriptedApp::seenPath, "");
+  EXPECT_EQ(ScriptedApp::seenTitle, "");
 }
 
-TEST(BaseWindow, TwoClassesEachGetTheirOwnCreationAndCommands) {
-  static RecordingWindow first, second;
-  static HWND unknown = nullptr;
-  int result = AppMain(std::make_unique<ScriptedApp>([](ScriptedApp& app, HINSTANCE instance) {
-                         EXPECT_EQ(CreateHidden(first, instance, "시험 첫째"), 1);
-                         EXPECT_EQ(CreateHidden(second, instance, "시험 둘째"), 1);
-                         app.setMainWindow(&first);
-                         EXPECT_EQ(app.windowCount(), 2);
-                         SendMessageW(second.hwnd(), WM_COMMAND, 40001, 0);
-                         SendMessageW(first.hwnd(), WM_COMMAND, 40002, 0);
-                         // A window of a system class is no window of ours.
-                         unknown = CreateWindowExW(0, L"STATIC", L"x", 0, 0, 0, 1, 1, nullptr, nullptr,
-                                                   instance, nullptr);
-                         PostQuitMessage(0);
-                       }),
-                       Instance(), nullptr, "", SW_HIDE);
-  EXPECT_EQ(result, 0);
+TEST(BaseWindow, EachClassGetsItsOwnCreationAndCommandsAndStrangersGoToTheSystem) {
+  static RecordingWindow first, second, sameClass;
+  static HWND unknown = nullptr, stranger = nullptr;
+  static std::wstring strangerTitle;
+  int result = RunApp([](ScriptedApp& app) {
+    EXPECT_EQ(Create(first, "시험 첫째"), 1);
+    EXPECT_EQ(Create(second, "시험 둘째"), 1);
+    EXPECT_EQ(app.windowCount(), 2);
+    EXPECT_EQ(Create(sameClass, "시험 둘째"), 0) << "a second window of one class is not created";
+    app.setMainWindow(&first);
+    SendMessageW(second.hwnd(), WM_COMMAND, 40001, 0);
+    SendMessageW(first.hwnd(), WM_COMMAND, 40002, 0);
+    // A window of a system class is no window of ours.
+    unknown = CreateWindowExW(0, L"STATIC", L"x", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    // Another window of a registered class: no object waits for it, so the shared
+    // procedure leaves all of its messages to the system.
+    stranger = CreateWindowExW(0, L"\xC2DC\xD5D8 \xCCAB\xC9F8", L"", WS_OVERLAPPEDWINDOW, 0, 0, 50, 50,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);  // "시험 첫째"
+    SendMessageW(stranger, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"default"));
+    SendMessageW(stranger, WM_COMMAND, 40009, 0);
+    wchar_t text[32] = {};
+    GetWindowTextW(stranger, text, 32);
+    strangerTitle = text;
+    DestroyWindow(stranger);  // reaches no object: no quit message from it
+    PostQuitMessage(4);
+  });
+  EXPECT_EQ(result, 4);
   EXPECT_EQ(first.creates, 1);
   EXPECT_EQ(second.creates, 1);
+  EXPECT_EQ(sameClass.creates, 0);
+  EXPECT_EQ(sameClass.hwnd(), nullptr);
   EXPECT_NE(first.hwnd(), second.hwnd());
   EXPECT_EQ(first.commands, std::vector<int>{40002});
   EXPECT_EQ(second.commands, std::vector<int>{40001});
+  EXPECT_EQ(first.destroys, 0);
   EXPECT_EQ(first.title(), "시험 첫째");  // the class name is the initial caption
-  EXPECT_EQ(first.lastMessage(), static_cast<UINT>(WM_COMMAND));
-  DestroyWindow(unknown);
-}
-
-TEST(BaseWindow, SecondWindowOfTheSameClassIsNotCreated) {
-  static RecordingWindow a, b;
-  AppMain(std::make_unique<ScriptedApp>([](ScriptedApp& app, HINSTANCE instance) {
-            EXPECT_EQ(CreateHidden(a, instance, "시험 같은 이름"), 1);
-            EXPECT_EQ(CreateHidden(b, instance, "시험 같은 이름"), 0);
-            app.setMainWindow(&a);
-            PostQuitMessage(0);
-          }),
-          Instance(), nullptr, "", SW_HIDE);
-  EXPECT_NE(a.hwnd(), nullptr);
-  EXPECT_EQ(b.hwnd(), nullptr);
-  EXPECT_EQ(a.creates, 1);
-  EXPECT_EQ(b.creates, 0);
-}
-
-TEST(BaseWindow, MessagesForAnUnknownHandleGoToTheDefaultProcedure) {
-  static RecordingWindow known;
-  static HWND stranger = nullptr;
-  static std::wstring strangerTitle;
-  int result = AppMain(std::make_unique<ScriptedApp>([](ScriptedApp& app, HINSTANCE instance) {
-                         CreateHidden(known, instance, "시험 낯선 창");
-                         app.setMainWindow(&known);
-                         // A second window of the registered class: no object is waiting for it,
-                         // so the shared procedure leaves all of its messages to the system.
-                         stranger =
-                             CreateWindowExW(0, L"\xC2DC\xD5D8 \xB0AF\xC120 \xCC3D", L"", WS_OVERLAPPEDWINDOW,
-                                             0, 0, 50, 50, nullptr, nullptr, instance, nullptr);
-                         SendMessageW(stranger, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"default"));
-                         SendMessageW(stranger, WM_COMMAND, 40009, 0);
-                         wchar_t text[32] = {};
-                         GetWindowTextW(stranger, text, 32);
-                         strangerTitle = text;
-                         DestroyWindow(stranger);  // reaches no object: no quit message from it
-                         PostQuitMessage(4);
-                       }),
-                       Instance(), nullptr, "", SW_HIDE);
-  EXPECT_EQ(result, 4);
   EXPECT_NE(stranger, nullptr);
   EXPECT_EQ(strangerTitle, L"default");
-  EXPECT_EQ(known.creates, 1);
-  EXPECT_TRUE(known.commands.empty());
-  EXPECT_EQ(known.destroys, 0);
-  DestroyWindow(known.hwnd());
+  DestroyWindow(unknown);
+  DestroyWindow(first.hwnd());
+  DestroyWindow(second.hwnd());
 }
 
-TEST(BaseWindow, DestroyingAWindowPostsQuitWithZero) {
+TEST(BaseWindow, ClosingAWindowPostsQuitWithZero) {
   static RecordingWindow main;
-  int result = AppMain(std::make_unique<ScriptedApp>([](ScriptedApp& app, HINSTANCE instance) {
-                         CreateHidden(main, instance, "시험 닫기");
-                         app.setMainWindow(&main);
-                         PostMessageW(main.hwnd(), WM_CLOSE, 0, 0);
-                       }),
-                       Instance(), nullptr, "", SW_HIDE);
-  EXPECT_EQ(result, 0);
+  EXPECT_EQ(RunApp([](ScriptedApp& app) {
+              Create(main, "시험 닫기");
+              app.setMainWindow(&main);
+              PostMessageW(main.hwnd(), WM_CLOSE, 0, 0);
+            }),
+            0);
   EXPECT_EQ(main.destroys, 1);
   EXPECT_EQ(main.hwnd(), nullptr);
 }
 
-namespace {
-
-// Counts idle calls; `busy` tells the loop whether more idle work is pending.
-class IdleApp : public App {
- public:
-  IdleApp(bool busy, int quitAfter) : busy_(busy), quitAfter_(quitAfter) {}
-  int CreateMainWindow(HINSTANCE instance, int) override {
-    CreateHidden(window_, instance, busy_ ? "시험 바쁨" : "시험 한가함");
-    setMainWindow(&window_);
-    if (!busy_) SetTimer(window_.hwnd(), 1, 50, nullptr);
-    return 0;
-  }
-  bool OnIdle() override {
-    ++idleCalls;
-    if (busy_ && idleCalls == quitAfter_) PostQuitMessage(5);
-    if (!busy_) {
-      // Quit after a few timer ticks have woken the loop.
-      MSG peeked;
-      if (PeekMessageW(&peeked, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE)) ++ticksSeen;
-      if (GetTickCount() - start_ > 400) PostQuitMessage(6);
-    }
-    return busy_;
-  }
-  static inline int idleCalls = 0;
-  static inline int ticksSeen = 0;
-
- private:
-  RecordingWindow window_;
-  bool busy_;
-  int quitAfter_;
-  DWORD start_ = GetTickCount();
-};
-
-}  // namespace
+TEST(App, InvalidateAllAsksEveryWindowToRepaint) {
+  static RecordingWindow a, b;
+  static bool dirty[2] = {};
+  RunApp([](ScriptedApp& app) {
+    Create(a, "시험 다시 그림 1", SW_SHOWNOACTIVATE);
+    Create(b, "시험 다시 그림 2", SW_SHOWNOACTIVATE);
+    app.setMainWindow(&a);
+    ValidateRect(a.hwnd(), nullptr);
+    ValidateRect(b.hwnd(), nullptr);
+    app.InvalidateAll();
+    RECT rect;
+    dirty[0] = GetUpdateRect(a.hwnd(), &rect, FALSE) != 0;
+    dirty[1] = GetUpdateRect(b.hwnd(), &rect, FALSE) != 0;
+    PostQuitMessage(0);
+  });
+  EXPECT_TRUE(dirty[0] && dirty[1]);
+  DestroyWindow(a.hwnd());
+  DestroyWindow(b.hwnd());
+}
 
 TEST(MessageLoop, IdleWorkRunsAgainAndAgainWhileItIsPending) {
-  IdleApp::idleCalls = 0;
-  EXPECT_EQ(AppMain(std::make_unique<IdleApp>(true, 1000), Instance(), nullptr, "", SW_HIDE), 5);
-  EXPECT_EQ(IdleApp::idleCalls, 1000);
+  static RecordingWindow main;
+  static int idleCalls = 0;
+  ScriptedApp::idle = [] {
+    if (++idleCalls == 1000) PostQuitMessage(5);
+    return true;
+  };
+  EXPECT_EQ(RunApp([](ScriptedApp& app) {
+              Create(main, "시험 바쁨");
+              app.setMainWindow(&main);
+            }),
+            5);
+  EXPECT_EQ(idleCalls, 1000);
 }
 
 TEST(MessageLoop, WithoutIdleWorkTheLoopSleepsUntilTheNextMessage) {
   // For 400 ms the only messages are timer ticks every 50 ms. A loop that spun would
   // call OnIdle many thousands of times; one that waits calls it about once per tick.
-  IdleApp::idleCalls = 0;
-  EXPECT_EQ(AppMain(std::make_unique<IdleApp>(false, 0), Instance(), nullptr, "", SW_HIDE), 6);
-  EXPECT_GE(IdleApp::idleCalls, 2);
-  EXPECT_LT(IdleApp::idleCalls, 200);
-}
-
-TEST(App, InvalidateAllAsksEveryWindowToRepaint) {
-  static RecordingWindow a, b;
-  static bool aDirty = false, bDirty = false;
-  AppMain(std::make_unique<ScriptedApp>([](ScriptedApp& app, HINSTANCE instance) {
-            a.Setup(instance, SW_SHOWNOACTIVATE, "시험 다시 그림 1", nullptr);
-            a.CreateWindowed(WS_OVERLAPPEDWINDOW, 0, 0, 0, 100, 100, nullptr);
-            b.Setup(instance, SW_SHOWNOACTIVATE, "시험 다시 그림 2", nullptr);
-            b.CreateWindowed(WS_OVERLAPPEDWINDOW, 0, 0, 0, 100, 100, nullptr);
-            app.setMainWindow(&a);
-            ValidateRect(a.hwnd(), nullptr);
-            ValidateRect(b.hwnd(), nullptr);
-            app.InvalidateAll();
-            RECT rect;
-            aDirty = GetUpdateRect(a.hwnd(), &rect, FALSE) != 0;
-            bDirty = GetUpdateRect(b.hwnd(), &rect, FALSE) != 0;
-            PostQuitMessage(0);
-          }),
-          Instance(), nullptr, "", SW_HIDE);
-  EXPECT_TRUE(aDirty);
-  EXPECT_TRUE(bDirty);
-  DestroyWindow(a.hwnd());
-  DestroyWindow(b.hwnd());
+  static RecordingWindow main;
+  static int idleCalls = 0;
+  static const DWORD start = GetTickCount();
+  ScriptedApp::idle = [] {
+    ++idleCalls;
+    if (GetTickCount() - start > 400) PostQuitMessage(6);
+    return false;
+  };
+  EXPECT_EQ(RunApp([](ScriptedApp& app) {
+              Create(main, "시험 한가함");
+              app.setMainWindow(&main);
+              SetTimer(main.hwnd(), 1, 50, nullptr);
+            }),
+            6);
+  EXPECT_GE(idleCalls, 2);
+  EXPECT_LT(idleCalls, 200);
 }

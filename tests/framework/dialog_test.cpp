@@ -16,10 +16,9 @@ namespace {
 // Answers itself once it is open, with the message given.
 class SelfAnsweringDialog : public DialogBase {
  public:
-  SelfAnsweringDialog(UINT message, WPARAM wParam)
-      : DialogBase(IDD_TEST_DIALOG), message_(message), wParam_(wParam) {}
+  SelfAnsweringDialog(int resource, UINT message, WPARAM wParam)
+      : DialogBase(resource), message_(message), wParam_(wParam) {}
   void OnInitDialog() override {
-    initialised = true;
     wchar_t text[64] = {};
     GetWindowTextW(hwnd(), text, 64);
     caption = Narrow(text);
@@ -30,7 +29,6 @@ class SelfAnsweringDialog : public DialogBase {
     if (LOWORD(wParam) == IDC_TEST_END_WITH_42) End(42);
     DialogBase::OnCommand(wParam);
   }
-  bool initialised = false;
   std::string caption;
   std::vector<int> commands;
 
@@ -41,35 +39,26 @@ class SelfAnsweringDialog : public DialogBase {
 
 }  // namespace
 
-TEST(ShowDialog, NoDialogGivesMinusOne) {
+TEST(ShowDialog, EndsWithTheAnswerAndTheCloseBoxActsAsCancel) {
   EXPECT_EQ(ShowDialog(nullptr, nullptr), -1);
-}
-
-TEST(ShowDialog, CloseBoxActsAsCancel) {
-  SelfAnsweringDialog dialog(WM_CLOSE, 0);
-  EXPECT_EQ(ShowDialog(nullptr, &dialog), IDCANCEL);
-  EXPECT_TRUE(dialog.initialised);
-  EXPECT_EQ(dialog.caption, "시험 대화 상자");
-  EXPECT_EQ(dialog.commands, std::vector<int>{IDCANCEL});
-}
-
-TEST(ShowDialog, ConfirmButtonEndsWithOne) {
-  SelfAnsweringDialog dialog(WM_COMMAND, IDOK);
-  EXPECT_EQ(ShowDialog(nullptr, &dialog), IDOK);
-  EXPECT_EQ(dialog.commands, std::vector<int>{IDOK});
-}
-
-TEST(ShowDialog, SubclassChoosesTheEndValue) {
-  SelfAnsweringDialog dialog(WM_COMMAND, IDC_TEST_END_WITH_42);
-  EXPECT_EQ(ShowDialog(nullptr, &dialog), 42);
-}
-
-TEST(ShowDialog, MissingResourceGivesMinusOne) {
-  class Missing : public DialogBase {
-   public:
-    Missing() : DialogBase(9999) {}
-  } dialog;
-  EXPECT_EQ(ShowDialog(nullptr, &dialog), -1);
+  const struct {
+    const char* name;
+    int resource;
+    UINT message;
+    WPARAM wParam;
+    INT_PTR result;
+    std::vector<int> commands;
+  } cases[] = {
+      {"close box", IDD_TEST_DIALOG, WM_CLOSE, 0, IDCANCEL, {IDCANCEL}},
+      {"confirm", IDD_TEST_DIALOG, WM_COMMAND, IDOK, IDOK, {IDOK}},
+      {"own end value", IDD_TEST_DIALOG, WM_COMMAND, IDC_TEST_END_WITH_42, 42, {IDC_TEST_END_WITH_42}},
+      {"missing resource", 9999, WM_COMMAND, IDOK, -1, {}}};
+  for (const auto& c : cases) {
+    SelfAnsweringDialog dialog(c.resource, c.message, c.wParam);
+    EXPECT_EQ(ShowDialog(nullptr, &dialog), c.result) << "case " << c.name;
+    EXPECT_EQ(dialog.commands, c.commands) << "case " << c.name;
+    EXPECT_EQ(dialog.caption, c.result == -1 ? "" : "시험 대화 상자") << "case " << c.name;
+  }
 }
 
 TEST(ChooseColor, MissingOutputOrCustomColoursShowsNothing) {
@@ -85,13 +74,8 @@ TEST(ResourceData, FoundByIdAndTypeNameAndUsedInPlace) {
   ResourceBytes bytes = LoadResourceBytes(instance, IDR_TEST_BYTES, "PALETTE");
   ASSERT_NE(bytes.data, nullptr);
   ASSERT_EQ(bytes.size, 7u);
-  const uint8_t expected[7] = {1, 2, 3, 4, 'x', 'y', 0};
-  EXPECT_EQ(std::memcmp(bytes.data, expected, 7), 0);
+  EXPECT_EQ(std::memcmp(bytes.data, "\x01\x02\x03\x04xy", 7), 0);
   EXPECT_EQ(LoadResourceData(instance, IDR_TEST_BYTES, "PALETTE"), bytes.data);
-}
-
-TEST(ResourceData, MissingResourceIsNull) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
   EXPECT_EQ(LoadResourceData(instance, IDR_TEST_BYTES, "FONTS"), nullptr);
   EXPECT_EQ(LoadResourceData(instance, 301, "PALETTE"), nullptr);
   EXPECT_EQ(LoadResourceData(instance, IDR_TEST_BYTES, nullptr), nullptr);

@@ -21,21 +21,15 @@ struct ResEntry {
 // Parses a whole .res file; false for a malformed one.
 bool ParseResFile(const std::vector<uint8_t>& bytes, std::vector<ResEntry>& out);
 
-// Standard type ids.
-constexpr uint16_t kRtCursor = 1, kRtBitmap = 2, kRtIcon = 3, kRtMenu = 4, kRtDialog = 5, kRtString = 6,
-                   kRtAccelerator = 9, kRtRcData = 10, kRtGroupCursor = 12, kRtGroupIcon = 14,
-                   kRtVersion = 16;
+constexpr uint16_t kRtBitmap = 2, kRtMenu = 4, kRtDialog = 5, kRtString = 6, kRtAccelerator = 9,
+                   kRtGroupCursor = 12, kRtGroupIcon = 14, kRtVersion = 16;
 
 const ResEntry* FindRes(const std::vector<ResEntry>& all, uint16_t type, uint16_t id);
 const ResEntry* FindRes(const std::vector<ResEntry>& all, const std::u16string& type, uint16_t id);
 
-struct MenuItem {
-  uint16_t flags = 0;  // MF_POPUP 0x10, MF_SEPARATOR items have id 0 and no text
-  uint16_t id = 0;
-  std::u16string text;
-  int depth = 0;
-};
-bool ParseMenu(const std::vector<uint8_t>& data, std::vector<MenuItem>& out);
+// Menu items in file order; a pop-up has id 0xFFFF, a separator id 0 and no text.
+using MenuItems = std::vector<std::pair<uint16_t, std::u16string>>;
+bool ParseMenu(const std::vector<uint8_t>& data, MenuItems& out);
 
 struct Accelerator {
   uint16_t flags = 0;  // FVIRTKEY 1, FSHIFT 4, FCONTROL 8, FALT 16
@@ -47,16 +41,13 @@ bool ParseAccelerators(const std::vector<uint8_t>& data, std::vector<Accelerator
 struct DialogControl {
   int id = 0;
   uint32_t style = 0;
-  uint16_t classAtom = 0;  // 0x80 button, 0x81 edit, 0x82 static; 0 when given by name
-  std::u16string className;
+  uint16_t classAtom = 0;  // 0x80 button, 0x81 edit, 0x82 static, also when given by name
   std::u16string text;
   uint16_t textOrdinal = 0;  // for icons given by id
 };
 struct DialogTemplate {
-  uint32_t style = 0;
   std::u16string title;
   uint16_t pointSize = 0;
-  uint8_t charset = 0;
   std::u16string font;
   std::vector<DialogControl> controls;
 };
