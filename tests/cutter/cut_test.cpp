@@ -1,22 +1,38 @@
 // The cutting rules: outward and inward bounds, the pixel copy with the transparent
-// colour, rectangles reaching past the frame, and where cut sprites land in the set.
+// colour, rectangles reaching past the frame, the tools, where cut sprites land in
+// the set, and the batch cut of every figure or grid cell.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "cutter/batch_cut.h"
 #include "cutter/cut.h"
 #include "cutter/cut_tools.h"
 #include "cutter/picture.h"
 
 namespace {
 
-// A frame drawn from text rows: '.' is index 1 (the background), digits are indices.
-PictureFrame Frame(const std::vector<std::string>& rows) {
+using Px = std::vector<uint8_t>;
+
+// A frame drawn from text rows: '.' is `background`, digits are indices.
+PictureFrame Frame(const std::vector<std::string>& rows, uint8_t background = 1) {
   PictureFrame f;
   f.height = static_cast<int32_t>(rows.size());
   f.width = static_cast<int32_t>(rows[0].size());
   for (const std::string& r : rows)
-    for (char c : r) f.pixels.push_back(c == '.' ? 1 : static_cast<uint8_t>(c - '0'));
+    for (char c : r) f.pixels.push_back(c == '.' ? background : static_cast<uint8_t>(c - '0'));
+  return f;
+}
+
+// A w x h frame of background 1 (or 0) where about one pixel in `oneIn` is opaque.
+PictureFrame RandomFrame(int w, int h, uint32_t& seed, int oneIn, uint8_t background = 1) {
+  PictureFrame f;
+  f.width = w;
+  f.height = h;
+  for (int i = 0; i < w * h; ++i) {
+    seed = seed * 1664525u + 1013904223u;
+    f.pixels.push_back((seed >> 24) % oneIn == 0 ? static_cast<uint8_t>(3 + (seed >> 8) % 3) : background);
+  }
   return f;
 }
 
@@ -25,20 +41,6 @@ CutSource Source(const PictureFrame& f, int transparent = 1) {
   s.setFrame(&f);
   s.transparentIndex = transparent;
   return s;
-}
-
-// The bounding box of the opaque pixels in r, brute force: an independent check of
-// the inward rule.
-CutRect BoundingBox(const CutSource& s, CutRect r) {
-  CutRect box{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
-  bool any = false;
-  for (int32_t y = r.top; y <= r.bottom; ++y)
-    for (int32_t x = r.left; x <= r.right; ++x)
-      if (s.isOpaque(x, y)) {
-        any = true;
-        box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
-      }
-  return any ? box : CutRect{};
 }
 
 // Whether r's one-pixel margin holds no opaque pixel: the defining property of the
@@ -53,70 +55,29 @@ bool MarginClear(const CutSource& s, const CutRect& r) {
 
 }  // namespace
 
-TEST(OutwardCut, SinglePixelGivesOneByOne) {
-  const PictureFrame f = Frame({".....", "..7..", "....."});
-  const CutSource s = Source(f);
-  EXPECT_EQ(s.findOutwardBounds(2, 1), (CutRect{2, 1, 2, 1}));
-}
-
-TEST(OutwardCut, TakesDiagonalNeighboursAndWhatTheBoxTouches) {
+TEST(OutwardCut, TakesDiagonalNeighboursAndEndsAtTheBorder) {
   const PictureFrame f = Frame({
-      "..........",
-      ".2........",
-      "..3.......",
+      "33........",
+      "3.........",
+      "..2.......",
       "...4...9..",
-      "..........",
-      "....5.....",
+      ".........5",
+      "....5....5",
   });
   const CutSource s = Source(f);
-  // 2, 3 and 4 touch diagonally; 5 lies two rows below 4 and stays out; 9 too.
-  const CutRect r = s.findOutwardBounds(1, 1);
-  EXPECT_EQ(r, (CutRect{1, 1, 3, 3}));
-  EXPECT_TRUE(MarginClear(s, r));
+  // 3, 2 and 4 touch diagonally; the lower 5 lies two rows below 4 and stays out.
+  EXPECT_EQ(s.findOutwardBounds(1, 0), (CutRect{0, 0, 3, 3}));
   EXPECT_EQ(s.findOutwardBounds(7, 3), (CutRect{7, 3, 7, 3}));
-}
-
-TEST(OutwardCut, FigureTouchingTheBorderEndsAtTheBorder) {
-  const PictureFrame f = Frame({
-      "33....",
-      "3.....",
-      "....44",
-      "....44",
-  });
-  const CutSource s = Source(f);
-  EXPECT_EQ(s.findOutwardBounds(0, 0), (CutRect{0, 0, 1, 1}));
-  EXPECT_EQ(s.findOutwardBounds(5, 3), (CutRect{4, 2, 5, 3}));
-}
-
-TEST(OutwardCut, TransparentOrOutsideClickGivesNothing) {
-  const PictureFrame f = Frame({"..", ".5"});
-  const CutSource s = Source(f);
-  EXPECT_TRUE(s.findOutwardBounds(0, 0).empty());
-  EXPECT_TRUE(s.findOutwardBounds(-1, 1).empty());
-  EXPECT_TRUE(s.findOutwardBounds(2, 1).empty());
-  EXPECT_TRUE(s.findOutwardBounds(kUnset, kUnset).empty());
-  CutSource none;
-  EXPECT_EQ(none.findOutwardBounds(0, 0), (CutRect{0, 0, -1, -1}));
-}
-
-TEST(OutwardCut, IgnoreTransparentGivesTheWholeFrame) {
-  const PictureFrame f = Frame({"....", "..5.", "...."});
-  CutSource s = Source(f);
-  s.ignoreTransparent = 1;
-  EXPECT_EQ(s.findOutwardBounds(0, 0), (CutRect{0, 0, 3, 2}));
-  EXPECT_EQ(s.findOutwardBounds(-50, 70), (CutRect{0, 0, 3, 2}));
+  EXPECT_EQ(s.findOutwardBounds(9, 5), (CutRect{9, 4, 9, 5}));
+  for (auto [x, y] : {std::pair{1, 1}, {-1, 1}, {10, 0}, {kUnset, kUnset}})
+    EXPECT_TRUE(s.findOutwardBounds(x, y).empty()) << x << "," << y;
+  EXPECT_TRUE(CutSource().findOutwardBounds(0, 0).empty());
 }
 
 TEST(OutwardCut, ResultsHaveClearMarginsOnRandomFrames) {
   uint32_t seed = 99;
   for (int round = 0; round < 30; ++round) {
-    PictureFrame f;
-    f.width = 23;
-    f.height = 17;
-    for (int i = 0; i < f.width * f.height; ++i) {
-      seed = seed * 1664525u + 1013904223u;
-      f.pixels.push_back((seed >> 24) % 9 == 0 ? 4 : 1);
-    }
+    const PictureFrame f = RandomFrame(23, 17, seed, 9);
     const CutSource s = Source(f);
     for (int y = 0; y < f.height; ++y)
       for (int x = 0; x < f.width; ++x) {
@@ -127,106 +88,64 @@ TEST(OutwardCut, ResultsHaveClearMarginsOnRandomFrames) {
         }
         ASSERT_TRUE(r.contains(x, y));
         EXPECT_TRUE(MarginClear(s, r));
-        EXPECT_GE(r.left, 0);
-        EXPECT_LT(r.right, f.width);
-        EXPECT_LT(r.bottom, f.height);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right < f.width && r.bottom < f.height);
       }
   }
 }
 
-TEST(InwardCut, ShrinksToTheOpaquePixels) {
-  const PictureFrame f = Frame({
-      "......",
-      "..6...",
-      "....7.",
-      "......",
-  });
-  const CutSource s = Source(f);
-  EXPECT_EQ(s.findInwardBounds({0, 0, 5, 3}), (CutRect{2, 1, 4, 2}));
-  EXPECT_EQ(s.findInwardBounds({2, 0, 3, 3}), (CutRect{2, 1, 2, 1}));  // one pixel
-  EXPECT_TRUE(s.findInwardBounds({0, 3, 5, 3}).empty());               // all transparent row
-  EXPECT_EQ(s.findInwardBounds({5, 3, 0, 0}), (CutRect{2, 1, 4, 2}));  // not yet normalised
-}
-
-TEST(InwardCut, RectangleBeyondTheFrameIsClippedByTheRule) {
-  const PictureFrame f = Frame({"....", "...8"});
-  const CutSource s = Source(f);
-  EXPECT_EQ(s.findInwardBounds({-10, -10, 40, 40}), (CutRect{3, 1, 3, 1}));
-  EXPECT_TRUE(s.findInwardBounds({10, 10, 40, 40}).empty());
-}
-
-TEST(InwardCut, IgnoreTransparentReturnsTheRectangle) {
-  const PictureFrame f = Frame({"....", "...8"});
-  CutSource s = Source(f);
-  s.ignoreTransparent = 1;
-  EXPECT_EQ(s.findInwardBounds({1, 0, 9, 9}), (CutRect{1, 0, 9, 9}));
-}
-
 TEST(InwardCut, AgreesWithABruteForceBoundingBox) {
   uint32_t seed = 7;
-  PictureFrame f;
-  f.width = 30;
-  f.height = 20;
-  for (int i = 0; i < 600; ++i) {
-    seed = seed * 1664525u + 1013904223u;
-    f.pixels.push_back((seed >> 24) % 23 == 0 ? 3 : 1);
-  }
+  const PictureFrame f = RandomFrame(30, 20, seed, 23);
   const CutSource s = Source(f);
   for (int i = 0; i < 400; ++i) {
     seed = seed * 1664525u + 1013904223u;
     const int x0 = int(seed >> 8) % 36 - 3, y0 = int(seed >> 16) % 26 - 3;
     seed = seed * 1664525u + 1013904223u;
     const int x1 = int(seed >> 8) % 36 - 3, y1 = int(seed >> 16) % 26 - 3;
-    const CutRect r = normaliseRect(x0, y0, x1, y1);
-    EXPECT_EQ(s.findInwardBounds(r), BoundingBox(s, r)) << x0 << "," << y0 << " " << x1 << "," << y1;
+    CutRect box{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
+    for (int32_t y = std::min(y0, y1); y <= std::max(y0, y1); ++y)
+      for (int32_t x = std::min(x0, x1); x <= std::max(x0, x1); ++x)
+        if (s.isOpaque(x, y))
+          box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+                 std::max(box.bottom, y)};
+    if (box.empty()) box = CutRect{};
+    // Corners given in any order.
+    EXPECT_EQ(normaliseRect(x0, y0, x1, y1),
+              (CutRect{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)}));
+    EXPECT_EQ(s.findInwardBounds({x0, y0, x1, y1}), box) << x0 << "," << y0 << " " << x1 << "," << y1;
   }
 }
 
-TEST(CopyCutPixels, TransparentIndexBecomesZero) {
-  const PictureFrame f = Frame({"5505", "0555"});
+TEST(CopyCutPixels, TransparentIndexBecomesZeroAndOutsideIsTransparent) {
+  const PictureFrame f = Frame({"5615", "7555"});
   CutSource s = Source(f, 5);
-  std::vector<uint8_t> out(8);
+  Px out(8);
   s.copyCutPixels({0, 0, 3, 1}, out.data());
-  EXPECT_EQ(out, std::vector<uint8_t>({0, 0, 0, 0, 0, 0, 0, 0}));
-  const PictureFrame g = Frame({"5615", "7555"});
-  s.setFrame(&g);
-  s.copyCutPixels({0, 0, 3, 1}, out.data());
-  EXPECT_EQ(out, std::vector<uint8_t>({0, 6, 1, 0, 7, 0, 0, 0}));
+  EXPECT_EQ(out, Px({0, 6, 1, 0, 7, 0, 0, 0}));
   s.ignoreTransparent = 1;
   s.copyCutPixels({0, 0, 3, 1}, out.data());
-  EXPECT_EQ(out, std::vector<uint8_t>({5, 6, 1, 5, 7, 5, 5, 5}));
+  EXPECT_EQ(out, Px({5, 6, 1, 5, 7, 5, 5, 5}));
+  const PictureFrame g = Frame({"23", "45"});
+  const CutSource t = Source(g, 9);
+  Px part(12, 0xEE);
+  t.copyCutPixels({-1, 1, 2, 3}, part.data());  // 4 x 3, only (0,1) and (1,1) inside
+  EXPECT_EQ(part, Px({0, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
-TEST(CopyCutPixels, PartsOutsideTheFrameAreTransparent) {
-  const PictureFrame f = Frame({"23", "45"});
-  const CutSource s = Source(f, 9);
-  std::vector<uint8_t> out(12, 0xEE);
-  s.copyCutPixels({-1, 1, 2, 3}, out.data());  // 4 x 3, only (0,1) and (1,1) inside
-  EXPECT_EQ(out, std::vector<uint8_t>({0, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-}
-
-TEST(CutToSprite, FixedRectangleReachingPastTheFrame) {
+TEST(CutToSprite, RectangleReachingPastTheFrameAndUnusableOnes) {
   const PictureFrame f = Frame({"123", "456"});
-  const CutSource s = Source(f, 9);
-  SpriteSet set;
-  ASSERT_EQ(cutToSprite(s, {1, 1, 4, 2}, set), 1);
-  const Sprite* sp = set.Get(0);
-  ASSERT_NE(sp, nullptr);
-  EXPECT_EQ(sp->width, 4);
-  EXPECT_EQ(sp->height, 2);
-  EXPECT_EQ(sp->pixels, std::vector<uint8_t>({5, 6, 0, 0, 0, 0, 0, 0}));
-}
-
-TEST(CutToSprite, UnusableRectanglesCutNothing) {
-  const PictureFrame f = Frame({"12", "34"});
   const CutSource s = Source(f, 9);
   SpriteSet set;
   EXPECT_EQ(cutToSprite(s, {}, set), 0);
   EXPECT_EQ(cutToSprite(s, {kUnset, 0, 1, 1}, set), 0);
   EXPECT_EQ(cutToSprite(s, {0, 0, 0x7FFFFFFF, 1}, set), 0);
-  CutSource none;
-  EXPECT_EQ(cutToSprite(none, {0, 0, 1, 1}, set), 0);
+  EXPECT_EQ(cutToSprite(CutSource(), {0, 0, 1, 1}, set), 0);
   EXPECT_EQ(set.Count(), 0);
+  ASSERT_EQ(cutToSprite(s, {1, 1, 4, 2}, set), 1);
+  ASSERT_EQ(set.Count(), 1);
+  EXPECT_EQ(set.Get(0)->width, 4);
+  EXPECT_EQ(set.Get(0)->height, 2);
+  EXPECT_EQ(set.Get(0)->pixels, Px({5, 6, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(CutToSprite, CutsLandInOrderInFrontOfTheSelection) {
@@ -238,43 +157,30 @@ TEST(CutToSprite, CutsLandInOrderInFrontOfTheSelection) {
   ASSERT_EQ(set.Count(), 3);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(set.Get(i)->pixels[0], i + 1);
   EXPECT_EQ(set.CurrentIndex(), 3);
-
   // With sprite 1 selected a new cut lands at 1 and the old sprite 1 stays selected.
   Sprite* formerOne = set.Get(1);
   set.SetCurrent(1);
   ASSERT_EQ(cutToSprite(s, {5, 0, 5, 0}, set), 1);
   EXPECT_EQ(set.Get(1)->pixels[0], 6);
   EXPECT_EQ(set.Get(2), formerOne);
-  EXPECT_EQ(set.CurrentIndex(), 2);
   EXPECT_EQ(set.Current(), formerOne);
+  // A single cut does not look for duplicates.
+  ASSERT_EQ(cutToSprite(s, {5, 0, 5, 0}, set), 1);
+  EXPECT_EQ(set.Count(), 5);
 }
 
-TEST(CutToSprite, SameFigureTwiceGivesTwoSprites) {
-  const PictureFrame f = Frame({"12"});
-  const CutSource s = Source(f, 9);
-  SpriteSet set;
-  cutToSprite(s, {0, 0, 1, 0}, set);
-  cutToSprite(s, {0, 0, 1, 0}, set);
-  EXPECT_EQ(set.Count(), 2);
-}
-
-TEST(CutTools, GridSnapsTheMouseDown) {
+TEST(CutTools, GridSnapsAndCutsTheCell) {
   int32_t x = 70, y = 40;
   snapToGrid(x, y, {32, 32});
   EXPECT_EQ(x, 64);
   EXPECT_EQ(y, 32);
-  x = kUnset;
-  snapToGrid(x, y, {32, 32});
-  EXPECT_EQ(x, kUnset);
-}
-
-TEST(CutTools, FixedRectangleStartsAtTheClick) {
+  int32_t unset = kUnset;
+  snapToGrid(unset, y, {32, 32});
+  EXPECT_EQ(unset, kUnset);
   EXPECT_EQ(fixedRect(5, 7, {32, 16}), (CutRect{5, 7, 36, 22}));
   EXPECT_TRUE(fixedRect(0x7FFFFFF0, 0, {32, 32}).empty());  // would overflow
   EXPECT_TRUE(fixedRect(0, 0, {0, 32}).empty());
-}
 
-TEST(CutTools, GridCutTakesTheSnappedCell) {
   PictureFrame f;
   f.width = 128;
   f.height = 96;
@@ -282,16 +188,12 @@ TEST(CutTools, GridCutTakesTheSnappedCell) {
   CutSource s = Source(f, 0);
   SpriteSet set;
   CutTools tools;
-  int32_t x = 70, y = 40;
-  snapToGrid(x, y, {32, 32});
-  const CutAction a = tools.buttonDown(GridCut, x, y, {32, 32}, s, set);
-  EXPECT_TRUE(a.spriteAdded);
+  EXPECT_TRUE(tools.buttonDown(GridCut, x, y, {32, 32}, s, set).spriteAdded);
   const Sprite* sp = set.Get(0);
   ASSERT_NE(sp, nullptr);
   EXPECT_EQ(sp->width, 32);
   EXPECT_EQ(sp->height, 32);
-  // The cell (64, 32, 95, 63).
-  EXPECT_EQ(sp->at(0, 0), f.pixels[32 * 128 + 64]);
+  EXPECT_EQ(sp->at(0, 0), f.pixels[32 * 128 + 64]);  // the cell (64, 32, 95, 63)
   EXPECT_EQ(sp->at(31, 31), f.pixels[63 * 128 + 95]);
 }
 
@@ -318,6 +220,7 @@ TEST(CutTools, AutomaticCutsWithIgnoreTransparent) {
   const PictureFrame f = Frame({"....", ".5..", "...."});
   CutSource s = Source(f);
   s.ignoreTransparent = 1;
+  EXPECT_EQ(s.findOutwardBounds(-50, 70), (CutRect{0, 0, 3, 2}));
   SpriteSet set;
   CutTools t;
   // Outward: the whole frame, with index 1 kept.
@@ -332,8 +235,8 @@ TEST(CutTools, AutomaticCutsWithIgnoreTransparent) {
   EXPECT_EQ(set.Get(1)->height, 3);
 }
 
-TEST(CutTools, ButtonUpWithoutDragOrUnsetPositionDoesNothing) {
-  const PictureFrame f = Frame({"22", "22"});
+TEST(CutTools, UnsetPositionsMissingDragOrPictureDoNothing) {
+  const PictureFrame f = Frame({"17", "23"});
   CutSource s = Source(f);
   SpriteSet set;
   CutTools t;
@@ -345,37 +248,80 @@ TEST(CutTools, ButtonUpWithoutDragOrUnsetPositionDoesNothing) {
   EXPECT_FALSE(t.dragging());
   EXPECT_FALSE(t.buttonDown(FixedCut, kUnset, kUnset, {}, s, set).spriteAdded);
   EXPECT_FALSE(t.buttonDown(OutwardCut, kUnset, kUnset, {}, s, set).spriteAdded);
-  EXPECT_EQ(set.Count(), 0);
-}
-
-TEST(CutTools, PickTakesTheIndexAndReturnsToThePreviousTool) {
-  const PictureFrame f = Frame({"17", "23"});
-  CutSource s = Source(f);
-  SpriteSet set;
-  CutTools t;
-  CutAction a = t.buttonDown(PickTransparent, 1, 0, {}, s, set);
-  EXPECT_TRUE(a.transparentPicked);
-  EXPECT_TRUE(a.returnToPrevious);
-  EXPECT_EQ(s.transparentIndex, 7);
-  a = t.buttonDown(PickTransparent, 5, 5, {}, s, set);  // outside: nothing taken
-  EXPECT_FALSE(a.transparentPicked);
-  EXPECT_TRUE(a.returnToPrevious);
-  EXPECT_EQ(s.transparentIndex, 7);
-}
-
-TEST(CutTools, NoPictureMeansNoAction) {
-  CutSource s;
-  SpriteSet set;
-  CutTools t;
-  EXPECT_FALSE(t.buttonDown(FixedCut, 0, 0, {}, s, set).spriteAdded);
-  t.buttonDown(FreeCut, 0, 0, {}, s, set);
+  CutSource none;
+  none.refresh(Picture());
+  EXPECT_FALSE(none.hasFrame());
+  EXPECT_FALSE(t.buttonDown(FixedCut, 0, 0, {}, none, set).spriteAdded);
+  t.buttonDown(FreeCut, 0, 0, {}, none, set);
   EXPECT_FALSE(t.dragging());
   EXPECT_EQ(set.Count(), 0);
+  // The picker takes the index under the click and returns to the previous tool.
+  CutAction a = t.buttonDown(PickTransparent, 1, 0, {}, s, set);
+  EXPECT_TRUE(a.transparentPicked && a.returnToPrevious);
+  EXPECT_EQ(s.transparentIndex, 7);
+  a = t.buttonDown(PickTransparent, 5, 5, {}, s, set);  // outside: nothing taken
+  EXPECT_TRUE(!a.transparentPicked && a.returnToPrevious);
+  EXPECT_EQ(s.transparentIndex, 7);
 }
 
-TEST(CutSource, FollowsThePicturesCurrentFrame) {
-  Picture pic;
-  CutSource s;
-  s.refresh(pic);
-  EXPECT_FALSE(s.hasFrame());
+TEST(BatchCut, FindsFiguresInScanOrderAndNotInsideOthers) {
+  const PictureFrame f = Frame({"....22..", "1...22..", "1.......", "......3.", ".44...3."}, 0);
+  EXPECT_EQ(findAllFigures(Source(f, 0)),
+            (std::vector<CutRect>{{4, 0, 5, 1}, {0, 1, 0, 2}, {6, 3, 6, 4}, {1, 4, 2, 4}}));
+  const PictureFrame g =
+      Frame({"5555555", "5.....5", "5..7..5", "5.....5", "5555555", ".......", "..8...."}, 0);
+  EXPECT_EQ(findAllFigures(Source(g, 0)), (std::vector<CutRect>{{0, 0, 6, 4}, {2, 6, 2, 6}}));
+}
+
+TEST(BatchCut, AgreesWithASlowScanOnRandomFrames) {
+  uint32_t seed = 4242;
+  for (int round = 0; round < 40; ++round) {
+    const PictureFrame f = RandomFrame(37, 29, seed, 4 + round % 7, 0);
+    const CutSource s = Source(f, 0);
+    // The reference: scan in order and test every pixel against every rectangle so far.
+    std::vector<CutRect> slow;
+    for (int y = 0; y < f.height; ++y)
+      for (int x = 0; x < f.width; ++x) {
+        bool covered = !s.isOpaque(x, y);
+        for (const CutRect& r : slow) covered = covered || r.contains(x, y);
+        if (!covered) slow.push_back(s.findOutwardBounds(x, y));
+      }
+    EXPECT_EQ(findAllFigures(s), slow) << "round " << round;
+  }
+}
+
+TEST(BatchCut, GridCellsCoverTheFrame) {
+  PictureFrame f;
+  f.width = 70;
+  f.height = 40;
+  f.pixels.assign(70 * 40, 3);
+  const auto cells = gridCells(Source(f), {32, 32});
+  ASSERT_EQ(cells.size(), 6u);  // 3 columns by 2 rows, the last ones partly outside
+  EXPECT_EQ(cells[0], (CutRect{0, 0, 31, 31}));
+  EXPECT_EQ(cells[2], (CutRect{64, 0, 95, 31}));
+  EXPECT_EQ(cells[5], (CutRect{64, 32, 95, 63}));
+}
+
+TEST(BatchCut, DuplicatesAreDroppedOrderKeptAndTransparentMapped) {
+  const PictureFrame f = Frame({"12712734712"}, 0);
+  const CutSource s = Source(f, 7);
+  SpriteSet set;
+  DuplicateFreeAppender out(set);
+  EXPECT_EQ(appendCutSprites(s, findAllFigures(s), out), 2);
+  ASSERT_EQ(set.Count(), 2);
+  EXPECT_EQ(set.Get(0)->pixels, Px({1, 2}));
+  EXPECT_EQ(set.Get(1)->pixels, Px({3, 4}));
+  // Sprites already in the set count as seen too.
+  SpriteSet again;
+  again.Append(std::make_unique<Sprite>(2, 1, Px{3, 4}));
+  DuplicateFreeAppender out2(again);
+  EXPECT_EQ(appendCutSprites(s, findAllFigures(s), out2), 1);
+  EXPECT_EQ(again.Get(1)->pixels, Px({1, 2}));
+  // Transparent pixels inside a figure become 0.
+  const PictureFrame g = Frame({"7777", "7577", "7757"});
+  SpriteSet one;
+  DuplicateFreeAppender out3(one);
+  appendCutSprites(Source(g, 7), findAllFigures(Source(g, 7)), out3);
+  ASSERT_EQ(one.Count(), 1);
+  EXPECT_EQ(one.Get(0)->pixels, Px({5, 0, 0, 5}));
 }

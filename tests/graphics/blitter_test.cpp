@@ -2,58 +2,6 @@
 
 #include "graphics_test_support.h"
 
-TEST(DrawSprite, PlainAndFlippedSmallSprite) {
-  const Sprite s(3, 1, {5, 0, 7});
-  Canvas c(20, 20, 255);
-  EXPECT_EQ(c.dc->DrawSprite(10, 10, &s, 0, -1), 1);
-  EXPECT_EQ(c.at(10, 10), 5);
-  EXPECT_EQ(c.at(11, 10), 255);
-  EXPECT_EQ(c.at(12, 10), 7);
-  Canvas d(20, 20, 255);
-  d.dc->DrawSprite(10, 10, &s, kFlipHorizontal, -1);
-  EXPECT_EQ(d.at(10, 10), 7);
-  EXPECT_EQ(d.at(11, 10), 255);
-  EXPECT_EQ(d.at(12, 10), 5);
-}
-
-TEST(DrawSprite, ColourModes) {
-  const Sprite s(2, 1, {5, 0});
-  Canvas c(8, 8, 255);
-  c.dc->DrawSprite(0, 0, &s, kTranslucent, -1);
-  c.dc->DrawSprite(0, 1, &s, kTranslucent, 20);
-  c.dc->DrawSprite(0, 2, &s, 0, 20);
-  EXPECT_EQ(c.at(0, 0), Mix(255, 5));
-  EXPECT_EQ(c.at(0, 1), Mix(255, 20));
-  EXPECT_EQ(c.at(0, 2), 20);
-  EXPECT_EQ(c.at(1, 0), 255);
-  EXPECT_EQ(c.at(1, 1), 255);
-  // Mixing reads the pixel below, not the background colour.
-  c.set(5, 5, 40);
-  c.dc->DrawSprite(5, 5, &s, kTranslucent | kFlipVertical, -1);
-  EXPECT_EQ(c.at(5, 5), Mix(40, 5));
-}
-
-TEST(DrawSprite, FlippedAcrossTheLeftClipEdge) {
-  std::vector<uint8_t> px(10);
-  for (int i = 0; i < 10; ++i) px[static_cast<size_t>(i)] = static_cast<uint8_t>(i + 1);
-  const Sprite s(10, 1, px);
-  Canvas c(20, 4, 0);
-  c.dc->DrawSprite(-4, 0, &s, kFlipHorizontal, -1);
-  for (int x = 0; x <= 5; ++x) EXPECT_EQ(c.at(x, 0), 6 - x) << x;  // source columns 5 down to 0
-  EXPECT_EQ(c.at(6, 0), 0);
-}
-
-TEST(DrawSprite, NeverDrawsTheClipRightColumnOrBottomRow) {
-  const Sprite s = PatternSprite(6, 6, 1, false);
-  Canvas c(20, 20, DrawRectangle{0, 0, 9, 9}, 0);
-  c.dc->DrawSprite(4, 4, &s, 0, -1);  // reaches column 9 and row 9
-  for (int i = 0; i <= 9; ++i) {
-    EXPECT_EQ(c.at(9, i), 0);
-    EXPECT_EQ(c.at(i, 9), 0);
-  }
-  EXPECT_EQ(c.at(8, 8), s.at(4, 4));
-}
-
 namespace {
 
 // What the sprite shows at destination (X, Y) when drawn wholly visible at (x0, y0).
@@ -116,26 +64,19 @@ TEST(DrawSprite, NullEmptyAndOutsideSpritesDrawNothing) {
   for (uint8_t v : c.snapshot()) ASSERT_EQ(v, 0);
 }
 
-TEST(DrawSpriteScaled, HalfTakesEverySecondColumnAndRow) {
-  const Sprite s = PatternSprite(60, 40, 5, false);
-  Canvas c(80, 80, 0);
-  EXPECT_EQ(c.dc->DrawSpriteScaled(3, 4, &s, 0.5f, 0, -1), 1);
-  for (int y = 0; y < 80; ++y)
-    for (int x = 0; x < 80; ++x) {
-      const bool in = x >= 3 && x < 33 && y >= 4 && y < 24;
-      ASSERT_EQ(c.at(x, y), in ? s.at((x - 3) * 2, (y - 4) * 2) : 0) << x << "," << y;
-    }
-}
-
-TEST(DrawSpriteScaled, DoubleCoversTwoByTwo) {
-  const Sprite s = PatternSprite(7, 5, 2, false);
-  Canvas c(30, 30, 0);
-  c.dc->DrawSpriteScaled(1, 2, &s, 2.0f, 0, -1);
-  for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 30; ++x) {
-      const bool in = x >= 1 && x < 15 && y >= 2 && y < 12;
-      ASSERT_EQ(c.at(x, y), in ? s.at((x - 1) / 2, (y - 2) / 2) : 0) << x << "," << y;
-    }
+TEST(DrawSpriteScaled, HalfAndDoubleSample16Dot16Steps) {
+  for (float scale : {0.5f, 2.0f}) {
+    const Sprite s = PatternSprite(60, 40, 5, false);
+    Canvas c(130, 90, 0);
+    EXPECT_EQ(c.dc->DrawSpriteScaled(3, 4, &s, scale, 0, -1), 1);
+    const int w = static_cast<int>(60 * scale), h = static_cast<int>(40 * scale);
+    for (int y = 0; y < 90; ++y)
+      for (int x = 0; x < 130; ++x) {
+        const bool in = x >= 3 && x < 3 + w && y >= 4 && y < 4 + h;
+        ASSERT_EQ(c.at(x, y), in ? s.at(int((x - 3) / scale), int((y - 4) / scale)) : 0)
+            << scale << " at " << x << "," << y;
+      }
+  }
 }
 
 TEST(DrawSpriteScaled, ClippedMatchesUnclippedAndModesApply) {

@@ -65,22 +65,28 @@ std::vector<uint8_t> ExpectedSheet(const std::vector<Sprite>& sprites, int colum
 
 }  // namespace
 
-TEST(Thumbnail, PlacementFollowsTheListWindowRules) {
-  ThumbnailPlacement p = PlaceThumbnail(20, 10);
-  EXPECT_FALSE(p.scaled);
-  EXPECT_EQ(p.x, 20);
-  EXPECT_EQ(p.y, 25);
-  p = PlaceThumbnail(60, 60);
-  EXPECT_FALSE(p.scaled);
-  EXPECT_EQ(p.x, 0);
-  p = PlaceThumbnail(120, 30);
-  EXPECT_TRUE(p.scaled);
-  EXPECT_FLOAT_EQ(p.scale, 0.5f);
-  EXPECT_EQ(p.x, 0);
-  EXPECT_EQ(p.y, 22);  // (60 - 15) / 2 truncated
-  p = PlaceThumbnail(61, 200);
-  EXPECT_EQ(p.y, 0);
-  EXPECT_EQ(p.x, 20);  // (60 - 18.3) / 2 = 20.85
+TEST(ContactSheet, PlacementAndLayout) {
+  // width, height: x, y, scaled, scale
+  for (auto [w, h, x, y, scaled, scale] : {std::tuple{20, 10, 20, 25, false, 1.0f},
+                                           {60, 60, 0, 0, false, 1.0f},
+                                           {120, 30, 0, 22, true, 0.5f},     // (60 - 15) / 2 truncated
+                                           {61, 200, 20, 0, true, 0.3f}}) {  // (60 - 18.3) / 2 = 20.85
+    const ThumbnailPlacement p = PlaceThumbnail(w, h);
+    EXPECT_EQ(std::make_tuple(p.x, p.y, p.scaled), std::make_tuple(x, y, scaled)) << w << "x" << h;
+    EXPECT_FLOAT_EQ(p.scale, scale) << w << "x" << h;
+  }
+  // count, columns: columns, rows, width, height
+  for (auto [count, columns, c, r, w, h] :
+       {std::tuple{0, 8, 8, 1, 488, 61}, {17, 8, 8, 3, 488, 183}, {5, 0, 1, 5, 61, 305}}) {
+    const ContactSheetLayout l = LayoutContactSheet(count, columns);
+    EXPECT_EQ(std::make_tuple(l.columns, l.rows, l.width, l.height), std::make_tuple(c, r, w, h)) << count;
+  }
+  SpriteSet many;
+  for (int i = 0; i < 2000; ++i) many.Append(std::make_unique<Sprite>(PatternSprite(2, 2, i)));
+  Surface s;
+  std::string error;
+  EXPECT_FALSE(DrawContactSheet(s, many, TestPalette(), 1, nullptr, nullptr, error));
+  EXPECT_FALSE(error.empty());
 }
 
 TEST(ContactSheet, PixelsMatchTheThumbnailRules) {
@@ -110,23 +116,4 @@ TEST(ContactSheet, PixelsMatchTheThumbnailRules) {
   ASSERT_TRUE(DecodeBmp8(SurfaceBmpBytes(surface), d));
   EXPECT_EQ(d.indices, want);
   EXPECT_EQ(d.rgb[0], 255);
-}
-
-TEST(ContactSheet, LayoutAndLimits) {
-  ContactSheetLayout l = LayoutContactSheet(0, 8);
-  EXPECT_EQ(l.rows, 1);
-  EXPECT_EQ(l.width, 8 * 61);
-  l = LayoutContactSheet(17, 8);
-  EXPECT_EQ(l.rows, 3);
-  EXPECT_EQ(l.height, 183);
-  l = LayoutContactSheet(5, 0);
-  EXPECT_EQ(l.columns, 1);
-  EXPECT_EQ(l.rows, 5);
-
-  SpriteSet many;
-  for (int i = 0; i < 2000; ++i) many.Append(std::make_unique<Sprite>(PatternSprite(2, 2, i)));
-  Surface s;
-  std::string error;
-  EXPECT_FALSE(DrawContactSheet(s, many, TestPalette(), 1, nullptr, nullptr, error));
-  EXPECT_FALSE(error.empty());
 }

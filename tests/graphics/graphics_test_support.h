@@ -29,23 +29,17 @@ struct Canvas {
   Surface surface;
   std::unique_ptr<DrawContext> dc;
 
-  Canvas(int w, int h, uint8_t fill = 255) {
+  // Without a viewport the context covers the whole surface.
+  Canvas(int w, int h, uint8_t fill = 255) : Canvas(w, h, nullptr, fill) {}
+  Canvas(int w, int h, const DrawRectangle& viewport, uint8_t fill = 255) : Canvas(w, h, &viewport, fill) {}
+  Canvas(int w, int h, const DrawRectangle* viewport, uint8_t fill) {
     SurfaceParams p;
     p.width = w;
     p.height = h;
     surface.Create(p);
     surface.SetPalette(0, 256, TestPalette().bytes.data(), 1);
-    dc = std::make_unique<DrawContext>(&surface);
-    dc->setBackground(fill);
-    dc->Begin();
-  }
-  Canvas(int w, int h, const DrawRectangle& viewport, uint8_t fill = 255) {
-    SurfaceParams p;
-    p.width = w;
-    p.height = h;
-    surface.Create(p);
-    surface.SetPalette(0, 256, TestPalette().bytes.data(), 1);
-    dc = std::make_unique<DrawContext>(&surface, viewport);
+    dc = viewport ? std::make_unique<DrawContext>(&surface, *viewport)
+                  : std::make_unique<DrawContext>(&surface);
     std::fill(surface.Lock(), surface.Lock() + w * h, fill);
   }
 

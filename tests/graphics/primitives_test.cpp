@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <set>
 #include <utility>
@@ -54,86 +55,59 @@ Points ReferenceLine(long x1, long y1, long x2, long y2, const DrawRectangle& cl
   return out;
 }
 
+Points Box(int l, int t, int r, int b) {
+  Points p;
+  for (int y = t; y <= b; ++y)
+    for (int x = l; x <= r; ++x) p.insert({x, y});
+  return p;
+}
+
 }  // namespace
 
-TEST(DrawLine, XMajorPixels) {
-  Canvas c(10, 10, 0);
-  c.dc->DrawLine(0, 0, 4, 2, 9, 0);
-  EXPECT_EQ(Changed(c, 0), (Points{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}));
-}
-
-TEST(DrawLine, YMajorPixels) {
-  Canvas c(10, 10, 0);
-  c.dc->DrawLine(0, 0, 2, 4, 9, 0);
-  EXPECT_EQ(Changed(c, 0), (Points{{0, 0}, {0, 1}, {1, 2}, {1, 3}, {2, 4}}));
-}
-
-TEST(DrawLine, DiagonalAndSinglePoint) {
-  Canvas c(10, 10, 0);
-  c.dc->DrawLine(0, 0, 3, 3, 9, 0);
-  EXPECT_EQ(Changed(c, 0), (Points{{0, 0}, {1, 1}, {2, 2}, {3, 3}}));
-  Canvas d(10, 10, 0);
-  d.dc->DrawLine(7, 8, 7, 8, 9, 0);
-  EXPECT_EQ(Changed(d, 0), (Points{{7, 8}}));
-}
-
-TEST(DrawLine, ReversedDirectionsWalkFromTheFirstPoint) {
-  Canvas c(10, 10, 0);
-  c.dc->DrawLine(4, 2, 0, 0, 9, 0);
-  // Walking from (4, 2) the minor steps fall at other places than forwards.
-  EXPECT_EQ(Changed(c, 0), ReferenceLine(4, 2, 0, 0, c.dc->clip()));
-  EXPECT_EQ(Changed(c, 0).size(), 5u);
-}
-
-TEST(DrawLine, StopsForGoodRightOfOrBelowTheClip) {
-  Canvas c(50, 50, DrawRectangle{0, 0, 39, 39}, 0);
-  c.dc->DrawLine(39 + 5, 10, 0, 10, 9, 0);
-  c.dc->DrawLine(10, 45, 10, 0, 9, 0);
-  EXPECT_TRUE(Changed(c, 0).empty());
-  // Left of and above the clip the walk goes on.
-  c.dc->DrawLine(-5, 10, 5, 10, 9, 0);
-  Points want;
-  for (int x = 0; x <= 5; ++x) want.insert({x, 10});
-  EXPECT_EQ(Changed(c, 0), want);
-}
-
-TEST(DrawLine, WritesClipRightColumnAndBottomRow) {
-  Canvas c(20, 20, DrawRectangle{2, 2, 12, 12}, 0);
-  c.dc->DrawLine(0, 5, 20, 5, 9, 0);  // relative to the origin (2, 2): row 7
-  c.dc->DrawLine(5, 0, 5, 20, 9, 0);  // column 7
-  EXPECT_EQ(c.at(12, 12), 0);
-  EXPECT_EQ(c.at(12, 7), 9) << "right column drawn";
-  EXPECT_EQ(c.at(13, 7), 0);
-  EXPECT_EQ(c.at(7, 12), 9) << "bottom row drawn";
-  EXPECT_EQ(c.at(7, 13), 0);
-}
-
-TEST(DrawLine, MatchesStepByStepWalkForRandomLinesAndClips) {
-  std::mt19937 rng(7);
-  std::uniform_int_distribution<int> coord(-300, 300);
-  for (int i = 0; i < 3000; ++i) {
-    const int l = rng() % 60, t = rng() % 60;
-    const DrawRectangle clip{l, t, l + int(rng() % 40), t + int(rng() % 40)};
-    Canvas c(100, 100, clip, 0);
-    const int x1 = coord(rng), y1 = coord(rng), x2 = coord(rng), y2 = coord(rng);
-    c.dc->DrawLine(x1, y1, x2, y2, 9, 0);
-    ASSERT_EQ(Changed(c, 0), ReferenceLine(x1 + l, y1 + t, x2 + l, y2 + t, clip))
-        << "line " << x1 << "," << y1 << " " << x2 << "," << y2 << " clip " << l << "," << t;
+TEST(DrawLine, ExactPixelsOfBothBranchesAndDirections) {
+  const std::vector<std::pair<std::array<int, 4>, Points>> cases = {
+      {{0, 0, 4, 2}, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}},  // x-major
+      {{0, 0, 2, 4}, {{0, 0}, {0, 1}, {1, 2}, {1, 3}, {2, 4}}},  // y-major
+      {{4, 2, 0, 0}, {{4, 2}, {3, 2}, {2, 1}, {1, 1}, {0, 0}}},  // walked from the first point
+      {{0, 0, 3, 3}, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},         {{7, 8, 7, 8}, {{7, 8}}},
+  };
+  for (const auto& [l, want] : cases) {
+    Canvas c(10, 10, 0);
+    c.dc->DrawLine(l[0], l[1], l[2], l[3], 9, 0);
+    EXPECT_EQ(Changed(c, 0), want) << l[0] << "," << l[1] << " " << l[2] << "," << l[3];
   }
 }
 
-TEST(DrawLine, FarStartsGiveTheSamePixelsAsTheWalk) {
-  // A line starting far outside is placed by arithmetic, not walked there; what it
-  // shows must be what the walk shows. Millions of steps are still cheap to walk.
-  std::mt19937 rng(11);
-  std::uniform_int_distribution<int> far(-5000000, 5000000), near(-20, 120);
-  const DrawRectangle clip{0, 0, 99, 99};
-  for (int i = 0; i < 40; ++i) {
-    const int x1 = far(rng), y1 = far(rng), x2 = near(rng), y2 = near(rng);
-    Canvas c(100, 100, 0);
+TEST(DrawLine, ClipRulesAndTheStopRule) {
+  Canvas c(50, 50, DrawRectangle{0, 0, 39, 39}, 0);
+  c.dc->DrawLine(39 + 5, 10, 0, 10, 9, 0);  // starts right of the clip: stops for good
+  c.dc->DrawLine(10, 45, 10, 0, 9, 0);      // starts below it
+  EXPECT_TRUE(Changed(c, 0).empty());
+  c.dc->DrawLine(-5, 10, 5, 10, 9, 0);  // left of and above the clip the walk goes on
+  EXPECT_EQ(Changed(c, 0), Box(0, 10, 5, 10));
+  Canvas d(20, 20, DrawRectangle{2, 2, 12, 12}, 0);
+  d.dc->DrawLine(0, 5, 20, 5, 9, 0);  // relative to the origin (2, 2): row 7
+  d.dc->DrawLine(5, 0, 5, 20, 9, 0);  // column 7
+  Points want = Box(2, 7, 12, 7);     // the clip's right column and bottom row are drawn
+  for (const auto& p : Box(7, 2, 7, 12)) want.insert(p);
+  EXPECT_EQ(Changed(d, 0), want);
+}
+
+TEST(DrawLine, MatchesStepByStepWalkForRandomLinesAndClips) {
+  // Lines starting far outside are placed by arithmetic, not walked there; what they
+  // show must be what the walk shows. Millions of steps are still cheap to walk.
+  std::mt19937 rng(7);
+  std::uniform_int_distribution<int> coord(-300, 300), far(-5000000, 5000000), near(-20, 120);
+  for (int i = 0; i < 3040; ++i) {
+    const bool farStart = i >= 3000;
+    const int l = farStart ? 0 : rng() % 60, t = farStart ? 0 : rng() % 60;
+    const DrawRectangle clip{l, t, farStart ? 99 : l + int(rng() % 40), farStart ? 99 : t + int(rng() % 40)};
+    Canvas c(100, 100, clip, 0);
+    const int x1 = farStart ? far(rng) : coord(rng), y1 = farStart ? far(rng) : coord(rng);
+    const int x2 = farStart ? near(rng) : coord(rng), y2 = farStart ? near(rng) : coord(rng);
     c.dc->DrawLine(x1, y1, x2, y2, 9, 0);
-    ASSERT_EQ(Changed(c, 0), ReferenceLine(x1, y1, x2, y2, clip))
-        << x1 << "," << y1 << " " << x2 << "," << y2;
+    ASSERT_EQ(Changed(c, 0), ReferenceLine(x1 + l, y1 + t, x2 + l, y2 + t, clip))
+        << "line " << x1 << "," << y1 << " " << x2 << "," << y2 << " clip " << l << "," << t;
   }
 }
 
@@ -153,102 +127,67 @@ TEST(DrawLine, ExtremeCoordinatesEndAtTheEndPoint) {
   EXPECT_TRUE(Changed(c, 0).empty());
 }
 
-TEST(DrawLine, ExclusiveOrTwiceRestores) {
+TEST(Primitives, ExclusiveOrTwiceRestores) {
   Canvas c(40, 40);
   c.pattern();
   const auto before = c.snapshot();
   for (int pass = 0; pass < 2; ++pass) {
     c.dc->DrawLine(3, 2, 30, 17, -255, 0);
     c.dc->DrawLine(35, 1, 2, 38, -255, 0);
+    c.dc->DrawRect(5, 6, 20, 30, -255, 0);
+    c.dc->FillRect(1, 1, 14, 14, -255, 0);
   }
   EXPECT_EQ(c.snapshot(), before);
-  c.dc->DrawLine(0, 0, 0, 0, -255, 0);
+  c.dc->FillRect(0, 0, 0, 0, -255, 0);
   EXPECT_EQ(c.at(0, 0), before[0] ^ 255);
 }
 
-TEST(DrawRect, ExclusiveOrTwiceRestoresAndTouchesEachBorderPixelOnce) {
-  Canvas c(40, 40);
-  c.pattern();
-  const auto before = c.snapshot();
-  c.dc->DrawRect(5, 6, 20, 30, -255, 0);
-  int changed = 0;
-  for (size_t i = 0; i < before.size(); ++i) changed += c.snapshot()[i] != before[i];
-  EXPECT_EQ(changed, 2 * 16 + 2 * 25 - 4);
-  c.dc->DrawRect(5, 6, 20, 30, -255, 0);
-  EXPECT_EQ(c.snapshot(), before);
-}
-
-TEST(DrawRect, TranslucentMixesEachOfTheTenBorderPixelsOnce) {
-  Canvas c(10, 10, 255);
-  c.dc->DrawRect(0, 0, 3, 2, 9, 1);
-  const uint8_t once = Mix(255, 9);
-  ASSERT_NE(once, Mix(once, 9)) << "mixing twice must be visible for the test to mean anything";
-  Points border;
-  for (int y = 0; y < 10; ++y)
-    for (int x = 0; x < 10; ++x) {
-      const bool onBorder = (x <= 3 && y <= 2) && (x == 0 || x == 3 || y == 0 || y == 2);
-      ASSERT_EQ(c.at(x, y), onBorder ? once : 255) << x << "," << y;
-      if (onBorder) border.insert({x, y});
-    }
-  EXPECT_EQ(border.size(), 10u);
-}
-
-TEST(DrawRect, NarrowAndReversedRectanglesDrawEachPixelOnce) {
+TEST(DrawRect, EachBorderPixelIsTouchedOnce) {
   for (auto [x1, y1, x2, y2] :
-       {std::tuple{4, 4, 4, 9}, {4, 4, 5, 9}, {4, 4, 9, 4}, {4, 4, 4, 4}, {9, 8, 2, 3}}) {
-    Canvas c(12, 12);
+       {std::tuple{5, 6, 20, 30}, {4, 4, 4, 9}, {4, 4, 5, 9}, {4, 4, 9, 4}, {4, 4, 4, 4}, {9, 8, 2, 3}}) {
+    Canvas c(40, 40);
     c.pattern();
     const auto before = c.snapshot();
     c.dc->DrawRect(x1, y1, x2, y2, -255, 0);
     const int l = std::min(x1, x2), r = std::max(x1, x2), t = std::min(y1, y2), b = std::max(y1, y2);
-    for (int y = 0; y < 12; ++y)
-      for (int x = 0; x < 12; ++x) {
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 40; ++x) {
         const bool onBorder = x >= l && x <= r && y >= t && y <= b && (x == l || x == r || y == t || y == b);
-        const uint8_t old = before[static_cast<size_t>(y * 12 + x)];
+        const uint8_t old = before[static_cast<size_t>(y * 40 + x)];
         ASSERT_EQ(c.at(x, y), onBorder ? (old ^ 255) : old) << x << "," << y << " rect " << x1 << "," << y1;
       }
   }
+  // Translucent: each of the ten border pixels of a 4 x 3 outline is mixed once.
+  Canvas c(10, 10, 255);
+  c.dc->DrawRect(0, 0, 3, 2, 9, 1);
+  const uint8_t once = Mix(255, 9);
+  ASSERT_NE(once, Mix(once, 9)) << "mixing twice must be visible for the test to mean anything";
+  Points border = Box(0, 0, 3, 2);
+  border.erase({1, 1});
+  border.erase({2, 1});
+  EXPECT_EQ(Changed(c, 255), border);
+  for (auto [x, y] : border) EXPECT_EQ(c.at(x, y), once);
 }
 
 TEST(FillRect, ClampsToTheClipIncludingItsLastRowAndColumn) {
-  Canvas c(120, 120, DrawRectangle{0, 0, 99, 99}, 0);
-  EXPECT_EQ(c.dc->FillRect(-10, -10, 5, 5, 9, 0), 1);
-  Points want;
-  for (int y = 0; y <= 5; ++y)
-    for (int x = 0; x <= 5; ++x) want.insert({x, y});
-  EXPECT_EQ(Changed(c, 0), want);
-  Canvas d(120, 120, DrawRectangle{0, 0, 99, 99}, 0);
-  d.dc->FillRect(90, 90, 200, 200, 9, 0);
-  EXPECT_EQ(Changed(d, 0).size(), 100u);
-  EXPECT_EQ(d.at(99, 99), 9);
-  EXPECT_EQ(d.at(100, 99), 0);
-}
-
-TEST(FillRect, OutsideOrReversedDrawsNothing) {
-  Canvas c(50, 50, 0);
-  EXPECT_EQ(c.dc->FillRect(50, 0, 60, 10, 9, 0), 0);
-  EXPECT_EQ(c.dc->FillRect(-20, 0, -1, 10, 9, 0), 0);
-  EXPECT_EQ(c.dc->FillRect(0, 50, 10, 60, 9, 0), 0);
-  EXPECT_EQ(c.dc->FillRect(0, -9, 10, -1, 9, 0), 0);
-  EXPECT_EQ(c.dc->FillRect(10, 10, 5, 20, 9, 0), 0);
-  EXPECT_EQ(c.dc->FillRect(-2000000000, -2000000000, 2000000000, 2000000000, 9, 0), 1);
-  EXPECT_EQ(Changed(c, 0).size(), 2500u);
-}
-
-TEST(FillRect, ModesSolidXorAndMixed) {
-  Canvas c(16, 16);
+  const std::vector<std::tuple<std::array<int, 4>, int, Points>> cases = {
+      {{-10, -10, 5, 5}, 1, Box(0, 0, 5, 5)},
+      {{90, 90, 200, 200}, 1, Box(90, 90, 99, 99)},
+      {{-2000000000, -2000000000, 2000000000, 2000000000}, 1, Box(0, 0, 99, 99)},
+      {{100, 0, 110, 10}, 0, {}},
+      {{-20, 0, -1, 10}, 0, {}},
+      {{0, 100, 10, 110}, 0, {}},
+      {{0, -9, 10, -1}, 0, {}},
+      {{10, 10, 5, 20}, 0, {}},  // reversed
+  };
+  for (const auto& [r, result, want] : cases) {
+    Canvas c(120, 120, DrawRectangle{0, 0, 99, 99}, 0);
+    EXPECT_EQ(c.dc->FillRect(r[0], r[1], r[2], r[3], 9, 0), result) << r[0] << "," << r[1];
+    EXPECT_EQ(Changed(c, 0), want) << r[0] << "," << r[1];
+  }
+  Canvas c(16, 16);  // translucent: each pixel mixed with what lies below
   c.pattern();
   const auto before = c.snapshot();
-  c.dc->FillRect(1, 1, 14, 14, -255, 0);
-  for (int y = 1; y <= 14; ++y)
-    for (int x = 1; x <= 14; ++x) ASSERT_EQ(c.at(x, y), before[static_cast<size_t>(y * 16 + x)] ^ 255);
-  c.dc->FillRect(1, 1, 14, 14, -255, 0);
-  EXPECT_EQ(c.snapshot(), before);
   c.dc->FillRect(0, 0, 15, 15, 40, 1);
-  for (int y = 0; y < 16; ++y)
-    for (int x = 0; x < 16; ++x) ASSERT_EQ(c.at(x, y), Mix(before[static_cast<size_t>(y * 16 + x)], 40));
-  c.dc->FillRect(2, 3, 4, 5, 17, 0);
-  EXPECT_EQ(c.at(2, 3), 17);
-  EXPECT_EQ(c.at(4, 5), 17);
-  EXPECT_NE(c.at(5, 5), 17);
+  for (int i = 0; i < 256; ++i) ASSERT_EQ(c.snapshot()[i], Mix(before[i], 40));
 }

@@ -1,0 +1,307 @@
+// PCX, BMP, FLC and ANM decoding checked against the independent writers in
+// picture_writers.h, and the linear decoding of animations against a replay of
+// every frame from the start.
+#include <gtest/gtest.h>
+
+#include "cutter/anm_decoder.h"
+#include "cutter/bmp_writer.h"
+#include "cutter/flc_decoder.h"
+#include "picture_checks.h"
+
+using namespace testpic;
+
+namespace {
+
+PcxOptions Pcx(int xmin, int ymin, int bytesPerLine, bool palette = true) {
+  PcxOptions o;
+  o.xmin = xmin;
+  o.ymin = ymin;
+  o.bytesPerLine = bytesPerLine;
+  o.writePalette = palette;
+  return o;
+}
+
+BmpOptions Bmp(bool topDown, int gap, bool rle8, int used = 0, bool negativeWidth = false) {
+  BmpOptions o;
+  o.topDown = topDown;
+  o.gap = gap;
+  o.rle8 = rle8;
+  o.coloursUsed = used;
+  o.negativeWidth = negativeWidth;
+  return o;
+}
+
+// A PCX header for w x h followed by hand-made run data and a palette.
+Bytes PcxRaw(int w, int h, const Bytes& data, const Palette& pal) {
+  Bytes b = WritePcx(Image(w, h), pal);
+  b.resize(128);
+  Append(b, data);
+  Put(b, 0x0C);
+  b.insert(b.end(), pal.begin(), pal.end());
+  return b;
+}
+
+Image Rle8Picture() {
+  Image img = Pattern(21, 9);
+  for (int x = 0; x < 21; ++x) img.at(x, 4) = 7;  // a long run
+  return img;
+}
+
+// Frames that move a figure over a background, changing a few rows each time.
+std::vector<Image> Moving(int w, int h, int count) {
+  std::vector<Image> frames;
+  const Image base = Pattern(w, h, 7);
+  for (int i = 0; i < count; ++i) {
+    Image f = base;
+    for (int y = 2 + i; y < std::min(h, 7 + i); ++y)
+      for (int x = i; x < std::min(w, i + 9); ++x) f.at(x, y) = static_cast<uint8_t>(200 + i);
+    if (i % 2) f.at(w - 1, h - 1) = static_cast<uint8_t>(i);  // the odd last column changes
+    frames.push_back(f);
+  }
+  return frames;
+}
+
+Palette Palette64(int salt) {
+  Palette p{};
+  for (int i = 0; i < 768; ++i) p[i] = static_cast<uint8_t>((i * 5 + salt) % 64);
+  return p;
+}
+
+// Decodes frame i with a fresh decoder: frames 0..i replayed from the start.
+template <class Decoder>
+Bytes Replay(const Bytes& data, int i, Palette& palette) {
+  Decoder d;
+  EXPECT_TRUE(d.probe(data.data(), data.size(), {}) && d.open(data.data(), data.size()));
+  Bytes out(d.pixelCount(), 0xCD);
+  d.decodeFrame(out.data(), i);
+  EXPECT_EQ(d.framesDecoded(), i + 1);
+  palette = d.palette();
+  return out;
+}
+
+}  // namespace
+
+TEST(StillPictures, WrittenFilesDecodeToTheirPixelsAndPalette) {
+  struct Case {
+    const char* name;
+    Bytes file;
+    Image img;
+    int width;    // decoded width: PCX rounded up to even, BMP to a multiple of 4
+    int padding;  // value of the extra columns, -1 when not checked
+    Palette pal;
+  };
+  const Palette p = TestPalette(3), none{};
+  const Image img = Pattern(13, 5);
+  const std::vector<Case> cases = {
+      {"pcx", WritePcx(Pattern(40, 17), p), Pattern(40, 17), 40, -1, p},
+      {"pcx odd width", WritePcx(img, p), img, 14, 0, p},
+      {"pcx origin, long lines", WritePcx(Pattern(10, 6), p, Pcx(100, 50, 16)), Pattern(10, 6), 10, -1, p},
+      {"pcx odd scan line", WritePcx(img, p, Pcx(0, 0, 13)), img, 13, -1, p},
+      {"pcx no palette", WritePcx(img, p, Pcx(0, 0, -1, false)), img, 14, 0, none},
+      {"bmp bottom-up", WriteBmp(Pattern(24, 11), p), Pattern(24, 11), 24, -1, p},
+      {"bmp top-down", WriteBmp(img, p, Bmp(true, 0, false)), img, 16, 0, p},
+      {"bmp negative width", WriteBmp(img, p, Bmp(false, 0, false, 0, true)), img, 16, 0, p},
+      {"bmp data offset", WriteBmp(img, p, Bmp(false, 34, false)), img, 16, 0, p},
+      {"bmp rle8", WriteBmp(Rle8Picture(), p, Bmp(false, 0, true)), Rle8Picture(), 24, 0, p},
+      {"bmp 256 used", WriteBmp(img, p, Bmp(false, 0, false, 256)), img, 16, 0, p},
+      {"our bmp writer", EncodeBmp8(13, 5, img.pixels.data(), p.data()), img, 16, 0, p},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Picture pic;
+    ASSERT_TRUE(Load(pic, c.file));
+    ASSERT_EQ(pic.frameCount(), 1);
+    EXPECT_EQ(pic.currentFrame(), 0);
+    EXPECT_EQ(pic.frames()[0].width, c.width);
+    ExpectFrame(pic.frames()[0], c.img, c.padding);
+    ExpectPalette(pic, c.pal);
+  }
+}
+
+TEST(StillPictures, HandMadeCodesDecodeAsDefined) {
+  const Palette pal = TestPalette(9);
+  Bytes rle = WriteBmp(Image(8, 4), pal);
+  rle.resize(14 + 40 + 1024);
+  Patch(rle, 30, 1, 4);
+  // Bottom row: 2 x 3; delta right 4 and up 2; 1 x 9; end of bitmap: the rest stays 0.
+  Append(rle, {2, 3, 0, 2, 4, 2, 1, 9, 0, 1});
+  Bytes rleWant(32, 0);
+  rleWant[24] = rleWant[25] = 3;
+  rleWant[14] = 9;
+  // The padding of a 13-wide BMP becomes columns 13..15.
+  const Image img = Pattern(13, 7);
+  Bytes padded = WriteBmp(img, pal);
+  padded[14 + 40 + 1024 + 13] = 0xAB;  // first stored row: the bottom one
+  Bytes paddedWant(16 * 7, 0);
+  for (int y = 0; y < 7; ++y)
+    for (int x = 0; x < 13; ++x) paddedWant[y * 16 + x] = img.at(x, y);
+  paddedWant[6 * 16 + 13] = 0xAB;
+  // A short BMP keeps the rows it has: the top row is missing, the next cut after 5 pixels.
+  const Image six = Pattern(8, 6);
+  Bytes shortBmp = WriteBmp(six, pal);
+  shortBmp.resize(shortBmp.size() - 8 - 3);
+  Bytes shortWant = six.pixels;
+  std::fill(shortWant.begin(), shortWant.begin() + 8 + 8, 0);
+  std::copy(six.pixels.begin() + 8, six.pixels.begin() + 13, shortWant.begin() + 8);
+
+  const std::vector<std::tuple<const char*, Bytes, Bytes>> cases = {
+      {"pcx empty run consumes its value", PcxRaw(4, 1, {0xC0, 0x77, 0xC4, 0x05}, pal), {5, 5, 5, 5}},
+      {"pcx run across scan lines", PcxRaw(2, 2, {0xC3, 0x09, 0x04}, pal), {9, 9, 9, 4}},
+      {"bmp rle8 delta and early end", rle, rleWant},
+      {"bmp padding columns", padded, paddedWant},
+      {"bmp short file", shortBmp, shortWant},
+  };
+  for (const auto& [name, file, want] : cases) {
+    Picture pic;
+    ASSERT_TRUE(Load(pic, file)) << name;
+    EXPECT_EQ(pic.frames()[0].pixels, want) << name;
+    ExpectPalette(pic, pal);
+  }
+}
+
+TEST(FlcDecoder, EveryChunkTypeOverSeveralFrames) {
+  const int w = 31, h = 14;  // odd width: word deltas carry the last pixel in a 0x8000 word
+  const auto frames = Moving(w, h, 6);
+  const Palette pal64 = Palette64(3);
+  std::vector<Bytes> chunks = {
+      FrameChunk({Colour256Full(TestPalette(11)), ByteRunChunk(frames[0])}),
+      FrameChunk({WordDeltaChunk(frames[0], frames[1])}),
+      FrameChunk({ByteDeltaChunk(frames[1], frames[2]), Chunk(18, Bytes(40, 0x33))}),
+      FrameChunk({CopyChunk(frames[3])}),
+      FrameChunk({Colour64Full(pal64), WordDeltaChunk(frames[3], frames[4])}),
+      FrameChunk({ByteDeltaChunk(frames[4], frames[5])}),
+      FrameChunk({CopyChunk(Image(w, h, 1))}),  // a ring frame after the counted ones
+  };
+  Bytes flc = WriteFlc(w, h, chunks);
+  Patch(flc, 6, 6);
+  Picture pic;
+  ASSERT_TRUE(Load(pic, flc));
+  ExpectFrames(pic, frames);
+  Palette times4{};  // the palette after the last frame: the 64-level one, times four
+  for (int i = 0; i < 768; ++i) times4[i] = static_cast<uint8_t>(pal64[i] * 4);
+  ExpectPalette(pic, times4);
+}
+
+TEST(FlcDecoder, PalettePacketsSkipAndCountZeroMeansAll) {
+  const Palette pal = TestPalette(21);
+  // Packet 1: skip 5, 3 colours (5..7); packet 2: skip 2 more (10), 1 colour.
+  const Bytes few = ColourChunk(
+      4, {{5, Bytes(pal.begin() + 15, pal.begin() + 24)}, {10, Bytes(pal.begin() + 30, pal.begin() + 33)}});
+  Picture pic;
+  ASSERT_TRUE(Load(pic, WriteFlc(4, 2, {FrameChunk({few})})));
+  Palette want{};  // colours no chunk sets stay black
+  std::copy(pal.begin() + 15, pal.begin() + 24, want.begin() + 15);
+  std::copy(pal.begin() + 30, pal.begin() + 33, want.begin() + 30);
+  ExpectPalette(pic, want);
+  ASSERT_TRUE(Load(pic, WriteFlc(4, 2, {FrameChunk({Colour256Full(pal)})})));
+  ExpectPalette(pic, pal);
+}
+
+TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {
+  const auto two = Moving(16, 8, 2);
+  const auto nine = Moving(40, 20, 9);
+  const auto four = Moving(300, 30, 4);
+  AnmCodeOptions longCodes;
+  longCodes.longCodes = true;
+  // A 600-pixel row of pairs needs 300 packets: the count byte cannot hold that, so
+  // it does not end the row.
+  Image wide(600, 2);
+  Bytes brun = {300 % 256};
+  for (int p = 0; p < 300; ++p) Append(brun, {2, static_cast<uint8_t>(p % 2 ? 9 : 4)});
+  Put(brun, 0);  // written as 0 by some writers
+  for (int x = 0; x < 600; ++x) {
+    wide.at(x, 0) = static_cast<uint8_t>((x / 2) % 2 ? 9 : 4);
+    wide.at(x, 1) = static_cast<uint8_t>(x % 200);
+    if (x % 100 == 0) Put(brun, static_cast<uint8_t>(-100));
+    Put(brun, wide.at(x, 1));
+  }
+  Bytes odd = Chunk(15, {1, 3, 5});  // odd length, then one pad byte; the next chunk is read
+  odd.push_back(0);
+  Patch(odd, 0, static_cast<uint32_t>(odd.size()), 4);
+  Image fives(3, 1, 5), six = fives;
+  six.at(1, 0) = 6;
+  Image sparse(6, 5);  // only a byte delta: everything else stays index 0
+  sparse.at(1, 2) = 9;
+  sparse.at(4, 3) = 8;
+  Image blank(8, 2), row(8, 2);
+  for (int x = 0; x < 8; ++x) row.at(x, 1) = static_cast<uint8_t>(x + 1);
+  const Bytes rowCode = EncodeRunSkipDump(blank.pixels, row.pixels);
+
+  const std::vector<std::tuple<const char*, Bytes, std::vector<Image>>> cases = {
+      {"flc prefix chunk skipped",
+       WriteFlc(16, 8, {FrameChunk({ByteRunChunk(two[0])}), FrameChunk({WordDeltaChunk(two[0], two[1])})},
+                FrameChunk({Chunk(3, Bytes(10, 0x77))}, 0xF100)),
+       two},
+      {"flc rows decoded until full", WriteFlc(600, 2, {FrameChunk({Chunk(15, brun)})}), {wide}},
+      {"flc odd chunk padded", WriteFlc(3, 1, {FrameChunk({odd, ByteDeltaChunk(fives, six)})}), {six}},
+      {"flc starts at index 0",
+       WriteFlc(6, 5, {FrameChunk({ByteDeltaChunk(Image(6, 5), sparse)})}),
+       {sparse}},
+      {"flc no frames", WriteFlc(8, 8, {}), {}},
+      {"anm several pages", WriteAnm(40, 20, TestPalette(), AnmRecords(nine), 4, false), nine},
+      {"anm long codes", WriteAnm(300, 30, TestPalette(), AnmRecords(four, longCodes)), four},
+  };
+  for (const auto& [name, file, frames] : cases) {
+    SCOPED_TRACE(name);
+    Picture pic;
+    ASSERT_TRUE(Load(pic, file));
+    ExpectFrames(pic, frames);
+    EXPECT_EQ(pic.current(), frames.empty() ? nullptr : &pic.frames()[0]);
+  }
+  for (int extra : {0, 1, 2, 3, 6}) {  // extra bytes move the code start
+    Picture pic;
+    ASSERT_TRUE(Load(pic, WriteAnm(8, 2, TestPalette(), {AnmRecord(rowCode, extra)})));
+    ExpectFrames(pic, {row});
+  }
+}
+
+TEST(AnmDecoder, RunSkipDumpCodes) {
+  Bytes frame(20, 1);
+  // Dump 3; run 4 x 9; skip 2; word skip 3; word dump 2; word run 3 x 5; end.
+  const Bytes code = {3, 7,    8,   6,   0,    4, 9,    0x82, 0x80, 3, 0, 0x80,
+                      2, 0x80, 0xA, 0xB, 0x80, 3, 0xC0, 5,    0x80, 0, 0, 4};
+  DecodeRunSkipDump(code.data(), code.size(), frame.data(), frame.size());
+  EXPECT_EQ(frame, Bytes({7, 8, 6, 9, 9, 9, 9, 1, 1, 1, 1, 1, 0xA, 0xB, 5, 5, 5, 1, 1, 1}));
+}
+
+TEST(AnimationDecoding, EachFrameEqualsAReplayFromTheStart) {
+  const int w = 33, h = 12;
+  const auto frames = Moving(w, h, 8);
+  std::vector<Bytes> chunks{FrameChunk({Colour256Full(TestPalette(1)), ByteRunChunk(frames[0])})};
+  for (int i = 1; i < 8; ++i) {
+    Bytes delta = i % 2 ? WordDeltaChunk(frames[i - 1], frames[i]) : ByteDeltaChunk(frames[i - 1], frames[i]);
+    chunks.push_back(i == 5 ? FrameChunk({delta, Colour64Full(Palette64(i))}) : FrameChunk({delta}));
+  }
+  const Bytes flc = WriteFlc(w, h, chunks);
+  const Bytes anm = WriteAnm(w, h, TestPalette(2), AnmRecords(frames), 3);
+  for (const Bytes* file : {&flc, &anm}) {
+    Picture pic;
+    ASSERT_TRUE(Load(pic, *file));
+    ASSERT_EQ(pic.frameCount(), 8);
+    Palette last{};
+    for (int i = 0; i < 8; ++i) {
+      const Bytes replay =
+          file == &flc ? Replay<FlcDecoder>(*file, i, last) : Replay<AnmDecoder>(*file, i, last);
+      EXPECT_EQ(pic.frames()[i].pixels, replay) << "frame " << i;
+    }
+    ExpectPalette(pic, last);
+  }
+}
+
+TEST(AnimationDecoding, SequentialFramesDecodeOnceEach) {
+  const auto frames = Moving(20, 10, 5);
+  std::vector<Bytes> chunks{FrameChunk({ByteRunChunk(frames[0])})};
+  for (int i = 1; i < 5; ++i) chunks.push_back(FrameChunk({ByteDeltaChunk(frames[i - 1], frames[i])}));
+  const Bytes flc = WriteFlc(20, 10, chunks);
+  FlcDecoder d;
+  ASSERT_TRUE(d.probe(flc.data(), flc.size(), {}) && d.open(flc.data(), flc.size()));
+  Bytes out(d.pixelCount());
+  for (int i = 0; i < 5; ++i) {
+    d.decodeFrame(out.data(), i);
+    EXPECT_EQ(d.framesDecoded(), 1);
+    EXPECT_EQ(out, frames[i].pixels);
+  }
+  d.decodeFrame(out.data(), 2);  // going back starts again from the first frame
+  EXPECT_EQ(d.framesDecoded(), 3);
+  EXPECT_EQ(out, frames[2].pixels);
+}
