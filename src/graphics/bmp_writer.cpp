@@ -1,45 +1,7 @@
 #include "graphics/bmp_writer.h"
 
-#include <cstring>
-
-#include "base/byte_reader.h"
 #include "base/save_file.h"
 #include "graphics/surface.h"
-
-std::vector<uint8_t> EncodeIndexedBmp(const uint8_t* pixels, int width, int height, int pitch,
-                                      const uint8_t* colourTable) {
-  std::vector<uint8_t> out;
-  if (!pixels || !colourTable || width < 1 || height < 1) return out;
-  const uint32_t stride = (static_cast<uint32_t>(width) + 3) & ~3u;
-  const uint32_t imageSize = stride * static_cast<uint32_t>(height);
-  const uint32_t offset = 14 + 40 + 1024;
-  out.reserve(offset + imageSize);
-  // File header.
-  out.push_back('B');
-  out.push_back('M');
-  PutU32(out, offset + imageSize);
-  PutU32(out, 0);
-  PutU32(out, offset);
-  // Info header: bottom-up rows, 8 bits, no compression, 72 dpi, 256 colours.
-  PutU32(out, 40);
-  PutS32(out, width);
-  PutS32(out, height);
-  PutU16(out, 1);
-  PutU16(out, 8);
-  PutU32(out, 0);
-  PutU32(out, imageSize);
-  PutU32(out, 2835);
-  PutU32(out, 2835);
-  PutU32(out, 256);
-  PutU32(out, 0);
-  out.insert(out.end(), colourTable, colourTable + 1024);
-  for (int y = height - 1; y >= 0; --y) {
-    const uint8_t* row = pixels + static_cast<size_t>(y) * static_cast<size_t>(pitch);
-    out.insert(out.end(), row, row + width);
-    out.insert(out.end(), stride - static_cast<uint32_t>(width), 0);
-  }
-  return out;
-}
 
 std::vector<uint8_t> SurfaceBmpBytes(const Surface& surface) {
   if (!surface.initialized()) return {};

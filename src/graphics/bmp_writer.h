@@ -6,13 +6,10 @@
 #include <filesystem>
 #include <vector>
 
+#include "sprites/indexed_bmp.h"
+
 class Surface;
 
-// A bottom-up 8-bit BMP (BITMAPINFOHEADER, 256-entry colour table, rows padded to
-// four bytes) of width x height pixels taken from pixels with the given pitch;
-// colourTable holds blue, green, red, 0 per entry. Empty for sizes below 1.
-std::vector<uint8_t> EncodeIndexedBmp(const uint8_t* pixels, int width, int height, int pitch,
-                                      const uint8_t* colourTable);
 // The whole surface; empty when it is not initialised.
 std::vector<uint8_t> SurfaceBmpBytes(const Surface& surface);
 // Writes the surface through SaveFileSafely; false when it is not initialised or

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "cutter/anm_decoder.h"
-#include "cutter/bmp_writer.h"
 #include "cutter/flc_decoder.h"
 #include "picture_checks.h"
+#include "sprites/indexed_bmp.h"
 
 using namespace testpic;
 
@@ -104,7 +104,8 @@ TEST(StillPictures, WrittenFilesDecodeToTheirPixelsAndPalette) {
       {"bmp data offset", WriteBmp(img, p, Bmp(false, 34, false)), img, 16, 0, p},
       {"bmp rle8", WriteBmp(Rle8Picture(), p, Bmp(false, 0, true)), Rle8Picture(), 24, 0, p},
       {"bmp 256 used", WriteBmp(img, p, Bmp(false, 0, false, 256)), img, 16, 0, p},
-      {"our bmp writer", EncodeBmp8(13, 5, img.pixels.data(), p.data()), img, 16, 0, p},
+      {"our bmp writer", EncodeIndexedBmp(img.pixels.data(), 13, 5, 13, BmpColourTable(p.data()).data()), img,
+       16, 0, p},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -6,9 +6,9 @@
 
 #include "base/save_file.h"
 #include "commands.h"
-#include "cutter/bmp_writer.h"
 #include "cutter/picture.h"
 #include "picture_load.h"
+#include "sprites/indexed_bmp.h"
 #include "sprites/palette.h"
 
 int RunFrames(Args args) {
@@ -20,13 +20,14 @@ int RunFrames(Args args) {
   std::filesystem::create_directories(outDir, ec);
   if (!std::filesystem::is_directory(outDir)) return Fail(outDir + ": cannot make the folder");
 
-  const uint8_t* palette = picture.palette().palette();
+  const auto colours = BmpColourTable(picture.palette().palette());
   for (int32_t i = 0; i < picture.frameCount(); ++i) {
     const PictureFrame& frame = picture.frames()[static_cast<size_t>(i)];
     char name[32];
     std::snprintf(name, sizeof name, "frame_%03d.bmp", i);
     const std::filesystem::path path = std::filesystem::path(outDir) / name;
-    const auto bytes = EncodeBmp8(frame.width, frame.height, frame.pixels.data(), palette);
+    const auto bytes =
+        EncodeIndexedBmp(frame.pixels.data(), frame.width, frame.height, frame.width, colours.data());
     if (!SaveFileSafely(path, [&](std::ostream& out) {
           out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
           return bool(out);
