@@ -6,7 +6,7 @@
 #include <random>
 
 #include "sprites/palette.h"
-#include "sprites/reference_mix_table.h"
+#include "sprites/palette_test_support.h"
 
 namespace {
 

@@ -1,36 +1,6 @@
 # Runs plyktool as a user would and checks exit codes, outputs and written files.
 # Called by CTest with -DPLYKTOOL=... -DWORK=... -DEXAMPLES=...
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK})
-
-function(run expected_code)
-  execute_process(COMMAND ${PLYKTOOL} ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT code EQUAL expected_code)
-    message(FATAL_ERROR "plyktool ${ARGN}: exit ${code}, expected ${expected_code}\n${out}${err}")
-  endif()
-  if(NOT code EQUAL 0)
-    string(REGEX MATCHALL "\n" lines "${err}")
-    list(LENGTH lines n)
-    if(NOT n EQUAL 1 OR NOT err MATCHES "^plyktool: ")
-      message(FATAL_ERROR "plyktool ${ARGN}: expected one error line, got:\n${err}")
-    endif()
-  endif()
-  set(OUT "${out}" PARENT_SCOPE)
-endfunction()
-
-function(expect_contains text)
-  string(FIND "${OUT}" "${text}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "expected '${text}' in:\n${OUT}")
-  endif()
-endfunction()
-
-function(expect_same_file a b)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${a} ${b} RESULT_VARIABLE differ)
-  if(differ)
-    message(FATAL_ERROR "${a} and ${b} differ")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/plyktool_support.cmake)
 
 run(0 --help)
 expect_contains("resave IN OUT")

@@ -1,35 +1,6 @@
 # Runs "plyktool frames" and "plyktool cut" as a user would and checks exit codes and
 # the files written. Called by CTest with -DPLYKTOOL=... -DWORK=... -DPICTURES=...
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK})
-
-function(run expected_code)
-  execute_process(COMMAND ${PLYKTOOL} ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT code EQUAL expected_code)
-    message(FATAL_ERROR "plyktool ${ARGN}: exit ${code}, expected ${expected_code}\n${out}${err}")
-  endif()
-  if(NOT code EQUAL 0 AND NOT err MATCHES "^plyktool: [^\n]*\n$")
-    message(FATAL_ERROR "plyktool ${ARGN}: expected one error line, got:\n${err}")
-  endif()
-  set(OUT "${out}" PARENT_SCOPE)
-endfunction()
-
-function(expect_size path size)
-  if(NOT EXISTS ${path})
-    message(FATAL_ERROR "${path} was not written")
-  endif()
-  file(SIZE ${path} actual)
-  if(NOT actual EQUAL size)
-    message(FATAL_ERROR "${path}: ${actual} bytes, expected ${size}")
-  endif()
-endfunction()
-
-function(expect_contains text)
-  string(FIND "${OUT}" "${text}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "expected '${text}' in:\n${OUT}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../plyktool_support.cmake)
 
 # frames: five 15 x 8 frames (rows padded to 16 bytes) and the palette file.
 run(0 frames ${PICTURES}/flc_all.flc ${WORK}/frames)

@@ -1,17 +1,6 @@
 # plyktool sheet as a user runs it: the written BMP opens in an image reader.
 # Called by CTest with -DPLYKTOOL=... -DWORK=...
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK})
-
-function(run expected_code)
-  execute_process(COMMAND ${PLYKTOOL} ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT code EQUAL expected_code)
-    message(FATAL_ERROR "plyktool ${ARGN}: exit ${code}, expected ${expected_code}\n${out}${err}")
-  endif()
-  if(NOT code EQUAL 0 AND NOT err MATCHES "^plyktool: ")
-    message(FATAL_ERROR "plyktool ${ARGN}: expected an error line, got:\n${err}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../plyktool_support.cmake)
 
 set(EXAMPLE ${CMAKE_CURRENT_LIST_DIR}/../../examples/shapes.plk)
 run(0 sheet ${EXAMPLE} ${WORK}/shapes.bmp --columns 3)

@@ -7,22 +7,10 @@
 #include <random>
 #include <vector>
 
-#include "reference_mix_table.h"
+#include "palette_test_support.h"
 #include "sprites/palette.h"
 
 namespace {
-
-PaletteBlock DefaultBlock() {
-  PaletteBlock block;
-  std::copy(kDefaultPaletteColours.begin(), kDefaultPaletteColours.end(), block.palette());
-  return block;
-}
-
-void SetEntry(PaletteBlock& block, int k, int r, int g, int b) {
-  block.palette()[k * 3] = static_cast<uint8_t>(r);
-  block.palette()[k * 3 + 1] = static_cast<uint8_t>(g);
-  block.palette()[k * 3 + 2] = static_cast<uint8_t>(b);
-}
 
 // Builds the table both ways over garbage in the table part and compares all of it.
 void ExpectSameAsReference(const PaletteBlock& palette, const char* what) {

@@ -9,19 +9,9 @@
 #include <streambuf>
 #include <string>
 
+#include "palette_test_support.h"
+
 namespace {
-
-PaletteBlock DefaultBlock() {
-  PaletteBlock block;
-  std::copy(kDefaultPaletteColours.begin(), kDefaultPaletteColours.end(), block.palette());
-  return block;
-}
-
-void SetEntry(PaletteBlock& block, int k, int r, int g, int b) {
-  block.palette()[k * 3] = static_cast<uint8_t>(r);
-  block.palette()[k * 3 + 1] = static_cast<uint8_t>(g);
-  block.palette()[k * 3 + 2] = static_cast<uint8_t>(b);
-}
 
 uint32_t ColorRef(int r, int g, int b) {
   return uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16;

@@ -39,7 +39,9 @@ RawSprite Raw(int w, int h, int seed) {
   return s;
 }
 
-std::unique_ptr<Sprite> ToSprite(const RawSprite& r) { return std::make_unique<Sprite>(r.width, r.height, r.pixels); }
+std::unique_ptr<Sprite> ToSprite(const RawSprite& r) {
+  return std::make_unique<Sprite>(r.width, r.height, r.pixels);
+}
 
 void ExpectSameSprites(const SpriteSet& set, const std::vector<RawSprite>& want) {
   ASSERT_EQ(set.Count(), int(want.size()));
@@ -95,11 +97,10 @@ TEST(SpriteFile, DuplicatesAreSkippedAndTheIndexMapFollowsThem) {
     SpriteSet set;
     set.Append(ToSprite(c));  // already present before the read
     SpriteIndexMap map;
-    int ok = memory ? ReadSpritesFromMemory(set, file.data(), file.size(), true, &map)
-                    : [&] {
-                        std::istringstream in(std::string(file.begin(), file.end()));
-                        return ReadSprites(set, in, true, &map);
-                      }();
+    int ok = memory ? ReadSpritesFromMemory(set, file.data(), file.size(), true, &map) : [&] {
+      std::istringstream in(std::string(file.begin(), file.end()));
+      return ReadSprites(set, in, true, &map);
+    }();
     ASSERT_EQ(ok, 1);
     ExpectSameSprites(set, {c, a, b});
     EXPECT_EQ(map, (SpriteIndexMap{1, 2, 1, 0, 2})) << (memory ? "memory" : "stream");
@@ -198,11 +199,11 @@ TEST(SpriteFile, TruncatedFilesKeepOnlyWholeSprites) {
 
 TEST(SpriteFile, ImpossibleRecordsAreRefused) {
   const std::vector<RawSprite> bad = {
-      {-4, 2, 2, {1, 2, 3, 4}},        // negative count
-      {5, 2, 2, {1, 2, 3, 4, 5}},      // count differs from width * height
-      {4, -2, -2, {1, 2, 3, 4}},       // negative sizes
-      {0x7FFFFFFF, 1, 0x7FFFFFFF, {}}, // huge, far past the data
-      {65536, 256, 256, {9, 9}},       // larger than the bytes that remain
+      {-4, 2, 2, {1, 2, 3, 4}},         // negative count
+      {5, 2, 2, {1, 2, 3, 4, 5}},       // count differs from width * height
+      {4, -2, -2, {1, 2, 3, 4}},        // negative sizes
+      {0x7FFFFFFF, 1, 0x7FFFFFFF, {}},  // huge, far past the data
+      {65536, 256, 256, {9, 9}},        // larger than the bytes that remain
   };
   for (size_t i = 0; i < bad.size(); ++i) {
     auto file = RawFile({Raw(2, 2, 1), bad[i]});

@@ -1,12 +1,27 @@
 #pragma once
-// The plain way to build a mixing table: for every pair of entries, measure all 256
-// entries against the pair's blend. Slow but obviously right; BuildMixTable must
-// give exactly this table.
+// Helpers of the palette tests and benchmark.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
 #include "sprites/palette.h"
+
+inline PaletteBlock DefaultBlock() {
+  PaletteBlock block;
+  std::copy(kDefaultPaletteColours.begin(), kDefaultPaletteColours.end(), block.palette());
+  return block;
+}
+
+inline void SetEntry(PaletteBlock& block, int k, int r, int g, int b) {
+  block.palette()[k * 3] = static_cast<uint8_t>(r);
+  block.palette()[k * 3 + 1] = static_cast<uint8_t>(g);
+  block.palette()[k * 3 + 2] = static_cast<uint8_t>(b);
+}
+
+// The plain way to build a mixing table: for every pair of entries, measure all 256
+// entries against the pair's blend. Slow but obviously right; BuildMixTable must
+// give exactly this table.
 
 inline void ReferenceMixTable(PaletteBlock& block) {
   int r[256], g[256], b[256], h[256], v[256];
