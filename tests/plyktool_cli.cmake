@@ -17,6 +17,7 @@ expect_same_file(${EXAMPLES}/shapes.plk ${WORK}/shapes.plk)
 # Motion files: bundles and motions listed, a resave gives the same bytes.
 run(0 info ${EXAMPLES}/sample.zrv)
 expect_contains("bundles 3")
+expect_contains("\"걷기\"  3 motions")  # CP949 names shown as UTF-8
 expect_contains("sprites 3")
 run(0 info --motions ${EXAMPLES}/sample.zrv)
 expect_contains("sound \"hit2.wav\"")

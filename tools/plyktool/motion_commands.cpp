@@ -6,6 +6,7 @@
 #include "base/byte_reader.h"
 #include "base/save_file.h"
 #include "commands.h"
+#include "display_text.h"
 #include "motion/motion_file_io.h"
 
 namespace {
@@ -36,7 +37,7 @@ void PrintMotion(int32_t index, const Motion& m) {
   for (int32_t f : m.flags) std::printf(" %d", f);
   std::printf("  reserved ");
   for (uint8_t r : m.reserved) std::printf("%02x", r);
-  std::printf("  sound \"%s\"\n", m.sound.str().c_str());
+  std::printf("  sound \"%s\"\n", DisplayText(m.sound.str()).c_str());
 }
 
 // A motion file of another version is refused with its own message.
@@ -60,7 +61,7 @@ int InfoMotionFile(const std::string& path, bool listMotions) {
   std::printf("bundles %d\n", file.count());
   for (int32_t b = 0; b < file.count(); ++b) {
     const MotionBundle& bundle = *file.get(b);
-    std::printf("%5d  \"%s\"  %d motions\n", b, bundle.name.str().c_str(), bundle.count());
+    std::printf("%5d  \"%s\"  %d motions\n", b, DisplayText(bundle.name.str()).c_str(), bundle.count());
     if (!listMotions) continue;
     for (int32_t i = 0; i < bundle.count(); ++i) PrintMotion(i, *bundle.get(i));
   }
