@@ -30,10 +30,11 @@ class SpriteAdder {
   }
 
   void add(std::unique_ptr<Sprite> sprite) {
-    const Sprite* kept = skip_ ? findEqual(*sprite) : nullptr;
+    const uint64_t hash = skip_ ? SpriteHash(*sprite) : 0;
+    const Sprite* kept = skip_ ? findEqual(*sprite, hash) : nullptr;
     if (!kept) {
       kept = sprite.get();
-      if (skip_) index_.emplace(SpriteHash(*sprite), sprite.get());
+      if (skip_) index_.emplace(hash, sprite.get());
       set_.Insert(std::move(sprite), -1);
     }
     records_.push_back(kept);
@@ -51,8 +52,8 @@ class SpriteAdder {
   }
 
  private:
-  const Sprite* findEqual(const Sprite& sprite) const {
-    auto range = index_.equal_range(SpriteHash(sprite));
+  const Sprite* findEqual(const Sprite& sprite, uint64_t hash) const {
+    auto range = index_.equal_range(hash);
     const Sprite* first = nullptr;
     for (auto it = range.first; it != range.second; ++it) {
       if (!Equal(sprite, *it->second)) continue;
