@@ -1,0 +1,75 @@
+#include "ui/command_table.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/dialog_text.h"
+#include "ui/file_association.h"
+
+TEST(CommandTable, GreyedCommandDoesNotRunAndChecksFollowState) {
+  int runs = 0;
+  bool allowed = false;
+  bool mark = false;
+  CommandTable table;
+  table.add(
+      7, [&] { ++runs; }, [&] { return allowed; }, [&] { return mark; });
+  table.alias(8, 7);
+  table.add(9, [&] { ++runs; });
+
+  EXPECT_FALSE(table.execute(7)) << "greyed";
+  EXPECT_FALSE(table.execute(8)) << "the alias shares the rule";
+  EXPECT_FALSE(table.execute(42)) << "unknown";
+  EXPECT_EQ(runs, 0);
+  allowed = mark = true;
+  EXPECT_TRUE(table.execute(8));
+  EXPECT_TRUE(table.checked(7));
+  EXPECT_FALSE(table.checked(9)) << "no check rule";
+  EXPECT_TRUE(table.enabled(9)) << "no enable rule";
+  EXPECT_FALSE(table.enabled(42));
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(table.ids(), (std::vector<int>{7, 8, 9}));
+}
+
+TEST(CommandTable, CommandMayReplaceItsOwnRow) {
+  CommandTable table;
+  int second = 0;
+  table.add(1, [&] { table.add(1, [&] { ++second; }); });
+  EXPECT_TRUE(table.execute(1));
+  EXPECT_TRUE(table.execute(1));
+  EXPECT_EQ(second, 1);
+}
+
+TEST(DialogText, NumbersAndNotNumbers) {
+  const struct {
+    const char* text;
+    int32_t value;
+  } cases[] = {
+      {"61", 61},
+      {" -7 ", -7},
+      {"+3", 3},
+      {"abc", 0},
+      {"12abc", 0},
+      {"", 0},
+      {"-", 0},
+      {"1 2", 0},
+      {"2147483647", 2147483647},
+      {"-2147483648", INT32_MIN},
+      {"2147483648", 0},
+      {"99999999999999999999", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseIntOrZero(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(FileAssociation, QuotedCommandsUnderPerUserClasses) {
+  auto zorv = MotionEditorAssociation("C:\\My Tools\\");
+  ASSERT_EQ(zorv.size(), 4u);
+  EXPECT_EQ(zorv[0].key, ".zrv");
+  EXPECT_EQ(zorv[0].value, "zorv_key");
+  EXPECT_EQ(zorv[2].key, "zorv_key\\Shell\\Open\\Command");
+  EXPECT_EQ(zorv[2].value, "\"C:\\My Tools\\Zorv2.exe\" \"%1\"");
+  EXPECT_EQ(zorv[3].value, "\"C:\\My Tools\\Zorv2.exe\",3");
+  auto plyk = SpriteCutterAssociation("D:\\p\\");
+  ASSERT_EQ(plyk.size(), 7u);
+  EXPECT_EQ(plyk[4].key, ".pal");
+  EXPECT_EQ(plyk[6].value, "\"D:\\p\\Plyk2.exe\",3");
+  for (const auto& v : plyk) EXPECT_NE(v.key, "pal_key\\Shell\\Open\\Command") << "palettes are not opened";
+}

@@ -1,0 +1,63 @@
+#include "ui/settings_block.h"
+
+#include <gtest/gtest.h>
+
+TEST(SettingsBlock, FieldsAreLittleEndianAndAShortFileFillsItsLength) {
+  SettingsBytes block(32 + kSettingsTextField);
+  block.writeInt(0, 0x11223344);
+  block.writeRect(4, WindowRect{-1, 2, 300, 400});
+  block.writeText(32, "가나 abc");
+  EXPECT_EQ(block.bytes()[0], 0x44);
+  EXPECT_EQ(block.bytes()[3], 0x11);
+  EXPECT_EQ(block.readRect(4), (WindowRect{-1, 2, 300, 400}));
+  std::string text;
+  ASSERT_TRUE(block.readText(32, text));
+  EXPECT_EQ(text, "가나 abc");
+
+  block.overlay({0xAA, 0xBB});  // two bytes: the rest keeps its value
+  EXPECT_EQ(block.readInt(0), 0x1122BBAA);
+  EXPECT_EQ(block.readRect(4).right, 300);
+
+  std::vector<uint8_t> unterminated(block.size(), 'x');
+  block.overlay(unterminated);
+  EXPECT_FALSE(block.readText(32, text));
+  EXPECT_EQ(CheckedText(block, 32, "fallback"), "fallback");
+}
+
+TEST(SettingsBlock, LongTextIsCutOnACharacterBoundary) {
+  std::string text(258, 'a');
+  text += "가";  // two bytes at 258 and 259: does not fit in 259
+  EXPECT_EQ(CutText(text, 259).size(), 258u);
+  EXPECT_EQ(CutText(std::string(300, 'b'), 259).size(), 259u);
+  EXPECT_EQ(CutText(std::string("ab\0cd", 5), 259), "ab");
+}
+
+TEST(SettingsBlock, FieldChecks) {
+  EXPECT_EQ(CheckedInt(4, 1, 4, 1), 4);
+  EXPECT_EQ(CheckedInt(5, 1, 4, 1), 1);
+  EXPECT_EQ(CheckedFlag(2, 1), 1);
+  EXPECT_EQ(CheckedFlag(0, 1), 0);
+  EXPECT_EQ(CheckedColour(0x00FF8000, 7), 0x00FF8000u);
+  EXPECT_EQ(CheckedColour(-1, 7), 7u);
+
+  const ScreenArea screen{0, 0, 1280, 900};
+  const WindowRect fallback{0, 0, 250, 150};
+  const struct {
+    WindowRect rect;
+    bool kept;
+  } rects[] = {
+      {{10, 10, 300, 200}, true},
+      {kSystemChosenRect, true},
+      {{-200, -100, 20, 20}, true},       // a 20 x 20 corner shows
+      {{1270, 10, 1600, 300}, false},     // 10 pixels wide on screen
+      {{5000, 5000, 5300, 5200}, false},  // off every screen
+      {{100, 100, 100, 300}, false},      // no width
+      {{300, 100, 100, 200}, false},      // turned round
+      {{0, 0, 40000, 200}, false},        // absurdly wide
+      {{INT32_MIN, 0, INT32_MAX, 10}, false},
+  };
+  for (const auto& c : rects) {
+    WindowRect got = CheckedRect(c.rect, screen, fallback);
+    EXPECT_EQ(got, c.kept ? c.rect : fallback) << c.rect.left << "," << c.rect.top << "," << c.rect.right;
+  }
+}

@@ -1,0 +1,69 @@
+#include "ui/thumbnail_grid.h"
+
+#include <gtest/gtest.h>
+
+TEST(ThumbnailGrid, SevenItemsInThreeColumns) {
+  ThumbnailGrid grid;
+  grid.layout(200, 100, 7, 0);
+  EXPECT_EQ(grid.columns(), 3);
+  EXPECT_EQ(grid.contentHeight(), (7 / 3 + 1) * 61);
+  EXPECT_EQ(grid.scrollMax(), 183 - 100);
+  EXPECT_EQ(grid.cellOrigin(5).x, 122);
+  EXPECT_EQ(grid.cellOrigin(5).y, 61);
+  // The column is capped: right of the grid is the last column of that row.
+  EXPECT_EQ(grid.hitTest(199, 10, 7), 2);
+  EXPECT_EQ(grid.hitTest(10, 70, 7), 3);
+  // Cell 7 is the empty end cell; 8 lies beyond it.
+  EXPECT_EQ(grid.hitTest(70, 130, 7), 7);
+  EXPECT_EQ(grid.hitTest(130, 130, 7), -1);
+  EXPECT_EQ(grid.hitTest(-1, 10, 7), -1);
+}
+
+TEST(ThumbnailGrid, NarrowWindowHasOneColumn) {
+  ThumbnailGrid grid;
+  for (int width : {0, 30, 60, -5}) {
+    grid.layout(width, 100, 5, 0);
+    EXPECT_EQ(grid.columns(), 1) << width;
+    EXPECT_EQ(grid.contentHeight(), 6 * 61);
+    EXPECT_EQ(grid.hitTest(40, 70, 5), 1);
+  }
+}
+
+TEST(ThumbnailGrid, EnsureVisibleAndScrolling) {
+  ThumbnailGrid grid;
+  grid.layout(61, 100, 10, 0);  // one column, 11 rows
+  EXPECT_EQ(grid.scrollPos(), 0);
+  grid.ensureVisible(5);  // top 305: comes to the bottom edge
+  EXPECT_EQ(grid.scrollPos(), 305 + 60 - 100);
+  grid.ensureVisible(1);  // above: comes to the top edge
+  EXPECT_EQ(grid.scrollPos(), 61);
+  EXPECT_TRUE(grid.scroll(kScrollPageDown, 0));
+  EXPECT_EQ(grid.scrollPos(), 121);
+  EXPECT_FALSE(grid.scroll(kScrollThumbPosition, 5)) << "the final thumb notification changes nothing";
+  grid.scroll(kScrollThumbTrack, 100000);
+  EXPECT_EQ(grid.scrollPos(), grid.scrollMax());
+  grid.scroll(kScrollLineUp, 0);
+  EXPECT_EQ(grid.scrollPos(), grid.scrollMax() - 30);
+  grid.layout(61, 1000, 3, 3);  // everything fits
+  EXPECT_EQ(grid.scrollPos(), 0);
+  EXPECT_FALSE(grid.scrollable());
+}
+
+TEST(ThumbnailGrid, VisibleItemsDependOnTheViewOnly) {
+  ThumbnailGrid grid;
+  grid.layout(640, 480, 5000, 0);  // 10 columns
+  GridRange r = grid.visibleItems(5000);
+  EXPECT_EQ(r.first, 0);
+  EXPECT_EQ(r.end, 80);  // rows 0..7 have tops below 480
+  grid.scroll(kScrollThumbTrack, 61 * 100 + 30);
+  r = grid.visibleItems(5000);
+  // Row 100 (top -30) is partly visible; row 99 (top -91) is not.
+  EXPECT_EQ(r.first, 1000);
+  for (int i = r.first; i < r.end; ++i) {
+    int y = grid.cellOrigin(i).y;
+    EXPECT_TRUE(y >= -60 && y < 480) << i;
+  }
+  EXPECT_LT(grid.cellOrigin(r.first - 1).y, -60);
+  EXPECT_GE(grid.cellOrigin(r.end).y, 480);
+  EXPECT_EQ(grid.visibleItems(3).end, 3) << "clipped to the count";
+}

@@ -1,0 +1,48 @@
+#include "ui/zoom_view.h"
+
+#include <gtest/gtest.h>
+
+TEST(ZoomView, ClientToDocumentAtZoomThreeWithOffsets) {
+  ZoomView view;
+  view.setClientSize(600, 400);
+  view.setDocumentSize(1000, 1000);
+  view.setZoom(3);
+  ViewPoint p = view.clientToDocument(301, 299);
+  EXPECT_EQ(p.x, 100);
+  EXPECT_EQ(p.y, 99);
+  view.scroll(ScrollAxis::Horizontal, kScrollPageDown, 0);
+  view.scroll(ScrollAxis::Vertical, kScrollLineDown, 0);
+  p = view.clientToDocument(301, 299);
+  EXPECT_EQ(p.x, 160);
+  EXPECT_EQ(p.y, 129);
+  ViewPoint back = view.documentToClient(160, 129);
+  EXPECT_EQ(back.x, 300);
+  EXPECT_EQ(back.y, 297);
+  EXPECT_EQ(view.clientToDocument(-1, -3).x, 59) << "left of the client area stays outside";
+  EXPECT_EQ(view.barPosition(ScrollAxis::Horizontal), 180);
+}
+
+TEST(ZoomView, ScrollingIsClampedToTheZoomedDocument) {
+  ZoomView view;
+  view.setClientSize(500, 300);
+  view.setDocumentSize(320, 400);
+  view.setZoom(2);
+  EXPECT_EQ(view.scrollMax(ScrollAxis::Horizontal), 140);
+  EXPECT_EQ(view.scrollMax(ScrollAxis::Vertical), 500);
+  view.scroll(ScrollAxis::Vertical, kScrollPageDown, 0);
+  view.scroll(ScrollAxis::Vertical, kScrollPageDown, 0);
+  EXPECT_EQ(view.offsetY(), 120);
+  EXPECT_EQ(view.barPosition(ScrollAxis::Vertical), 240);
+  view.scroll(ScrollAxis::Vertical, kScrollPageDown, 0);
+  view.scroll(ScrollAxis::Vertical, kScrollPageDown, 0);
+  EXPECT_EQ(view.offsetY(), 240) << "500 / 2 is the end";
+  view.scroll(ScrollAxis::Vertical, kScrollThumbTrack, 101);
+  EXPECT_EQ(view.offsetY(), 50);
+  EXPECT_FALSE(view.scroll(ScrollAxis::Vertical, kScrollEnd, 0));
+  view.setDocumentSize(100, 100);
+  EXPECT_FALSE(view.barEnabled(ScrollAxis::Horizontal));
+  EXPECT_FALSE(view.scroll(ScrollAxis::Horizontal, kScrollLineDown, 0));
+  EXPECT_FALSE(view.setZoom(9) && view.zoom() != 4);
+  EXPECT_EQ(view.zoom(), 4);
+  EXPECT_FALSE(view.setZoom(4)) << "at the limit nothing changes";
+}
