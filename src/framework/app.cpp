@@ -1,7 +1,7 @@
 #include "framework/app.h"
 
 #include "framework/base_window.h"
-#include "framework/command_line.h"
+#include "ui/command_line.h"
 #include "framework/text_codec.h"
 
 namespace {

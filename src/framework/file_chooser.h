@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/file_filter.h"
+#include "ui/file_filter.h"
 #include "framework/win32.h"
 
 constexpr size_t kPathBufferSize = 260;

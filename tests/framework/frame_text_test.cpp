@@ -4,7 +4,7 @@
 #include <array>
 
 #include "cutter/app/frame_text.h"
-#include "framework/status_text.h"
+#include "ui/status_text.h"
 #include "motion/app/frame_text.h"
 
 TEST(CutterTitle, ShortFormForSpritesLongFormWithAPicture) {

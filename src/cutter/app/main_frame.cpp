@@ -3,7 +3,7 @@
 #include "cutter/app/frame_text.h"
 #include "cutter/app/resource_ids.h"
 #include "framework/app.h"
-#include "framework/status_text.h"
+#include "ui/status_text.h"
 
 namespace {
 

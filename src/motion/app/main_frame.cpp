@@ -1,7 +1,7 @@
 #include "motion/app/main_frame.h"
 
 #include "framework/app.h"
-#include "framework/status_text.h"
+#include "ui/status_text.h"
 #include "motion/app/frame_text.h"
 #include "motion/app/resource_ids.h"
 

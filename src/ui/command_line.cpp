@@ -1,4 +1,4 @@
-#include "framework/command_line.h"
+#include "ui/command_line.h"
 
 CommandLineDocument TakeCommandLine(const std::string& arguments,
                                     const std::function<bool(const std::string&)>& isDirectory) {

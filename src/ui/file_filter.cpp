@@ -1,4 +1,4 @@
-#include "framework/file_filter.h"
+#include "ui/file_filter.h"
 
 std::string PackFilter(const FilterEntries& entries) {
   std::string packed;

@@ -1,4 +1,4 @@
-#include "framework/command_line.h"
+#include "ui/command_line.h"
 
 #include <gtest/gtest.h>
 

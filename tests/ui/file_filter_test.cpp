@@ -1,4 +1,4 @@
-#include "framework/file_filter.h"
+#include "ui/file_filter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/status_text.h"
+#include "ui/status_text.h"
 
 #include <cstdio>
 
