@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "base/byte_reader.h"
-#include "cutter/app/resource_ids.h"
-#include "motion/app/resource_ids.h"
+#include "cutter/resource_ids.h"
+#include "motion/resource_ids.h"
 #include "res_file.h"
 
 #ifdef PLYK_RES_DIR

@@ -19,7 +19,7 @@ function(plyk_compile_rc output rc prefix format windres)
   add_custom_command(OUTPUT ${output}
     COMMAND ${windres} -c 65001 -I ${rc_dir} -I ${gen} -I ${gen}/${prefix} -I ${fonts_dir}
             -i ${rc} -O ${format} -o ${output}
-    DEPENDS ${rc} ${rc_dir}/resource_ids.h ${PLYK_PALETTE_BLOCK} ${gen}/${prefix}/art.stamp ${fonts}
+    DEPENDS ${rc} ${rc_dir}/../resource_ids.h ${PLYK_PALETTE_BLOCK} ${gen}/${prefix}/art.stamp ${fonts}
     COMMENT "Compiling ${name}"
     VERBATIM)
 endfunction()

@@ -1,7 +1,7 @@
 #include "cutter/app/main_frame.h"
 
 #include "cutter/app/frame_text.h"
-#include "cutter/app/resource_ids.h"
+#include "cutter/resource_ids.h"
 #include "framework/app.h"
 #include "ui/status_text.h"
 

@@ -1,6 +1,6 @@
 #include "cutter/app/plyk_app.h"
 
-#include "cutter/app/resource_ids.h"
+#include "cutter/resource_ids.h"
 #include "framework/draw_window.h"
 
 PlykApp::PlykApp() {

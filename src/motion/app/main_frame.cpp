@@ -3,7 +3,7 @@
 #include "framework/app.h"
 #include "ui/status_text.h"
 #include "motion/app/frame_text.h"
-#include "motion/app/resource_ids.h"
+#include "motion/resource_ids.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "motion/app/zorv_app.h"
 
 #include "framework/draw_window.h"
-#include "motion/app/resource_ids.h"
+#include "motion/resource_ids.h"
 
 ZorvApp::ZorvApp() {
   setAcceleratorId(IDR_ZORV_ACCELERATORS);
