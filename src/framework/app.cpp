@@ -1,5 +1,7 @@
 #include "framework/app.h"
 
+#include <algorithm>
+
 #include "framework/base_window.h"
 #include "ui/command_line.h"
 #include "framework/text_codec.h"
@@ -32,7 +34,16 @@ int App::OpenCommandLine(const std::string&, const std::string&) {
 
 void App::addWindow(BaseWindow* window) {
   ++windowCount_;
-  windows_.push_back(window);
+  if (!hasWindow(window)) windows_.push_back(window);
+}
+
+void App::removeWindow(BaseWindow* window) {
+  windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+  if (mainWindow_ == window) mainWindow_ = nullptr;
+}
+
+bool App::hasWindow(const BaseWindow* window) const {
+  return std::find(windows_.begin(), windows_.end(), window) != windows_.end();
 }
 
 int App::Run() {
@@ -43,7 +54,7 @@ int App::Run() {
   for (;;) {
     if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
-      HWND main = mainWindow_->hwnd();
+      HWND main = mainWindow_ != nullptr ? mainWindow_->hwnd() : nullptr;
       if (accelerators == nullptr || main == nullptr ||
           !TranslateAcceleratorW(main, accelerators, &message)) {
         TranslateMessage(&message);

@@ -36,7 +36,11 @@ class App {
   // Asks every window to repaint its whole client area.
   void InvalidateAll();
 
+  // Set-up appends a window; a destroyed window is forgotten (it is added again when
+  // created anew), so the list never holds a dangling entry.
   void addWindow(BaseWindow* window);
+  void removeWindow(BaseWindow* window);
+  bool hasWindow(const BaseWindow* window) const;
   const std::vector<BaseWindow*>& windows() const { return windows_; }
   int windowCount() const { return windowCount_; }
 

@@ -1,12 +1,19 @@
 #include "framework/base_window.h"
 
+#include <windowsx.h>
+
 #include <vector>
 
 #include "framework/app.h"
 #include "framework/text_codec.h"
 
 BaseWindow::BaseWindow() = default;
-BaseWindow::~BaseWindow() = default;
+
+BaseWindow::~BaseWindow() {
+  // Forgotten first, so the messages of a window destroyed here reach the system.
+  if (App* app = TheApp()) app->removeWindow(this);
+  if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
 
 void BaseWindow::Setup(HINSTANCE instance, int showCommand, const char* className, BaseWindow* parent) {
   instance_ = instance;
@@ -45,6 +52,7 @@ int BaseWindow::CreateWindowed(DWORD style, DWORD extendedStyle, int x, int y, i
   if (class_.lpfnWndProc == nullptr) SetClass(-1, -1, -1, -1);
   class_.lpszClassName = wideClassName_.c_str();
   if (RegisterClassExW(&class_) == 0) return 0;
+  if (App* app = TheApp(); app != nullptr && !app->hasWindow(this)) app->addWindow(this);
   HWND parentHandle = parent_ != nullptr ? parent_->hwnd() : nullptr;
   HWND created = CreateWindowExW(extendedStyle, wideClassName_.c_str(), wideClassName_.c_str(), style, x, y,
                                  width, height, parentHandle, menu, instance_, nullptr);
@@ -55,7 +63,7 @@ int BaseWindow::CreateWindowed(DWORD style, DWORD extendedStyle, int x, int y, i
 }
 
 void BaseWindow::setTitle(const std::string& title) {
-  if (hwnd_ != nullptr) SetWindowTextW(hwnd_, Widen(title).c_str());
+  if (hwnd_ != nullptr && title != this->title()) SetWindowTextW(hwnd_, Widen(title).c_str());
 }
 
 std::string BaseWindow::title() const {
@@ -71,14 +79,174 @@ void BaseWindow::invalidate(bool erase) {
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, erase ? TRUE : FALSE);
 }
 
-int BaseWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+bool BaseWindow::visible() const {
+  return hwnd_ != nullptr && IsWindowVisible(hwnd_);
+}
+
+int BaseWindow::clientWidth() const {
+  RECT rect{};
+  if (hwnd_ != nullptr) GetClientRect(hwnd_, &rect);
+  return rect.right - rect.left;
+}
+
+int BaseWindow::clientHeight() const {
+  RECT rect{};
+  if (hwnd_ != nullptr) GetClientRect(hwnd_, &rect);
+  return rect.bottom - rect.top;
+}
+
+RECT BaseWindow::screenRect() const {
+  RECT rect{};
+  if (hwnd_ != nullptr) GetWindowRect(hwnd_, &rect);
+  return rect;
+}
+
+void BaseWindow::OnCommand(WPARAM wParam) {
+  const int id = LOWORD(wParam);
+  if (commands_.contains(id)) {
+    commands_.execute(id);
+  } else if (lastLParam_ != 0) {
+    OnControl(id, HIWORD(wParam), reinterpret_cast<HWND>(lastLParam_));
+  }
+}
+
+void BaseWindow::applyMenuState(HMENU menu) const {
+  if (menu == nullptr) return;
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    if (HMENU sub = GetSubMenu(menu, i)) {
+      applyMenuState(sub);
+      continue;
+    }
+    const UINT id = GetMenuItemID(menu, i);
+    if (id == 0 || id == static_cast<UINT>(-1) || !commands_.contains(static_cast<int>(id))) continue;
+    EnableMenuItem(menu, id, MF_BYCOMMAND | (commands_.enabled(static_cast<int>(id)) ? MF_ENABLED : MF_GRAYED));
+    CheckMenuItem(menu, id, MF_BYCOMMAND | (commands_.checked(static_cast<int>(id)) ? MF_CHECKED : MF_UNCHECKED));
+  }
+}
+
+void BaseWindow::OnInitMenuPopup(HMENU menu) {
+  applyMenuState(menu);
+}
+
+void BaseWindow::trackPopupMenu(HMENU menu, int x, int y) {
+  if (menu == nullptr || hwnd_ == nullptr) return;
+  POINT point{x, y};
+  ClientToScreen(hwnd_, &point);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, hwnd_, nullptr);
+}
+
+void BaseWindow::dropFiles(HDROP drop) {
+  std::vector<DroppedFile> files;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    DragQueryFileW(drop, i, path.data(), length + 1);
+    path.resize(length);
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    files.push_back(DroppedFile{Narrow(path), attributes != INVALID_FILE_ATTRIBUTES &&
+                                                  (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+  }
+  DragFinish(drop);
+  OnDropFiles(files);
+}
+
+namespace {
+
+// The 32-bit thumb position of a scroll message (the message itself carries 16 bits).
+int ThumbPosition(HWND window, int bar, int code, int position16) {
+  if (code != kScrollThumbTrack && code != kScrollThumbPosition) return position16;
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_TRACKPOS | SIF_POS;
+  if (!GetScrollInfo(window, bar, &info)) return position16;
+  return code == kScrollThumbTrack ? info.nTrackPos : info.nPos;
+}
+
+}  // namespace
+
+bool BaseWindow::handleTyped(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      OnSize(LOWORD(lParam), HIWORD(lParam), static_cast<UINT>(wParam));
+      return true;
+    case WM_MOUSEMOVE:
+      lastMouseX_ = GET_X_LPARAM(lParam);
+      lastMouseY_ = GET_Y_LPARAM(lParam);
+      OnMouseMove(lastMouseX_, lastMouseY_);
+      return true;
+    case WM_LBUTTONDOWN:
+      lastMouseX_ = GET_X_LPARAM(lParam);
+      lastMouseY_ = GET_Y_LPARAM(lParam);
+      dragging_ = true;
+      SetCapture(hwnd_);
+      OnLeftDown(lastMouseX_, lastMouseY_);
+      return true;
+    case WM_LBUTTONUP:
+      lastMouseX_ = GET_X_LPARAM(lParam);
+      lastMouseY_ = GET_Y_LPARAM(lParam);
+      dragging_ = false;
+      if (GetCapture() == hwnd_) ReleaseCapture();
+      OnLeftUp(lastMouseX_, lastMouseY_);
+      return true;
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse in the middle of a drag: end it where the mouse
+      // was last seen, so no drag stays open with the button already up.
+      if (dragging_ && reinterpret_cast<HWND>(lParam) != hwnd_) {
+        dragging_ = false;
+        OnLeftUp(lastMouseX_, lastMouseY_);
+      }
+      return true;
+    case WM_RBUTTONDOWN:
+      OnRightDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return true;
+    case WM_MOUSEWHEEL:
+      OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam));
+      return true;
+    case WM_KEYDOWN:
+      return OnKeyDown(static_cast<UINT>(wParam));
+    case WM_HSCROLL:
+    case WM_VSCROLL: {
+      const ScrollAxis axis = message == WM_HSCROLL ? ScrollAxis::Horizontal : ScrollAxis::Vertical;
+      HWND control = reinterpret_cast<HWND>(lParam);
+      const int code = LOWORD(wParam);
+      const int bar = control != nullptr ? SB_CTL : (axis == ScrollAxis::Horizontal ? SB_HORZ : SB_VERT);
+      OnScroll(axis, code, ThumbPosition(control != nullptr ? control : hwnd_, bar, code, HIWORD(wParam)),
+               control);
+      return true;
+    }
+    case WM_TIMER:
+      OnTimer(static_cast<UINT_PTR>(wParam));
+      return true;
+    case WM_CLOSE:
+      return OnClose();
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      LRESULT result = 0;
+      if (header == nullptr || !OnNotify(*header, result)) return false;
+      setResult(result);
+      return true;
+    }
+    case WM_DROPFILES:
+      dropFiles(reinterpret_cast<HDROP>(wParam));
+      return true;
+    case WM_INITMENUPOPUP:
+      OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+      return true;
+    default:
+      return false;
+  }
+}
+
+int BaseWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       OnCreate();
       return 1;
     case WM_DESTROY:
       OnDestroy();
-      PostQuitMessage(0);
+      if (quitOnDestroy_) PostQuitMessage(0);
       return 1;
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -91,7 +259,7 @@ int BaseWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
       OnCommand(wParam);
       return 1;
     default:
-      return 0;
+      return handleTyped(message, wParam, lParam) ? 1 : 0;
   }
 }
 
@@ -103,8 +271,13 @@ LRESULT BaseWindow::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
   result_ = 0;
   LRESULT result =
       HandleMessage(message, wParam, lParam) != 0 ? result_ : DefWindowProcW(hwnd, message, wParam, lParam);
-  // The handle dies with this message; a later window may be given the same value.
-  if (message == WM_NCDESTROY) hwnd_ = nullptr;
+  if (message == WM_NCDESTROY) {
+    // The handle dies with this message; a later window may be given the same value,
+    // and the application forgets the window until it is created again.
+    hwnd_ = nullptr;
+    dragging_ = false;
+    if (App* app = TheApp()) app->removeWindow(this);
+  }
   return result;
 }
 

@@ -3,11 +3,26 @@
 // window class and receives its messages through virtual handlers; one shared window
 // procedure routes each message to its object by window handle, and binds a newly
 // created window to its object by class name on the creation message.
+//
+// HandleMessage turns the messages into typed handlers (size, mouse, keys, scroll
+// bars, timer, close, notifications, dropped files, menus), so a window overrides
+// only what it handles. Commands run through the window's command table, which also
+// greys and checks its menu entries when a menu opens; a greyed command does nothing
+// whether it comes from the menu, a tool-bar button or a key.
 
 #include <string>
+#include <vector>
 
 #include "framework/file_chooser.h"
 #include "framework/win32.h"
+#include "ui/command_table.h"
+#include "ui/scroll_code.h"
+
+// A file dropped on a window: its path (CP949) and whether it names a folder.
+struct DroppedFile {
+  std::string path;
+  bool directory = false;
+};
 
 class BaseWindow {
  public:
@@ -17,14 +32,45 @@ class BaseWindow {
   BaseWindow& operator=(const BaseWindow&) = delete;
 
   // Non-zero when the message was handled (the window procedure then returns the
-  // value given to setResult, 0 unless set); zero passes it to the system.
+  // value given to setResult, 0 unless set); zero passes it to the system. The
+  // default calls the handlers below.
   virtual int HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   virtual void OnCreate() {}
   virtual void OnDestroy() {}
   virtual void OnPaint(HDC, PAINTSTRUCT*) {}
-  virtual void OnCommand(WPARAM) {}
+  // The command message's first parameter. The default runs the command table; a
+  // control's notification that the table does not know goes to OnControl.
+  virtual void OnCommand(WPARAM wParam);
   // Idle work of the window; true while more is pending.
   virtual bool Idle() { return false; }
+
+  // Typed handlers. Mouse positions are client coordinates and may lie outside the
+  // client area while the left button is held: the window keeps the mouse captured
+  // from left button down to up, so a drag that leaves the window still ends here.
+  virtual void OnSize(int /*width*/, int /*height*/, UINT /*kind*/) {}
+  virtual void OnMouseMove(int /*x*/, int /*y*/) {}
+  virtual void OnLeftDown(int /*x*/, int /*y*/) {}
+  virtual void OnLeftUp(int /*x*/, int /*y*/) {}
+  virtual void OnRightDown(int /*x*/, int /*y*/) {}
+  // Wheel turns in notches (one notch = 120); positions in screen coordinates.
+  virtual void OnMouseWheel(int /*delta*/, UINT /*keys*/) {}
+  // True when the key was used.
+  virtual bool OnKeyDown(UINT /*key*/) { return false; }
+  // A window scroll bar (control null) or a scroll-bar control. `position` is the
+  // 32-bit thumb position for the thumb codes.
+  virtual void OnScroll(ScrollAxis /*axis*/, int /*code*/, int /*position*/, HWND /*control*/) {}
+  virtual void OnTimer(UINT_PTR /*id*/) {}
+  // True keeps the window: the close box or Alt+F4 then does nothing more. False lets
+  // the system destroy the window.
+  virtual bool OnClose() { return false; }
+  // True when handled; `result` is what the notification returns.
+  virtual bool OnNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  // Paths already converted; folders marked.
+  virtual void OnDropFiles(const std::vector<DroppedFile>& /*files*/) {}
+  // A menu is about to open. The default greys and checks its entries from the table.
+  virtual void OnInitMenuPopup(HMENU menu);
+  // A control's command notification (id, notification code, control).
+  virtual void OnControl(int /*id*/, int /*code*/, HWND /*control*/) {}
 
   // Set-up, in this order. A null class name gives "기본윈도우".
   void Setup(HINSTANCE instance, int showCommand, const char* className, BaseWindow* parent);
@@ -34,7 +80,7 @@ class BaseWindow {
   // Registers the class and creates the window with the class name as its caption,
   // then shows and updates it. Returns 0 (and creates nothing) without an instance
   // or when the class cannot be registered, which happens for a second window of the
-  // same class name.
+  // same class name. A top-level window with a parent is owned by it.
   int CreateWindowed(DWORD style, DWORD extendedStyle, int x, int y, int width, int height, HMENU menu);
 
   HWND hwnd() const { return hwnd_; }
@@ -46,11 +92,31 @@ class BaseWindow {
   WPARAM lastWParam() const { return lastWParam_; }
   LPARAM lastLParam() const { return lastLParam_; }
   FileChooser& fileChooser() { return fileChooser_; }
+  CommandTable& commands() { return commands_; }
+  const CommandTable& commands() const { return commands_; }
 
-  // Sets the window's caption from a CP949 text.
+  // Runs a command through the table; false when it is unknown or greyed.
+  bool runCommand(int id) { return commands_.execute(id); }
+  // Greys and checks every entry of the menu (and its sub-menus) the table knows.
+  void applyMenuState(HMENU menu) const;
+  // Opens a pop-up menu at a client point, tracked with the right button; the chosen
+  // command comes back to this window.
+  void trackPopupMenu(HMENU menu, int x, int y);
+
+  // Sets the window's caption from a CP949 text (only when it changed).
   void setTitle(const std::string& title);
   std::string title() const;
   void invalidate(bool erase = true);
+  bool visible() const;
+  // The size of the client area.
+  int clientWidth() const;
+  int clientHeight() const;
+  // The window's rectangle in screen coordinates.
+  RECT screenRect() const;
+  // Whether the window posts the quit message when it is destroyed (the default; the
+  // windows a frame owns turn it off).
+  void setQuitOnDestroy(bool quit) { quitOnDestroy_ = quit; }
+  bool quitsOnDestroy() const { return quitOnDestroy_; }
 
   // Stores the message and calls HandleMessage; what the shared procedure calls.
   LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -59,6 +125,9 @@ class BaseWindow {
   void setResult(LRESULT result) { result_ = result; }
 
  private:
+  bool handleTyped(UINT message, WPARAM wParam, LPARAM lParam);
+  void dropFiles(HDROP drop);
+
   BaseWindow* parent_ = nullptr;
   HWND hwnd_ = nullptr;
   HINSTANCE instance_ = nullptr;
@@ -70,7 +139,12 @@ class BaseWindow {
   WPARAM lastWParam_ = 0;
   LPARAM lastLParam_ = 0;
   FileChooser fileChooser_;
+  CommandTable commands_;
   LRESULT result_ = 0;
+  bool quitOnDestroy_ = true;
+  bool dragging_ = false;
+  int lastMouseX_ = 0;
+  int lastMouseY_ = 0;
 };
 
 // The window procedure of every class of both programs.

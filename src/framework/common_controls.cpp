@@ -52,6 +52,10 @@ void ToolBar::create(HWND parent, HINSTANCE instance, int id, int bitmapId, int 
     record.fsStyle = button.command == 0 ? TBSTYLE_SEP : TBSTYLE_BUTTON;
     records.push_back(record);
   }
+  commands_.clear();
+  for (const ToolButton& button : buttons) {
+    if (button.command != 0) commands_.push_back(button.command);
+  }
   hwnd_ = CreateToolbarEx(parent, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, static_cast<UINT>(id), imageCount,
                           instance, static_cast<UINT_PTR>(bitmapId), records.data(),
                           static_cast<int>(records.size()), 16, 16, 16, 16, sizeof(TBBUTTON));
@@ -65,6 +69,47 @@ int ToolBar::height() const {
   RECT rect{};
   if (hwnd_ != nullptr) GetWindowRect(hwnd_, &rect);
   return rect.bottom - rect.top;
+}
+
+namespace {
+
+const wchar_t kOwnProcProperty[] = L"PlykToolBarProc";
+
+// Passes the notifications of the tool bar's own child controls to the frame; every
+// message then goes on to the tool bar's procedure, except a child's command, which
+// the tool bar would not understand.
+LRESULT CALLBACK ForwardingToolBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto own = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kOwnProcProperty));
+  if (message == WM_COMMAND && lParam != 0 && reinterpret_cast<HWND>(lParam) != hwnd) {
+    return SendMessageW(GetParent(hwnd), WM_COMMAND, wParam, lParam);
+  }
+  if ((message == WM_HSCROLL || message == WM_VSCROLL) && lParam != 0) {
+    SendMessageW(GetParent(hwnd), message, wParam, lParam);
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+    RemovePropW(hwnd, kOwnProcProperty);
+  }
+  return own != nullptr ? CallWindowProcW(own, hwnd, message, wParam, lParam)
+                        : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+void ToolBar::forwardChildMessages() {
+  if (hwnd_ == nullptr || GetPropW(hwnd_, kOwnProcProperty) != nullptr) return;
+  auto own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC));
+  SetPropW(hwnd_, kOwnProcProperty, reinterpret_cast<HANDLE>(own));
+  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ForwardingToolBarProc));
+}
+
+void ToolBar::applyState(const CommandTable& commands) {
+  if (hwnd_ == nullptr) return;
+  for (int id : commands_) {
+    if (!commands.contains(id)) continue;
+    SendMessageW(hwnd_, TB_ENABLEBUTTON, static_cast<WPARAM>(id), MAKELPARAM(commands.enabled(id), 0));
+    SendMessageW(hwnd_, TB_CHECKBUTTON, static_cast<WPARAM>(id), MAKELPARAM(commands.checked(id), 0));
+  }
 }
 
 bool AnswerToolTip(HINSTANCE instance, LPARAM notification) {

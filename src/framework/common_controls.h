@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/win32.h"
+#include "ui/command_table.h"
 
 // Loads the common controls once (status bar, tool bar, tool tips).
 void InitCommonControlsOnce();
@@ -44,9 +45,16 @@ class ToolBar {
   void moveToTop(int width);
   int height() const;
   HWND hwnd() const { return hwnd_; }
+  // Controls placed on the tool bar (a selector, a scroll bar) send their
+  // notifications to it; from now on it passes their commands and scroll messages on
+  // to its parent, the frame.
+  void forwardChildMessages();
+  // Greys and checks the buttons as the command table says.
+  void applyState(const CommandTable& commands);
 
  private:
   HWND hwnd_ = nullptr;
+  std::vector<int> commands_;
 };
 
 // Answers a tool bar's request for a tip text with the string resource whose number

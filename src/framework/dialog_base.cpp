@@ -4,6 +4,7 @@
 
 #include "framework/base_window.h"
 #include "framework/text_codec.h"
+#include "ui/dialog_text.h"
 
 namespace {
 
@@ -37,8 +38,12 @@ INT_PTR DialogBase::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
   return DialogProc(message, wParam, lParam);
 }
 
-INT_PTR DialogBase::DialogProc(UINT message, WPARAM wParam, LPARAM) {
+INT_PTR DialogBase::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      return item != nullptr && drawSwatch(*item) ? 1 : 0;
+    }
     case WM_INITDIALOG:
       OnInitDialog();
       return 1;
@@ -54,8 +59,17 @@ INT_PTR DialogBase::DialogProc(UINT message, WPARAM wParam, LPARAM) {
 }
 
 void DialogBase::OnCommand(WPARAM wParam) {
-  int id = LOWORD(wParam);
-  if (id == IDOK || id == IDCANCEL) End(id);
+  switch (LOWORD(wParam)) {
+    case IDOK:
+      if (OnOK()) End(kDialogOk);
+      break;
+    case IDCANCEL:
+      OnCancel();
+      End(kDialogCancel);
+      break;
+    default:
+      break;
+  }
 }
 
 void DialogBase::End(INT_PTR result) {
@@ -74,6 +88,51 @@ std::string DialogBase::itemText(int id) const {
   int copied = GetWindowTextW(item, text.data(), length + 1);
   text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
   return Narrow(text);
+}
+
+int32_t DialogBase::itemInt(int id) const {
+  return ParseIntOrZero(itemText(id));
+}
+
+void DialogBase::setItemInt(int id, int32_t value) {
+  setItemText(id, std::to_string(value));
+}
+
+void DialogBase::checkButton(int id, bool checked) {
+  CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool DialogBase::isButtonChecked(int id) const {
+  return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED;
+}
+
+void DialogBase::enableItem(int id, bool enabled) {
+  if (HWND item = GetDlgItem(hwnd_, id)) EnableWindow(item, enabled ? TRUE : FALSE);
+}
+
+void DialogBase::selectAllText(int id) {
+  HWND item = GetDlgItem(hwnd_, id);
+  if (item == nullptr) return;
+  SetFocus(item);
+  SendMessageW(item, EM_SETSEL, 0, -1);
+}
+
+void DialogBase::setSwatch(int id, uint32_t colour) {
+  swatches_[id] = colour;
+  if (HWND item = GetDlgItem(hwnd_, id)) InvalidateRect(item, nullptr, TRUE);
+}
+
+bool DialogBase::drawSwatch(const DRAWITEMSTRUCT& item) {
+  auto it = swatches_.find(static_cast<int>(item.CtlID));
+  if (it == swatches_.end()) return false;
+  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(it->second));
+  FillRect(item.hDC, &item.rcItem, brush);
+  DeleteObject(brush);
+  return true;
+}
+
+int DialogBase::messageBox(const std::string& text, const std::string& caption, UINT flags) {
+  return ShowMessage(hwnd_, text, caption, flags);
 }
 
 INT_PTR ShowDialog(BaseWindow* window, DialogBase* dialog) {

@@ -1,5 +1,7 @@
 #include "framework/dib_presenter.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -22,22 +24,48 @@ void DibPresenter::present(const PresentFrame& frame) {
     ownDc = true;
   }
 
+  // Only the part of the surface that lands in the client area is handed over: the
+  // surface is as large as the screen, the window usually much smaller.
+  int width = frame.width;
+  int height = frame.height;
+  int destWidth = frame.stretched ? frame.destWidth : frame.width;
+  int destHeight = frame.stretched ? frame.destHeight : frame.height;
+  RECT client{};
+  if (window_ != nullptr && GetClientRect(window_, &client) && destWidth > 0 && destHeight > 0) {
+    const int64_t clientWidth = client.right, clientHeight = client.bottom;
+    if (clientWidth < destWidth) {
+      width = static_cast<int>(std::min<int64_t>(width, (clientWidth * frame.width + destWidth - 1) / destWidth));
+      destWidth = static_cast<int>(int64_t(width) * destWidth / frame.width);
+    }
+    if (clientHeight < destHeight) {
+      height =
+          static_cast<int>(std::min<int64_t>(height, (clientHeight * frame.height + destHeight - 1) / destHeight));
+      destHeight = static_cast<int>(int64_t(height) * destHeight / frame.height);
+    }
+  }
+  if (width <= 0 || height <= 0) {
+    if (ownDc) ReleaseDC(window_, dc);
+    return;
+  }
+
   // Device-independent bitmap rows start on four-byte boundaries.
   const uint8_t* bits = frame.pixels;
   const int stride = (frame.width + 3) & ~3;
   if (frame.pitch != stride) {
-    aligned_.resize(static_cast<size_t>(stride) * static_cast<size_t>(frame.height));
-    for (int y = 0; y < frame.height; ++y) {
+    aligned_.resize(static_cast<size_t>(stride) * static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y) {
       std::memcpy(aligned_.data() + static_cast<size_t>(y) * stride,
                   frame.pixels + static_cast<size_t>(y) * frame.pitch, static_cast<size_t>(frame.width));
     }
     bits = aligned_.data();
   }
 
+  // A top-down bitmap of the first `height` rows; the columns are chosen by the
+  // source width.
   Dib256 dib{};
   dib.header.biSize = sizeof(BITMAPINFOHEADER);
   dib.header.biWidth = frame.width;
-  dib.header.biHeight = -frame.height;  // row 0 at the top
+  dib.header.biHeight = -height;
   dib.header.biPlanes = 1;
   dib.header.biBitCount = 8;
   dib.header.biCompression = BI_RGB;
@@ -47,11 +75,10 @@ void DibPresenter::present(const PresentFrame& frame) {
 
   if (frame.stretched) {
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDIBits(dc, 0, 0, frame.destWidth, frame.destHeight, 0, 0, frame.width, frame.height, bits, info,
-                  DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(dc, 0, 0, destWidth, destHeight, 0, 0, width, height, bits, info, DIB_RGB_COLORS, SRCCOPY);
   } else {
-    SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(frame.width), static_cast<DWORD>(frame.height), 0, 0, 0,
-                      static_cast<UINT>(frame.height), bits, info, DIB_RGB_COLORS);
+    SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                      static_cast<UINT>(height), bits, info, DIB_RGB_COLORS);
   }
   if (ownDc) ReleaseDC(window_, dc);
 }

@@ -15,6 +15,11 @@ void DrawWindow::SetResources(const DrawResources& resources) {
 DrawWindow::DrawWindow() = default;
 DrawWindow::~DrawWindow() = default;
 
+void DrawWindow::setZoom(float zoom) {
+  zoom_ = zoom;
+  view_.setZoom(static_cast<int>(zoom));
+}
+
 void DrawWindow::createSurface() {
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
@@ -31,8 +36,7 @@ void DrawWindow::createSurface() {
     ShowMessage(hwnd(), surface_->GetMessage(), "DIB error!", MB_OK | MB_ICONERROR);
 
   ResourceBytes palette = LoadResourceBytes(instance(), g_resources.palette, "PALETTE");
-  if (palette.data != nullptr && palette.size >= kPaletteBlockSize)
-    surface_->SetPalette(0, 256, palette.data, 1);
+  if (palette.data != nullptr && palette.size >= kPaletteBlockSize) setPalette(palette.data);
 
   context_ = std::make_unique<DrawContext>(surface_.get(), DrawRectangle{0, 0, screenWidth, screenHeight});
   ResourceBytes ascii = LoadResourceBytes(instance(), g_resources.asciiFont, "FONTS");
@@ -42,6 +46,10 @@ void DrawWindow::createSurface() {
   context_->SetFonts(asciiReady ? &asciiFont_ : nullptr, hangulReady ? &hangulFont_ : nullptr);
   context_->setBackground(255);
   context_->setTextColor(0);
+}
+
+void DrawWindow::setPalette(const uint8_t* paletteBlock) {
+  if (surface_ != nullptr && paletteBlock != nullptr) surface_->SetPalette(0, 256, paletteBlock, 1);
 }
 
 void DrawWindow::paint() {
@@ -61,7 +69,36 @@ void DrawWindow::paint() {
   EndPaint(hwnd(), &paintRecord);
 }
 
-int DrawWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+void DrawWindow::drawNow(const std::function<void(DrawContext&)>& draw) {
+  if (context_ == nullptr || hwnd() == nullptr) return;
+  context_->Begin();
+  context_->Lock();
+  draw(*context_);
+  context_->Unlock();
+  surface_->Present(zoom_);
+}
+
+void DrawWindow::setScrollBar(ScrollAxis axis, int max, int position) {
+  if (hwnd() == nullptr) return;
+  const int bar = axis == ScrollAxis::Horizontal ? SB_HORZ : SB_VERT;
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_RANGE | SIF_POS | SIF_PAGE | SIF_DISABLENOSCROLL;
+  info.nMin = 0;
+  info.nMax = max > 0 ? max : 0;
+  info.nPage = 0;
+  info.nPos = position;
+  SetScrollInfo(hwnd(), bar, &info, TRUE);
+  EnableScrollBar(hwnd(), bar, max > 0 ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
+}
+
+void DrawWindow::syncScrollBars() {
+  for (ScrollAxis axis : {ScrollAxis::Horizontal, ScrollAxis::Vertical}) {
+    setScrollBar(axis, view_.scrollMax(axis), view_.barPosition(axis));
+  }
+}
+
+int DrawWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       createSurface();
@@ -71,15 +108,26 @@ int DrawWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
       OnDestroy();
       context_.reset();
       surface_.reset();
-      PostQuitMessage(0);
+      if (quitsOnDestroy()) PostQuitMessage(0);
       return 1;
     case WM_PAINT:
       paint();
       return 1;
-    case WM_COMMAND:
-      OnCommand(wParam);
+    case WM_ERASEBKGND:
+      // The whole client area is painted from the surface.
+      setResult(1);
       return 1;
-    default:
+    case WM_SIZE:
+      view_.setClientSize(LOWORD(lParam), HIWORD(lParam));
+      return BaseWindow::HandleMessage(message, wParam, lParam);
+    case WM_SETCURSOR:
+      if (ownCursor_ && LOWORD(lParam) == HTCLIENT) {
+        SetCursor(nullptr);
+        setResult(TRUE);
+        return 1;
+      }
       return 0;
+    default:
+      return BaseWindow::HandleMessage(message, wParam, lParam);
   }
 }

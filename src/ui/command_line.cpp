@@ -3,9 +3,14 @@
 CommandLineDocument TakeCommandLine(const std::string& arguments,
                                     const std::function<bool(const std::string&)>& isDirectory) {
   CommandLineDocument document;
-  if (arguments.empty() || (isDirectory && isDirectory(arguments))) return document;
-  document.path = arguments;
-  document.title = FileTitleOf(arguments);
+  // The association passes the path in double quotes, so that blanks survive; an
+  // older association passes it bare. One surrounding pair is removed.
+  std::string path = arguments;
+  while (!path.empty() && (path.back() == ' ' || path.back() == '\t')) path.pop_back();
+  if (path.size() >= 2 && path.front() == '"' && path.back() == '"') path = path.substr(1, path.size() - 2);
+  if (path.empty() || (isDirectory && isDirectory(path))) return document;
+  document.path = path;
+  document.title = FileTitleOf(path);
   return document;
 }
 

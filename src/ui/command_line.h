@@ -10,9 +10,9 @@ struct CommandLineDocument {
   std::string title;  // the text after the path's last backslash, or empty
 };
 
-// The argument text names one document and is taken whole: a path with blanks
-// arrives unquoted from the shell association, so it is neither split nor unquoted.
-// An empty text or one that names a folder gives two empty texts.
+// The argument text names one document and is never split: a path with blanks may
+// arrive bare (older associations) or in one pair of double quotes (ours), which is
+// removed. An empty text or one that names a folder gives two empty texts.
 CommandLineDocument TakeCommandLine(const std::string& arguments,
                                     const std::function<bool(const std::string&)>& isDirectory);
 

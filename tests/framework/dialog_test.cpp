@@ -49,8 +49,8 @@ TEST(ShowDialog, EndsWithTheAnswerAndTheCloseBoxActsAsCancel) {
     INT_PTR result;
     std::vector<int> commands;
   } cases[] = {
-      {"close box", IDD_TEST_DIALOG, WM_CLOSE, 0, IDCANCEL, {IDCANCEL}},
-      {"confirm", IDD_TEST_DIALOG, WM_COMMAND, IDOK, IDOK, {IDOK}},
+      {"close box", IDD_TEST_DIALOG, WM_CLOSE, 0, kDialogCancel, {IDCANCEL}},
+      {"confirm", IDD_TEST_DIALOG, WM_COMMAND, IDOK, kDialogOk, {IDOK}},
       {"own end value", IDD_TEST_DIALOG, WM_COMMAND, IDC_TEST_END_WITH_42, 42, {IDC_TEST_END_WITH_42}},
       {"missing resource", 9999, WM_COMMAND, IDOK, -1, {}}};
   for (const auto& c : cases) {
@@ -59,6 +59,59 @@ TEST(ShowDialog, EndsWithTheAnswerAndTheCloseBoxActsAsCancel) {
     EXPECT_EQ(dialog.commands, c.commands) << "case " << c.name;
     EXPECT_EQ(dialog.caption, c.result == -1 ? "" : "시험 대화 상자") << "case " << c.name;
   }
+}
+
+namespace {
+
+// Its OK hook refuses a number below 1 (as a range check would), then the test types
+// a valid one and confirms again.
+class CheckedDialog : public DialogBase {
+ public:
+  CheckedDialog() : DialogBase(IDD_TEST_CHECKED_DIALOG) {}
+  void OnInitDialog() override {
+    setItemText(IDC_TEST_NUMBER, "abc");
+    checkButton(IDC_TEST_CHECK, true);
+    setSwatch(IDC_TEST_SWATCH, 0x000000FF);  // red
+    selectAllText(IDC_TEST_NUMBER);
+    SetTimer(hwnd(), 1, 100, nullptr);  // confirms once the dialog shows
+  }
+  INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message != WM_TIMER) return DialogBase::DialogProc(message, wParam, lParam);
+    KillTimer(hwnd(), 1);
+    PostMessageW(hwnd(), WM_COMMAND, IDOK, 0);
+    return 1;
+  }
+  bool OnOK() override {
+    ++okCalls;
+    value = itemInt(IDC_TEST_NUMBER);
+    checked = isButtonChecked(IDC_TEST_CHECK);
+    HWND swatch = GetDlgItem(hwnd(), IDC_TEST_SWATCH);
+    UpdateWindow(swatch);
+    HDC dc = GetDC(swatch);
+    swatchColour = GetPixel(dc, 3, 3);
+    ReleaseDC(swatch, dc);
+    if (value < 1) {
+      setItemInt(IDC_TEST_NUMBER, 1000);
+      SetTimer(hwnd(), 1, 100, nullptr);
+      return false;
+    }
+    return true;
+  }
+  int okCalls = 0;
+  int value = -1;
+  bool checked = false;
+  COLORREF swatchColour = 0;
+};
+
+}  // namespace
+
+TEST(DialogBase, OkHookRefusesOnceThenAccepts) {
+  CheckedDialog dialog;
+  EXPECT_EQ(ShowDialog(nullptr, &dialog), kDialogOk);
+  EXPECT_EQ(dialog.okCalls, 2) << "the first OK was refused and the dialog stayed open";
+  EXPECT_EQ(dialog.value, 1000);
+  EXPECT_TRUE(dialog.checked);
+  EXPECT_EQ(dialog.swatchColour, RGB(255, 0, 0)) << "the owner-drawn swatch shows its colour";
 }
 
 TEST(ChooseColor, MissingOutputOrCustomColoursShowsNothing) {

@@ -11,22 +11,12 @@ constexpr int kToolBarId = 1;
 constexpr int kStatusBarId = 2;
 constexpr int kFrameScrollBarId = 3;
 
-WNDPROC g_toolBarProc = nullptr;
-
-// The frame scroll bar lives on the tool bar, so its scroll messages arrive there;
-// they go on to the frame, then the tool bar handles the message as usual.
-LRESULT CALLBACK ToolBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_HSCROLL) SendMessageW(GetParent(hwnd), WM_HSCROLL, wParam, lParam);
-  return CallWindowProcW(g_toolBarProc, hwnd, message, wParam, lParam);
-}
-
-// Screen rectangles the owned windows start with.
-constexpr RECT kSpriteWindowRect = {0, 0, 250, 150};
-constexpr RECT kDetailWindowRect = {300, 0, 400, 125};
-
 }  // namespace
 
-PlykFrame::PlykFrame() : aboutDialog_(IDD_PLYK_ABOUT) {}
+PlykFrame::PlykFrame() : aboutDialog_(IDD_PLYK_ABOUT) {
+  commands().add(ID_PLYK_ABOUT, [this] { ShowDialog(this, &aboutDialog_); });
+  commands().add(ID_PLYK_EXIT, [this] { SendMessageW(hwnd(), WM_CLOSE, 0, 0); });
+}
 
 void PlykFrame::createToolBar() {
   std::vector<ToolButton> buttons(26, Separator());  // room for the frame scroll bar
@@ -42,10 +32,8 @@ void PlykFrame::createToolBar() {
   buttons.push_back(Separator());
   buttons.push_back({PLYK_TBI_ABOUT, ID_PLYK_ABOUT});
   toolBar_.create(hwnd(), instance(), kToolBarId, IDB_PLYK_TOOLBAR, PLYK_TOOLBAR_IMAGE_COUNT, buttons);
-  if (toolBar_.hwnd() != nullptr) {
-    g_toolBarProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(toolBar_.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolBarProc)));
-  }
+  // The frame scroll bar lives on the tool bar; its scroll messages belong to the frame.
+  toolBar_.forwardChildMessages();
   frameScrollBar_ = CreateWindowExW(
       0, L"SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE | SBS_HORZ, 0, 3, 200, 20, toolBar_.hwnd(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFrameScrollBarId)), instance(), nullptr);
@@ -54,7 +42,6 @@ void PlykFrame::createToolBar() {
 }
 
 void PlykFrame::OnCreate() {
-  cachedTitle_.clear();
   statusBar_.create(hwnd(), instance(), kStatusBarId);
   createToolBar();
 
@@ -62,20 +49,18 @@ void PlykFrame::OnCreate() {
   canvas_.SetClass(-1, -1, IDCUR_PLYK_TRANSPARENT, -1);
   canvas_.CreateWindowed(WS_CHILD | WS_VSCROLL | WS_HSCROLL, WS_EX_CLIENTEDGE, 0, 28, 100, 100, nullptr);
 
-  const DWORD ownedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VSCROLL;
-  spriteWindow_.Setup(instance(), SW_SHOWNOACTIVATE, "스프라이트 창", this);
-  spriteWindow_.SetClass(-1, IDI_PLYK_SPRITE_WINDOW, -1, -1);
-  spriteWindow_.CreateWindowed(ownedStyle, WS_EX_CLIENTEDGE, kSpriteWindowRect.left, kSpriteWindowRect.top,
-                               kSpriteWindowRect.right - kSpriteWindowRect.left,
-                               kSpriteWindowRect.bottom - kSpriteWindowRect.top, nullptr);
-  detailWindow_.Setup(instance(), SW_SHOWNOACTIVATE, "자세히 보기 창", this);
-  detailWindow_.SetClass(-1, IDI_PLYK_SPRITE_WINDOW, -1, -1);
-  detailWindow_.CreateWindowed(ownedStyle, WS_EX_CLIENTEDGE, kDetailWindowRect.left, kDetailWindowRect.top,
-                               kDetailWindowRect.right - kDetailWindowRect.left,
-                               kDetailWindowRect.bottom - kDetailWindowRect.top, nullptr);
+  const OwnedWindowStyle scrolled{WS_VSCROLL, 0};
+  spriteWindow_.createOwned(this, "스프라이트 창", IDI_PLYK_SPRITE_WINDOW, &spriteWindowRect_, true, scrolled);
+  detailWindow_.createOwned(this, "자세히 보기 창", IDI_PLYK_SPRITE_WINDOW, &detailWindowRect_, true, scrolled);
 }
 
-void PlykFrame::OnDestroy() {}
+void PlykFrame::OnSize(int width, int height, UINT) {
+  layout(width, height);
+}
+
+bool PlykFrame::OnNotify(const NMHDR& header, LRESULT&) {
+  return AnswerToolTip(instance(), reinterpret_cast<LPARAM>(&header));
+}
 
 void PlykFrame::layout(int width, int height) {
   statusBar_.resize();
@@ -86,11 +71,7 @@ void PlykFrame::layout(int width, int height) {
 
 void PlykFrame::refreshTitleAndStatus() {
   CutterTitleState state;
-  std::string title = CutterTitle(state);
-  if (title != cachedTitle_) {
-    cachedTitle_ = title;
-    setTitle(title);
-  }
+  setTitle(CutterTitle(state));
   statusBar_.setText(0, " 준비");
   statusBar_.setText(1, ZoomText(zoom_));
   statusBar_.setText(2, "");  // the canvas is hidden
@@ -98,36 +79,4 @@ void PlykFrame::refreshTitleAndStatus() {
 
 void PlykFrame::OnPaint(HDC, PAINTSTRUCT*) {
   refreshTitleAndStatus();
-}
-
-void PlykFrame::OnCommand(WPARAM wParam) {
-  switch (LOWORD(wParam)) {
-    case ID_PLYK_ABOUT:
-      ShowDialog(this, &aboutDialog_);
-      break;
-    case ID_PLYK_EXIT:
-      SendMessageW(hwnd(), WM_CLOSE, 0, 0);
-      break;
-    default:
-      break;
-  }
-}
-
-int PlykFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (BaseWindow::HandleMessage(message, wParam, lParam) != 0) return 1;
-  switch (message) {
-    case WM_SIZE:
-      layout(LOWORD(lParam), HIWORD(lParam));
-      return 1;
-    case WM_CLOSE:
-      DestroyWindow(hwnd());
-      return 1;
-    case WM_NOTIFY:
-      return AnswerToolTip(instance(), lParam) ? 1 : 0;
-    case WM_DROPFILES:
-      DragFinish(reinterpret_cast<HDROP>(wParam));
-      return 1;
-    default:
-      return 0;
-  }
 }

@@ -13,11 +13,10 @@ class PlykFrame : public BaseWindow {
  public:
   PlykFrame();
 
-  int HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCreate() override;
-  void OnDestroy() override;
   void OnPaint(HDC dc, PAINTSTRUCT* paint) override;
-  void OnCommand(WPARAM wParam) override;
+  void OnSize(int width, int height, UINT kind) override;
+  bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
  private:
   void createToolBar();
@@ -31,6 +30,7 @@ class PlykFrame : public BaseWindow {
   SpriteWindow spriteWindow_;
   DetailWindow detailWindow_;
   DialogBase aboutDialog_;
-  std::string cachedTitle_;
+  WindowRect spriteWindowRect_{0, 0, 250, 150};
+  WindowRect detailWindowRect_{300, 0, 400, 125};
   int zoom_ = 1;
 };

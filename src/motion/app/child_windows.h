@@ -3,13 +3,17 @@
 // drawing windows; for now they show an empty surface.
 
 #include "framework/draw_window.h"
+#include "framework/owned_window.h"
 
 // The sprite and motion windows live as long as the frame: their close boxes hide them.
-class OwnedListWindow : public DrawWindow {
+class HidingListWindow : public OwnedToolWindow {
  public:
-  int HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnClose() override {
+    show(false);
+    return true;
+  }
 };
 
 class EditCanvas : public DrawWindow {};
-class SpriteWindow : public OwnedListWindow {};
-class MotionWindow : public OwnedListWindow {};
+class SpriteWindow : public HidingListWindow {};
+class MotionWindow : public HidingListWindow {};

@@ -10,22 +10,12 @@ namespace {
 constexpr int kToolBarId = 1;
 constexpr int kStatusBarId = 2;
 
-WNDPROC g_toolBarProc = nullptr;
-
-// The bundle selector lives on the tool bar, so its notifications arrive there; they
-// belong to the frame alone.
-LRESULT CALLBACK ToolBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND) return SendMessageW(GetParent(hwnd), WM_COMMAND, wParam, lParam);
-  return CallWindowProcW(g_toolBarProc, hwnd, message, wParam, lParam);
-}
-
-// Screen rectangles the owned windows start with.
-constexpr RECT kSpriteWindowRect = {0, 0, 250, 150};
-constexpr RECT kMotionWindowRect = {300, 0, 550, 150};
-
 }  // namespace
 
-ZorvFrame::ZorvFrame() : aboutDialog_(IDD_ZORV_ABOUT) {}
+ZorvFrame::ZorvFrame() : aboutDialog_(IDD_ZORV_ABOUT) {
+  commands().add(ID_ZORV_ABOUT, [this] { ShowDialog(this, &aboutDialog_); });
+  commands().add(ID_ZORV_EXIT, [this] { SendMessageW(hwnd(), WM_CLOSE, 0, 0); });
+}
 
 void ZorvFrame::createToolBar() {
   std::vector<ToolButton> buttons(26, Separator());  // room for the bundle selector
@@ -47,10 +37,8 @@ void ZorvFrame::createToolBar() {
   buttons.push_back(Separator());
   buttons.push_back({ZORV_TBI_ABOUT, ID_ZORV_ABOUT});
   toolBar_.create(hwnd(), instance(), kToolBarId, IDB_ZORV_TOOLBAR, ZORV_TOOLBAR_IMAGE_COUNT, buttons);
-  if (toolBar_.hwnd() != nullptr) {
-    g_toolBarProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(toolBar_.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolBarProc)));
-  }
+  // The bundle selector lives on the tool bar; its notifications belong to the frame.
+  toolBar_.forwardChildMessages();
   bundleSelector_ = CreateWindowExW(
       0, L"COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 3, 200, 250,
       toolBar_.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_ZORV_BUNDLE_SELECTOR)), instance(),
@@ -61,7 +49,6 @@ void ZorvFrame::createToolBar() {
 }
 
 void ZorvFrame::OnCreate() {
-  cachedTitle_.clear();
   uiFont_ = CreateFontW(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, HANGUL_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"굴림");
   statusBar_.create(hwnd(), instance(), kStatusBarId);
@@ -71,23 +58,22 @@ void ZorvFrame::OnCreate() {
   canvas_.SetClass(-1, -1, IDCUR_ZORV_TRANSPARENT, -1);
   canvas_.CreateWindowed(WS_CHILD, WS_EX_CLIENTEDGE, 0, 28, 100, 100, nullptr);
 
-  const DWORD ownedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
-  const DWORD ownedExStyle = WS_EX_CLIENTEDGE | WS_EX_TOOLWINDOW;
-  spriteWindow_.Setup(instance(), SW_SHOWNOACTIVATE, "스프라이트 창", this);
-  spriteWindow_.SetClass(-1, IDI_ZORV_SPRITE_WINDOW, -1, -1);
-  spriteWindow_.CreateWindowed(ownedStyle, ownedExStyle, kSpriteWindowRect.left, kSpriteWindowRect.top,
-                               kSpriteWindowRect.right - kSpriteWindowRect.left,
-                               kSpriteWindowRect.bottom - kSpriteWindowRect.top, nullptr);
-  motionWindow_.Setup(instance(), SW_SHOWNOACTIVATE, "동작 창", this);
-  motionWindow_.SetClass(-1, IDI_ZORV_MOTION_WINDOW, -1, -1);
-  motionWindow_.CreateWindowed(ownedStyle, ownedExStyle, kMotionWindowRect.left, kMotionWindowRect.top,
-                               kMotionWindowRect.right - kMotionWindowRect.left,
-                               kMotionWindowRect.bottom - kMotionWindowRect.top, nullptr);
+  const OwnedWindowStyle toolStyle{0, WS_EX_TOOLWINDOW};
+  spriteWindow_.createOwned(this, "스프라이트 창", IDI_ZORV_SPRITE_WINDOW, &spriteWindowRect_, true, toolStyle);
+  motionWindow_.createOwned(this, "동작 창", IDI_ZORV_MOTION_WINDOW, &motionWindowRect_, true, toolStyle);
 }
 
 void ZorvFrame::OnDestroy() {
   if (uiFont_ != nullptr) DeleteObject(uiFont_);
   uiFont_ = nullptr;
+}
+
+void ZorvFrame::OnSize(int width, int height, UINT) {
+  layout(width, height);
+}
+
+bool ZorvFrame::OnNotify(const NMHDR& header, LRESULT&) {
+  return AnswerToolTip(instance(), reinterpret_cast<LPARAM>(&header));
 }
 
 void ZorvFrame::layout(int width, int height) {
@@ -100,11 +86,7 @@ void ZorvFrame::layout(int width, int height) {
 
 void ZorvFrame::refreshTitleAndStatus() {
   MotionTitleState state;
-  std::string title = MotionTitle(state);
-  if (title != cachedTitle_) {
-    cachedTitle_ = title;
-    setTitle(title);
-  }
+  setTitle(MotionTitle(state));
   statusBar_.setText(0, MotionToolText("준비", 0, false, false));
   statusBar_.setText(1, ZoomText(zoom_));
   statusBar_.setText(2, "");  // the canvas is hidden
@@ -116,36 +98,4 @@ void ZorvFrame::OnPaint(HDC, PAINTSTRUCT*) {
 
 bool ZorvFrame::Idle() {
   return false;
-}
-
-void ZorvFrame::OnCommand(WPARAM wParam) {
-  switch (LOWORD(wParam)) {
-    case ID_ZORV_ABOUT:
-      ShowDialog(this, &aboutDialog_);
-      break;
-    case ID_ZORV_EXIT:
-      SendMessageW(hwnd(), WM_CLOSE, 0, 0);
-      break;
-    default:
-      break;
-  }
-}
-
-int ZorvFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (BaseWindow::HandleMessage(message, wParam, lParam) != 0) return 1;
-  switch (message) {
-    case WM_SIZE:
-      layout(LOWORD(lParam), HIWORD(lParam));
-      return 1;
-    case WM_CLOSE:
-      DestroyWindow(hwnd());
-      return 1;
-    case WM_NOTIFY:
-      return AnswerToolTip(instance(), lParam) ? 1 : 0;
-    case WM_DROPFILES:
-      DragFinish(reinterpret_cast<HDROP>(wParam));
-      return 1;
-    default:
-      return 0;
-  }
 }

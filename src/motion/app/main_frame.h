@@ -13,11 +13,11 @@ class ZorvFrame : public BaseWindow {
  public:
   ZorvFrame();
 
-  int HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCreate() override;
   void OnDestroy() override;
   void OnPaint(HDC dc, PAINTSTRUCT* paint) override;
-  void OnCommand(WPARAM wParam) override;
+  void OnSize(int width, int height, UINT kind) override;
+  bool OnNotify(const NMHDR& header, LRESULT& result) override;
   bool Idle() override;
 
  private:
@@ -33,6 +33,7 @@ class ZorvFrame : public BaseWindow {
   SpriteWindow spriteWindow_;
   MotionWindow motionWindow_;
   DialogBase aboutDialog_;
-  std::string cachedTitle_;
+  WindowRect spriteWindowRect_{0, 0, 250, 150};
+  WindowRect motionWindowRect_{300, 0, 550, 150};
   int zoom_ = 1;
 };
