@@ -124,3 +124,44 @@ bool AnswerToolTip(HINSTANCE instance, LPARAM notification) {
   info->hinst = nullptr;
   return true;
 }
+
+void ComboBox::create(HWND parent, HINSTANCE instance, int id, int x, int y, int width, int height, HFONT font) {
+  hwnd_ = CreateWindowExW(0, L"COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, x, y,
+                          width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                          nullptr);
+  if (hwnd_ != nullptr && font != nullptr) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void ComboBox::setItems(const std::vector<std::string>& items, int selected) {
+  if (hwnd_ == nullptr) return;
+  if (items != items_) {
+    items_ = items;
+    SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) {
+      std::wstring wide = Widen(item);
+      SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+  }
+  SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+int ComboBox::selection() const {
+  return hwnd_ != nullptr ? static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)) : -1;
+}
+
+void ScrollBarControl::create(HWND parent, HINSTANCE instance, int id, int x, int y, int width, int height) {
+  hwnd_ = CreateWindowExW(0, L"SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE | SBS_HORZ, x, y, width, height, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+void ScrollBarControl::set(int max, int position, bool enabled) {
+  if (hwnd_ == nullptr) return;
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_RANGE | SIF_POS;
+  info.nMin = 0;
+  info.nMax = max > 0 ? max : 0;
+  info.nPos = position;
+  SetScrollInfo(hwnd_, SB_CTL, &info, TRUE);
+  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}

@@ -60,3 +60,29 @@ class ToolBar {
 // Answers a tool bar's request for a tip text with the string resource whose number
 // is the button's command id. Returns true when the notification was one.
 bool AnswerToolTip(HINSTANCE instance, LPARAM notification);
+
+// A drop-down list of texts (the bundle selector).
+class ComboBox {
+ public:
+  void create(HWND parent, HINSTANCE instance, int id, int x, int y, int width, int height, HFONT font);
+  // Replaces the entries and selects one (-1: none).
+  void setItems(const std::vector<std::string>& items, int selected);
+  int selection() const;
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  HWND hwnd_ = nullptr;
+  std::vector<std::string> items_;
+};
+
+// A scroll-bar control (the frame scroll bar).
+class ScrollBarControl {
+ public:
+  void create(HWND parent, HINSTANCE instance, int id, int x, int y, int width, int height);
+  // Range 0 ... max and position; disabled when `enabled` is false.
+  void set(int max, int position, bool enabled);
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  HWND hwnd_ = nullptr;
+};
