@@ -52,7 +52,11 @@ TEST(MotionWindow, SevenMotionsInThreeColumnsWithTheEmptyCell) {
   EXPECT_EQ(f.bundle->currentIndex(), 7);
   EXPECT_EQ(f.doc.currentMotion(), nullptr);
   EXPECT_EQ(f.motions.title(), "'walk' 동작 창      [ 7개, 7번 선택 ]");
-  EXPECT_EQ(grid.scrollPos(), 32);              // its row brought into view
+  EXPECT_EQ(grid.scrollPos(), 32);  // its row brought into view
+  f.motions.scroll(kScrollLineUp, 0);
+  EXPECT_EQ(grid.scrollPos(), 2);
+  f.motions.scroll(kScrollPageDown, 0);
+  EXPECT_EQ(grid.scrollPos(), 33);              // the largest position
   EXPECT_FALSE(f.motions.rightDown(130, 130));  // beyond the empty cell
   EXPECT_EQ(f.bundle->currentIndex(), 7);
   EXPECT_TRUE(f.motions.rightDown(5, 5));
