@@ -106,19 +106,18 @@ int ReadMotionFile(MotionFile& doc, std::istream& in) {
   // without allocating for it.
   MotionFile fresh;
   std::vector<Motion*> motions;  // every kept motion, to resolve its sprite at the end
-  int32_t highestIndex = -1;
   uint8_t record[kMotionRecordSize];
   for (int32_t b = 0; b < bundleCount; ++b) {
     auto bundle = std::make_unique<MotionBundle>();
-    if (!reader.bytes(bundle->name.bytes.data(), kNameFieldSize) || !bundle->name.terminated()) return 0;
+    // A name without its terminator is kept as its 32 bytes and written back so.
+    if (!reader.bytes(bundle->name.bytes.data(), kNameFieldSize)) return 0;
     int32_t motionCount = reader.s32();
     if (!reader.ok() || motionCount < 0) return 0;
     for (int32_t i = 0; i < motionCount; ++i) {
       if (!reader.bytes(record, sizeof record)) return 0;
       auto motion = std::make_unique<Motion>();
       DecodeMotionRecord(record, *motion);
-      if (motion->spriteIndex < -1 || !motion->sound.terminated()) return 0;
-      if (motion->spriteIndex > highestIndex) highestIndex = motion->spriteIndex;
+      if (motion->spriteIndex < -1) return 0;
       bundle->select(bundle->count());
       bundle->insertBeforeCurrent(std::move(motion));
     }
@@ -131,15 +130,11 @@ int ReadMotionFile(MotionFile& doc, std::istream& in) {
 
   SpriteIndexMap map;
   if (!ReadSprites(fresh.sprites, in, true, &map)) return 0;
-  if (highestIndex >= static_cast<int64_t>(map.size())) return 0;
   for (Motion* motion : motions) {
-    if (motion->spriteIndex < 0) {
-      motion->sprite = nullptr;
-      continue;
-    }
-    motion->spriteIndex = map[static_cast<size_t>(motion->spriteIndex)];
-    motion->sprite = fresh.sprites.Get(motion->spriteIndex);
-    if (!motion->sprite) return 0;
+    // Files from elsewhere may refer past their sprites: such a motion has no picture.
+    const bool known = motion->spriteIndex >= 0 && motion->spriteIndex < static_cast<int64_t>(map.size());
+    motion->sprite = known ? fresh.sprites.Get(map[static_cast<size_t>(motion->spriteIndex)]) : nullptr;
+    motion->spriteIndex = motion->sprite ? map[static_cast<size_t>(motion->spriteIndex)] : -1;
   }
   fresh.sprites.SetCurrent(0);
   fresh.select(0);

@@ -24,10 +24,12 @@ constexpr int32_t kMotionRecordSize = 244;
 // Reads a motion file from the stream's current position. Returns 1 and replaces
 // doc (bundle 0 and sprite 0 current) when the whole file was valid; returns 0 and
 // leaves doc untouched for a wrong magic or version, a short read anywhere, a
-// negative count, a name or sound without its terminator, a sprite index below -1
-// or past the sprite section, or a damaged sprite section. Bundles with an empty or
-// repeated name are dropped with their motions. Sprites equal to an earlier one are
-// dropped too, and motions that used them keep their picture through the one kept.
+// negative count, a sprite index below -1 or a damaged sprite section. Bundles with
+// an empty or repeated name are dropped with their motions. Sprites equal to an
+// earlier one are dropped too, and motions that used them keep their picture
+// through the one kept. What other programs write is accepted: a motion whose
+// sprite index lies past the sprite section has no sprite, and a 32-byte name or
+// sound without a terminator is kept as it is and written back unchanged.
 int ReadMotionFile(MotionFile& doc, std::istream& in);
 int ReadMotionFileFromMemory(MotionFile& doc, const uint8_t* data, size_t size);
 

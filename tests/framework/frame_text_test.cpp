@@ -5,7 +5,7 @@
 
 #include "cutter/app/frame_text.h"
 #include "ui/status_text.h"
-#include "motion/app/frame_text.h"
+#include "motion/editor/frame_text.h"
 
 TEST(CutterTitle, ShortFormForSpritesLongFormWithAPicture) {
   const std::pair<CutterTitleState, const char*> cases[] = {

@@ -259,8 +259,6 @@ TEST(MotionFileRead, HostileFilesFailAndLeaveTheDocument) {
   auto spriteIndex = [](int32_t index) {
     return RawFile({{Name32("a"), {RawRecord(index, 0)}}}, RawSprites({{1, 1, 1}, {1, 1, 1}}));
   };
-  Bytes longSound = RawRecord(-1, 0);
-  std::fill(longSound.begin() + 212, longSound.end(), 's');
   Bytes badSprite = RawSprites({{2, 2, 1}});
   badSprite[36 + 4] = 5;  // pixel count 4 but width 5
   Bytes foreignSection = RawSprites({});
@@ -276,9 +274,6 @@ TEST(MotionFileRead, HostileFilesFailAndLeaveTheDocument) {
       {"motion count huge", withWord(36 + 32, INT32_MAX)},
       {"motion count negative", withWord(36 + 32, -5)},
       {"motion count too big", withWord(36 + 32, 2)},
-      {"unterminated bundle name", RawFile({{Bytes(32, 'n'), {}}}, RawSprites({}))},
-      {"unterminated sound", RawFile({{Name32("a"), {longSound}}}, RawSprites({}))},
-      {"sprite index past end", spriteIndex(2)},
       {"sprite index -2", spriteIndex(-2)},
       {"sprite index minimum", spriteIndex(INT32_MIN)},
       {"damaged sprite", RawFile({{Name32("a"), {}}}, badSprite)},
@@ -299,6 +294,31 @@ TEST(MotionFileRead, HostileFilesFailAndLeaveTheDocument) {
   EXPECT_EQ(Read(file, RawFile({{Name32(std::string(31, 'n')), {RawRecord(-1, 0, std::string(31, 's'))}}},
                                RawSprites({}))),
             1);
+}
+
+TEST(MotionFileRead, FilesFromElsewhereLoadAndWriteBackUnchanged) {
+  // Full 32-byte names and sounds without a terminator; sprite indices past the
+  // sprite section (one sprite here, which a second file record duplicates).
+  Bytes longSound = RawRecord(5, 0);
+  std::fill(longSound.begin() + 212, longSound.end(), 's');
+  const Bytes raw = RawFile({{Bytes(32, 'n'), {longSound, RawRecord(1, 1), RawRecord(2, 2)}}},
+                            RawSprites({{1, 1, 1}, {1, 1, 1}}));
+  MotionFile file;
+  ASSERT_EQ(Read(file, raw), 1);
+  const MotionBundle& bundle = *file.get(0);
+  EXPECT_EQ(bundle.name.str(), std::string(32, 'n'));
+  EXPECT_EQ(bundle.get(0)->sound.str(), std::string(32, 's'));
+  EXPECT_EQ(bundle.get(0)->sprite, nullptr);
+  EXPECT_EQ(bundle.get(1)->sprite, file.sprites.Get(0));  // the duplicate's picture
+  EXPECT_EQ(bundle.get(2)->sprite, nullptr);
+  const Bytes written = MotionFileBytes(file);
+  EXPECT_EQ(Bytes(written.begin() + 36, written.begin() + 68), Bytes(32, 'n'));
+  EXPECT_EQ(Bytes(written.begin() + kFirstRecord + 212, written.begin() + kFirstRecord + 244),
+            Bytes(32, 's'));
+  EXPECT_EQ(WordAt(written, kFirstRecord), -1);
+  MotionFile again;
+  ASSERT_EQ(Read(again, written), 1);
+  EXPECT_EQ(MotionFileBytes(again), written);
 }
 
 TEST(MotionFileRead, EveryTruncationFails) {

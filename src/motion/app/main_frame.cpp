@@ -2,7 +2,7 @@
 
 #include "framework/app.h"
 #include "ui/status_text.h"
-#include "motion/app/frame_text.h"
+#include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "motion/app/frame_text.h"
+#include "motion/editor/frame_text.h"
 
 #include <cstdio>
 

@@ -1,0 +1,63 @@
+#pragma once
+// Everything the motion editor asks of the windows and the system: the user prompts,
+// repaints, showing and hiding windows, keyboard focus, the pointer, the surfaces'
+// palette and clear colour, presenting playback frames, the dialogs, sounds and
+// closing the frame. The Win32 frame implements it; tests script it.
+
+#include "graphics/draw_context.h"
+#include "motion/editor/sound_sink.h"
+#include "sprites/palette.h"
+#include "ui/user_prompts.h"
+
+class NewBundleDialog;
+class DelayDialog;
+class SoundDialog;
+class FlagsDialog;
+class EffectsDialog;
+class ColoursDialog;
+
+// The windows of the editor, for repaints and focus.
+enum class ZorvWindow { Frame, Canvas, MotionWindow, SpriteWindow };
+
+// What to repaint; the frame part covers its title and status bar.
+enum RepaintFlag : unsigned {
+  kRepaintFrame = 1,
+  kRepaintCanvas = 2,
+  kRepaintMotionWindow = 4,
+  kRepaintSpriteWindow = 8,
+  kRepaintBundleSelector = 16,  // refill from the frame's bundle names
+  kRepaintAll = 31,
+};
+
+class ZorvHost : public UserPrompts, public SoundSink, public Sleeper {
+ public:
+  virtual void repaint(unsigned windows) = 0;
+  // The canvas and the motion window are shown and hidden together; afterwards the
+  // main frame has the keyboard focus.
+  virtual void showCanvas(bool show) = 0;
+  virtual void showSpriteWindow(bool show) = 0;
+  virtual ZorvWindow focusedWindow() const = 0;
+  virtual void focus(ZorvWindow window) = 0;
+  // Moves the system pointer by screen pixels.
+  virtual void movePointer(int dx, int dy) = 0;
+  // The palette and the clear colour of the canvas, motion window and sprite window.
+  virtual void applyPalette(const PaletteBlock& palette) = 0;
+  virtual void setBackground(int index) = 0;
+  // Playback draws outside painting: into the canvas's context, then presented at
+  // the canvas zoom. Null when there is no canvas surface.
+  virtual DrawContext* canvasContext() = 0;
+  virtual void presentCanvas() = 0;
+  // The bundle selector's selected row, read when it reports a change.
+  virtual int bundleSelectorIndex() const = 0;
+  virtual void closeFrame() = 0;
+
+  // Modal dialogs: true for OK. The dialog objects hold their values in and out and
+  // check them when OK is pressed.
+  virtual bool runNewBundleDialog(NewBundleDialog& dialog) = 0;
+  virtual bool runDelayDialog(DelayDialog& dialog) = 0;
+  virtual bool runSoundDialog(SoundDialog& dialog) = 0;
+  virtual bool runFlagsDialog(FlagsDialog& dialog) = 0;
+  virtual bool runEffectsDialog(EffectsDialog& dialog) = 0;
+  virtual bool runColoursDialog(ColoursDialog& dialog) = 0;
+  virtual void showAbout() = 0;
+};

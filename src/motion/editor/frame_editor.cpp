@@ -1,0 +1,184 @@
+#include "motion/editor/frame_editor.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "base/path_text.h"
+#include "motion/editor/colour_indices.h"
+#include "motion/editor/frame_text.h"
+#include "motion/resource_ids.h"
+
+namespace {
+
+std::string WithName(const char* format, const std::string& name) {
+  char text[512];
+  std::snprintf(text, sizeof text, format, name.c_str());
+  return text;
+}
+
+// The file name of a dropped path; either separator ends the folder part.
+std::string NameOf(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+FilterEntries MotionFileFilter() {
+  return {{"Zorv 파일(*.zrv)", "*.zrv"}, {"모든 파일(*.*)", "*.*"}};
+}
+
+MotionFrameEditor::MotionFrameEditor(ZorvHost& host, const ZorvSettings& settings,
+                                     const PaletteBlock& builtinPalette)
+    : host_(host),
+      settings_(settings),
+      builtin_(std::make_unique<PaletteBlock>(builtinPalette)),
+      palette_(std::make_unique<PaletteBlock>(builtinPalette)),
+      canvas_(doc_, settings_, host),
+      motionWindow_(doc_, settings_, host),
+      spriteWindow_(doc_, settings_, host),
+      newBundleDialog_(doc_.file),
+      soundDialog_(host),
+      coloursDialog_(settings_.customColours) {
+  doc_.defaultDelay = settings_.defaultDelay;
+  canvas_.motionsChanged = [this] { motionWindow_.refresh(); };
+  motionWindow_.motionsChanged = [this] { commands_.execute(ID_ZORV_MOTION_CHANGED); };
+  buildCommands();
+}
+
+void MotionFrameEditor::start() {
+  host_.setBackground(settings_.indices.background);
+  canvas_.show(false);
+  host_.showSpriteWindow(settings_.spriteWindowShown);
+  if (!settings_.paletteFilePath.empty()) loadPalette(settings_.paletteFilePath);
+}
+
+std::string MotionFrameEditor::title() const {
+  return MotionTitle({documentName_, doc_.modified, doc_.file.count(), doc_.file.sprites.Count()});
+}
+
+std::vector<std::string> MotionFrameEditor::bundleNames() const {
+  std::vector<std::string> names;
+  names.reserve(doc_.file.bundles().size());
+  for (const auto& bundle : doc_.file.bundles()) names.push_back(bundle->name.str());
+  return names;
+}
+
+int MotionFrameEditor::currentBundleIndex() const {
+  return doc_.file.current() ? doc_.file.currentIndex() : -1;
+}
+
+void MotionFrameEditor::bundleSelected(int index) {
+  if (index < 0) return;
+  doc_.selectBundle(index);
+  if (doc_.file.current()) canvas_.show(true);
+  bundlesChanged();
+}
+
+void MotionFrameEditor::bundlesChanged() {
+  motionWindow_.refresh();
+  canvas_.stopPlayback();
+  host_.repaint(kRepaintAll);
+}
+
+bool MotionFrameEditor::openFile(const std::string& path, const std::string& name) {
+  std::ifstream in(PathFromText(path), std::ios::binary);
+  if (!in) return false;
+  if (!doc_.open(in)) {
+    host_.showError(WithName("'%s'\n올바른 Zorv 파일이 아닙니다.\n확인후 다시 하십시오.", name));
+    return false;
+  }
+  documentName_ = name;
+  documentPath_ = path;
+  settings_.motionFilePath = path;
+  settings_.motionFileName = name;
+  if (doc_.file.current()) canvas_.show(true);
+  spriteWindow_.refresh();
+  bundlesChanged();
+  return true;
+}
+
+bool MotionFrameEditor::dropFiles(const std::vector<std::string>& paths) {
+  if (!savePrompt()) return false;
+  for (const std::string& path : paths) {
+    std::error_code error;
+    if (std::filesystem::is_directory(PathFromText(path), error)) continue;
+    if (openFile(path, NameOf(path))) return true;
+  }
+  return false;
+}
+
+bool MotionFrameEditor::save(bool saveAs) {
+  if (doc_.file.empty()) return false;
+  ChosenFile target{documentPath_, documentName_};
+  if (saveAs || documentName_.empty()) {
+    ChosenFile chosen{settings_.motionFilePath, settings_.motionFileName};
+    if (!host_.chooseSaveFile(MotionFileFilter(), chosen)) return false;
+    settings_.motionFilePath = chosen.path;
+    settings_.motionFileName = chosen.name;
+    target = chosen;
+  }
+  host_.setBusy(true);
+  const bool saved = doc_.saveFile(PathFromText(target.path));
+  host_.setBusy(false);
+  if (!saved) {
+    host_.showError(WithName("'%s'\n파일을 쓰지 못했습니다.\n이전 파일은 그대로 있습니다.", target.name));
+    return false;
+  }
+  documentName_ = target.name;
+  documentPath_ = target.path;
+  settings_.motionFilePath = target.path;
+  settings_.motionFileName = target.name;
+  host_.repaint(kRepaintFrame);
+  return true;
+}
+
+bool MotionFrameEditor::savePrompt() {
+  if (!doc_.modified) return true;
+  switch (host_.askYesNoCancel("Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?")) {
+    case Answer::Yes:
+      return save(false);
+    case Answer::No:
+      return true;
+    case Answer::Cancel:
+      break;
+  }
+  return false;
+}
+
+bool MotionFrameEditor::close() {
+  if (!savePrompt()) return false;
+  canvas_.stopPlayback();
+  host_.closeFrame();
+  return true;
+}
+
+bool MotionFrameEditor::loadPalette(const std::string& path) {
+  std::ifstream in(PathFromText(path), std::ios::binary);
+  if (!in) return false;
+  auto block = std::make_unique<PaletteBlock>();
+  if (!ReadPaletteFile(*block, in)) {
+    host_.showError("팔레트 파일이 아닙니다.\n확인후 다시 하십시오.");
+    return false;
+  }
+  palette_ = std::move(block);
+  applyPalette();
+  return true;
+}
+
+void MotionFrameEditor::restorePalette() {
+  *palette_ = *builtin_;
+  applyPalette();
+}
+
+void MotionFrameEditor::applyPalette() {
+  host_.applyPalette(*palette_);
+  convertColours();
+}
+
+void MotionFrameEditor::convertColours() {
+  settings_.indices = ConvertColours(settings_.colours, *palette_);
+  host_.setBackground(settings_.indices.background);
+  host_.repaint(kRepaintAll);
+}

@@ -1,0 +1,52 @@
+#include "motion/editor/playback.h"
+
+int Playback::nextBundleWithMotion(int from) const {
+  for (int b = from; b < file_.count(); ++b) {
+    if (file_.get(b)->count() > 0) return b;
+  }
+  return -1;
+}
+
+void Playback::show(int bundle, int motion) {
+  bundleIndex_ = bundle;
+  motionIndex_ = motion;
+  tickCount_ = 0;
+  const Motion* m = this->motion();
+  remaining_ = m ? m->delay : 0;
+  if (m && !m->sound.empty()) sound_.playWave(WavePath(waveDirectory_, m->sound.str()));
+}
+
+bool Playback::start(bool allBundles) {
+  playing_ = false;
+  allBundles_ = allBundles;
+  int bundle = allBundles ? nextBundleWithMotion(0) : file_.currentIndex();
+  const MotionBundle* b = file_.get(bundle);
+  if (!b || b->count() == 0) return false;
+  playing_ = true;
+  show(bundle, 0);
+  return true;
+}
+
+const Motion* Playback::motion() const {
+  const MotionBundle* bundle = playing_ ? file_.get(bundleIndex_) : nullptr;
+  return bundle ? bundle->get(motionIndex_) : nullptr;
+}
+
+Playback::Step Playback::tick() {
+  if (!playing_) return Step::End;
+  sleeper_.sleep(kPlaybackTickMilliseconds);
+  ++tickCount_;
+  if (motion() && tickCount_ <= remaining_) return Step::Stay;
+  const MotionBundle* bundle = file_.get(bundleIndex_);
+  if (bundle && motionIndex_ + 1 < bundle->count()) {
+    show(bundleIndex_, motionIndex_ + 1);
+    return Step::Show;
+  }
+  const int next = allBundles_ && bundle ? nextBundleWithMotion(bundleIndex_ + 1) : -1;
+  if (next >= 0) {
+    show(next, 0);
+    return Step::Show;
+  }
+  playing_ = false;
+  return Step::End;
+}

@@ -1,0 +1,155 @@
+#pragma once
+// A scripted host for the editor tests (answers, choosers and dialogs queued by the
+// test, everything asked of it recorded), drawing surfaces with the default palette
+// and fonts, and glyphs like the built-in ones.
+
+#include <chrono>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "graphics/builtin_fonts.h"
+#include "graphics/draw_context.h"
+#include "motion/editor/editor_host.h"
+#include "motion/editor/motion_dialogs.h"
+#include "motion_test_util.h"
+
+inline const PaletteBlock& TestPalette() {
+  static const PaletteBlock block = [] {
+    PaletteBlock b;
+    std::copy(kDefaultPaletteColours.begin(), kDefaultPaletteColours.end(), b.palette());
+    BuildMixTable(b);
+    return b;
+  }();
+  return block;
+}
+
+// A surface with the default palette and both fonts, cleared to `background`.
+struct TestSurface {
+  Surface surface;
+  std::unique_ptr<DrawContext> dc;
+
+  explicit TestSurface(int width = 320, int height = 240, uint8_t background = 255) {
+    SurfaceParams params;
+    params.width = width;
+    params.height = height;
+    surface.Create(params);
+    surface.SetPalette(0, 256, TestPalette().bytes.data(), 1);
+    dc = std::make_unique<DrawContext>(&surface);
+    dc->SetFonts(&BuiltinAsciiFont(), &BuiltinHangulFont());
+    dc->setBackground(background);
+    dc->Lock();
+    dc->Begin();
+  }
+  uint8_t at(int x, int y) const { return surface.pixels()[y * surface.pitch() + x]; }
+  std::vector<uint8_t> pixels() const {
+    return {surface.pixels(), surface.pixels() + surface.pitch() * surface.height()};
+  }
+};
+
+// Glyphs of the built-in sizes: a body of 255 inside an outline of 254.
+inline std::unique_ptr<SpriteSet> TestGlyphs() {
+  auto set = std::make_unique<SpriteSet>();
+  for (auto [w, h] : {std::pair{12, 20}, {29, 28}, {26, 24}, {23, 30}}) {
+    std::vector<uint8_t> px(static_cast<size_t>(w * h), 255);
+    for (int x = 0; x < w; ++x) px[x] = px[(h - 1) * w + x] = 254;
+    set->Append(std::make_unique<Sprite>(w, h, std::move(px)));
+  }
+  return set;
+}
+
+// A folder of its own for each test that touches files.
+struct TempFolder {
+  std::filesystem::path path;
+  TempFolder() {
+    path = std::filesystem::temp_directory_path() /
+           ("zorv_editor_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::filesystem::create_directories(path);
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
+  }
+  std::string file(const std::string& name) const { return (path / name).string(); }
+  void write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    std::ofstream(path / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+};
+
+class FakeHost : public ZorvHost {
+ public:
+  // Scripts: answers in order; an empty chooser entry is a cancel.
+  std::deque<Answer> answers;
+  std::deque<bool> yesNo;
+  std::deque<std::optional<ChosenFile>> chosen;
+  std::function<bool(NewBundleDialog&)> newBundle = [](NewBundleDialog&) { return false; };
+  std::function<bool(DelayDialog&)> delay = [](DelayDialog&) { return false; };
+  std::function<bool(SoundDialog&)> sound = [](SoundDialog&) { return false; };
+  std::function<bool(FlagsDialog&)> flags = [](FlagsDialog&) { return false; };
+  std::function<bool(EffectsDialog&)> effects = [](EffectsDialog&) { return false; };
+  std::function<bool(ColoursDialog&)> colours = [](ColoursDialog&) { return false; };
+  int selectorIndex = 0;
+  ZorvWindow focused = ZorvWindow::Frame;
+
+  // Records.
+  std::vector<std::string> questions, errors, warnings, played;
+  int slept = 0, presents = 0, palettes = 0, background = -1, pointerX = 0, pointerY = 0;
+  unsigned repaints = 0;
+  bool canvasShown = true, spriteWindowShown = true, closed = false;
+  TestSurface canvas{400, 300};
+
+  Answer askYesNoCancel(const std::string& text) override {
+    questions.push_back(text);
+    return Take(answers, Answer::Cancel);
+  }
+  bool askYesNo(const std::string& text) override {
+    questions.push_back(text);
+    return Take(yesNo, false);
+  }
+  void showError(const std::string& text) override { errors.push_back(text); }
+  void showWarning(const std::string& text) override { warnings.push_back(text); }
+  bool chooseOpenFile(const FilterEntries&, ChosenFile& file) override { return choose(file); }
+  bool chooseSaveFile(const FilterEntries&, ChosenFile& file) override { return choose(file); }
+  void setBusy(bool) override {}
+  void playWave(const std::string& path) override { played.push_back(path); }
+  void sleep(int milliseconds) override { slept += milliseconds; }
+  void repaint(unsigned windows) override { repaints |= windows; }
+  void showCanvas(bool show) override { canvasShown = show; }
+  void showSpriteWindow(bool show) override { spriteWindowShown = show; }
+  ZorvWindow focusedWindow() const override { return focused; }
+  void focus(ZorvWindow window) override { focused = window; }
+  void movePointer(int dx, int dy) override { pointerX += dx, pointerY += dy; }
+  void applyPalette(const PaletteBlock&) override { ++palettes; }
+  void setBackground(int index) override { background = index; }
+  DrawContext* canvasContext() override { return canvas.dc.get(); }
+  void presentCanvas() override { ++presents; }
+  int bundleSelectorIndex() const override { return selectorIndex; }
+  void closeFrame() override { closed = true; }
+  bool runNewBundleDialog(NewBundleDialog& d) override { return newBundle(d); }
+  bool runDelayDialog(DelayDialog& d) override { return delay(d); }
+  bool runSoundDialog(SoundDialog& d) override { return sound(d); }
+  bool runFlagsDialog(FlagsDialog& d) override { return flags(d); }
+  bool runEffectsDialog(EffectsDialog& d) override { return effects(d); }
+  bool runColoursDialog(ColoursDialog& d) override { return colours(d); }
+  void showAbout() override {}
+
+ private:
+  template <typename T>
+  static T Take(std::deque<T>& queue, T fallback) {
+    if (queue.empty()) return fallback;
+    T value = queue.front();
+    queue.pop_front();
+    return value;
+  }
+  bool choose(ChosenFile& file) {
+    std::optional<ChosenFile> next = Take(chosen, std::optional<ChosenFile>());
+    if (next) file = *next;
+    return next.has_value();
+  }
+};

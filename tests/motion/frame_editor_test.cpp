@@ -1,0 +1,329 @@
+// The main frame's rules: title, status, menu state, file operations with their
+// prompts, dropped files, palettes, dialogs and the references into the document.
+#include "motion/editor/frame_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "editor_test_support.h"
+#include "motion/editor/colour_indices.h"
+#include "motion/motion_file_io.h"
+#include "motion/resource_ids.h"
+
+namespace {
+
+struct FrameFixture {
+  FakeHost host;
+  std::unique_ptr<MotionFrameEditor> frame;
+  TempFolder folder;
+
+  explicit FrameFixture(const ZorvSettings& settings = ZorvSettings()) {
+    frame = std::make_unique<MotionFrameEditor>(host, settings, TestPalette());
+    frame->start();
+  }
+  MotionDocument& doc() { return frame->document(); }
+  bool run(int id) { return frame->commands().execute(id); }
+  bool enabled(int id) { return frame->commands().enabled(id); }
+  bool checked(int id) { return frame->commands().checked(id); }
+  void newBundle(const std::string& name, int motions) {
+    host.newBundle = [name](NewBundleDialog& d) { return d.ok(name).accepted; };
+    run(ID_ZORV_NEW_BUNDLE);
+    if (doc().file.sprites.Count() == 0) {
+      doc().file.sprites.Append(MakeSprite(8, 8, 40));
+      doc().file.sprites.SetCurrent(0);
+    }
+    FillBundle(*doc().file.current(), motions, doc().file.sprites.Get(0));
+    doc().file.current()->select(0);
+  }
+  // A valid motion file of one bundle named `name`.
+  ChosenFile motionFile(const std::string& file, const std::string& name) {
+    MotionFile content;
+    content.append(std::make_unique<MotionBundle>(name));
+    FillBundle(*content.current(), 2);
+    folder.write(file, MotionFileBytes(content));
+    return {folder.file(file), file};
+  }
+  std::vector<uint8_t> bytesOf(const std::string& file) {
+    std::ifstream in(folder.file(file), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+};
+
+}  // namespace
+
+TEST(MotionFrame, TitleStatusAndSelector) {
+  FrameFixture f;
+  EXPECT_EQ(f.frame->title(), "ZorvII");
+  EXPECT_FALSE(f.host.canvasShown);
+  EXPECT_EQ(f.frame->statusTexts()[2], "");  // the canvas is hidden
+  f.newBundle("walk", 2);
+  f.newBundle("run", 0);
+  EXPECT_TRUE(f.host.canvasShown);
+  EXPECT_EQ(f.frame->title(), "ZorvII       [새 파일 *]   - 2 개 동작 묶음");
+  EXPECT_EQ(f.frame->statusTexts(), (std::array<std::string, 3>{" 준비", " x1", " 마우스 : --- , ---"}));
+  EXPECT_EQ(f.frame->bundleNames(), (std::vector<std::string>{"walk", "run"}));
+  EXPECT_EQ(f.frame->currentBundleIndex(), 1);
+  f.host.selectorIndex = 0;
+  f.run(IDC_ZORV_BUNDLE_SELECTOR);
+  EXPECT_EQ(f.frame->currentBundleIndex(), 0);
+  f.host.chosen.push_back(ChosenFile{f.folder.file("a.zrv"), "a.zrv"});
+  f.run(ID_ZORV_FILE_SAVE_AS);
+  EXPECT_EQ(f.frame->title(), "ZorvII       [a.zrv]   - 2 개 동작 묶음");
+  EXPECT_EQ(f.frame->settings().motionFileName, "a.zrv");
+}
+
+TEST(MotionFrame, MenuStateAndGreyedKeys) {
+  FrameFixture f;
+  for (int id : {ID_ZORV_FILE_NEW, ID_ZORV_FILE_SAVE, ID_ZORV_FILE_SAVE_AS, ID_ZORV_CLEAN_SPRITES,
+                 ID_ZORV_DELETE_BUNDLE})
+    EXPECT_FALSE(f.enabled(id)) << id;
+  EXPECT_FALSE(f.run(ID_ZORV_FILE_SAVE));  // its key does nothing either
+  EXPECT_TRUE(f.host.questions.empty());
+  f.newBundle("walk", 1);
+  for (int id : {ID_ZORV_FILE_NEW, ID_ZORV_FILE_SAVE_AS, ID_ZORV_CLEAN_SPRITES, ID_ZORV_DELETE_BUNDLE})
+    EXPECT_TRUE(f.enabled(id)) << id;
+  EXPECT_FALSE(f.enabled(ID_ZORV_FILE_SAVE));  // no name yet
+
+  const struct {
+    int run, checkedId;
+    bool checked;
+  } checks[] = {{0, ID_ZORV_TOOL_STAMP, false},
+                {ID_ZORV_TOOL_BOX, ID_ZORV_TOOL_BOX, true},
+                {ID_ZORV_TOOL_BASE_LINE, ID_ZORV_TOOL_BOX, false},
+                {ID_ZORV_TOOL_NUMBER_5, ID_ZORV_TOOL_NUMBER_5, true},
+                {0, ID_ZORV_TOOL_NUMBER_1, false},
+                {0, ID_ZORV_VIEW_BOXES, true},
+                {ID_ZORV_VIEW_BOXES, ID_ZORV_VIEW_BOXES, false},
+                {ID_ZORV_VIEW_INFO, ID_ZORV_VIEW_INFO, false},
+                {ID_ZORV_SELECT_ALL, ID_ZORV_SELECT_ALL, true},
+                {0, ID_ZORV_AUTO_SHADOW, true},
+                {ID_ZORV_AUTO_SHADOW, ID_ZORV_AUTO_SHADOW, false},
+                {ID_ZORV_REPEAT_PLAYBACK, ID_ZORV_REPEAT_PLAYBACK, false},
+                {ID_ZORV_VIEW_SPRITE_WINDOW, ID_ZORV_VIEW_SPRITE_WINDOW, false}};
+  for (const auto& c : checks) {
+    if (c.run) f.run(c.run);
+    EXPECT_EQ(f.checked(c.checkedId), c.checked) << c.run << " " << c.checkedId;
+  }
+  EXPECT_FALSE(f.host.spriteWindowShown);
+  f.run(ID_ZORV_ZOOM_IN);
+  EXPECT_EQ(f.frame->statusTexts()[1], " x2");
+  EXPECT_EQ(f.frame->statusTexts()[0], " 기준선 옮김  * All *");
+}
+
+TEST(MotionFrame, SavePromptOutcomes) {
+  const struct {
+    const char* name;
+    Answer answer;
+    const char* chosen;  // null: the chooser is cancelled
+    bool cleared;
+    bool written;
+  } cases[] = {{"cancel", Answer::Cancel, nullptr, false, false},
+               {"no", Answer::No, nullptr, true, false},
+               {"yes, chooser cancelled", Answer::Yes, nullptr, false, false},
+               {"yes", Answer::Yes, "a.zrv", true, true},
+               {"yes, save fails", Answer::Yes, "missing/a.zrv", false, false}};
+  for (const auto& c : cases) {
+    FrameFixture f;
+    f.newBundle("walk", 1);
+    f.host.answers.push_back(c.answer);
+    if (c.chosen) f.host.chosen.push_back(ChosenFile{f.folder.file(c.chosen), "a.zrv"});
+    f.run(ID_ZORV_FILE_NEW);
+    EXPECT_EQ(f.host.questions,
+              std::vector<std::string>{"Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?"});
+    EXPECT_EQ(f.doc().file.count(), c.cleared ? 0 : 1) << c.name;
+    EXPECT_EQ(std::filesystem::exists(f.folder.file("a.zrv")), c.written) << c.name;
+    EXPECT_EQ(f.host.canvasShown, !c.cleared) << c.name;
+  }
+  FrameFixture f;
+  f.newBundle("walk", 1);
+  f.host.answers = {Answer::Cancel, Answer::No};
+  EXPECT_FALSE(f.frame->close());
+  EXPECT_FALSE(f.host.closed);
+  EXPECT_TRUE(f.run(ID_ZORV_EXIT));
+  EXPECT_TRUE(f.host.closed);
+}
+
+TEST(MotionFrame, FailedSaveKeepsTheOldFileAndTheModifiedMark) {
+  FrameFixture f;
+  f.newBundle("walk", 1);
+  f.host.chosen.push_back(ChosenFile{f.folder.file("a.zrv"), "a.zrv"});
+  ASSERT_TRUE(f.run(ID_ZORV_FILE_SAVE_AS));
+  const std::vector<uint8_t> saved = f.bytesOf("a.zrv");
+  f.newBundle("run", 2);
+  std::filesystem::create_directory(f.folder.file("a.zrv.saving"));  // the write cannot start
+  EXPECT_TRUE(f.run(ID_ZORV_FILE_SAVE));
+  EXPECT_EQ(f.host.errors,
+            std::vector<std::string>{"'a.zrv'\n파일을 쓰지 못했습니다.\n이전 파일은 그대로 있습니다."});
+  EXPECT_EQ(f.bytesOf("a.zrv"), saved);
+  EXPECT_TRUE(f.doc().modified);
+  EXPECT_EQ(f.frame->title(), "ZorvII       [a.zrv *]   - 2 개 동작 묶음");
+}
+
+TEST(MotionFrame, BadOpenChangesNothingAndSaveKeepsItsTarget) {
+  FrameFixture f;
+  f.newBundle("walk", 1);
+  f.host.chosen.push_back(ChosenFile{f.folder.file("a.zrv"), "a.zrv"});
+  f.run(ID_ZORV_FILE_SAVE_AS);
+  f.newBundle("run", 1);
+  const std::vector<uint8_t> before = MotionFileBytes(f.doc().file);
+  f.folder.write("bad.zrv", {'Z', 'O', 'R', 'V', 100, 0, 0});
+  f.host.answers.push_back(Answer::No);
+  f.host.chosen.push_back(ChosenFile{f.folder.file("bad.zrv"), "bad.zrv"});
+  f.run(ID_ZORV_FILE_OPEN);
+  EXPECT_EQ(f.host.errors,
+            std::vector<std::string>{"'bad.zrv'\n올바른 Zorv 파일이 아닙니다.\n확인후 다시 하십시오."});
+  EXPECT_EQ(MotionFileBytes(f.doc().file), before);
+  EXPECT_EQ(f.frame->documentName(), "a.zrv");
+  EXPECT_TRUE(f.doc().modified);
+  EXPECT_FALSE(f.frame->openFile(f.folder.file("missing.zrv"), "missing.zrv"));  // silently
+  EXPECT_EQ(f.host.errors.size(), 1u);
+  // The next save goes to the open document's file, not to the one that failed.
+  f.run(ID_ZORV_FILE_SAVE);
+  EXPECT_EQ(f.bytesOf("a.zrv"), MotionFileBytes(f.doc().file));
+  EXPECT_EQ(f.bytesOf("bad.zrv").size(), 7u);
+}
+
+TEST(MotionFrame, DroppedFilesAskAboutUnsavedWorkFirst) {
+  FrameFixture f;
+  const ChosenFile one = f.motionFile("one.zrv", "first");
+  const ChosenFile two = f.motionFile("two.zrv", "second");
+  const std::vector<std::string> dropped = {f.folder.path.string(), one.path, two.path};
+  f.newBundle("walk", 1);
+  f.host.answers = {Answer::Cancel, Answer::No};
+  EXPECT_FALSE(f.frame->dropFiles(dropped));
+  EXPECT_EQ(f.frame->bundleNames(), std::vector<std::string>{"walk"});
+  EXPECT_TRUE(f.frame->dropFiles(dropped));  // the folder is skipped, only the first file opens
+  EXPECT_EQ(f.frame->bundleNames(), std::vector<std::string>{"first"});
+  EXPECT_EQ(f.frame->documentName(), "one.zrv");
+  EXPECT_EQ(f.frame->title(), "ZorvII       [one.zrv]   - 1 개 동작 묶음");
+  EXPECT_EQ(f.host.questions.size(), 2u);
+  EXPECT_TRUE(f.frame->dropFiles({two.path}));  // unmodified: no question
+  EXPECT_EQ(f.host.questions.size(), 2u);
+  EXPECT_EQ(f.frame->bundleNames(), std::vector<std::string>{"second"});
+}
+
+TEST(MotionFrame, ClipboardAndShadowNeverOutliveTheirMotions) {
+  const std::pair<const char*, std::function<void(FrameFixture&)>> actions[] = {
+      {"delete motion", [](FrameFixture& f) { f.run(ID_ZORV_KEY_DELETE); }},
+      {"cut and paste",
+       [](FrameFixture& f) {
+         f.run(ID_ZORV_NEXT_BUNDLE);
+         f.run(ID_ZORV_KEY_PASTE);
+       }},
+      {"delete bundle",
+       [](FrameFixture& f) {
+         f.host.yesNo.push_back(true);
+         f.run(ID_ZORV_DELETE_BUNDLE);
+       }},
+      {"new file",
+       [](FrameFixture& f) {
+         f.host.answers.push_back(Answer::No);
+         f.run(ID_ZORV_FILE_NEW);
+       }},
+      {"open", [](FrameFixture& f) {
+         f.host.answers.push_back(Answer::No);
+         f.host.chosen.push_back(f.motionFile("other.zrv", "other"));
+         f.run(ID_ZORV_FILE_OPEN);
+       }}};
+  for (const auto& [name, action] : actions) {
+    FrameFixture f;
+    f.newBundle("a", 3);
+    f.newBundle("b", 2);
+    f.run(ID_ZORV_NEXT_BUNDLE);  // back to "a", motion 0
+    f.host.focused = ZorvWindow::MotionWindow;
+    f.frame->motionWindow().commands().execute(ID_ZORV_MOTION_SET_SHADOW);
+    f.run(ID_ZORV_KEY_CUT);
+    ASSERT_FALSE(f.doc().clipboard.empty()) << name;
+    ASSERT_TRUE(f.doc().shadow.isSet()) << name;
+    action(f);
+    const MotionDocument& doc = f.doc();
+    EXPECT_TRUE(doc.clipboard.empty()) << name;
+    EXPECT_FALSE(doc.shadow.isSet()) << name;
+    EXPECT_TRUE(doc.autoShadow) << name;
+    // The windows paint what is left without touching a destroyed motion.
+    TestSurface s(400, 300);
+    f.frame->canvas().paint(*s.dc);
+    f.frame->motionWindow().paint(*s.dc);
+  }
+}
+
+TEST(MotionFrame, KeysReachTheFocusedListWindowOnly) {
+  FrameFixture f;
+  f.newBundle("walk", 2);
+  f.host.focused = ZorvWindow::SpriteWindow;
+  f.run(ID_ZORV_KEY_COPY);
+  EXPECT_TRUE(f.doc().clipboard.empty());
+  f.host.focused = ZorvWindow::MotionWindow;
+  f.run(ID_ZORV_KEY_COPY);
+  EXPECT_EQ(f.doc().clipboard.mode, ClipboardMode::Copy);
+  f.run(ID_ZORV_KEY_NEXT_MOTION);
+  EXPECT_EQ(f.doc().file.current()->currentIndex(), 1);
+  f.run(ID_ZORV_PLAY);
+  EXPECT_TRUE(f.frame->idle());
+  f.run(ID_ZORV_KEY_PASTE);  // the motion window tells the frame: playback ends
+  EXPECT_FALSE(f.frame->canvas().playing());
+  EXPECT_FALSE(f.frame->idle());
+  EXPECT_EQ(f.doc().file.current()->count(), 3);
+}
+
+TEST(MotionFrame, DialogsEditTheCurrentMotion) {
+  FrameFixture f;
+  f.newBundle("walk", 3);
+  f.doc().modified = false;
+  f.host.delay = [](DelayDialog& d) { return d.currentDelay == 2 && d.ok("7", "9", true).accepted; };
+  f.host.flags = [](FlagsDialog& d) { return d.ok({"1", "-2"}).accepted; };
+  f.host.sound = [](SoundDialog& d) {
+    d.folderPath = "C:\\sfx\\x.wav";
+    return d.ok("hit.wav").accepted;
+  };
+  f.host.effects = [](EffectsDialog& d) { return d.ok(true, false, true).accepted; };
+  for (int id : {ID_ZORV_DELAY, ID_ZORV_FLAGS, ID_ZORV_SOUND, ID_ZORV_EFFECTS}) f.run(id);
+  const MotionBundle& bundle = *f.doc().file.current();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(bundle.get(i)->delay, 7);
+  const Motion& m = *bundle.get(0);
+  EXPECT_EQ(m.flags, (MotionFlags{1, -2}));
+  EXPECT_EQ(m.sound.str(), "hit.wav");
+  EXPECT_EQ(m.effects, 5);
+  EXPECT_EQ(f.frame->settings().defaultDelay, 9);
+  EXPECT_EQ(f.frame->settings().waveDirectory, "C:\\sfx\\x.wav");
+  EXPECT_TRUE(f.doc().modified);
+  // A stamp takes the new default delay.
+  f.doc().file.current()->select(3);
+  f.frame->canvas().chooseTool(kToolStamp);
+  f.frame->canvas().leftDown(10, 10);
+  EXPECT_EQ(bundle.get(3)->delay, 9);
+}
+
+TEST(MotionFrame, PalettesAndColoursGiveTheIndices) {
+  FrameFixture f;
+  EXPECT_EQ(f.frame->settings().indices, ColourIndices());  // as stored until a change
+  f.folder.write("bad.pal", {'P', 'A', 'L'});
+  EXPECT_FALSE(f.frame->loadPalette(f.folder.file("bad.pal")));
+  EXPECT_EQ(f.host.errors, std::vector<std::string>{"팔레트 파일이 아닙니다.\n확인후 다시 하십시오."});
+  // A palette whose first entry is the system colour.
+  PaletteBlock block = TestPalette();
+  block.palette()[0] = 0;
+  block.palette()[1] = 0;
+  block.palette()[2] = 127;
+  {
+    std::ofstream out(f.folder.file("blue.pal"), std::ios::binary);
+    WritePaletteFile(block, out);
+  }
+  ZorvSettings settings;
+  settings.paletteFilePath = f.folder.file("blue.pal");
+  FrameFixture g(settings);  // loaded at start
+  EXPECT_EQ(g.host.palettes, 1);
+  EXPECT_EQ(g.frame->settings().indices.system, 0);
+  EXPECT_EQ(g.frame->settings().indices, ConvertColours(EditorColours(), block));
+  g.run(ID_ZORV_DEFAULT_PALETTE);
+  EXPECT_EQ(g.frame->settings().indices, ConvertColours(EditorColours(), TestPalette()));
+  g.host.colours = [](ColoursDialog& d) {
+    d.chose(IDC_ZORV_COLOUR_BACKGROUND, 0x000000);
+    return true;
+  };
+  g.run(ID_ZORV_COLOURS);
+  EXPECT_EQ(g.frame->settings().colours.background, 0u);
+  EXPECT_EQ(g.host.background, 0);  // black is entry 0 of the default palette
+}

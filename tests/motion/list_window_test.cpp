@@ -1,0 +1,206 @@
+// The motion window and the sprite window: layout, selection, thumbnails, marks,
+// the previous and next keys, and adding sprite files.
+#include <gtest/gtest.h>
+
+#include "editor_test_support.h"
+#include "motion/editor/motion_window_editor.h"
+#include "motion/editor/sprite_window_editor.h"
+#include "motion/resource_ids.h"
+#include "sprites/sprite_file.h"
+
+namespace {
+
+struct ListFixture {
+  FakeHost host;
+  MotionDocument doc;
+  ZorvSettings settings;
+  MotionWindowEditor motions{doc, settings, host};
+  SpriteWindowEditor sprites{doc, settings, host};
+  MotionBundle* bundle;
+
+  explicit ListFixture(int count, int width = 200, int height = 150) {
+    doc.file.sprites.Append(MakeSprite(8, 8, 40));
+    doc.newBundle("walk");
+    bundle = doc.file.current();
+    FillBundle(*bundle, count, doc.file.sprites.Get(0));
+    bundle->select(0);
+    doc.modified = false;
+    motions.resize(width, height);
+    sprites.resize(width, height);
+  }
+  // The painted pixels of a rectangle, row by row.
+  std::vector<uint8_t> paint(int x0, int y0, int x1, int y1) {
+    TestSurface s(200, 150);
+    motions.paint(*s.dc);
+    std::vector<uint8_t> region;
+    for (int y = y0; y <= y1; ++y)
+      for (int x = x0; x <= x1; ++x) region.push_back(s.at(x, y));
+    return region;
+  }
+};
+
+}  // namespace
+
+TEST(MotionWindow, SevenMotionsInThreeColumnsWithTheEmptyCell) {
+  ListFixture f(7);
+  const ThumbnailGrid& grid = f.motions.grid();
+  EXPECT_EQ(grid.columns(), 3);
+  EXPECT_EQ(grid.contentHeight(), 183);
+  f.motions.leftDown(190, 70);  // right of the last column: its cell of row 1
+  EXPECT_EQ(f.bundle->currentIndex(), 5);
+  f.motions.leftDown(70, 130);  // the empty cell
+  EXPECT_EQ(f.bundle->currentIndex(), 7);
+  EXPECT_EQ(f.doc.currentMotion(), nullptr);
+  EXPECT_EQ(f.motions.title(), "'walk' 동작 창      [ 7개, 7번 선택 ]");
+  EXPECT_EQ(grid.scrollPos(), 32);  // its row brought into view
+  f.motions.scroll(kScrollLineUp, 0);
+  EXPECT_EQ(grid.scrollPos(), 2);
+  f.motions.scroll(kScrollPageDown, 0);
+  EXPECT_EQ(grid.scrollPos(), 33);              // the largest position
+  EXPECT_FALSE(f.motions.rightDown(130, 130));  // beyond the empty cell
+  EXPECT_EQ(f.bundle->currentIndex(), 7);
+  EXPECT_TRUE(f.motions.rightDown(5, 5));
+  EXPECT_EQ(f.bundle->currentIndex(), 0);
+  const CommandTable& menu = f.motions.commands();
+  EXPECT_TRUE(menu.enabled(ID_ZORV_MOTION_COPY));
+  EXPECT_FALSE(menu.enabled(ID_ZORV_MOTION_PASTE));  // nothing marked
+  f.motions.leftDown(70, 130);
+  for (int id : {ID_ZORV_MOTION_COPY, ID_ZORV_MOTION_CUT, ID_ZORV_MOTION_DELETE, ID_ZORV_MOTION_SET_SHADOW})
+    EXPECT_FALSE(menu.enabled(id)) << id;
+}
+
+TEST(MotionWindow, ThumbnailsScaledOrCentred) {
+  ListFixture f(2);
+  f.doc.file.sprites.Append(MakeSprite(120, 30, 60));
+  f.doc.file.sprites.Append(MakeSprite(40, 50, 70));
+  f.bundle->get(0)->sprite = f.doc.file.sprites.Get(1);
+  f.bundle->get(1)->sprite = f.doc.file.sprites.Get(2);
+  f.motions.next();
+  f.motions.next();
+  TestSurface s(200, 150);
+  f.motions.paint(*s.dc);
+  const struct {
+    int x, y, value;
+  } pixels[] = {// 120 x 30 at half size, 60 x 15, at the left edge and 22 down
+                {0, 22, 60},
+                {59, 36, 60},
+                {30, 21, 255},
+                {30, 37, 255},
+                // 40 x 50 unscaled, 10 right and 5 down of cell 1 at x = 61
+                {71, 5, 70},
+                {110, 54, 70},
+                {70, 5, 255},
+                {111, 54, 255},
+                {71, 55, 255}};
+  for (const auto& p : pixels) EXPECT_EQ(s.at(p.x, p.y), p.value) << p.x << "," << p.y;
+}
+
+TEST(MotionWindow, ClipboardAndTextMarks) {
+  const PaletteBlock& p = TestPalette();
+  const int system = ZorvSettings().indices.system;
+  const struct {
+    int id;
+    int value;
+  } cases[] = {{ID_ZORV_KEY_CUT, p.mix(255, 40)},  // translucent in its own colours
+               {ID_ZORV_KEY_COPY, p.mix(40, system)},
+               {ID_ZORV_KEY_COPY_INFO, p.mix(40, system)}};
+  for (const auto& c : cases) {
+    ListFixture f(3);
+    f.host.focused = ZorvWindow::MotionWindow;
+    f.bundle->get(0)->sound.assign("a.wav");
+    f.bundle->select(1);
+    f.doc.setShadow();
+    f.bundle->select(0);
+    ASSERT_TRUE(f.motions.commands().execute(c.id));
+    f.motions.leftDown(10, 70);  // the empty cell, out of the way
+    EXPECT_EQ(f.paint(26, 26, 26, 26), std::vector<uint8_t>{static_cast<uint8_t>(c.value)}) << c.id;
+    EXPECT_EQ(f.paint(87, 26, 87, 26), std::vector<uint8_t>{40}) << c.id;  // motion 1 is not marked
+
+    TestSurface marks(200, 150);
+    marks.dc->setTextColor(system);
+    marks.dc->DrawText(0, 1, "w ");
+    marks.dc->DrawText(61, 1, " s");
+    std::vector<uint8_t> expected;
+    for (int y = 0; y <= 13; ++y)
+      for (int x = 0; x <= 182; ++x) expected.push_back(marks.at(x, y));
+    EXPECT_EQ(f.paint(0, 0, 182, 13), expected) << c.id;
+  }
+}
+
+TEST(ListWindows, PreviousAndNextStopAtBothEnds) {
+  for (int count : {0, 3}) {
+    ListFixture f(1);
+    for (int i = 1; i < count; ++i) f.doc.file.sprites.Append(MakeSprite(2, 2, static_cast<uint8_t>(i + 1)));
+    if (count == 0) f.doc.file.sprites.Clear();
+    f.doc.file.sprites.SetCurrent(0);
+    const CommandTable& keys = f.sprites.commands();
+    std::vector<int> seen;
+    for (int id : {ID_ZORV_KEY_PREV_SPRITE, ID_ZORV_KEY_NEXT_SPRITE, ID_ZORV_KEY_NEXT_SPRITE,
+                   ID_ZORV_KEY_NEXT_SPRITE, ID_ZORV_KEY_NEXT_SPRITE}) {
+      keys.execute(id);
+      seen.push_back(f.doc.file.sprites.CurrentIndex());
+    }
+    EXPECT_EQ(seen, count ? (std::vector<int>{0, 1, 2, 3, 3}) : (std::vector<int>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(f.sprites.title(), count ? "스프라이트 창      [ 3개, 3번 선택 ]" : "스프라이트 창");
+  }
+  ListFixture f(2);
+  const CommandTable& keys = f.motions.commands();
+  std::vector<int> seen;
+  for (int id :
+       {ID_ZORV_KEY_PREV_MOTION, ID_ZORV_KEY_NEXT_MOTION, ID_ZORV_KEY_NEXT_MOTION, ID_ZORV_KEY_NEXT_MOTION}) {
+    keys.execute(id);
+    seen.push_back(f.bundle->currentIndex());
+  }
+  EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 2}));
+  EXPECT_EQ(f.host.focused, ZorvWindow::MotionWindow);
+}
+
+TEST(SpriteWindow, AddsAWholeFileInFrontOfTheCurrentSprite) {
+  TempFolder folder;
+  auto fileOf = [&](const std::string& name, std::vector<uint8_t> values) {
+    SpriteSet set;
+    for (uint8_t v : values) set.Append(MakeSprite(4, 2, v));
+    folder.write(name, SpriteFileBytes(set));
+    return ChosenFile{folder.file(name), name};
+  };
+  const ChosenFile mixed = fileOf("mixed.plk", {10, 3, 11});
+  const ChosenFile known = fileOf("known.plk", {1, 5});
+  const ChosenFile cut = fileOf("short.plk", {12, 13});
+  std::filesystem::resize_file(cut.path,
+                               std::filesystem::file_size(cut.path) - 1);  // the last sprite cut short
+
+  const struct {
+    std::optional<ChosenFile> file;
+    std::vector<int> values;
+    bool modified;
+    size_t errors;
+  } cases[] = {{mixed, {1, 2, 10, 11, 3, 4, 5}, true, 0},
+               {known, {1, 2, 3, 4, 5}, true, 0},
+               {cut, {1, 2, 3, 4, 5}, false, 1},
+               {std::nullopt, {1, 2, 3, 4, 5}, false, 0}};
+  for (const auto& c : cases) {
+    ListFixture f(0);
+    f.doc.file.sprites.Clear();
+    AddSprites(f.doc.file, 5);
+    f.doc.file.sprites.SetCurrent(2);
+    Sprite* current = f.doc.file.sprites.Current();
+    f.host.chosen.push_back(c.file);
+    const CommandTable& menu = f.sprites.commands();
+    for (int id : {ID_ZORV_SPRITE_COPY, ID_ZORV_SPRITE_CUT, ID_ZORV_SPRITE_PASTE, ID_ZORV_SPRITE_DELETE})
+      EXPECT_FALSE(menu.enabled(id));
+    ASSERT_TRUE(menu.execute(ID_ZORV_SPRITE_ADD));
+    std::vector<int> values;
+    for (int i = 0; i < f.doc.file.sprites.Count(); ++i)
+      values.push_back(f.doc.file.sprites.Get(i)->pixels[0]);
+    EXPECT_EQ(values, c.values);
+    EXPECT_EQ(f.doc.file.sprites.Current(), current);
+    EXPECT_EQ(f.doc.modified, c.modified);
+    ASSERT_EQ(f.host.errors.size(), c.errors);
+    if (c.errors) {
+      EXPECT_EQ(f.host.errors[0], "'short.plk'\n올바른 Plyk 파일이 아닙니다.\n\t확인후 다시 하십시오.");
+    }
+    if (c.file) {
+      EXPECT_EQ(f.settings.spriteFileName, c.file->name);
+    }
+  }
+}

@@ -1,0 +1,144 @@
+// The settings block: defaults, round trips, short files and damaged fields.
+#include "motion/editor/zorv_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "base/byte_reader.h"
+#include "motion/editor/colour_indices.h"
+#include "sprites/palette.h"
+
+namespace {
+
+const ScreenArea kScreen{0, 0, 1280, 1024};
+
+int32_t WordAt(const std::vector<uint8_t>& block, size_t offset) {
+  return static_cast<int32_t>(LoadU32(block.data() + offset));
+}
+
+void PutWord(std::vector<uint8_t>& block, size_t offset, int32_t value) {
+  for (int i = 0; i < 4; ++i)
+    block[offset + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
+}
+
+ZorvSettings Unusual() {
+  ZorvSettings s;
+  s.maximised = true;
+  s.mainWindow = {10, 20, 810, 620};
+  s.spriteWindow = {-100, 5, 200, 300};
+  s.baseX = -40;
+  s.infoY = 700;
+  s.showPoints = false;
+  s.zoom = 4;
+  s.defaultDelay = 60;
+  s.indices.boxes[5] = 200;
+  s.colours.shadow = 0x00123456;
+  s.customColours[15] = 0x00ABCDEF;
+  s.motionFilePath = "C:\\게임\\걷기.zrv";
+  s.waveDirectory = std::string(259, 'w');
+  return s;
+}
+
+}  // namespace
+
+TEST(ZorvSettings, DefaultsSitAtTheirOffsets) {
+  const std::vector<uint8_t> block = EncodeZorvSettings(ZorvSettings());
+  ASSERT_EQ(block.size(), kZorvSettingsSize);
+  const std::pair<size_t, int32_t> words[] = {
+      {0x000, 0},        {0x004, INT32_MIN}, {0x00C, 0},        {0x01C, 250},      {0x024, 300},
+      {0x034, 200},      {0x040, 100},       {0x044, 1},        {0x058, 1},        {0x05C, 1},
+      {0x060, 2},        {0x064, 1},         {0x068, 255},      {0x06C, 0},        {0x070, 9},
+      {0x084, 14},       {0x088, 0x7F0000},  {0x08C, 0xFFFFFF}, {0x094, 0xFF5757}, {0x0A8, 0x57FFFF},
+      {0x0AC, 0xFFFFFF}, {0x0E8, 0xFFFFFF},  {0x0EC, 0},        {0x704, 0}};
+  for (const auto& [offset, value] : words) EXPECT_EQ(WordAt(block, offset), value) << "offset " << offset;
+  EXPECT_EQ(DecodeZorvSettings({}, kScreen), ZorvSettings());
+}
+
+TEST(ZorvSettings, RoundTripsByteForByte) {
+  const std::vector<uint8_t> block = EncodeZorvSettings(Unusual());
+  const ZorvSettings decoded = DecodeZorvSettings(block, kScreen);
+  EXPECT_EQ(decoded.motionFilePath, "C:\\게임\\걷기.zrv");
+  EXPECT_EQ(decoded.waveDirectory.size(), 259u);
+  EXPECT_EQ(decoded, Unusual());
+  EXPECT_EQ(EncodeZorvSettings(decoded), block);
+}
+
+TEST(ZorvSettings, ShortFileFillsOnlyItsLength) {
+  std::vector<uint8_t> block = EncodeZorvSettings(Unusual());
+  block.resize(0x60);  // up to the zoom; the delay and everything after keep their defaults
+  const ZorvSettings s = DecodeZorvSettings(block, kScreen);
+  EXPECT_TRUE(s.maximised);
+  EXPECT_EQ(s.baseX, -40);
+  EXPECT_EQ(s.zoom, 4);
+  EXPECT_EQ(s.defaultDelay, 2);
+  EXPECT_EQ(s.colours, EditorColours());
+  EXPECT_EQ(s.motionFilePath, "");
+}
+
+TEST(ZorvSettings, DamagedFieldsTakeTheirDefaults) {
+  const struct {
+    const char* name;
+    size_t offset;
+    int32_t value;
+    std::function<bool(const ZorvSettings&)> isDefault;
+  } cases[] = {
+      {"flag 2", 0x048, 2, [](const ZorvSettings& s) { return s.showBoxes; }},
+      {"flag -1", 0x000, -1, [](const ZorvSettings& s) { return !s.maximised; }},
+      {"window off screen", 0x014, 5000,
+       [](const ZorvSettings& s) {
+         return s.spriteWindow == WindowRect{0, 0, 250, 150};
+       }},
+      {"base far away", 0x034, 40000, [](const ZorvSettings& s) { return s.baseX == 200; }},
+      {"info far away", 0x040, INT32_MIN, [](const ZorvSettings& s) { return s.infoY == 100; }},
+      {"zoom 0", 0x05C, 0, [](const ZorvSettings& s) { return s.zoom == 1; }},
+      {"zoom 5", 0x05C, 5, [](const ZorvSettings& s) { return s.zoom == 1; }},
+      {"delay 0", 0x060, 0, [](const ZorvSettings& s) { return s.defaultDelay == 2; }},
+      {"delay 61", 0x060, 61, [](const ZorvSettings& s) { return s.defaultDelay == 2; }},
+      {"index 256", 0x068, 256, [](const ZorvSettings& s) { return s.indices.background == 255; }},
+      {"index -1", 0x084, -1, [](const ZorvSettings& s) { return s.indices.boxes[5] == 14; }},
+      {"colour top byte", 0x088, 0x01000000,
+       [](const ZorvSettings& s) { return s.colours.system == 0x7F0000; }},
+      {"custom colour", 0x0E8, -1, [](const ZorvSettings& s) { return s.customColours[15] == 0xFFFFFF; }},
+  };
+  for (const auto& c : cases) {
+    std::vector<uint8_t> block = EncodeZorvSettings(ZorvSettings());
+    PutWord(block, c.offset, c.value);
+    EXPECT_TRUE(c.isDefault(DecodeZorvSettings(block, kScreen))) << c.name;
+  }
+  // A text field without its terminator is dropped; the others stay.
+  ZorvSettings named;
+  named.motionFileName = "a.zrv";
+  named.paletteFileName = "b.pal";
+  std::vector<uint8_t> block = EncodeZorvSettings(named);
+  std::fill(block.begin() + 0x0EC, block.begin() + 0x0EC + 260, 'x');
+  const ZorvSettings s = DecodeZorvSettings(block, kScreen);
+  EXPECT_EQ(s.motionFileName, "");
+  EXPECT_EQ(s.paletteFileName, "b.pal");
+}
+
+TEST(EditorColours, NearestPaletteEntries) {
+  // Only the nine colours in the palette, each at a known place; every other entry
+  // is far from all of them.
+  PaletteBlock palette;
+  for (int k = 0; k < 256; ++k) {
+    palette.palette()[3 * k] = 128;
+    palette.palette()[3 * k + 1] = 0;
+    palette.palette()[3 * k + 2] = 128;
+  }
+  const EditorColours colours;
+  const uint32_t rgb[] = {colours.system,   colours.background, colours.shadow,
+                          colours.boxes[0], colours.boxes[1],   colours.boxes[2],
+                          colours.boxes[3], colours.boxes[4],   colours.boxes[5]};
+  const int at[] = {40, 41, 42, 43, 44, 45, 46, 47, 48};
+  for (int i = 0; i < 9; ++i) {
+    for (int c = 0; c < 3; ++c) palette.palette()[3 * at[i] + c] = static_cast<uint8_t>(rgb[i] >> (8 * c));
+  }
+  const ColourIndices indices = ConvertColours(colours, palette);
+  EXPECT_EQ(indices.system, 40);
+  EXPECT_EQ(indices.background, 41);
+  EXPECT_EQ(indices.shadow, 42);
+  EXPECT_EQ(indices.boxes, (std::array<int, 6>{43, 44, 45, 46, 47, 48}));
+  // Until the first conversion the stored indices are used.
+  EXPECT_EQ(ColourIndices(), (ColourIndices{1, 255, 0, {9, 10, 11, 12, 13, 14}}));
+}
