@@ -42,9 +42,7 @@ const Bytes& Flc500() {
 // per 40 x 40 cell.
 const PictureFrame& Sheet() {
   static const PictureFrame frame = [] {
-    PictureFrame f;
-    f.width = f.height = 4096;
-    f.pixels.assign(size_t(4096) * 4096, 0);
+    Bytes pixels(size_t(4096) * 4096, 0);
     uint32_t s = 99;
     for (int cy = 0; cy < 100; ++cy)
       for (int cx = 0; cx < 100; ++cx) {
@@ -55,11 +53,11 @@ const PictureFrame& Sheet() {
           for (int x = 0; x < fw; ++x) {
             // A diamond-ish blob: a figure, not a filled box.
             if (std::abs(x - fw / 2) * fh + std::abs(y - fh / 2) * fw > fw * fh / 2 + 4) continue;
-            f.pixels[size_t(cy * 40 + 2 + y) * 4096 + cx * 40 + 2 + x] =
+            pixels[size_t(cy * 40 + 2 + y) * 4096 + cx * 40 + 2 + x] =
                 static_cast<uint8_t>(colour + (x + y) % 3);
           }
       }
-    return f;
+    return PictureFrame{4096, 4096, std::move(pixels)};
   }();
   return frame;
 }
