@@ -82,7 +82,7 @@ std::vector<std::unique_ptr<PictureDecoder>> MakePictureDecoders() {
   return decoders;
 }
 
-bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out) {
+bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out, bool keepFrames) {
   std::unique_ptr<PictureDecoder> decoder;
   for (auto& candidate : MakePictureDecoders()) {
     if (candidate->probe(data, size, {})) {
@@ -96,24 +96,23 @@ bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out) {
 
   DecodedPicture result;
   result.format = decoder->format();
-  const int32_t count = decoder->frameCount();
+  result.width = decoder->width();
+  result.height = decoder->height();
+  result.frameCount = decoder->frameCount();
   const size_t pixels = decoder->pixelCount();
-  result.frames.reserve(static_cast<size_t>(count));
-  std::vector<uint8_t> running(count > 0 ? pixels : 0, 0);
-  int64_t held = 0;
-  for (int32_t i = 0; i < count; ++i) {
+  if (keepFrames) result.frames.reserve(static_cast<size_t>(result.frameCount));
+  std::vector<uint8_t> running(result.frameCount > 0 ? pixels : 0, 0);
+  for (int32_t i = 0; i < result.frameCount; ++i) {
     const FrameResult decoded = decoder->decodeInOrder(running.data(), i);
     if (decoded.damaged) result.damagedFrames.push_back(i);
+    const bool distinct = i == 0 || decoded.changed;
+    if (distinct && ++result.distinctFrames > kMaxHeldPixels / static_cast<int64_t>(pixels)) return false;
+    if (!keepFrames) continue;
     PictureFrame frame;
-    frame.width = decoder->width();
-    frame.height = decoder->height();
-    if (i == 0 || decoded.changed) {
-      held += static_cast<int64_t>(pixels);
-      if (held > kMaxHeldPixels) return false;
-      frame.pixels = FramePixels(running);
-    } else {
-      frame.pixels = result.frames.back().pixels;  // a held frame shares the buffer
-    }
+    frame.width = result.width;
+    frame.height = result.height;
+    // A held frame shares the buffer of the one before.
+    frame.pixels = distinct ? FramePixels(running) : result.frames.back().pixels;
     result.frames.push_back(std::move(frame));
   }
   result.palette = decoder->palette();

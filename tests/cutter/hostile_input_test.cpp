@@ -14,15 +14,29 @@ using namespace testpic;
 
 namespace {
 
-// Decodes b: the bytes of the frames' distinct buffers, or -1 when refused.
+// Decodes b: the bytes of the frames' distinct buffers, or -1 when refused. Decoding
+// without keeping the frames must come to the same figures.
 int64_t HeldPixels(const Bytes& b, DecodedPicture& picture) {
-  if (!DecodePicture(b.data(), b.size(), picture)) return -1;
+  DecodedPicture counted;
+  const bool countedOk = DecodePicture(b.data(), b.size(), counted, false);
+  EXPECT_EQ(DecodePicture(b.data(), b.size(), picture), countedOk);
+  if (!countedOk) return -1;
   int64_t n = 0;
+  int32_t distinct = 0;
   for (size_t i = 0; i < picture.frames.size(); ++i) {
     const PictureFrame& f = picture.frames[i];
     EXPECT_EQ(f.pixels.size(), size_t(f.width) * f.height);
-    if (i == 0 || !f.pixels.sharesBufferWith(picture.frames[i - 1].pixels)) n += int64_t(f.pixels.size());
+    if (i > 0 && f.pixels.sharesBufferWith(picture.frames[i - 1].pixels)) continue;
+    n += int64_t(f.pixels.size());
+    ++distinct;
   }
+  EXPECT_EQ(picture.frameCount, static_cast<int32_t>(picture.frames.size()));
+  EXPECT_EQ(counted.frameCount, picture.frameCount);
+  EXPECT_EQ(counted.distinctFrames, distinct);
+  EXPECT_EQ(picture.distinctFrames, distinct);
+  EXPECT_EQ(counted.damagedFrames, picture.damagedFrames);
+  EXPECT_EQ(counted.palette, picture.palette);
+  EXPECT_TRUE(counted.frames.empty());
   return n;
 }
 int64_t HeldPixels(const Bytes& b) {

@@ -11,8 +11,14 @@
 #include "cutter/picture_decoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  DecodedPicture picture;
-  if (!DecodePicture(data, size, picture)) return 0;
+  DecodedPicture picture, counted;
+  const bool read = DecodePicture(data, size, picture);
+  // Counting the frames without keeping them (plyktool info) comes to the same.
+  if (DecodePicture(data, size, counted, false) != read) std::abort();
+  if (!read) return 0;
+  if (counted.frameCount != picture.frameCount || counted.distinctFrames != picture.distinctFrames ||
+      counted.damagedFrames != picture.damagedFrames || counted.palette != picture.palette)
+    std::abort();
   int64_t held = 0;
   for (size_t i = 0; i < picture.frames.size(); ++i) {
     const PictureFrame& frame = picture.frames[i];

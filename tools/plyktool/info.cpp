@@ -42,19 +42,16 @@ int InfoPalette(const std::string& path) {
 // Format, size and frames; damaged frames are listed and make the command fail.
 int InfoPicture(const std::string& path, const std::vector<uint8_t>& bytes) {
   DecodedPicture picture;
-  if (!DecodePicture(bytes.data(), bytes.size(), picture))
+  // Every frame is decoded as a load would, but none is kept.
+  if (!DecodePicture(bytes.data(), bytes.size(), picture, false))
     return Fail(path + ": not a sprite, palette, motion or picture file that can be read");
-  const size_t count = picture.frames.size();
-  size_t distinct = 0;
-  for (size_t i = 0; i < count; ++i)
-    if (i == 0 || !picture.frames[i].pixels.sharesBufferWith(picture.frames[i - 1].pixels)) ++distinct;
   std::printf("picture file %s\n", path.c_str());
   std::printf("format %s, %zu bytes\n", picture.format, bytes.size());
-  if (count > 0) std::printf("size %d x %d\n", picture.frames[0].width, picture.frames[0].height);
-  if (count == 1)
+  std::printf("size %d x %d\n", picture.width, picture.height);
+  if (picture.frameCount == 1)
     std::printf("frames 1\n");
   else
-    std::printf("frames %zu (%zu distinct)\n", count, distinct);
+    std::printf("frames %d (%d distinct)\n", picture.frameCount, picture.distinctFrames);
   const size_t damaged = picture.damagedFrames.size();
   if (damaged == 0) {
     std::printf("every frame decoded\n");
@@ -63,7 +60,7 @@ int InfoPicture(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::printf("damaged frames");
   for (size_t i = 0; i < damaged && i < 20; ++i) std::printf(" %d", picture.damagedFrames[i]);
   std::printf(damaged > 20 ? " ...\n" : "\n");
-  return Fail(path + ": " + std::to_string(damaged) + " of " + std::to_string(count) +
+  return Fail(path + ": " + std::to_string(damaged) + " of " + std::to_string(picture.frameCount) +
               " frames damaged (data cut short or malformed)");
 }
 
