@@ -18,10 +18,11 @@ extern const char* const kPictureUnsupported;  // "지원하지 않는 포맷입
 class Picture {
  public:
   // Reads the whole file and decodes it. On success the frames and palette are
-  // replaced and frame 0 is current. Frames that repeat the one before share its
-  // pixel buffer. On failure lastError() says why and the frames,
-  // palette and current frame of the previous picture stay; fileData() holds the
-  // rejected bytes unless the file could not be read at all.
+  // replaced and frame 0 is current; frames that repeat the one before share its
+  // pixel buffer. On failure lastError() says why and the frames, palette and
+  // current frame of the previous picture stay; fileData() holds the rejected bytes
+  // unless the file could not be read at all. A file whose distinct frames would
+  // hold more than kMaxHeldPixels is refused like an unknown format.
   bool load(const std::filesystem::path& path);
   // The same over bytes already in memory (they are copied into fileData).
   bool loadFromMemory(const uint8_t* data, size_t size);
