@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   mingw-w64
-  wine wine32:i386 xvfb imagemagick fonts-nanum file zlib1g-dev
+  wine wine32:i386 xvfb imagemagick ffmpeg fonts-nanum file zlib1g-dev
 )
 
 missing=()

@@ -13,7 +13,7 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"info", "info FILE                     figures of a sprite, palette or motion file", RunInfo},
+    {"info", "info FILE                     figures of a sprite, palette, motion or picture file", RunInfo},
     {"palette", "palette --default OUT.pal     write the built-in palette as a palette file", RunPalette},
     {"mixtable", "mixtable IN.pal OUT.pal       rebuild the mixing table from the colours", RunMixTable},
     {"resave", "resave IN OUT                 read a file and write it again", RunResave},
