@@ -24,4 +24,4 @@ echo "setup: installing ${missing[*]}"
 # 32-bit Wine runs the Windows programs and their tests.
 $SUDO dpkg --add-architecture i386
 $SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null

@@ -25,6 +25,10 @@
 //                                   keyboard would: a letter, digit or name (escape,
 //                                   tab, delete, left, right, up, down, add, subtract),
 //                                   with "ctrl+", "shift+" or "alt+" in front
+//
+// Any argument may be given as "utf8hex:" and the hex digits of its UTF-8 bytes. The
+// scripts pass every text that is not a plain ASCII word so: Wine turns a command line
+// into UTF-16 through the Unix locale's character set, which can mangle Hangul.
 
 #ifndef UNICODE
 #define UNICODE
@@ -194,6 +198,37 @@ HWND FindChild(HWND window, const std::wstring& className) {
   return nullptr;
 }
 
+int HexDigit(wchar_t c) {
+  if (c >= L'0' && c <= L'9') return c - L'0';
+  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+  return -1;
+}
+
+// An argument as the scripts meant it; false when a "utf8hex:" one is not well-formed.
+bool DecodeArgument(const std::wstring& arg, std::wstring& out) {
+  static const std::wstring kMarker = L"utf8hex:";
+  if (arg.compare(0, kMarker.size(), kMarker) != 0) {
+    out = arg;
+    return true;
+  }
+  const std::wstring hex = arg.substr(kMarker.size());
+  if (hex.size() % 2 != 0) return false;
+  std::string bytes;
+  for (size_t i = 0; i < hex.size(); i += 2) {
+    int high = HexDigit(hex[i]), low = HexDigit(hex[i + 1]);
+    if (high < 0 || low < 0) return false;
+    bytes.push_back(static_cast<char>(high * 16 + low));
+  }
+  out.clear();
+  if (bytes.empty()) return true;
+  const int size = static_cast<int>(bytes.size());
+  int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+  if (length <= 0) return false;
+  out.resize(static_cast<size_t>(length));
+  return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, out.data(), length) == length;
+}
+
 int Fail(const std::string& message) {
   Print("FAIL " + message);
   return 1;
@@ -347,9 +382,14 @@ int main() {
   int count = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::wstring> args;
-  for (int i = 1; i < count; ++i) args.emplace_back(argv[i]);
+  bool wellFormed = true;
+  for (int i = 1; i < count; ++i) {
+    std::wstring arg;
+    wellFormed = DecodeArgument(argv[i], arg) && wellFormed;
+    args.push_back(arg);
+  }
   LocalFree(argv);
-  int result = Run(args);
+  int result = wellFormed ? Run(args) : 2;
   if (result == 2) Print("usage: e2e_driver VERB ARGS (see the source)");
   return result;
 }
