@@ -30,7 +30,8 @@ void EncodeLine(std::vector<uint8_t>& out, const uint8_t* line, size_t length) {
 
 std::vector<uint8_t> EncodePcx(int32_t width, int32_t height, const uint8_t* pixels, const uint8_t* colours,
                                uint8_t padding) {
-  if (width < 1 || height < 1 || width > kMaxPcxSide || height > kMaxPcxSide || !pixels || !colours) return {};
+  if (width < 1 || height < 1 || width > kMaxPcxSide || height > kMaxPcxSide || !pixels || !colours)
+    return {};
   const int32_t lineLength = (width + 1) & ~1;
   std::vector<uint8_t> out(kHeaderSize, 0);
   out[0] = 0x0A;  // manufacturer

@@ -30,7 +30,8 @@ bool MakeSpriteSheet(const SpriteSet& set, SpriteSheet& sheet, int32_t maxSide) 
     widest = std::max(widest, w);
     area += (w + kGap) * (h + kGap);
   }
-  const int64_t rowLimit = std::max({widest + 2 * kGap, static_cast<int64_t>(std::sqrt(double(area))) + 2 * kGap, int64_t{64}});
+  const int64_t rowLimit =
+      std::max({widest + 2 * kGap, static_cast<int64_t>(std::sqrt(double(area))) + 2 * kGap, int64_t{64}});
 
   std::vector<SheetPlace> places;
   places.reserve(static_cast<size_t>(set.Count()));

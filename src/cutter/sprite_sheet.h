@@ -19,7 +19,7 @@ struct SheetPlace {
 struct SpriteSheet {
   int32_t width = 0;
   int32_t height = 0;
-  std::vector<uint8_t> pixels;    // width * height indices
+  std::vector<uint8_t> pixels;     // width * height indices
   std::vector<SheetPlace> places;  // top-left pixel of each sprite, in set order
 };
 

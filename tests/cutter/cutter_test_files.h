@@ -24,7 +24,8 @@ inline std::unique_ptr<Sprite> Solid(int w, int h, uint8_t value) {
 }
 
 inline void Fill(SpriteSet& set, int count, int firstValue = 1) {
-  for (int i = 0; i < count; ++i) set.Append(Solid(2 + i % 5, 3 + i % 4, static_cast<uint8_t>(firstValue + i)));
+  for (int i = 0; i < count; ++i)
+    set.Append(Solid(2 + i % 5, 3 + i % 4, static_cast<uint8_t>(firstValue + i)));
   set.SetCurrent(0);
 }
 
@@ -42,8 +43,8 @@ struct TempDir {
   }
   std::string path(const std::string& name) const { return (dir / name).string(); }
   std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    std::ofstream(dir / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                      static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(dir / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path(name);
   }
 };

@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (colour > 0x00FFFFFF) std::abort();
   for (const WindowRect& r : {s.spriteWindowRect, s.detailWindowRect})
     if (r.right <= r.left || r.bottom <= r.top) std::abort();
-  for (const std::string* text : {&s.spriteName, &s.spritePath, &s.paletteName, &s.palettePath, &s.pictureName,
-                                  &s.picturePath})
+  for (const std::string* text :
+       {&s.spriteName, &s.spritePath, &s.paletteName, &s.palettePath, &s.pictureName, &s.picturePath})
     if (text->size() >= kSettingsTextField) std::abort();
 
   const std::vector<uint8_t> block = EncodeCutterSettings(s);

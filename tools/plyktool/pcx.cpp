@@ -36,7 +36,8 @@ int RunPcx(Args args) {
   if (set.Count() == 0) return Fail(in + ": the file holds no sprites");
 
   SpriteSheet sheet;
-  if (!MakeSpriteSheet(set, sheet, kMaxPcxSide)) return Fail(in + ": the sprites do not fit on one PCX picture");
+  if (!MakeSpriteSheet(set, sheet, kMaxPcxSide))
+    return Fail(in + ": the sprites do not fit on one PCX picture");
   if (!SaveFileSafely(out, [&](std::ostream& o) {
         return WritePcx(o, sheet.width, sheet.height, sheet.pixels.data(), palette.palette());
       }))
