@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base/path_text.h"
 #include "cutter/editor/interface_colours.h"
 #include "cutter/pcx_writer.h"
 #include "sprites/sprite_file.h"
@@ -41,9 +42,10 @@ struct TempDir {
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);
   }
-  std::string path(const std::string& name) const { return (dir / name).string(); }
+  // The CP949 text of a file in the folder, as the programs hold paths.
+  std::string path(const std::string& name) const { return TextFromPath(dir) + "/" + name; }
   std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    std::ofstream(dir / name, std::ios::binary)
+    std::ofstream(PathFromText(path(name)), std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path(name);
   }
