@@ -291,7 +291,6 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
 }
 
 TEST_F(FrameTest, CutSizeAndColourDialogs) {
-  std::vector<bool> accepted;
   f.host.cutSizeDialog = [&](CutSizeDialog& d) {
     EXPECT_EQ(d.widthText(), "32");
     for (auto [w, h] :
