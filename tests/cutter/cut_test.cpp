@@ -243,6 +243,10 @@ TEST(CutTools, UnsetPositionsMissingDragOrPictureDoNothing) {
   EXPECT_FALSE(t.dragging());
   EXPECT_FALSE(t.buttonDown(FixedCut, kUnset, kUnset, {}, s, set).spriteAdded);
   EXPECT_FALSE(t.buttonDown(OutwardCut, kUnset, kUnset, {}, s, set).spriteAdded);
+  s.ignoreTransparent = 1;  // any set position would take the whole frame
+  EXPECT_FALSE(t.buttonDown(OutwardCut, kUnset, kUnset, {}, s, set).spriteAdded);
+  EXPECT_FALSE(t.buttonDown(PickTransparent, kUnset, kUnset, {}, s, set).returnToPrevious);
+  s.ignoreTransparent = 0;
   CutSource none;
   none.refresh(Picture());
   EXPECT_FALSE(none.hasFrame());

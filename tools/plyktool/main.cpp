@@ -20,6 +20,7 @@ const Command kCommands[] = {
     {"frames", "frames PICTURE OUTDIR         write every frame of a picture as a BMP, and its palette", RunFrames},
     {"cut", "cut PICTURE OUT.plk [--frame N | --all-frames] [--transparent N] [--grid WxH] [--palette OUT.pal]\n                                cut every figure (or grid cell) of a picture into a sprite file", RunCut},
     {"sheet", "sheet SPRITES.plk OUT.bmp [--palette P.pal] [--columns N]  contact sheet of a sprite file", RunSheet},
+    {"pcx", "pcx SPRITES.plk OUT.pcx [--palette P.pal]  every sprite on one PCX picture that cuts back into them", RunPcx},
 };
 
 void PrintHelp(FILE* out) {
