@@ -98,7 +98,7 @@ void BM_SpriteWindowPaint(benchmark::State& state) {
         w, h, std::vector<uint8_t>(size_t(w) * h, static_cast<uint8_t>(1 + i % 200))));
   }
   set.SetCurrent(count / 2);
-  SpriteWindowEditor& window = frame->spriteWindow();
+  CutterSpriteWindowEditor& window = frame->spriteWindow();
   window.resize(250, 600);
   window.command(ID_PLYK_SPRITE_COPY);
   Screen screen(250, 600);

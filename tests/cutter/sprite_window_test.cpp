@@ -17,7 +17,7 @@ class SpriteWindowTest : public ::testing::Test {
  protected:
   Frame f;
   TempDir dir{"sprite_window_test"};
-  SpriteWindowEditor& window() { return f.editor.spriteWindow(); }
+  CutterSpriteWindowEditor& window() { return f.editor.spriteWindow(); }
   SpriteSet& set() { return f.doc().sprites; }
 
   void Start(int count, int width = 200, int height = 130) {

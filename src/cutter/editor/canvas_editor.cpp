@@ -58,7 +58,7 @@ const char* CutToolCaption(CutTool tool) {
   return "준비";
 }
 
-CanvasEditor::CanvasEditor(CutterDocument& document, CutterSettings& settings, SpriteWindowEditor& sprites,
+CanvasEditor::CanvasEditor(CutterDocument& document, CutterSettings& settings, CutterSpriteWindowEditor& sprites,
                            CutterHost& host)
     : doc_(document), settings_(settings), sprites_(sprites), host_(host) {
   view_.setZoom(settings_.zoom);

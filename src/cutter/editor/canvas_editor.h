@@ -18,14 +18,14 @@
 #include "sprites/sprite_set.h"
 #include "ui/zoom_view.h"
 
-class SpriteWindowEditor;
+class CutterSpriteWindowEditor;
 
 // The caption of a tool in the status bar ("준비", "밖으로 자르기(자동 크기 설정)", ...).
 const char* CutToolCaption(CutTool tool);
 
 class CanvasEditor {
  public:
-  CanvasEditor(CutterDocument& document, CutterSettings& settings, SpriteWindowEditor& sprites,
+  CanvasEditor(CutterDocument& document, CutterSettings& settings, CutterSpriteWindowEditor& sprites,
                CutterHost& host);
 
   // The built-in pointer images: a sprite file image holding the arrow, the
@@ -85,7 +85,7 @@ class CanvasEditor {
 
   CutterDocument& doc_;
   CutterSettings& settings_;
-  SpriteWindowEditor& sprites_;
+  CutterSpriteWindowEditor& sprites_;
   CutterHost& host_;
   SpriteSet pointers_;
   ZoomView view_;

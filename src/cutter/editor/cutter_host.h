@@ -42,7 +42,7 @@ class CutterHost : public UserPrompts {
   virtual bool spriteWindowFocused() = 0;
   virtual void focusSpriteWindow() = 0;
   // The sprite window's pop-up menu at a client point of that window; its commands
-  // go to SpriteWindowEditor::command.
+  // go to CutterSpriteWindowEditor::command.
   virtual void showSpritePopup(int x, int y) = 0;
   // Destroys the frame (the unsaved-work question has been answered).
   virtual void closeFrame() = 0;

@@ -80,7 +80,7 @@ class FrameEditor {
   const CutterDocument& document() const { return doc_; }
   CutterSettings& settings() { return settings_; }
   CanvasEditor& canvas() { return canvas_; }
-  SpriteWindowEditor& spriteWindow() { return sprites_; }
+  CutterSpriteWindowEditor& spriteWindow() { return sprites_; }
   DetailWindowEditor& detailWindow() { return detail_; }
 
  private:
@@ -107,7 +107,7 @@ class FrameEditor {
   const PaletteBlock builtin_;
   CutterDocument doc_;
   DetailWindowEditor detail_;
-  SpriteWindowEditor sprites_;
+  CutterSpriteWindowEditor sprites_;
   CanvasEditor canvas_;
   CommandTable commands_;
   int clientWidth_ = 0;

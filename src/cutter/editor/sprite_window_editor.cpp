@@ -11,13 +11,13 @@
 #include "cutter/resource_ids.h"
 #include "graphics/contact_sheet.h"
 
-SpriteWindowEditor::SpriteWindowEditor(CutterDocument& document, CutterSettings& settings,
+CutterSpriteWindowEditor::CutterSpriteWindowEditor(CutterDocument& document, CutterSettings& settings,
                                        DetailWindowEditor& detail, CutterHost& host)
     : doc_(document), settings_(settings), detail_(detail), host_(host) {
   buildCommands();
 }
 
-void SpriteWindowEditor::buildCommands() {
+void CutterSpriteWindowEditor::buildCommands() {
   auto selected = [this] { return spriteSelected(); };
   commands_.add(ID_PLYK_PREV_SPRITE, [this] { selectNext(-1); })
       .add(ID_PLYK_NEXT_SPRITE, [this] { selectNext(1); })
@@ -44,62 +44,62 @@ void SpriteWindowEditor::buildCommands() {
       .alias(ID_PLYK_KEY_PASTE, ID_PLYK_SPRITE_PASTE);
 }
 
-void SpriteWindowEditor::resize(int clientWidth, int clientHeight) {
+void CutterSpriteWindowEditor::resize(int clientWidth, int clientHeight) {
   grid_.layout(clientWidth, clientHeight, doc_.sprites.Count(), selection());
   detail_.relayout();
   host_.repaint(kSpriteWindow);
 }
 
-void SpriteWindowEditor::relayout() {
+void CutterSpriteWindowEditor::relayout() {
   resize(grid_.clientWidth(), grid_.clientHeight());
 }
 
-void SpriteWindowEditor::ensureSelectionVisible() {
+void CutterSpriteWindowEditor::ensureSelectionVisible() {
   grid_.ensureVisible(selection());
   detail_.relayout();
   host_.repaint(kSpriteWindow);
 }
 
-void SpriteWindowEditor::scroll(int code, int thumb) {
+void CutterSpriteWindowEditor::scroll(int code, int thumb) {
   if (grid_.scroll(code, thumb)) host_.repaint(kSpriteWindow);
 }
 
-void SpriteWindowEditor::leftClick(int x, int y) {
+void CutterSpriteWindowEditor::leftClick(int x, int y) {
   const int index = grid_.hitTest(x, y, doc_.sprites.Count());
   if (index < 0) return;
   doc_.sprites.SetCurrent(index);
   ensureSelectionVisible();
 }
 
-void SpriteWindowEditor::rightClick(int x, int y) {
+void CutterSpriteWindowEditor::rightClick(int x, int y) {
   leftClick(x, y);
   host_.showSpritePopup(x, y);
 }
 
-bool SpriteWindowEditor::command(int id) {
+bool CutterSpriteWindowEditor::command(int id) {
   if (!host_.spriteWindowFocused()) host_.focusSpriteWindow();
   return commands_.execute(id);
 }
 
-void SpriteWindowEditor::dropHold() {
+void CutterSpriteWindowEditor::dropHold() {
   held_ = nullptr;
   mode_ = HoldMode::None;
 }
 
-void SpriteWindowEditor::selectNext(int step) {
+void CutterSpriteWindowEditor::selectNext(int step) {
   const int next = selection() + step;
   if (next < 0) return;
   doc_.sprites.SetCurrent(next);  // beyond the last sprite: the end slot
   ensureSelectionVisible();
 }
 
-void SpriteWindowEditor::hold(HoldMode mode) {
+void CutterSpriteWindowEditor::hold(HoldMode mode) {
   held_ = doc_.sprites.Current();
   mode_ = mode;
   host_.repaint(kSpriteWindow);
 }
 
-void SpriteWindowEditor::removeSelected() {
+void CutterSpriteWindowEditor::removeSelected() {
   if (held_ == doc_.sprites.Current()) dropHold();
   if (doc_.sprites.Delete(-1)) {
     doc_.modified = true;
@@ -108,7 +108,7 @@ void SpriteWindowEditor::removeSelected() {
   relayout();
 }
 
-void SpriteWindowEditor::paste() {
+void CutterSpriteWindowEditor::paste() {
   doc_.sprites.Insert(std::make_unique<Sprite>(held_->width, held_->height, held_->pixels), -1);
   if (mode_ == HoldMode::Cut) {
     // The selection moves to where the original was.
@@ -118,7 +118,7 @@ void SpriteWindowEditor::paste() {
   changed();
 }
 
-void SpriteWindowEditor::merge() {
+void CutterSpriteWindowEditor::merge() {
   ChosenFile file{settings_.spritePath, settings_.spriteName};
   if (!host_.chooseOpenFile(SpriteFileFilter(), file)) return;
   settings_.spritePath = file.path;
@@ -133,13 +133,13 @@ void SpriteWindowEditor::merge() {
   if (result == SpriteFileRead::Read) changed();
 }
 
-void SpriteWindowEditor::changed() {
+void CutterSpriteWindowEditor::changed() {
   doc_.modified = true;
   host_.repaint(kFrameWindow);
   relayout();
 }
 
-std::string SpriteWindowEditor::title() const {
+std::string CutterSpriteWindowEditor::title() const {
   if (doc_.sprites.Count() == 0) return "스프라이트 창";
   char text[96];
   std::snprintf(text, sizeof(text), "스프라이트 창      [ %d개, %d번 선택 ]", doc_.sprites.Count(),
@@ -147,11 +147,11 @@ std::string SpriteWindowEditor::title() const {
   return text;
 }
 
-ScrollBarState SpriteWindowEditor::scrollBar() const {
+ScrollBarState CutterSpriteWindowEditor::scrollBar() const {
   return ScrollBarState{grid_.scrollable(), grid_.scrollMax(), grid_.scrollPos()};
 }
 
-void SpriteWindowEditor::paint(DrawContext& dc) const {
+void CutterSpriteWindowEditor::paint(DrawContext& dc) const {
   if (grid_.clientWidth() <= 0 || grid_.clientHeight() <= 0) return;
   dc.FillRect(0, 0, grid_.clientWidth() - 1, grid_.clientHeight() - 1, settings_.backgroundIndex, 0);
   const GridRange visible = grid_.visibleItems(doc_.sprites.Count());

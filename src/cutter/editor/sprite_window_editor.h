@@ -20,9 +20,9 @@ class DetailWindowEditor;
 
 enum class HoldMode { None, Copy, Cut };
 
-class SpriteWindowEditor {
+class CutterSpriteWindowEditor {
  public:
-  SpriteWindowEditor(CutterDocument& document, CutterSettings& settings, DetailWindowEditor& detail,
+  CutterSpriteWindowEditor(CutterDocument& document, CutterSettings& settings, DetailWindowEditor& detail,
                      CutterHost& host);
 
   // The client area changed size.
