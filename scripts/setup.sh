@@ -30,7 +30,7 @@ for group in "${groups[@]}"; do
     windows) packages+=(mingw-w64) ;;
     wine) packages+=(wine wine32:i386 fonts-wine xvfb imagemagick fonts-nanum) ;;
     wine64) packages+=(wine wine64 fonts-wine xvfb imagemagick fonts-nanum) ;;
-    all) exec "$0" build tests windows wine ;;
+    all) exec bash "$0" build tests windows wine ;;
     *) echo "usage: $0 [build|tests|windows|wine|wine64|all]..." >&2; exit 2 ;;
   esac
   [ "$group" = build ] || lean=no
