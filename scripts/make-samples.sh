@@ -16,8 +16,9 @@ case "${1:-}" in
   *) echo "usage: $0 [--check]" >&2; exit 2 ;;
 esac
 
-build=build/native
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DPLYK_WERROR=ON >/dev/null
+# The build without tests that scripts/main.sh makes: it needs only the build tools.
+build=build/tool
+cmake -S . -B "$build" -G Ninja -DPLYK_WERROR=ON -DPLYK_TESTS=OFF -DPLYK_BENCH=OFF >/dev/null
 cmake --build "$build" -j "${JOBS:-2}" --target plyktool make_samples >/dev/null
 tool=$root/$build/tools/plyktool/plyktool
 make_samples=$root/$build/tools/make_samples/make_samples

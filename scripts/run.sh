@@ -58,8 +58,9 @@ fi
 need=()
 command -v cmake >/dev/null && command -v ninja >/dev/null && command -v g++ >/dev/null || need+=(build)
 command -v i686-w64-mingw32-g++ >/dev/null || need+=(windows)
-if ! command -v wine >/dev/null || ! command -v Xvfb >/dev/null || ! command -v import >/dev/null ||
-  ! dpkg-query -W -f='${Status}' fonts-nanum fonts-wine 2>/dev/null | grep -q 'installed.*installed'; then
+if ! command -v Xvfb >/dev/null || ! command -v import >/dev/null ||
+  ! dpkg-query -W -f='${Status}\n' wine wine32:i386 fonts-nanum fonts-wine 2>/dev/null |
+  grep -c 'install ok installed' | grep -qx 4; then
   need+=(wine)
 fi
 [ ${#need[@]} -eq 0 ] || bash "$root/scripts/setup.sh" "${need[@]}"
