@@ -98,6 +98,16 @@ export WINE_SESSION_PREFIX=${PLYK_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/root}/.
 [ $arch = i686 ] || WINE_SESSION_PREFIX+=64
 [ $arch = i686 ] || export WINE_SESSION_ARCH=win64
 
+# A path as the driver takes it: anything but plain ASCII as "utf8hex:" and the hex
+# digits of its UTF-8 bytes, which no code page conversion or quoting can change.
+driver_arg() {
+  if (LC_ALL=C && [[ $1 =~ ^[A-Za-z0-9_.,+=:/\\-]+$ ]]); then
+    printf '%s' "$1"
+  else
+    printf 'utf8hex:%s' "$(printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n')"
+  fi
+}
+
 # Starts the program in the background (PROGRAM_PID) with the sprite or motion file
 # on its command line; Plyk2 then imports the picture through its menu command.
 start() {
@@ -111,7 +121,8 @@ start() {
   fi
   if [ -n "$picture" ]; then
     with_timeout 30 wine "$driver" command "$program" 40006 >/dev/null 2>&1 &&
-      with_timeout 30 wine "$driver" answer-chooser "$(winepath -w "$picture" 2>/dev/null)" >/dev/null 2>&1 ||
+      with_timeout 30 wine "$driver" answer-chooser "$(driver_arg "$(winepath -w "$picture" 2>/dev/null)")" \
+        >/dev/null 2>&1 ||
       echo "run.sh: could not import $picture" >&2
   fi
   return 0
