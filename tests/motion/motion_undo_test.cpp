@@ -13,17 +13,18 @@
 
 namespace {
 
-// Two bundles of four motions each over three sprites, opened from a file (so that it
-// starts unmodified with an empty history), bundle 0 and its motion 1 current.
+// Two bundles of four motions each over four sprites of which 1 and 3 are unused,
+// opened from a file (so that it starts unmodified with an empty history), bundle 0
+// and its motion 1 current.
 void Build(MotionDocument& doc) {
   MotionFile file;
-  std::vector<Sprite*> sprites = AddSprites(file, 3);
+  std::vector<Sprite*> sprites = AddSprites(file, 4);
   for (const char* name : {"walk", "jump"}) {
     file.append(std::make_unique<MotionBundle>(name));
     MotionBundle& bundle = *file.current();
     for (int i = 0; i < 4; ++i) {
       auto motion = std::make_unique<Motion>(DistinctMotion(i + 10 * file.count()));
-      motion->sprite = sprites[static_cast<size_t>(i % 2)];  // sprite 2 is unused
+      motion->sprite = sprites[static_cast<size_t>(i % 2 * 2)];
       bundle.select(bundle.count());
       bundle.insertBeforeCurrent(std::move(motion));
     }
