@@ -85,7 +85,9 @@
 #define ID_PLYK_ZOOM_IN 40046        // numeric-pad +
 #define ID_PLYK_ZOOM_OUT 40047       // numeric-pad -
 #define ID_PLYK_COLOURS 40048        // Ctrl+C
-#define ID_PLYK_SAVE_PCX 40049       // file menu entry without effect
+#define ID_PLYK_SAVE_PCX 40049       // the whole set as one PCX sheet
+#define ID_PLYK_UNDO 40121           // Ctrl+Z
+#define ID_PLYK_REDO 40122           // Ctrl+Y, Ctrl+Shift+Z
 
 // ---- Commands of the sprite window pop-up (IDR_PLYK_SPRITE_POPUP) -----------------
 // These come back to the sprite window; some share numbers with frame commands.

@@ -120,8 +120,10 @@ void BaseWindow::applyMenuState(HMENU menu) const {
     }
     const UINT id = GetMenuItemID(menu, i);
     if (id == 0 || id == static_cast<UINT>(-1) || !commands_.contains(static_cast<int>(id))) continue;
-    EnableMenuItem(menu, id, MF_BYCOMMAND | (commands_.enabled(static_cast<int>(id)) ? MF_ENABLED : MF_GRAYED));
-    CheckMenuItem(menu, id, MF_BYCOMMAND | (commands_.checked(static_cast<int>(id)) ? MF_CHECKED : MF_UNCHECKED));
+    EnableMenuItem(menu, id,
+                   MF_BYCOMMAND | (commands_.enabled(static_cast<int>(id)) ? MF_ENABLED : MF_GRAYED));
+    CheckMenuItem(menu, id,
+                  MF_BYCOMMAND | (commands_.checked(static_cast<int>(id)) ? MF_CHECKED : MF_UNCHECKED));
   }
 }
 
@@ -145,8 +147,8 @@ void BaseWindow::dropFiles(HDROP drop) {
     DragQueryFileW(drop, i, path.data(), length + 1);
     path.resize(length);
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    files.push_back(DroppedFile{Narrow(path), attributes != INVALID_FILE_ATTRIBUTES &&
-                                                  (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    files.push_back(DroppedFile{
+        Narrow(path), attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
   }
   DragFinish(drop);
   OnDropFiles(files);
@@ -201,9 +203,23 @@ bool BaseWindow::handleTyped(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
       OnRightDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return true;
-    case WM_MOUSEWHEEL:
+    case WM_MOUSEWHEEL: {
+      // The wheel message goes to the focused window; the user means the window under
+      // the pointer, so it goes on there when that is another window of this program.
+      static bool forwarding = false;
+      const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      const HWND under = WindowFromPoint(at);
+      DWORD process = 0;
+      if (!forwarding && under && under != hwnd_ && GetWindowThreadProcessId(under, &process) &&
+          process == GetCurrentProcessId()) {
+        forwarding = true;
+        SendMessageW(under, WM_MOUSEWHEEL, wParam, lParam);
+        forwarding = false;
+        return true;
+      }
       OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam));
       return true;
+    }
     case WM_KEYDOWN:
       return OnKeyDown(static_cast<UINT>(wParam));
     case WM_HSCROLL:

@@ -52,7 +52,8 @@ class BaseWindow {
   virtual void OnLeftDown(int /*x*/, int /*y*/) {}
   virtual void OnLeftUp(int /*x*/, int /*y*/) {}
   virtual void OnRightDown(int /*x*/, int /*y*/) {}
-  // Wheel turns in notches (one notch = 120); positions in screen coordinates.
+  // The wheel, in 120ths of a notch (a fine wheel sends less), with the MK_ key flags;
+  // it reaches the window under the pointer.
   virtual void OnMouseWheel(int /*delta*/, UINT /*keys*/) {}
   // True when the key was used.
   virtual bool OnKeyDown(UINT /*key*/) { return false; }

@@ -56,6 +56,24 @@ class CursorList {
 
   bool deleteAt(int32_t index) { return select(index) && deleteCurrent(); }
 
+  // Links item at position index (0 ... count); the current element stays current.
+  T* insertAt(int32_t index, std::unique_ptr<T> item) {
+    T* raw = item.get();
+    if (!raw || index < 0 || index > count()) return nullptr;
+    items_.insert(items_.begin() + index, std::move(item));
+    if (index <= currentIndex_) ++currentIndex_;
+    return raw;
+  }
+  // Unlinks the element at index and hands it over; the current element stays
+  // current, and when it was the one taken its follower becomes current.
+  std::unique_ptr<T> takeAt(int32_t index) {
+    if (index < 0 || index >= count()) return nullptr;
+    std::unique_ptr<T> item = std::move(items_[static_cast<size_t>(index)]);
+    items_.erase(items_.begin() + index);
+    if (index < currentIndex_) --currentIndex_;
+    return item;
+  }
+
   // Position of that very element, or -1.
   int32_t indexOf(const T* item) const {
     for (size_t i = 0; i < items_.size(); ++i) {

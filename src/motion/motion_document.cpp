@@ -23,6 +23,18 @@ Motion* MotionDocument::currentMotion() const {
   return bundle ? bundle->current() : nullptr;
 }
 
+MotionDocument::Recording::Recording(MotionDocument& doc) : doc_(doc), outermost_(doc.change_ == nullptr) {
+  if (outermost_) doc_.change_ = std::make_unique<MotionChange>(doc_);
+}
+
+MotionDocument::Recording::~Recording() {
+  if (!outermost_) return;
+  std::unique_ptr<MotionChange> change = std::move(doc_.change_);
+  if (change->empty()) return;
+  change->finish();
+  doc_.history.push(std::move(change));
+}
+
 bool MotionDocument::changed() {
   modified = true;
   return true;
@@ -33,21 +45,52 @@ bool MotionDocument::editMotions(bool all, Edit edit) {
   MotionBundle* bundle = file.current();
   Motion* motion = bundle ? bundle->current() : nullptr;
   if (!motion) return false;
+  Recording recording(*this);
+  const int32_t bundleIndex = file.currentIndex();
   bool any = false;
+  auto editOne = [&](int32_t index) {
+    Motion& target = *bundle->get(index);
+    const Motion before = target;
+    if (!edit(target)) return;
+    recording.change().motionEdited(bundleIndex, index, before);
+    any = true;
+  };
   if (all) {
-    for (const auto& each : bundle->items()) any = edit(*each) || any;
+    for (int32_t i = 0; i < bundle->count(); ++i) editOne(i);
   } else {
-    any = edit(*motion);
+    editOne(bundle->currentIndex());
   }
   return any && changed();
 }
 
 void MotionDocument::forgetMotion(const Motion* motion) {
+  if (motion == nullptr) return;
   if (clipboard.motion == motion) clipboard.clear();
   if (shadow.motion == motion) {
     shadow.clear();
     autoShadow = true;
   }
+}
+
+void MotionDocument::forgetBundle(const MotionBundle* bundle) {
+  if (bundle == nullptr) return;
+  if (clipboard.bundle == bundle) clipboard.clear();
+  if (shadow.bundle == bundle) {
+    shadow.clear();
+    autoShadow = true;
+  }
+}
+
+bool MotionDocument::undo() {
+  if (!history.undo()) return false;
+  modified = !history.atSaved();
+  return true;
+}
+
+bool MotionDocument::redo() {
+  if (!history.redo()) return false;
+  modified = !history.atSaved();
+  return true;
 }
 
 bool MotionDocument::stampMotion(int32_t mouseX, int32_t mouseY) {
@@ -59,25 +102,29 @@ bool MotionDocument::stampMotion(int32_t mouseX, int32_t mouseY) {
   motion->relX = mouseX - sprite->width / 2;
   motion->relY = mouseY - sprite->height / 2;
   motion->delay = defaultDelay;
+  Recording recording(*this);
+  const int32_t at = std::min(bundle->currentIndex(), bundle->count());
   Motion* stamped = bundle->insertBeforeCurrent(std::move(motion));
+  recording.change().motionInserted(file.currentIndex(), at);
   if (autoShadow) shadow = MotionShadow{bundle, stamped};
   return changed();
 }
 
 bool MotionDocument::newBundle(std::string_view name) {
   auto bundle = std::make_unique<MotionBundle>(name);
-  return file.append(std::move(bundle)) && changed();
+  Recording recording(*this);
+  if (!file.append(std::move(bundle))) return false;
+  recording.change().bundleInserted(file.count() - 1);
+  return changed();
 }
 
 bool MotionDocument::deleteBundle() {
   MotionBundle* bundle = file.current();
   if (!bundle) return false;
-  if (clipboard.bundle == bundle) clipboard.clear();
-  if (shadow.bundle == bundle) {
-    shadow.clear();
-    autoShadow = true;
-  }
-  file.deleteCurrent();
+  forgetBundle(bundle);
+  Recording recording(*this);
+  const int32_t index = file.currentIndex();
+  recording.change().bundleRemoved(index, file.takeAt(index));
   if (!file.current() && file.count() > 0) file.select(file.count() - 1);
   return changed();
 }
@@ -104,24 +151,38 @@ bool MotionDocument::paste() {
   MotionBundle* target = file.current();
   Motion* source = clipboard.motion;
   if (clipboard.empty() || !target || !source) return false;
+  const int32_t targetIndex = file.currentIndex();
+  auto insertCopy = [&](Recording& recording) {
+    const int32_t at = std::min(target->currentIndex(), target->count());
+    target->insertBeforeCurrent(std::make_unique<Motion>(*source));
+    recording.change().motionInserted(targetIndex, at);
+  };
   switch (clipboard.mode) {
-    case ClipboardMode::Copy:
-      target->insertBeforeCurrent(std::make_unique<Motion>(*source));
+    case ClipboardMode::Copy: {
+      Recording recording(*this);
+      insertCopy(recording);
       return changed();
+    }
     case ClipboardMode::Cut: {
-      target->insertBeforeCurrent(std::make_unique<Motion>(*source));
+      Recording recording(*this);
+      insertCopy(recording);
       // The cut motion stayed in its bundle until now; its follower becomes current there.
       MotionBundle* from = clipboard.bundle;
       forgetMotion(source);
       clipboard.clear();
-      from->deleteAt(from->indexOf(source));
+      const int32_t at = from->indexOf(source);
+      from->select(at);
+      recording.change().motionRemoved(file.indexOf(from), at, from->takeAt(at));
       return changed();
     }
     case ClipboardMode::InfoOnly: {
       Motion* motion = target->current();
       if (!motion || motion->sameInfo(*source)) return false;
-      motion->takeInfoFrom(*source);
-      return changed();
+      const Motion info = *source;
+      return editMotions(false, [&](Motion& m) {
+        m.takeInfoFrom(info);
+        return true;
+      });
     }
     case ClipboardMode::Empty:
       break;
@@ -134,7 +195,9 @@ bool MotionDocument::deleteMotion() {
   Motion* motion = bundle ? bundle->current() : nullptr;
   if (!motion) return false;
   forgetMotion(motion);
-  bundle->deleteCurrent();
+  Recording recording(*this);
+  const int32_t at = bundle->currentIndex();
+  recording.change().motionRemoved(file.currentIndex(), at, bundle->takeAt(at));
   return changed();
 }
 
@@ -250,14 +313,21 @@ bool MotionDocument::cleanSprites() {
   // order and costs one pass, where deleting in the middle would shift the rest each
   // time. The current sprite stays current when kept, else the next kept one.
   SpriteSet& set = file.sprites;
+  Recording recording(*this);
   int32_t oldCurrent = set.CurrentIndex();
   std::vector<std::unique_ptr<Sprite>> all;
   all.reserve(static_cast<size_t>(set.Count()));
   while (set.Count() > 0) all.push_back(set.Take(set.Count() - 1));
   std::reverse(all.begin(), all.end());
   int32_t newCurrent = -1;
+  int32_t removed = 0;
   for (size_t i = 0; i < all.size(); ++i) {
-    if (!used.count(all[i].get())) continue;
+    if (!used.count(all[i].get())) {
+      // Recorded as if removed one by one from the front: the index it had once the
+      // ones before it were gone.
+      recording.change().spriteRemoved(static_cast<int32_t>(i) - removed++, std::move(all[i]));
+      continue;
+    }
     if (newCurrent < 0 && static_cast<int64_t>(i) >= oldCurrent) newCurrent = set.Count();
     set.Append(std::move(all[i]));
   }
@@ -265,9 +335,26 @@ bool MotionDocument::cleanSprites() {
   return changed();
 }
 
+bool MotionDocument::addSprites(std::vector<std::unique_ptr<Sprite>> sprites) {
+  SpriteSet& set = file.sprites;
+  Recording recording(*this);
+  std::unordered_set<uint64_t> known;
+  for (int32_t i = 0; i < set.Count(); ++i) known.insert(SpriteHash(*set.Get(i)));
+  for (auto& sprite : sprites) {
+    if (!sprite || (known.count(SpriteHash(*sprite)) && set.FindEqual(*sprite) >= 0)) continue;
+    known.insert(SpriteHash(*sprite));
+    const int32_t at = std::min(set.CurrentIndex(), set.Count());
+    set.Insert(std::move(sprite), -1);
+    recording.change().spriteInserted(at);
+  }
+  // Even sprites that brought nothing new count as a change.
+  return changed();
+}
+
 bool MotionDocument::clearDocument() {
   bool hadContent = !file.empty();
   file.clear();
+  history.clear();
   modified = false;
   clipboard.clear();
   shadow.clear();
@@ -277,6 +364,7 @@ bool MotionDocument::clearDocument() {
 
 bool MotionDocument::open(std::istream& in) {
   if (!ReadMotionFile(file, in)) return false;
+  history.clear();
   modified = false;
   clipboard.clear();
   shadow.clear();
@@ -291,6 +379,9 @@ bool MotionDocument::openFile(const std::filesystem::path& path) {
 
 bool MotionDocument::saveFile(const std::filesystem::path& path) {
   bool saved = SaveFileSafely(path, [this](std::ostream& out) { return WriteMotionFile(file, out) != 0; });
-  if (saved) modified = false;
+  if (saved) {
+    modified = false;
+    history.markSaved();
+  }
   return saved;
 }

@@ -12,9 +12,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <istream>
+#include <memory>
 #include <string_view>
+#include <vector>
 
+#include "motion/motion_change.h"
 #include "motion/motion_file.h"
+#include "ui/undo_history.h"
 
 enum class ClipboardMode : int32_t { Empty = 0, Copy = 1, Cut = 2, InfoOnly = 3 };
 
@@ -39,6 +43,10 @@ struct MotionShadow {
 
 class MotionDocument {
  public:
+  MotionDocument() = default;
+  MotionDocument(const MotionDocument&) = delete;
+  MotionDocument& operator=(const MotionDocument&) = delete;
+
   MotionFile file;
   MotionClipboard clipboard;
   MotionShadow shadow;
@@ -91,6 +99,21 @@ class MotionDocument {
   bool setEffects(bool flipLeftRight, bool flipUpDown, bool translucent);
   // Removes every sprite no motion uses; sets modified even when none was removed.
   bool cleanSprites();
+  // Inserts the sprites in front of the current sprite, in order, leaving out those
+  // equal to a sprite already in the set; sets modified even when none was new.
+  bool addSprites(std::vector<std::unique_ptr<Sprite>> sprites);
+
+  // Every change above is one step of the history (a select-all edit too). Opening a
+  // file and a new document clear it; undoing back to the state last saved or opened
+  // clears `modified`, redoing away from it sets it again.
+  UndoHistory history;
+  bool undo();
+  bool redo();
+
+  // Empties the clipboard and the shadow that refer to a motion or bundle leaving
+  // the document.
+  void forgetMotion(const Motion* motion);
+  void forgetBundle(const MotionBundle* bundle);
   // New file: an empty document, not modified, no clipboard, no shadow.
   bool clearDocument();
 
@@ -106,6 +129,20 @@ class MotionDocument {
   // The motions an edit applies to: the current one, or all of its bundle.
   template <typename Edit>
   bool editMotions(bool all, Edit edit);
-  void forgetMotion(const Motion* motion);
   bool changed();
+
+  // The step an operation records into; the outermost operation commits it.
+  class Recording {
+   public:
+    explicit Recording(MotionDocument& doc);
+    ~Recording();
+    Recording(const Recording&) = delete;
+    Recording& operator=(const Recording&) = delete;
+    MotionChange& change() { return *doc_.change_; }
+
+   private:
+    MotionDocument& doc_;
+    bool outermost_;
+  };
+  std::unique_ptr<MotionChange> change_;
 };

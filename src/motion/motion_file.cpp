@@ -16,6 +16,20 @@ bool MotionFile::deleteCurrent() {
   return List::deleteCurrent();
 }
 
+MotionBundle* MotionFile::insertAt(int32_t index, std::unique_ptr<MotionBundle> bundle) {
+  if (!bundle || bundle->name.empty() || names_.count(bundle->name.str())) return nullptr;
+  const std::string name = bundle->name.str();
+  MotionBundle* raw = List::insertAt(index, std::move(bundle));
+  if (raw) names_.insert(name);
+  return raw;
+}
+
+std::unique_ptr<MotionBundle> MotionFile::takeAt(int32_t index) {
+  std::unique_ptr<MotionBundle> bundle = List::takeAt(index);
+  if (bundle) names_.erase(bundle->name.str());
+  return bundle;
+}
+
 int32_t MotionFile::findBundle(std::string_view name) const {
   const auto& all = items();
   for (size_t i = 0; i < all.size(); ++i) {

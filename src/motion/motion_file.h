@@ -28,6 +28,10 @@ class MotionFile : private CursorList<MotionBundle> {
   // Destroys the current bundle with its motions; its follower becomes current.
   bool deleteCurrent();
   bool deleteAt(int32_t index) { return select(index) && deleteCurrent(); }
+  // Undo and redo put bundles back where they were: by position, with their names
+  // kept unique. The current bundle stays current.
+  MotionBundle* insertAt(int32_t index, std::unique_ptr<MotionBundle> bundle);
+  std::unique_ptr<MotionBundle> takeAt(int32_t index);
   // Index of the bundle with exactly that name, or -1.
   int32_t findBundle(std::string_view name) const;
   // Deletes every bundle with its motions and empties the sprite set.

@@ -83,6 +83,8 @@
 #define ID_ZORV_VIEW_INFO 40029
 #define ID_ZORV_NEXT_BUNDLE 40044      // Tab
 #define ID_ZORV_CLEAN_SPRITES 40045    // Ctrl+R
+#define ID_ZORV_UNDO 40121             // Ctrl+Z
+#define ID_ZORV_REDO 40122             // Ctrl+Y, Ctrl+Shift+Z
 #define ID_ZORV_KEY_NEXT_SPRITE 40057  // ]
 #define ID_ZORV_KEY_PREV_SPRITE 40058  // [
 #define ID_ZORV_KEY_DELETE 40059       // Delete (motion or sprite window focused)

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "ui/scroll_code.h"
+#include "ui/wheel_notches.h"
 
 constexpr int kGridCell = 61;
 constexpr int kGridThumbnail = 60;
@@ -37,6 +38,11 @@ class ThumbnailGrid {
   bool scroll(int code, int thumb);
   // Moves by a number of pixels (the mouse wheel), clamped. True when it moved.
   bool scrollBy(int pixels);
+  // A mouse-wheel delta: one row per notch. True when it moved.
+  bool wheel(int delta) {
+    const int notches = wheel_.add(delta);
+    return notches != 0 && scrollBy(-notches * kGridCell);
+  }
 
   // The cell at client point (x, y): the column is capped at the last one, so a click
   // right of the grid takes the last cell of its row. -1 when the index lies outside
@@ -65,4 +71,5 @@ class ThumbnailGrid {
   int contentHeight_ = kGridCell;
   int scrollMax_ = 0;
   int scrollPos_ = 0;
+  WheelNotches wheel_;
 };

@@ -95,6 +95,31 @@ TEST_F(CanvasTest, ZoomScrollAndClientPoints) {
   EXPECT_EQ(f.host.placement->width, 64 * 4 + 20);
 }
 
+TEST_F(CanvasTest, WheelScrollsThreeLinesPerNotchAndZoomsWithCtrl) {
+  Import(400, 400, Busy, 120, 120);
+  // Three lines per notch, as the arrow keys scroll them.
+  for (int i = 0; i < 6; ++i) f.editor.command(ID_PLYK_SCROLL_DOWN);
+  const int sixLines = canvas().view().offsetY();
+  canvas().scroll(ScrollAxis::Vertical, kScrollThumbTrack, 0);
+  f.editor.canvasWheel(-60, false, false);  // half a notch: nothing yet
+  EXPECT_EQ(canvas().view().offsetY(), 0);
+  f.editor.canvasWheel(-180, false, false);  // makes two
+  EXPECT_EQ(canvas().view().offsetY(), sixLines);
+  EXPECT_EQ(canvas().view().offsetX(), 0);
+  f.editor.canvasWheel(-240, true, false);  // Shift: sideways
+  EXPECT_EQ(canvas().view().offsetX(), sixLines);
+  f.editor.canvasWheel(1200, false, false);  // up to the top, no further
+  EXPECT_EQ(canvas().view().offsetY(), 0);
+  // Ctrl: one zoom step per notch, away from the user zooming in, within 1 ... 4.
+  f.editor.canvasWheel(240, false, true);
+  EXPECT_EQ(canvas().view().zoom(), 3);
+  f.editor.canvasWheel(1200, false, true);
+  EXPECT_EQ(canvas().view().zoom(), 4);
+  f.editor.canvasWheel(-360, false, true);
+  EXPECT_EQ(canvas().view().zoom(), 1);
+  EXPECT_EQ(f.editor.statusTexts()[1], " x1");
+}
+
 TEST_F(CanvasTest, PaintsTheVisiblePartAndEachToolsCursor) {
   Import(300, 300, Busy, 80, 60);
   Zoom(2);

@@ -112,6 +112,24 @@ TEST(MotionFrame, MenuStateAndGreyedKeys) {
   EXPECT_EQ(f.frame->statusTexts()[0], " 기준선 옮김  * All *");
 }
 
+TEST(MotionFrame, UndoAndRedoCommandsBringBundlesAndTheCanvasBack) {
+  FrameFixture f;
+  EXPECT_FALSE(f.enabled(ID_ZORV_UNDO));
+  EXPECT_FALSE(f.enabled(ID_ZORV_REDO));
+  f.newBundle("walk", 2);
+  ASSERT_TRUE(f.run(ID_ZORV_UNDO));
+  EXPECT_EQ(f.doc().file.count(), 0);
+  EXPECT_FALSE(f.host.canvasShown);
+  EXPECT_FALSE(f.doc().modified);
+  EXPECT_FALSE(f.run(ID_ZORV_UNDO));  // greyed: nothing more to undo
+  ASSERT_TRUE(f.run(ID_ZORV_REDO));
+  ASSERT_EQ(f.doc().file.count(), 1);
+  EXPECT_EQ(f.doc().file.current()->count(), 2);
+  EXPECT_TRUE(f.host.canvasShown);
+  EXPECT_TRUE(f.doc().modified);
+  EXPECT_FALSE(f.enabled(ID_ZORV_REDO));
+}
+
 TEST(MotionFrame, SavePromptOutcomes) {
   const struct {
     const char* name;

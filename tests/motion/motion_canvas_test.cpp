@@ -153,8 +153,14 @@ TEST(CanvasInput, ZoomDividesRoundingDownAndFarPositionsStayHarmless) {
   }
   EXPECT_LE(std::abs(f.settings.baseX), kSettingsPositionLimit);
   EXPECT_LE(std::abs(f.settings.infoY), kSettingsPositionLimit);
-  f.canvas.zoomIn();
-  f.canvas.zoomIn();
+  const int zoom = f.canvas.zoom();
+  f.canvas.wheel(-120, false);  // without Ctrl the wheel does not zoom
+  EXPECT_EQ(f.canvas.zoom(), zoom);
+  f.canvas.wheel(-120 * 5, true);  // one step per notch, within 1 ... 4
+  EXPECT_EQ(f.canvas.zoom(), 1);
+  f.canvas.wheel(240, true);
+  EXPECT_EQ(f.canvas.zoom(), 3);
+  f.canvas.wheel(120 * 5, true);
   EXPECT_EQ(f.canvas.zoom(), 4);
   f.canvas.stepPointer(1, -1);
   EXPECT_EQ((std::pair{f.host.pointerX, f.host.pointerY}), (std::pair{4, -4}));

@@ -110,6 +110,7 @@ TEST(Plyk2Resources, MenusHaveEveryEntryInOrder) {
       {40049, u"PCX 파일로 저장(&C)..."}, {0, u""}, {40006, u"그림 파일 열기(&P)...\tCtrl+V"}, {0, u""},
       {40008, u"색상표 읽기(&T)..."}, {40010, u"현재 색상표 쓰기(&L)..."},
       {40014, u"기본 색상표로 바꿈(&O)"}, {0, u""}, {40009, u"나가기\tCtrl+X"},
+      {kPopup, u"편집(&E)"}, {40121, u"되돌리기(&U)\tCtrl+Z"}, {40122, u"다시 실행(&R)\tCtrl+Y"},
       {kPopup, u"도구(&T)"}, {40012, u"밖으로 자르기(&O)\tO"}, {40013, u"안으로 자르기(&I)\tI"},
       {40015, u"임의 크기로 자르기(&R)\tR"}, {40016, u"일정 크기로 자르기(&F)\tF"},
       {40017, u"격자로 자르기(&G)\tG"}, {40019, u"투명색 지정(&T)\tT"}, {0, u""},
@@ -130,6 +131,7 @@ TEST(Plyk2Resources, AcceleratorTableHasEveryKeyAndNoOther) {
   const Keys expected = {
       {kVirt | kCtrl, 'N', 40002}, {kVirt | kCtrl, 'O', 40003}, {kVirt | kCtrl, 'S', 40004},
       {kVirt | kCtrl, 'V', 40006}, {kVirt | kCtrl, 'X', 40009}, {kVirt | kCtrl, 'C', 40048},
+      {kVirt | kCtrl, 'Z', 40121}, {kVirt | kCtrl, 'Y', 40122}, {kVirt | kCtrl | kShift, 'Z', 40122},
       {kVirt, 'O', 40012}, {kVirt, 'I', 40013}, {kVirt, 'R', 40015}, {kVirt, 'F', 40016},
       {kVirt, 'G', 40017}, {kVirt, 'T', 40019}, {kVirt, 'S', 40018}, {kVirt | kShift, kLeft, 40031},
       {kVirt | kShift, kRight, 40032}, {kVirt | kShift, kDown, 40033}, {kVirt | kShift, kUp, 40034},
@@ -161,7 +163,8 @@ TEST(Zorv2Resources, MenusHoldEveryCommandWithItsText) {
   const Texts expected = {
       {40008, u"새 파일(&N)\tCtrl+N"}, {40009, u"열기(&O)...\tCtrl+O"}, {40010, u"쓰기(&S)\tCtrl+S"},
       {40011, u"새 이름으로 쓰기(&A)..."}, {40013, u"색상표 읽기(&P)..."}, {40014, u"기본 색상표로 바꿈(&O)"},
-      {40045, u"스프라이트 정리(&R)\tCtrl+R"}, {40012, u"나가기\tCtrl+X"}, {40015, u"동작 찍기(&P)\tP"},
+      {40045, u"스프라이트 정리(&R)\tCtrl+R"}, {40012, u"나가기\tCtrl+X"}, {40121, u"되돌리기(&U)\tCtrl+Z"},
+      {40122, u"다시 실행(&R)\tCtrl+Y"}, {40015, u"동작 찍기(&P)\tP"},
       {40017, u"스프라이트 드래그(&D)\tD"}, {40018, u"충돌 박스(&B)\tB"}, {40019, u"포인트(&T)\tT"},
       {40025, u"기준선 옮김(&C)\tR"}, {40089, u"정보창 옮김(&I)\tI"}, {40072, u"1번"}, {40073, u"2번"},
       {40074, u"3번"}, {40075, u"4번"}, {40076, u"5번"}, {40077, u"6번"}, {40020, u"플래그(&F)...\tF"},
@@ -182,7 +185,7 @@ TEST(Zorv2Resources, MenusHoldEveryCommandWithItsText) {
     }
   }
   EXPECT_EQ(found, expected);
-  for (const char16_t* name : {u"파일(&F)", u"도구 번호", u"보기(&V)", u"설정(&S)", u"도움말(&H)"})
+  for (const char16_t* name : {u"파일(&F)", u"편집(&E)", u"도구 번호", u"보기(&V)", u"설정(&S)", u"도움말(&H)"})
     EXPECT_NE(std::find(popups.begin(), popups.end(), name), popups.end());
 
   const MenuItems sprite = {
@@ -200,6 +203,7 @@ TEST(Zorv2Resources, AcceleratorTableHasEveryKeyAndNoOther) {
   Keys expected = {
       {kVirt | kCtrl, 'N', 40008}, {kVirt | kCtrl, 'O', 40009}, {kVirt | kCtrl, 'S', 40010},
       {kVirt | kCtrl, 'R', 40045}, {kVirt | kCtrl, 'X', 40012}, {kVirt | kCtrl, 'P', 40016},
+      {kVirt | kCtrl, 'Z', 40121}, {kVirt | kCtrl, 'Y', 40122}, {kVirt | kCtrl | kShift, 'Z', 40122},
       {kVirt | kCtrl, 'A', 40082}, {kVirt | kCtrl, 'C', 40094}, {kVirt, 'P', 40015}, {kVirt, 'D', 40017},
       {kVirt, 'B', 40018}, {kVirt, 'T', 40019}, {kVirt, 'R', 40025}, {kVirt, 'I', 40089},
       {kVirt, 'F', 40020}, {kVirt, 'S', 40021}, {kVirt, 'E', 40022}, {kVirt, kTab, 40044},

@@ -67,3 +67,26 @@ TEST(ThumbnailGrid, VisibleItemsDependOnTheViewOnly) {
   EXPECT_GE(grid.cellOrigin(r.end).y, 480);
   EXPECT_EQ(grid.visibleItems(3).end, 3) << "clipped to the count";
 }
+
+TEST(ThumbnailGrid, WheelScrollsOneRowPerNotchAddingUpParts) {
+  ThumbnailGrid grid;
+  grid.layout(61, 100, 20, 0);  // one column, 21 rows
+  const struct {
+    int delta, pos;
+  } steps[] = {
+      {-120, 61},             // one notch towards the user: a row down
+      {-360, 244},            // three notches in one message
+      {-40, 244},             // a third of a notch from a fine wheel: nothing yet
+      {-80, 305},             // the rest of it
+      {-60, 305},             // half a notch down,
+      {60, 305},              // then half up: the part left over is forgotten, not a notch
+      {60, 244},              // another half up makes one
+      {240, 122},             // two notches up
+      {1200, 0},              // stops at the top
+      {-120000, 1281 - 100},  // and at the bottom
+  };
+  for (const auto& s : steps) {
+    grid.wheel(s.delta);
+    EXPECT_EQ(grid.scrollPos(), s.pos) << "after " << s.delta;
+  }
+}

@@ -58,8 +58,8 @@ const char* CutToolCaption(CutTool tool) {
   return "준비";
 }
 
-CanvasEditor::CanvasEditor(CutterDocument& document, CutterSettings& settings, CutterSpriteWindowEditor& sprites,
-                           CutterHost& host)
+CanvasEditor::CanvasEditor(CutterDocument& document, CutterSettings& settings,
+                           CutterSpriteWindowEditor& sprites, CutterHost& host)
     : doc_(document), settings_(settings), sprites_(sprites), host_(host) {
   view_.setZoom(settings_.zoom);
 }
@@ -134,22 +134,26 @@ void CanvasEditor::leftDown() {
   if (!doc_.hasFrame() || !hasMouse()) return;
   doc_.refreshCut();
   doc_.cut.ignoreTransparent = settings_.ignoreTransparent ? 1 : 0;
+  auto change = doc_.beginChange();
   const CutAction action = tools_.buttonDown(
       tool_, mouseX_, mouseY_, CutSize{settings_.cutWidth, settings_.cutHeight}, doc_.cut, doc_.sprites);
   if (action.returnToPrevious) tool_ = previousTool_;
-  cutDone(action);
+  cutDone(action, std::move(change));
 }
 
 void CanvasEditor::leftUp() {
   if (!tools_.dragging()) return;
   doc_.refreshCut();
   doc_.cut.ignoreTransparent = settings_.ignoreTransparent ? 1 : 0;
-  cutDone(tools_.buttonUp(mouseX_, mouseY_, doc_.cut, doc_.sprites));
+  auto change = doc_.beginChange();
+  cutDone(tools_.buttonUp(mouseX_, mouseY_, doc_.cut, doc_.sprites), std::move(change));
 }
 
-void CanvasEditor::cutDone(const CutAction& action) {
+void CanvasEditor::cutDone(const CutAction& action, std::unique_ptr<SpriteSetChange> change) {
   if (action.spriteAdded) {
-    doc_.modified = true;
+    // A cut goes in front of the selection, which moves up past it.
+    change->inserted(doc_.sprites.CurrentIndex() - 1);
+    doc_.commit(std::move(change));
     sprites_.relayout();
   }
   host_.repaint(kFrameWindow | kCanvasWindow);

@@ -80,7 +80,7 @@ class CanvasEditor {
 
  private:
   ViewPoint picturePoint(int x, int y) const;
-  void cutDone(const CutAction& action);
+  void cutDone(const CutAction& action, std::unique_ptr<SpriteSetChange> change);
   void drawOutline(DrawContext& dc, int64_t x1, int64_t y1, int64_t x2, int64_t y2) const;
 
   CutterDocument& doc_;

@@ -3,9 +3,11 @@
 // being cut with the cut state, the current palette, the modified flag and the
 // sprite file the set belongs to. The frame owns it; the windows' editors share it.
 
+#include <memory>
 #include <string>
 
 #include "cutter/cut.h"
+#include "cutter/editor/sprite_set_change.h"
 #include "cutter/picture.h"
 #include "sprites/palette.h"
 #include "sprites/sprite_set.h"
@@ -32,4 +34,34 @@ struct CutterDocument {
   bool hasFrame() const { return frame() != nullptr; }
   // Points the cut state at the picture's current frame.
   void refreshCut() { cut.refresh(picture); }
+
+  // Every change of the sprite set is one step: a cut, a paste, a delete, a merge.
+  // Opening a file and "새 파일" clear the history; undoing back to the set as it was
+  // last saved or opened clears `modified`, redoing away from it sets it again.
+  UndoHistory history;
+  std::unique_ptr<SpriteSetChange> beginChange() { return std::make_unique<SpriteSetChange>(sprites); }
+  // Keeps a change that moved at least one sprite, which makes the set modified.
+  void commit(std::unique_ptr<SpriteSetChange> change) {
+    if (!change || change->empty()) return;
+    change->finish();
+    history.push(std::move(change));
+    modified = true;
+  }
+  bool undo() { return afterStep(history.undo()); }
+  bool redo() { return afterStep(history.redo()); }
+  // A fresh set (opened or new), which is also the one on disk.
+  void resetHistory() {
+    history.clear();
+    modified = false;
+  }
+  void markSaved() {
+    history.markSaved();
+    modified = false;
+  }
+
+ private:
+  bool afterStep(bool stepped) {
+    if (stepped) modified = !history.atSaved();
+    return stepped;
+  }
 };

@@ -38,6 +38,10 @@ void FrameEditor::buildCommands() {
       .add(ID_PLYK_DEFAULT_PALETTE, [this] { restorePalette(); })
       .add(ID_PLYK_EXIT, [this] { close(); })
       .add(
+          ID_PLYK_UNDO, [this] { stepHistory(false); }, [this] { return doc_.history.canUndo(); })
+      .add(
+          ID_PLYK_REDO, [this] { stepHistory(true); }, [this] { return doc_.history.canRedo(); })
+      .add(
           ID_PLYK_DETAIL_WINDOW, [this] { toggleDetailWindow(); }, {},
           [this] { return settings_.detailShown; })
       .add(ID_PLYK_CUT_SIZE, [this] { changeCutSize(); })
@@ -81,6 +85,13 @@ void FrameEditor::buildCommands() {
   for (int id : {ID_PLYK_KEY_COPY, ID_PLYK_KEY_DELETE, ID_PLYK_KEY_PASTE, ID_PLYK_KEY_CUT})
     commands_.add(
         id, [this, id] { sprites_.command(id); }, [this, id] { return forwardedKeyEnabled(id); });
+}
+
+void FrameEditor::stepHistory(bool redo) {
+  if (!(redo ? doc_.redo() : doc_.undo())) return;
+  sprites_.forgetHoldIfGone();
+  sprites_.relayout();
+  host_.repaint(kAllWindows);
 }
 
 bool FrameEditor::forwardedKeyEnabled(int id) const {
@@ -174,6 +185,19 @@ void FrameEditor::showFrame(int index) {
   doc_.picture.selectFrame(index);
   doc_.refreshCut();
   host_.repaint(kCanvasWindow | kFrameWindow);
+}
+
+void FrameEditor::canvasWheel(int delta, bool shift, bool ctrl) {
+  const int notches = wheel_.add(delta);
+  const int step = notches > 0 ? -1 : 1;  // away from the user: zoom in, scroll up
+  for (int n = notches; n != 0; n += step) {
+    if (ctrl) {
+      zoom(-step);
+      continue;
+    }
+    const ScrollAxis axis = shift ? ScrollAxis::Horizontal : ScrollAxis::Vertical;
+    for (int line = 0; line < 3; ++line) canvas_.scroll(axis, step < 0 ? kScrollLineUp : kScrollLineDown, 0);
+  }
 }
 
 void FrameEditor::zoom(int step) {

@@ -20,6 +20,7 @@
 #include "cutter/editor/sprite_window_editor.h"
 #include "sprites/palette.h"
 #include "ui/command_table.h"
+#include "ui/wheel_notches.h"
 
 extern const char* const kUnsavedWorkQuestion;
 extern const char* const kNotPaletteFileText;
@@ -53,6 +54,9 @@ class FrameEditor {
   void resize(SizeKind kind, int clientWidth, int clientHeight);
   // The frame scroll bar in the tool bar, over the picture's frames.
   void frameScroll(int code, int thumb);
+  // The mouse wheel over the canvas: it scrolls the picture vertically (with Shift
+  // horizontally) three lines per notch; with Ctrl each notch zooms, within 1 to 4.
+  void canvasWheel(int delta, bool shift, bool ctrl);
   ScrollBarState frameBar() const;
   // Full paths of files dropped on the frame, in order.
   void dropFiles(const std::vector<std::string>& paths);
@@ -84,9 +88,12 @@ class FrameEditor {
   DetailWindowEditor& detailWindow() { return detail_; }
 
  private:
+  WheelNotches wheel_;
   void buildCommands();
   void layout();
   void newFile();
+  // Undo (false) or redo (true) one step of the sprite set's history.
+  void stepHistory(bool redo);
   void chooseAndOpen();
   void chooseAndImport();
   void chooseAndReadPalette();

@@ -55,7 +55,7 @@ bool FrameEditor::save(bool askName) {
     host_.showError(SaveFailedText(file.name));
     return false;
   }
-  doc_.modified = false;
+  doc_.markSaved();
   doc_.spritePath = file.path;
   doc_.spriteName = file.name;
   host_.repaint(kFrameWindow);
@@ -77,7 +77,7 @@ bool FrameEditor::openSpriteFile(const std::string& path, const std::string& nam
   }
   sprites_.dropHold();
   doc_.sprites = std::move(read);
-  doc_.modified = false;
+  doc_.resetHistory();
   doc_.spritePath = path;
   doc_.spriteName = name;
   sprites_.relayout();
@@ -89,7 +89,7 @@ void FrameEditor::newFile() {
   if (!askToSave()) return;
   sprites_.dropHold();
   doc_.sprites.Clear();
-  doc_.modified = false;
+  doc_.resetHistory();
   doc_.spritePath.clear();
   doc_.spriteName.clear();
   sprites_.relayout();

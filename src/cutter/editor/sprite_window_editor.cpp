@@ -12,7 +12,7 @@
 #include "graphics/contact_sheet.h"
 
 CutterSpriteWindowEditor::CutterSpriteWindowEditor(CutterDocument& document, CutterSettings& settings,
-                                       DetailWindowEditor& detail, CutterHost& host)
+                                                   DetailWindowEditor& detail, CutterHost& host)
     : doc_(document), settings_(settings), detail_(detail), host_(host) {
   buildCommands();
 }
@@ -64,6 +64,10 @@ void CutterSpriteWindowEditor::scroll(int code, int thumb) {
   if (grid_.scroll(code, thumb)) host_.repaint(kSpriteWindow);
 }
 
+void CutterSpriteWindowEditor::wheel(int delta) {
+  if (grid_.wheel(delta)) host_.repaint(kSpriteWindow);
+}
+
 void CutterSpriteWindowEditor::leftClick(int x, int y) {
   const int index = grid_.hitTest(x, y, doc_.sprites.Count());
   if (index < 0) return;
@@ -101,20 +105,27 @@ void CutterSpriteWindowEditor::hold(HoldMode mode) {
 
 void CutterSpriteWindowEditor::removeSelected() {
   if (held_ == doc_.sprites.Current()) dropHold();
-  if (doc_.sprites.Delete(-1)) {
-    doc_.modified = true;
+  auto change = doc_.beginChange();
+  const int32_t index = doc_.sprites.CurrentIndex();
+  change->removed(index, doc_.sprites.Take(index));
+  if (!change->empty()) {
+    doc_.commit(std::move(change));
     host_.repaint(kFrameWindow);
   }
   relayout();
 }
 
 void CutterSpriteWindowEditor::paste() {
+  auto change = doc_.beginChange();
   doc_.sprites.Insert(std::make_unique<Sprite>(held_->width, held_->height, held_->pixels), -1);
+  change->inserted(doc_.sprites.CurrentIndex() - 1);
   if (mode_ == HoldMode::Cut) {
     // The selection moves to where the original was.
-    doc_.sprites.Delete(doc_.sprites.IndexOf(held_));
+    const int32_t index = doc_.sprites.IndexOf(held_);
+    change->removed(index, doc_.sprites.Take(index));
     dropHold();
   }
+  doc_.commit(std::move(change));
   changed();
 }
 
@@ -126,11 +137,23 @@ void CutterSpriteWindowEditor::merge() {
   host_.setBusy(true);
   SpriteSet read;
   const SpriteFileRead result = ReadWholeSpriteFile(file.path, read);
-  if (result == SpriteFileRead::Read) MergeSprites(doc_.sprites, read);
+  auto change = doc_.beginChange();
+  if (result == SpriteFileRead::Read) {
+    // The new sprites go one after another in front of the selection.
+    const int32_t first = doc_.sprites.CurrentIndex();
+    const int added = MergeSprites(doc_.sprites, read);
+    for (int i = 0; i < added; ++i) change->inserted(first + i);
+  }
   host_.setBusy(false);
   if (result == SpriteFileRead::NotSpriteFile) host_.showError(InvalidSpriteFileText(file.name, true));
+  if (result != SpriteFileRead::Read) return;
+  doc_.commit(std::move(change));
   // Even a file of sprites the set already holds counts as a change.
-  if (result == SpriteFileRead::Read) changed();
+  changed();
+}
+
+void CutterSpriteWindowEditor::forgetHoldIfGone() {
+  if (held_ && doc_.sprites.IndexOf(held_) < 0) dropHold();
 }
 
 void CutterSpriteWindowEditor::changed() {

@@ -23,7 +23,7 @@ enum class HoldMode { None, Copy, Cut };
 class CutterSpriteWindowEditor {
  public:
   CutterSpriteWindowEditor(CutterDocument& document, CutterSettings& settings, DetailWindowEditor& detail,
-                     CutterHost& host);
+                           CutterHost& host);
 
   // The client area changed size.
   void resize(int clientWidth, int clientHeight);
@@ -32,6 +32,8 @@ class CutterSpriteWindowEditor {
   void relayout();
   void ensureSelectionVisible();
   void scroll(int code, int thumb);
+  // A mouse-wheel delta: one row per notch.
+  void wheel(int delta);
   void leftClick(int x, int y);
   // Selects like a left click, then opens the pop-up menu at the point.
   void rightClick(int x, int y);
@@ -44,6 +46,8 @@ class CutterSpriteWindowEditor {
   // Forgets the held sprite; the frame calls it whenever it replaces or empties the
   // set.
   void dropHold();
+  // Drops the hold when an undo or redo took the held sprite out of the set.
+  void forgetHoldIfGone();
   const Sprite* heldSprite() const { return held_; }
   HoldMode holdMode() const { return mode_; }
 

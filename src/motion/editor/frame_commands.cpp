@@ -28,7 +28,11 @@ void MotionFrameEditor::buildCommands() {
       .add(ID_ZORV_DEFAULT_PALETTE, [this] { restorePalette(); })
       .add(
           ID_ZORV_CLEAN_SPRITES, [this] { cleanSprites(); }, [this] { return doc_.file.sprites.Count() > 0; })
-      .add(ID_ZORV_EXIT, [this] { close(); });
+      .add(ID_ZORV_EXIT, [this] { close(); })
+      .add(
+          ID_ZORV_UNDO, [this] { stepHistory(false); }, [this] { return doc_.history.canUndo(); })
+      .add(
+          ID_ZORV_REDO, [this] { stepHistory(true); }, [this] { return doc_.history.canRedo(); });
 
   const std::pair<int, int> tools[] = {{ID_ZORV_TOOL_STAMP, kToolStamp},
                                        {ID_ZORV_TOOL_DRAG, kToolDrag},
@@ -142,6 +146,15 @@ void MotionFrameEditor::cleanSprites() {
   host_.setBusy(false);
   spriteWindow_.refresh();
   host_.repaint(kRepaintAll);
+}
+
+void MotionFrameEditor::stepHistory(bool redo) {
+  canvas_.stopPlayback();
+  if (!(redo ? doc_.redo() : doc_.undo())) return;
+  // A step may bring back or take away the current bundle and any sprite.
+  canvas_.show(doc_.file.current() != nullptr);
+  spriteWindow_.refresh();
+  bundlesChanged();
 }
 
 void MotionFrameEditor::newBundle() {

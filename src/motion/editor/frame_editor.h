@@ -79,6 +79,8 @@ class MotionFrameEditor {
   void openWithChooser();
   void choosePalette();
   void cleanSprites();
+  // Undo (false) or redo (true) one step of the document's history.
+  void stepHistory(bool redo);
   void newBundle();
   void deleteBundle();
   void nextBundle();

@@ -172,6 +172,11 @@ void MotionCanvas::toggleSelectAll() {
   host_.repaint(kRepaintFrame | kRepaintCanvas);
 }
 
+void MotionCanvas::wheel(int delta, bool ctrl) {
+  if (!ctrl) return;
+  for (int n = wheel_.add(delta); n != 0; n += n > 0 ? -1 : 1) n > 0 ? zoomIn() : zoomOut();
+}
+
 void MotionCanvas::zoomIn() {
   if (settings_.zoom >= kMaxZoom) return;
   ++settings_.zoom;

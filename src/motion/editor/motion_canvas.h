@@ -16,6 +16,7 @@
 #include "motion/editor/zorv_settings.h"
 #include "motion/motion_document.h"
 #include "sprites/sprite_set.h"
+#include "ui/wheel_notches.h"
 
 enum CanvasTool : int {
   kToolNone = 0,
@@ -65,6 +66,9 @@ class MotionCanvas {
   void toggleSelectAll();
   void zoomIn();
   void zoomOut();
+  // The mouse wheel over the canvas: with Ctrl held each notch zooms in (away from the
+  // user) or out, within 1 to 4; without Ctrl it does nothing, the canvas not scrolling.
+  void wheel(int delta, bool ctrl);
   // Shift+arrow: one canvas pixel, zoom screen pixels.
   void stepPointer(int dx, int dy);
   // Shows or hides the canvas with the motion window.
@@ -102,6 +106,7 @@ class MotionCanvas {
   const Playback& playback() const { return playback_; }
 
  private:
+  WheelNotches wheel_;
   // Canvas pixel of a client pixel, within a range no arithmetic can overflow.
   int canvasX(int clientX) const;
   int canvasY(int clientY) const;

@@ -67,16 +67,7 @@ bool SpriteWindowEditor::addSprites(const std::string& path, const std::string& 
   std::vector<std::unique_ptr<Sprite>> sprites;
   while (read.Count() > 0) sprites.push_back(read.Take(read.Count() - 1));
   std::reverse(sprites.begin(), sprites.end());
-
-  SpriteSet& set = doc_.file.sprites;
-  std::unordered_set<uint64_t> known;
-  for (int32_t i = 0; i < set.Count(); ++i) known.insert(SpriteHash(*set.Get(i)));
-  for (auto& sprite : sprites) {
-    if (known.count(SpriteHash(*sprite)) && set.FindEqual(*sprite) >= 0) continue;
-    set.Insert(std::move(sprite), -1);
-  }
-  // Even a file that brought nothing new counts as a change.
-  doc_.modified = true;
+  doc_.addSprites(std::move(sprites));
   host_.repaint(kRepaintFrame);
   refresh();
   return true;

@@ -10,8 +10,15 @@ void ThumbnailList::refresh() {
 }
 
 void ThumbnailList::scroll(int code, int thumb) {
-  if (ready() && grid_.scroll(code, thumb))
-    host_.repaint(window() == ZorvWindow::MotionWindow ? kRepaintMotionWindow : kRepaintSpriteWindow);
+  if (ready() && grid_.scroll(code, thumb)) repaintSelf();
+}
+
+void ThumbnailList::wheel(int delta) {
+  if (ready() && grid_.wheel(delta)) repaintSelf();
+}
+
+void ThumbnailList::repaintSelf() {
+  host_.repaint(window() == ZorvWindow::MotionWindow ? kRepaintMotionWindow : kRepaintSpriteWindow);
 }
 
 bool ThumbnailList::selectAt(int x, int y) {

@@ -22,6 +22,8 @@ class ThumbnailList {
   void refresh();
   // A scroll-bar code; the window's scroll bar follows grid() after every call.
   void scroll(int code, int thumb);
+  // A mouse-wheel delta: one row per notch.
+  void wheel(int delta);
   void leftDown(int x, int y);
   // Selects the cell under the mouse; true when the pop-up menu is to open there.
   bool rightDown(int x, int y);
@@ -29,6 +31,9 @@ class ThumbnailList {
   void next();
 
   const ThumbnailGrid& grid() const { return grid_; }
+
+ private:
+  void repaintSelf();
 
  protected:
   // Without its list the window takes no input.
