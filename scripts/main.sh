@@ -5,7 +5,8 @@
 #
 # It installs only compilers and build tools (scripts/setup.sh build). When Wine and
 # mingw-w64 are already on the machine it also leaves screenshots of both programs
-# with the samples open (scripts/screenshots.sh, into build/screenshots).
+# with the samples open (scripts/screenshots.sh, into build/screenshots), installing
+# nothing for them; without them, or when they fail, the job is still done.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -22,5 +23,5 @@ echo "contact sheet: build/walker-sheet.bmp"
 
 if command -v wine >/dev/null && command -v Xvfb >/dev/null && command -v import >/dev/null &&
   command -v i686-w64-mingw32-g++ >/dev/null; then
-  bash scripts/screenshots.sh build/screenshots
+  PLYK_NO_INSTALL=1 bash scripts/screenshots.sh build/screenshots || echo "no screenshots (see above)"
 fi

@@ -63,13 +63,21 @@ if ! command -v Xvfb >/dev/null || ! command -v import >/dev/null ||
   grep -c 'install ok installed' | grep -qx 4; then
   need+=(wine)
 fi
-[ ${#need[@]} -eq 0 ] || bash "$root/scripts/setup.sh" "${need[@]}"
+# PLYK_NO_INSTALL=1 (scripts/main.sh) installs nothing and gives up instead.
+install_packages() {
+  if [ -n "${PLYK_NO_INSTALL:-}" ]; then
+    echo "run.sh: not installed: scripts/setup.sh $*" >&2
+    exit 1
+  fi
+  bash "$root/scripts/setup.sh" "$@"
+}
+[ ${#need[@]} -eq 0 ] || install_packages "${need[@]}"
 
 arch=i686
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
   echo "run.sh: this machine runs no 32-bit programs; building them for 64-bit Windows instead"
   arch=x86_64
-  dpkg-query -W -f='${Status}' wine64 2>/dev/null | grep -q 'install ok installed' || bash "$root/scripts/setup.sh" wine64
+  dpkg-query -W -f='${Status}' wine64 2>/dev/null | grep -q 'install ok installed' || install_packages wine64
   # The wine commands pick the 32-bit loader whenever it is installed.
   shims="$root/build/programs64/wine64-bin"
   mkdir -p "$shims"
