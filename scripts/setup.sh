@@ -1,14 +1,40 @@
 #!/usr/bin/env bash
-# Installs everything the build and the tests need on a Debian 12 machine (as root).
-# Quick when everything is already there.
+# Installs what a job needs on a Debian 12 machine (as root). Quick when everything
+# is already there.
+#
+#   scripts/setup.sh [GROUP]...     default: all
+#
+#   build     compilers and build tools for the native libraries and plyktool
+#   tests     test and benchmark libraries, clang (sanitizers, fuzzing), ffmpeg and
+#             ImageMagick to check the picture decoders against
+#   windows   mingw-w64 for the Windows programs
+#   wine      32-bit Wine, a virtual display, screenshots and a Korean font, to run
+#             the Windows programs (scripts/run.sh, the tests under Wine)
+#   wine64    64-bit Wine with the same, for machines that run no 32-bit code
+#             (scripts/run.sh then builds the programs for 64-bit Windows)
+#   all       every group but wine64: what scripts/test.sh needs
+#
+# The build group alone comes without recommended packages: scripts/main.sh needs
+# nothing more, and it is a fraction of the size of the whole set.
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build clang libclang-rt-14-dev clang-format
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
-  mingw-w64
-  wine wine32:i386 xvfb imagemagick ffmpeg fonts-nanum file zlib1g-dev
-)
+groups=("$@")
+[ ${#groups[@]} -gt 0 ] || groups=(all)
+packages=()
+lean=yes
+for group in "${groups[@]}"; do
+  case "$group" in
+    build) packages+=(g++ make cmake ninja-build) ;;
+    tests) packages+=(build-essential clang libclang-rt-14-dev clang-format libgtest-dev libgmock-dev googletest
+      libbenchmark-dev imagemagick ffmpeg file zlib1g-dev) ;;
+    windows) packages+=(mingw-w64) ;;
+    wine) packages+=(wine wine32:i386 fonts-wine xvfb imagemagick fonts-nanum) ;;
+    wine64) packages+=(wine wine64 fonts-wine xvfb imagemagick fonts-nanum) ;;
+    all) exec bash "$0" build tests windows wine ;;
+    *) echo "usage: $0 [build|tests|windows|wine|wine64|all]..." >&2; exit 2 ;;
+  esac
+  [ "$group" = build ] || lean=no
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -20,8 +46,12 @@ fi
 
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO=sudo
+options=(-y -qq)
+[ $lean = no ] || options+=(--no-install-recommends)
 echo "setup: installing ${missing[*]}"
-# 32-bit Wine runs the Windows programs and their tests.
-$SUDO dpkg --add-architecture i386
+case " ${missing[*]} " in
+  # 32-bit Wine runs the Windows programs and their tests.
+  *:i386*) $SUDO dpkg --add-architecture i386 ;;
+esac
 $SUDO apt-get update -qq
-$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install "${options[@]}" "${missing[@]}" >/dev/null

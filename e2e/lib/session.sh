@@ -4,12 +4,17 @@
 #
 #   wine_session_start     makes the session folder (under TMPDIR, default /tmp) and
 #                          sets DISPLAY, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES,
+#                          (a fresh prefix in the session folder, or the lasting one
+#                          WINE_SESSION_PREFIX names, made when missing and kept),
 #                          LC_ALL, HOME, TMPDIR and XDG_RUNTIME_DIR (the private home
 #                          gives ALSA a silent sound device, so DirectSound starts;
 #                          E2E_SOUND=none leaves the machine without one, to test the
 #                          programs' warning)
 #   wine_session_stop      ends the Wine server and the display, removes the folder
 #                          and gives those variables their values from before
+#   wine_prefix_ready      sets WINEPREFIX to WINE_SESSION_PREFIX and Wine's variables
+#                          for the caller's own display, and makes the prefix when
+#                          missing (scripts/run.sh)
 #   with_timeout SECONDS CMD...   runs CMD, killed after SECONDS
 
 WINE_SESSION_DIR=""
@@ -66,7 +71,7 @@ wine_session_start() {
     fi
   done
   export DISPLAY=":$(head -n 1 "$fd_file" | tr -d '[:space:]')"
-  export WINEPREFIX="$WINE_SESSION_DIR/prefix"
+  export WINEPREFIX="${WINE_SESSION_PREFIX:-$WINE_SESSION_DIR/prefix}"
   mkdir -p "$WINEPREFIX"
   # Wine from winehq.org keeps its server socket in /tmp/.wine-UID/server-DEV-INODE
   # (of the prefix) whatever TMPDIR says; Debian's Wine keeps it under TMPDIR.
@@ -74,26 +79,72 @@ wine_session_start() {
   server_root="/tmp/.wine-$(id -u)"
   [ -d "$server_root" ] || WINE_SESSION_SERVER_ROOT_MADE=$server_root
   WINE_SESSION_SERVER_DIR="$server_root/$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))"
-  export WINEDEBUG=-all
-  # No Mono or Gecko offers, and no menu entries written for the programs.
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-  export WINEARCH=win32
+  wine_variables
   # Font caches stay where they were; Wine's and ALSA's user files go to the session.
   export XDG_CACHE_HOME="${XDG_CACHE_HOME:-${HOME:-/root}/.cache}"
   export HOME="$WINE_SESSION_DIR/home"
   if [ "${E2E_SOUND:-null}" != none ]; then
     echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
   fi
-  if ! with_timeout 180 wineboot -i >/dev/null 2>&1; then
-    echo "wineboot failed" >&2
-    return 1
+  wine_prefix_setup
+}
+
+# Wine's variables for the programs: quiet, no Mono or Gecko offers, no menu entries
+# written for the programs, 32-bit (WINE_SESSION_ARCH=win64 for a 64-bit build).
+wine_variables() {
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export WINEARCH=${WINE_SESSION_ARCH:-win32}
+}
+
+wine_prefix_ready() {
+  export WINEPREFIX="$WINE_SESSION_PREFIX"
+  mkdir -p "$WINEPREFIX"
+  wine_variables
+  wine_prefix_setup
+}
+
+# Makes the prefix when it is new and gives it the font set-up once.
+wine_prefix_setup() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    if ! with_timeout 180 wineboot -i >/dev/null 2>&1; then
+      echo "wineboot failed" >&2
+      return 1
+    fi
+    with_timeout 60 wineserver -w 2>/dev/null || true
   fi
-  with_timeout 60 wineserver -w 2>/dev/null || true
-  # Hangul in menus and dialogs: let the Windows UI fonts fall back to a Korean font.
-  # There is no window manager: Wine draws the captions and borders itself.
+  local done_mark="$WINEPREFIX/.plyk-fonts-2"
+  [ -f "$done_mark" ] && return 0
+  wine_fonts_setup || return 1
+  touch "$done_mark"
+}
+
+# Where the installed Wine keeps its own fonts (Debian: fonts-wine).
+wine_font_dir() {
+  local dir
+  for dir in /usr/share/wine/fonts /opt/wine-*/share/wine/fonts; do
+    [ -f "$dir/marlett.ttf" ] && { echo "$dir"; return 0; }
+  done
+  return 1
+}
+
+# Hangul in menus and dialogs: let the Windows UI fonts fall back to a Korean font.
+# There is no window manager: Wine draws the captions and borders itself, and their
+# buttons are the letters "0", "1", "2" and "r" of the Marlett font. Debian's Wine
+# finds its own fonts only in C:\windows\Fonts, never in /usr/share/wine/fonts where
+# they are installed (nor does fontconfig list that folder), so without a copy there
+# the buttons show those letters in another font.
+wine_fonts_setup() {
+  local fonts
+  if fonts=$(wine_font_dir); then
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp "$fonts/marlett.ttf" "$WINEPREFIX/drive_c/windows/Fonts/"
+  else
+    echo "Wine's Marlett font was not found: caption buttons show letters" >&2
+  fi
   # UTF-16 with the version 5 header: a REGEDIT4 file is read in the ANSI code page,
   # which would garble the Hangul name of Gulim.
-  local reg="$WINE_SESSION_DIR/fonts.reg"
+  local reg="$WINEPREFIX/plyk-fonts.reg"
   {
     printf '\xff\xfe'
     iconv -f UTF-8 -t UTF-16LE <<'REG'
@@ -114,6 +165,7 @@ REG
   } >"$reg"
   with_timeout 60 wine regedit /S "$reg" >/dev/null 2>&1 || true
   with_timeout 60 wineserver -w 2>/dev/null || true
+  rm -f "$reg"
   return 0
 }
 
@@ -140,11 +192,6 @@ wine_session_stop() {
     # Only when empty: another display may have started meanwhile.
     rmdir /tmp/.X11-unix 2>/dev/null || true
     WINE_SESSION_X11_DIR_MADE=""
-WINE_SESSION_SERVER_DIR=""
-WINE_SESSION_SERVER_ROOT_MADE=""
-WINE_SESSION_SAVED_ENV=""
-WINE_SESSION_VARS=(DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINEARCH LC_ALL LANGUAGE HOME TMPDIR
-  XDG_RUNTIME_DIR XDG_CACHE_HOME)
   fi
   if [ -n "$WINE_SESSION_DIR" ] && [ -d "$WINE_SESSION_DIR" ]; then
     rm -rf "$WINE_SESSION_DIR"
