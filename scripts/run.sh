@@ -73,18 +73,13 @@ install_packages() {
 }
 [ ${#need[@]} -eq 0 ] || install_packages "${need[@]}"
 
+source "$root/e2e/lib/session.sh"
 arch=i686
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+if ! wine_runs_32bit; then
   echo "run.sh: this machine runs no 32-bit programs; building them for 64-bit Windows instead"
   arch=x86_64
   dpkg-query -W -f='${Status}' wine64 2>/dev/null | grep -q 'install ok installed' || install_packages wine64
-  # The wine commands pick the 32-bit loader whenever it is installed.
-  shims="$root/build/programs64/wine64-bin"
-  mkdir -p "$shims"
-  printf '#!/bin/sh\nexport WINELOADER=/usr/lib/wine/wine64\nexec /usr/lib/wine/wine64 "$@"\n' >"$shims/wine"
-  cp "$shims/wine" "$shims/wine-stable"
-  chmod +x "$shims/wine" "$shims/wine-stable"
-  export PATH="$shims:$PATH"
+  wine_use_64bit "$root/build/programs64/wine64-bin"
 fi
 
 # The programs and the e2e driver (it tells when a window is up), without the tests:
@@ -101,10 +96,8 @@ cmake --build "$build" -j "$jobs" --target Plyk2 Zorv2 e2e_driver >/dev/null
 exe=$build/$target
 driver=$build/e2e/e2e_driver.exe
 
-source "$root/e2e/lib/session.sh"
 export WINE_SESSION_PREFIX=${PLYK_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/plyk-zorv/wine}
 [ $arch = i686 ] || WINE_SESSION_PREFIX+=64
-[ $arch = i686 ] || export WINE_SESSION_ARCH=win64
 
 # A path as the driver takes it: anything but plain ASCII as "utf8hex:" and the hex
 # digits of its UTF-8 bytes, which no code page conversion or quoting can change.

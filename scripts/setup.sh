@@ -12,7 +12,8 @@
 #             the Windows programs (scripts/run.sh, the tests under Wine)
 #   wine64    64-bit Wine with the same, for machines that run no 32-bit code
 #             (scripts/run.sh then builds the programs for 64-bit Windows)
-#   all       every group but wine64: what scripts/test.sh needs
+#   all       every group: what scripts/test.sh needs (it falls back on 64-bit Wine
+#             where 32-bit programs cannot run)
 #
 # The build group alone comes without recommended packages: scripts/main.sh needs
 # nothing more, and it is a fraction of the size of the whole set.
@@ -30,7 +31,7 @@ for group in "${groups[@]}"; do
     windows) packages+=(mingw-w64) ;;
     wine) packages+=(wine wine32:i386 fonts-wine xvfb imagemagick fonts-nanum) ;;
     wine64) packages+=(wine wine64 fonts-wine xvfb imagemagick fonts-nanum) ;;
-    all) exec bash "$0" build tests windows wine ;;
+    all) exec bash "$0" build tests windows wine wine64 ;;
     *) echo "usage: $0 [build|tests|windows|wine|wine64|all]..." >&2; exit 2 ;;
   esac
   [ "$group" = build ] || lean=no

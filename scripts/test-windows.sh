@@ -4,6 +4,10 @@
 #
 #   scripts/test-windows.sh NATIVE_BUILD_DIR WINDOWS_BUILD_DIR
 #
+# On a machine whose kernel runs no 32-bit programs the same sources are also built
+# for 64-bit Windows (WINDOWS_BUILD_DIR with "64" added), and that build runs the
+# tests under 64-bit Wine; the 32-bit programs are still built and checked.
+#
 # The native build supplies the host tools that generate resources. Every Wine run
 # gets its own Xvfb display and a fresh Wine prefix, removed afterwards; every step
 # has a time limit.
@@ -44,15 +48,26 @@ for exe in "$windows/src/cutter/app/Plyk2.exe" "$windows/src/motion/app/Zorv2.ex
   fi
 done
 
+tested=$windows
+if ! wine_runs_32bit; then
+  tested=${windows}64
+  echo "== This machine runs no 32-bit programs: a 64-bit build runs the tests under 64-bit Wine"
+  cmake -S "$repo" -B "$tested" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-x86_64.cmake" \
+    -DPLYK_HOST_TOOLS_DIR="$native/tools" -DPLYK_WERROR=ON -DPLYK_WINE_TESTS=ON
+  cmake --build "$tested" -j "$jobs"
+  wine_use_64bit "$tested/wine64-bin"
+fi
+
 echo "== Unit tests under Wine"
 status=0
 (
   trap wine_session_stop EXIT
   wine_session_start
-  with_timeout 1800 ctest --test-dir "$windows" --output-on-failure --timeout 300
+  with_timeout 1800 ctest --test-dir "$tested" --output-on-failure --timeout 300
 ) || status=1
 
 echo "== End-to-end tests under Wine"
-with_timeout 1800 "$repo/e2e/run.sh" "$windows" "$windows/e2e-shots" || status=1
+with_timeout 1800 "$repo/e2e/run.sh" "$tested" "$windows/e2e-shots" || status=1
 
 exit $status

@@ -15,6 +15,9 @@
 #   wine_prefix_ready      sets WINEPREFIX to WINE_SESSION_PREFIX and Wine's variables
 #                          for the caller's own display, and makes the prefix when
 #                          missing (scripts/run.sh)
+#   wine_runs_32bit        whether this machine runs 32-bit programs at all
+#   wine_use_64bit DIR     makes `wine` start the 64-bit loader (commands in DIR put
+#                          first on PATH) and sessions make 64-bit prefixes
 #   with_timeout SECONDS CMD...   runs CMD, killed after SECONDS
 
 WINE_SESSION_DIR=""
@@ -87,6 +90,24 @@ wine_session_start() {
     echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
   fi
   wine_prefix_setup
+}
+
+# Some kernels run no 32-bit programs (32-bit emulation switched off): the 32-bit Wine
+# loader then fails with "Exec format error", and a 64-bit build of the same sources
+# runs under 64-bit Wine instead.
+wine_runs_32bit() {
+  with_timeout 60 /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+wine_use_64bit() {
+  local shims=$1
+  mkdir -p "$shims"
+  # Debian's wine commands pick the 32-bit loader whenever it is installed.
+  printf '#!/bin/sh\nexport WINELOADER=/usr/lib/wine/wine64\nexec /usr/lib/wine/wine64 "$@"\n' >"$shims/wine"
+  cp "$shims/wine" "$shims/wine-stable"
+  chmod +x "$shims/wine" "$shims/wine-stable"
+  export PATH="$shims:$PATH"
+  export WINE_SESSION_ARCH=win64
 }
 
 # Wine's variables for the programs: quiet, no Mono or Gecko offers, no menu entries
