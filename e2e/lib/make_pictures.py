@@ -4,6 +4,7 @@
     make_pictures.py cutting OUT_DIR   picture.pcx (200 x 150) and expected.plk
     make_pictures.py animation OUT     an FLC of 5 frames, 64 x 48
     make_pictures.py text OUT          a text file that is no sprite file
+    make_pictures.py large OUT         a 1600 x 1200 PCX of stripes (for timing)
 
 picture.pcx, on background index 15 (its top-left pixel, so the transparent colour):
     A  (10, 10)-(29, 25)   index 40, with a 4 x 4 hole of background at (18, 16)
@@ -53,18 +54,28 @@ def pcx(px, pal):
     head[65] = 1
     struct.pack_into("<HH", head, 66, bpl, 1)
     body = bytearray()
+    encoded = {}  # equal rows (the large picture's) are encoded once
     for row in px:
-        line = list(row) + [0] * (bpl - w)
-        i = 0
-        while i < bpl:
-            run = 1
-            while i + run < bpl and run < 63 and line[i + run] == line[i]:
-                run += 1
-            if run > 1 or line[i] >= 0xC0:
-                body.append(0xC0 | run)
-            body.append(line[i])
-            i += run
+        key = id(row)
+        if key not in encoded:
+            encoded[key] = pcx_row(row, bpl)
+        body += encoded[key]
     return bytes(head) + bytes(body) + b"\x0c" + pal
+
+
+def pcx_row(row, bpl):
+    body = bytearray()
+    line = list(row) + [0] * (bpl - len(row))
+    i = 0
+    while i < bpl:
+        run = 1
+        while i + run < bpl and run < 63 and line[i + run] == line[i]:
+            run += 1
+        if run > 1 or line[i] >= 0xC0:
+            body.append(0xC0 | run)
+        body.append(line[i])
+        i += run
+    return bytes(body)
 
 
 def chunk(kind, data):
@@ -100,12 +111,14 @@ def sprite_file(sprites):
     # "PLYK", version 100, five zero words, count, total length, offsets, then per
     # sprite its pixel count, width, height and pixels.
     blocks = [struct.pack("<3i", w * h, w, h) + bytes(p) for (w, h, p) in sprites]
+    # The offset table as the cutter writes it: 0, then each earlier sprite's pixel
+    # count plus 24 added on.
     offsets, at = [], 0
-    for b in blocks:
+    for (w, h, _) in sprites:
         offsets.append(at)
-        at += len(b)
+        at += w * h + 24
     head = b"PLYK" + struct.pack("<6i", 100, 0, 0, 0, 0, 0)
-    total = 36 + 4 * len(sprites) + at
+    total = 36 + 4 * len(sprites) + sum(len(b) for b in blocks)
     head += struct.pack("<2i", len(sprites), total) + struct.pack("<%di" % len(sprites), *offsets)
     return head + b"".join(blocks)
 
@@ -156,6 +169,10 @@ def main():
     elif kind == "animation":
         with open(out, "wb") as f:
             f.write(flc(animation(), palette()))
+    elif kind == "large":
+        rows = [[16 + (x // 8 + y) % 200 for x in range(1600)] for y in range(8)]
+        with open(out, "wb") as f:
+            f.write(pcx([rows[y % 8] for y in range(1200)], palette()))
     elif kind == "text":
         with open(out, "w") as f:
             f.write("This is a text file, not a sprite file.\n")

@@ -101,7 +101,8 @@ void SpriteWindow::attach(CutterSpriteWindowEditor* editor) {
 
 bool SpriteWindow::create(BaseWindow* frame, WindowRect* rect) {
   bar_ = ScrollBarState{true, -1, -1};
-  return createOwned(frame, "스프라이트 창", IDI_PLYK_SPRITE_WINDOW, rect, true, OwnedWindowStyle{WS_VSCROLL, 0});
+  return createOwned(frame, "스프라이트 창", IDI_PLYK_SPRITE_WINDOW, rect, true,
+                     OwnedWindowStyle{WS_VSCROLL, 0});
 }
 
 void SpriteWindow::OnCreate() {
@@ -114,7 +115,8 @@ void SpriteWindow::OnDestroy() {
 }
 
 void SpriteWindow::refreshBars() {
-  if (editor_ != nullptr && hwnd() != nullptr) WriteBar(*this, ScrollAxis::Vertical, editor_->scrollBar(), bar_);
+  if (editor_ != nullptr && hwnd() != nullptr)
+    WriteBar(*this, ScrollAxis::Vertical, editor_->scrollBar(), bar_);
 }
 
 void SpriteWindow::popup(int x, int y) {

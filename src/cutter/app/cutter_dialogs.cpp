@@ -3,7 +3,8 @@
 #include "cutter/resource_ids.h"
 #include "framework/color_chooser.h"
 
-CutSizeDialogWindow::CutSizeDialogWindow(CutSizeDialog& rules) : DialogBase(IDD_PLYK_CUT_SIZE), rules_(rules) {}
+CutSizeDialogWindow::CutSizeDialogWindow(CutSizeDialog& rules)
+    : DialogBase(IDD_PLYK_CUT_SIZE), rules_(rules) {}
 
 void CutSizeDialogWindow::OnInitDialog() {
   setItemText(IDC_PLYK_CUT_WIDTH, rules_.widthText());

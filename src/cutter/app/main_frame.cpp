@@ -18,7 +18,8 @@ WindowRect ToWindowRect(const RECT& r) {
 WindowRect RestoredRect(HWND window) {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);
-  if (IsIconic(window) && GetWindowPlacement(window, &placement)) return ToWindowRect(placement.rcNormalPosition);
+  if (IsIconic(window) && GetWindowPlacement(window, &placement))
+    return ToWindowRect(placement.rcNormalPosition);
   RECT rect{};
   GetWindowRect(window, &rect);
   return ToWindowRect(rect);

@@ -51,10 +51,11 @@ int PlykApp::CreateMainWindow(HINSTANCE instance, int showCommand) {
   const WindowRect& r = settings_.frameRect;
   const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
   if (r == kSystemChosenRect) {
-    frame_->CreateWindowed(style, WS_EX_ACCEPTFILES, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                           nullptr);
+    frame_->CreateWindowed(style, WS_EX_ACCEPTFILES, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, nullptr);
   } else {
-    frame_->CreateWindowed(style, WS_EX_ACCEPTFILES, r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr);
+    frame_->CreateWindowed(style, WS_EX_ACCEPTFILES, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                           nullptr);
   }
   setMainWindow(frame_.get());
   return 0;
