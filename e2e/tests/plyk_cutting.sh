@@ -132,6 +132,13 @@ check "width remembered" test "$(drv item-text "자를 크기 바꾸기" 1000)" 
 check "height remembered" test "$(drv item-text "자를 크기 바꾸기" 1001)" = 16
 drv click-id "자를 크기 바꾸기" 2 >/dev/null
 drv wait-no-dialog "자를 크기 바꾸기" 10000 >/dev/null
+# The colour dialog (Ctrl+C) with its three swatches; cancelled.
+drv key Plyk2 ctrl+c >/dev/null
+texts=$(drv wait-dialog "색 설정하기" 10000)
+check "colour dialog shows the system colour button" contains_line "$texts" "$(printf 'Button\t7\t시스템')"
+screenshot plyk_colour_dialog.png
+drv click-id "색 설정하기" 2 >/dev/null
+check "colour dialog closes" drv wait-no-dialog "색 설정하기" 10000
 drv close Plyk2 >/dev/null
 wait_program_exit 30
 check "second run closed with exit code 0 (got $PROGRAM_EXIT)" test "$PROGRAM_EXIT" = 0
