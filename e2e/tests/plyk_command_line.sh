@@ -1,7 +1,8 @@
 # Plyk2 with a document on its command line: a text file gives the invalid-file
 # message and ends the program without writing its settings; a sprite file opens and
-# names the three windows; a change then brings the unsaved-work question on closing,
-# where Cancel keeps the program and No ends it.
+# names the three windows; the idle program uses no processor time; a change then
+# brings the unsaved-work question on closing, where Cancel keeps the program and No
+# ends it.
 source "$(dirname "$0")/../lib/driver.sh"
 
 work="$E2E_SCRATCH/명령줄"
@@ -24,6 +25,14 @@ check "frame names the sprite file" drv wait-title Plyk2 "PlykII       [expected
 # The file holds sprite A twice: reading drops the second.
 check "sprite window counts the sprites" drv wait-title "스프라이트 창" "스프라이트 창      [ 4개, 0번 선택 ]" 10000
 check "detail window shows the first" drv wait-title "자세히 보기 창" "0 번 [20x16]" 10000
+# Idle, the program sleeps in its message loop: under a tenth of a second of
+# processor time in three seconds.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$PROGRAM_PID/stat"; }
+check "the started process is the program" grep -q 'Plyk2.exe' "/proc/$PROGRAM_PID/cmdline"
+before=$(cpu_ticks)
+sleep 3
+used=$(($(cpu_ticks) - before))
+check "idle program uses almost no processor time ($used ticks in 3 s)" test "$used" -lt 10
 drv move "스프라이트 창" 0 0 600 160 >/dev/null
 drv click-at "스프라이트 창" - 30 30 left >/dev/null
 drv key "스프라이트 창" delete >/dev/null
