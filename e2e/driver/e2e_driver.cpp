@@ -43,7 +43,15 @@
 //   click-id TITLE ID               click the control (a button or check box)
 //   is-checked TITLE ID             print 1 or 0
 //   wait-chooser MS                 wait for a file chooser; print its title
-//   answer-chooser PATH             type PATH into the shown file chooser and confirm it
+//   answer-chooser PATH [CLASS TEXT MS]
+//                                   type PATH into the shown file chooser and confirm it;
+//                                   with CLASS TEXT MS, then wait until the title of
+//                                   that window contains TEXT and print the milliseconds
+//                                   from the confirmation
+//   status-text CLASS PART          print the text of a part of the window's status bar
+//   time-keys CLASS CHILD KEY N     post KEY (a name as for "key") to the window N times,
+//                                   each time waiting until its title changes and its
+//                                   child has repainted; print milliseconds per key
 //   time-moves CLASS CHILD N        move the mouse N times over the child with a repaint
 //                                   each time, and present an 8-bit picture of the
 //                                   child's size N times in a window of the driver's
@@ -57,7 +65,8 @@
 #define UNICODE
 #endif
 #include <windows.h>
-// Needs the declarations of windows.h before it.
+// These need the declarations of windows.h before them.
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -358,6 +367,53 @@ double TimeMoves(HWND window, int count) {
   return 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart) / count;
 }
 
+// The text of a status bar part: the text lives in the program's memory, so it is
+// read through a buffer placed there.
+bool StatusPartText(HWND bar, int part, std::wstring& text) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(bar, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (process == nullptr) return false;
+  const size_t capacity = 1024;
+  void* remote = VirtualAllocEx(process, nullptr, capacity * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
+  bool ok = false;
+  if (remote != nullptr) {
+    DWORD_PTR result = 0;
+    const LRESULT length = SendMessageW(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0);
+    if (LOWORD(length) < capacity &&
+        SendMessageTimeoutW(bar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote),
+                            SMTO_ABORTIFHUNG, 2000, &result)) {
+      std::vector<wchar_t> buffer(capacity, L'\0');
+      SIZE_T read = 0;
+      ok = ReadProcessMemory(process, remote, buffer.data(), capacity * sizeof(wchar_t), &read) != 0;
+      buffer.back() = L'\0';
+      text = buffer.data();
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return ok;
+}
+
+// Milliseconds per key posted to `window` until its title has changed and `child`
+// has repainted, over `count` keys.
+double TimeKeys(HWND window, HWND child, WORD key, int count) {
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  for (int i = 0; i < count; ++i) {
+    const std::wstring before = TextOf(window);
+    PostMessageW(window, WM_KEYDOWN, key, scan | 1);
+    PostMessageW(window, WM_KEYUP, key, scan | 1 | (3u << 30));
+    const DWORD began = GetTickCount();
+    while (TextOf(window) == before && GetTickCount() - began < 10000) Sleep(0);
+    UpdateWindow(child);
+  }
+  QueryPerformanceCounter(&end);
+  return 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart) / count;
+}
+
 int Fail(const std::string& message) {
   Print("FAIL " + message);
   return 1;
@@ -466,13 +522,33 @@ int Run(const std::vector<std::wstring>& args) {
     Print(Utf8(TextOf(chooser)));
     return 0;
   }
-  if (verb == L"answer-chooser" && args.size() == 2) {
+  if (verb == L"answer-chooser" && (args.size() == 2 || args.size() == 5)) {
     HWND chooser = nullptr;
     if (!WaitFor(10000, [&] { return (chooser = FindChooser()) != nullptr; })) return Fail("no chooser");
     HWND name = GetDlgItem(chooser, 0x480);  // edt1
     if (name == nullptr) name = GetDlgItem(chooser, 0x47c);  // cmb13
     SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(target.c_str()));
-    return PostMessageW(chooser, WM_COMMAND, IDOK, 0) ? 0 : Fail("post failed");
+    if (!PostMessageW(chooser, WM_COMMAND, IDOK, 0)) return Fail("post failed");
+    if (args.size() == 2) return 0;
+    LARGE_INTEGER frequency, start, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    std::wstring seen;
+    const bool ok = WaitFor(number(4), [&] {
+      for (int i = 0; i < 200; ++i) {
+        HWND window = FindTopLevel(args[2]);
+        seen = window != nullptr ? TextOf(window) : L"";
+        if (seen.find(args[3]) != std::wstring::npos) return true;
+        Sleep(1);
+      }
+      return false;
+    });
+    QueryPerformanceCounter(&now);
+    if (!ok) return Fail("title is \"" + Utf8(seen) + "\", expected it to contain \"" + Utf8(args[3]) + "\"");
+    char line[64];
+    snprintf(line, sizeof line, "%.1f", 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart));
+    Print(line);
+    return 0;
   }
 
   HWND window = FindTopLevel(target);
@@ -520,6 +596,24 @@ int Run(const std::vector<std::wstring>& args) {
     char line[160];
     snprintf(line, sizeof line, "moves %.3f ms, bare present %.3f ms, ratio %.2f, client %ldx%ld", moves, bare,
              bare > 0 ? moves / bare : 0.0, client.right, client.bottom);
+    Print(line);
+    return 0;
+  }
+  if (verb == L"status-text" && args.size() == 3) {
+    HWND bar = FindChild(window, L"msctls_statusbar32");
+    if (bar == nullptr) return Fail("no status bar");
+    std::wstring text;
+    if (!StatusPartText(bar, number(2), text)) return Fail("cannot read the status bar");
+    Print(Utf8(text));
+    return 0;
+  }
+  if (verb == L"time-keys" && args.size() == 5) {
+    HWND aim = MouseTarget(window, args[2]);
+    if (aim == nullptr) return Fail("no child of class " + Utf8(args[2]));
+    const WORD key = VirtualKeyOf(args[3]);
+    if (key == 0) return Fail("unknown key " + Utf8(args[3]));
+    char line[64];
+    snprintf(line, sizeof line, "%.3f ms per key", TimeKeys(window, aim, key, std::max(1, number(4))));
     Print(line);
     return 0;
   }

@@ -70,6 +70,21 @@ start_program() {
   PROGRAM_PID=$!
 }
 
+# Starts the program again in the folder of the last start_program, where its
+# settings file is: a second run of the same installation.
+restart_program() {
+  local name=$1
+  shift
+  [ -n "$PROGRAM_DIR" ] || { echo "  restart_program needs start_program first" >&2; return 1; }
+  (cd "$PROGRAM_DIR" && exec wine "$PROGRAM_DIR/$name.exe" "$@" >/dev/null 2>&1) &
+  PROGRAM_PID=$!
+}
+
+# A Unix path as the programs and the file choosers see it under Wine.
+wine_path() {
+  printf 'Z:%s' "${1//\//\\}"
+}
+
 # Waits up to SECONDS for the started program to end and sets PROGRAM_EXIT to its
 # exit code ("timeout" when it is still running). Not for a command substitution:
 # only this shell can wait for its child.

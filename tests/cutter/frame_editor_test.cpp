@@ -149,7 +149,7 @@ TEST_F(FrameTest, SavingAsksForANameAndKeepsTheOldFileWhenItFails) {
   const std::string target = dir.path("새 이름.plk");
   f.host.files.push_back(ChosenFile{target, "새 이름.plk"});
   frame().command(ID_PLYK_FILE_SAVE_AS);
-  EXPECT_EQ(f.host.filters.back(), SpriteFileFilter());
+  EXPECT_EQ(f.host.filters.back(), (FilterEntries{{"Plyk 파일(*.plk)", "*.plk"}, {"모든 파일(*.*)", "*.*"}}));
   EXPECT_FALSE(doc().modified);
   EXPECT_EQ(doc().spriteName, "새 이름.plk");
   EXPECT_EQ(frame().settings().spriteName, "새 이름.plk");
@@ -253,7 +253,10 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
   frame().settings().backgroundColour = 0x000000FF;
   f.host.files.push_back(ChosenFile{dir.write("p.pcx", testpic::WritePcx(img, grey)), "p.pcx"});
   frame().command(ID_PLYK_IMPORT_PICTURE);
-  EXPECT_EQ(f.host.filters.back(), PictureFileFilter());
+  // Every format the import reads is listed, FLI included.
+  EXPECT_EQ(f.host.filters.back(),
+            (FilterEntries{{"그림 파일(pcx,bmp,flc,fli,anm)", "*.pcx;*.bmp;*.flc;*.fli;*.anm"},
+                           {"모든 파일(*.*)", "*.*"}}));
   EXPECT_EQ(doc().cut.transparentIndex, 7);  // the top-left pixel
   EXPECT_EQ(frame().settings().backgroundIndex, 40);
   EXPECT_EQ(f.host.palettes, 1);
@@ -372,7 +375,7 @@ TEST_F(FrameTest, PcxExportOfTheSetAndOfOneSprite) {
   frame().command(ID_PLYK_SAVE_PCX);  // cancelled: nothing written
   EXPECT_FALSE(std::filesystem::exists(sheet));
   frame().command(ID_PLYK_SAVE_PCX);
-  EXPECT_EQ(f.host.filters.back(), PcxFileFilter());
+  EXPECT_EQ(f.host.filters.back(), (FilterEntries{{"PCX 파일(*.pcx)", "*.pcx"}, {"모든 파일(*.*)", "*.*"}}));
   Picture picture;
   ASSERT_TRUE(picture.load(sheet));
   CutSource source;

@@ -1,19 +1,80 @@
 #pragma once
-// The picture canvas, the sprite window and the detail window of Plyk2. They are
-// drawing windows; for now they show an empty surface.
+// The picture canvas, the sprite window and the detail window of Plyk2: drawing
+// windows that pass their messages to their editors and paint what the editors draw.
 
+#include "cutter/editor/canvas_editor.h"
+#include "cutter/editor/detail_window_editor.h"
+#include "cutter/editor/sprite_window_editor.h"
 #include "framework/draw_window.h"
 #include "framework/owned_window.h"
 
-// The sprite and detail windows live as long as the frame: their close boxes hide them.
-class HidingListWindow : public OwnedToolWindow {
+// Fills a window's command table with rows that ask an editor's table, so the menu
+// state, the command message and a key all go through the editor's rules.
+void MirrorCommands(const CommandTable& from, const std::function<bool(int)>& run, CommandTable& into);
+
+// "주작업윈도우": a child of the frame with both scroll bars, the transparent class
+// cursor (the tools' cursors are drawn), and a 500 ms timer that notices the pointer
+// leaving.
+class PictureCanvas : public DrawWindow {
  public:
-  bool OnClose() override {
-    show(false);
-    return true;
-  }
+  void attach(CanvasEditor* editor) { editor_ = editor; }
+  bool create(BaseWindow* frame);
+  // Scroll bars from the editor; only what changed is written.
+  void refreshBars();
+
+  void OnCreate() override;
+  void OnDestroy() override;
+  void OnPaint(HDC dc, PAINTSTRUCT* paint) override;
+  void OnSize(int width, int height, UINT kind) override;
+  void OnScroll(ScrollAxis axis, int code, int position, HWND control) override;
+  void OnMouseMove(int x, int y) override;
+  void OnLeftDown(int x, int y) override;
+  void OnLeftUp(int x, int y) override;
+  void OnTimer(UINT_PTR id) override;
+
+ private:
+  CanvasEditor* editor_ = nullptr;
+  ScrollBarState bars_[2];
 };
 
-class PictureCanvas : public DrawWindow {};
-class SpriteWindow : public HidingListWindow {};
-class DetailWindow : public HidingListWindow {};
+// "스프라이트 창": its close box does nothing; pop-up menu 105 on the right button.
+class SpriteWindow : public OwnedToolWindow {
+ public:
+  void attach(CutterSpriteWindowEditor* editor);
+  bool create(BaseWindow* frame, WindowRect* rect);
+  void refreshBars();
+  void popup(int x, int y);
+
+  void OnCreate() override;
+  void OnDestroy() override;
+  void OnPaint(HDC dc, PAINTSTRUCT* paint) override;
+  void OnSize(int width, int height, UINT kind) override;
+  void OnScroll(ScrollAxis axis, int code, int position, HWND control) override;
+  void OnLeftDown(int x, int y) override;
+  void OnRightDown(int x, int y) override;
+  bool OnClose() override { return true; }
+
+ private:
+  CutterSpriteWindowEditor* editor_ = nullptr;
+  HMENU menu_ = nullptr;
+  ScrollBarState bar_;
+};
+
+// "자세히 보기 창": its close box hides it and turns its setting off; the horizontal
+// scroll bar shows only while there is something to scroll across.
+class DetailWindow : public OwnedToolWindow {
+ public:
+  void attach(DetailWindowEditor* editor) { editor_ = editor; }
+  bool create(BaseWindow* frame, WindowRect* rect, bool shown);
+  void refreshBars();
+
+  void OnPaint(HDC dc, PAINTSTRUCT* paint) override;
+  void OnSize(int width, int height, UINT kind) override;
+  void OnScroll(ScrollAxis axis, int code, int position, HWND control) override;
+  bool OnClose() override;
+
+ private:
+  DetailWindowEditor* editor_ = nullptr;
+  ScrollBarState bars_[2];
+  bool horizontalShown_ = false;
+};

@@ -1,9 +1,7 @@
 #include "cutter/app/main_frame.h"
 
-#include "cutter/editor/frame_text.h"
 #include "cutter/resource_ids.h"
-#include "framework/app.h"
-#include "ui/status_text.h"
+#include "framework/resource_data.h"
 
 namespace {
 
@@ -11,11 +9,34 @@ constexpr int kToolBarId = 1;
 constexpr int kStatusBarId = 2;
 constexpr int kFrameScrollBarId = 3;
 
+WindowRect ToWindowRect(const RECT& r) {
+  return WindowRect{r.left, r.top, r.right, r.bottom};
+}
+
+// The rectangle a window is restored to: its own while it is shown normally, the
+// remembered one while it is minimised.
+WindowRect RestoredRect(HWND window) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  if (IsIconic(window) && GetWindowPlacement(window, &placement))
+    return ToWindowRect(placement.rcNormalPosition);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return ToWindowRect(rect);
+}
+
 }  // namespace
 
-PlykFrame::PlykFrame() : aboutDialog_(IDD_PLYK_ABOUT) {
-  commands().add(ID_PLYK_ABOUT, [this] { ShowDialog(this, &aboutDialog_); });
-  commands().add(ID_PLYK_EXIT, [this] { SendMessageW(hwnd(), WM_CLOSE, 0, 0); });
+PlykFrame::PlykFrame(const CutterSettings& settings, const PaletteBlock& builtinPalette)
+    : host_(*this, canvas_, spriteWindow_, detailWindow_),
+      editor_(host_, settings, builtinPalette),
+      spriteRect_(settings.spriteWindowRect),
+      detailRect_(settings.detailWindowRect) {
+  canvas_.attach(&editor_.canvas());
+  spriteWindow_.attach(&editor_.spriteWindow());
+  detailWindow_.attach(&editor_.detailWindow());
+  MirrorCommands(
+      editor_.commands(), [this](int id) { return editor_.command(id); }, commands());
 }
 
 void PlykFrame::createToolBar() {
@@ -34,49 +55,64 @@ void PlykFrame::createToolBar() {
   toolBar_.create(hwnd(), instance(), kToolBarId, IDB_PLYK_TOOLBAR, PLYK_TOOLBAR_IMAGE_COUNT, buttons);
   // The frame scroll bar lives on the tool bar; its scroll messages belong to the frame.
   toolBar_.forwardChildMessages();
-  frameScrollBar_ = CreateWindowExW(
-      0, L"SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE | SBS_HORZ, 0, 3, 200, 20, toolBar_.hwnd(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFrameScrollBarId)), instance(), nullptr);
-  // No picture yet: nothing to scroll through.
-  if (frameScrollBar_ != nullptr) EnableWindow(frameScrollBar_, FALSE);
+  frameBar_.create(toolBar_.hwnd(), instance(), kFrameScrollBarId, 0, 3, 200, 20);
 }
 
 void PlykFrame::OnCreate() {
   statusBar_.create(hwnd(), instance(), kStatusBarId);
   createToolBar();
-
-  canvas_.Setup(instance(), SW_HIDE, "주작업윈도우", this);
-  canvas_.SetClass(-1, -1, IDCUR_PLYK_TRANSPARENT, -1);
-  canvas_.CreateWindowed(WS_CHILD | WS_VSCROLL | WS_HSCROLL, WS_EX_CLIENTEDGE, 0, 28, 100, 100, nullptr);
-
-  const OwnedWindowStyle scrolled{WS_VSCROLL, 0};
-  spriteWindow_.createOwned(this, "스프라이트 창", IDI_PLYK_SPRITE_WINDOW, &spriteWindowRect_, true, scrolled);
-  detailWindow_.createOwned(this, "자세히 보기 창", IDI_PLYK_SPRITE_WINDOW, &detailWindowRect_, true, scrolled);
+  canvas_.create(this);
+  spriteWindow_.create(this, &spriteRect_);
+  detailWindow_.create(this, &detailRect_, editor_.settings().detailShown);
+  const ResourceBytes pointers = LoadResourceBytes(instance(), IDR_PLYK_POINTER_SPRITES, PLYK_RT_SPRITE);
+  if (pointers.data != nullptr) editor_.canvas().loadPointerSprites(pointers.data, pointers.size);
+  refreshFrameBar();
+  editor_.create();
 }
 
-void PlykFrame::OnSize(int width, int height, UINT) {
-  layout(width, height);
+void PlykFrame::OnDestroy() {
+  // Owned windows may already be gone; each has left its rectangle behind.
+  if (spriteWindow_.hwnd() != nullptr) spriteRect_ = RestoredRect(spriteWindow_.hwnd());
+  if (detailWindow_.hwnd() != nullptr) detailRect_ = RestoredRect(detailWindow_.hwnd());
+  editor_.storeWindowRects(RestoredRect(hwnd()), spriteRect_, detailRect_);
+}
+
+void PlykFrame::refreshFrameBar() {
+  const ScrollBarState bar = editor_.frameBar();
+  if (bar == frameBarShown_) return;
+  frameBarShown_ = bar;
+  frameBar_.set(bar.max, bar.position, bar.enabled);
+}
+
+void PlykFrame::OnPaint(HDC, PAINTSTRUCT*) {
+  setTitle(editor_.title());
+  const std::array<std::string, 3> texts = editor_.statusTexts();
+  for (int part = 0; part < 3; ++part) statusBar_.setText(part, texts[part]);
+}
+
+void PlykFrame::OnSize(int width, int height, UINT kind) {
+  statusBar_.resize();
+  toolBar_.moveToTop(width);
+  if (kind <= SIZE_MAXIMIZED) editor_.resize(static_cast<SizeKind>(kind), width, height);
+  statusBar_.setParts(editor_.statusPartEdges());
+}
+
+void PlykFrame::OnScroll(ScrollAxis axis, int code, int position, HWND control) {
+  if (axis == ScrollAxis::Horizontal && control != nullptr && control == frameBar_.hwnd())
+    editor_.frameScroll(code, position);
 }
 
 bool PlykFrame::OnNotify(const NMHDR& header, LRESULT&) {
   return AnswerToolTip(instance(), reinterpret_cast<LPARAM>(&header));
 }
 
-void PlykFrame::layout(int width, int height) {
-  statusBar_.resize();
-  statusBar_.setParts(StatusPartEdges(width));
-  toolBar_.moveToTop(width);
-  (void)height;  // the canvas is placed once a picture frame exists
+bool PlykFrame::OnClose() {
+  editor_.close();
+  return true;
 }
 
-void PlykFrame::refreshTitleAndStatus() {
-  CutterTitleState state;
-  setTitle(CutterTitle(state));
-  statusBar_.setText(0, " 준비");
-  statusBar_.setText(1, ZoomText(zoom_));
-  statusBar_.setText(2, "");  // the canvas is hidden
-}
-
-void PlykFrame::OnPaint(HDC, PAINTSTRUCT*) {
-  refreshTitleAndStatus();
+void PlykFrame::OnDropFiles(const std::vector<DroppedFile>& files) {
+  std::vector<std::string> paths;
+  for (const DroppedFile& file : files) paths.push_back(file.path);
+  editor_.dropFiles(paths);
 }

@@ -1,25 +1,70 @@
 #include "cutter/app/plyk_app.h"
 
+#include <cstring>
+
+#include "cutter/editor/interface_colours.h"
 #include "cutter/resource_ids.h"
 #include "framework/draw_window.h"
+#include "framework/resource_data.h"
+
+namespace {
+
+// The program's own palette block; the built-in copy stands in should the resource
+// be missing.
+PaletteBlock ResourcePalette(HINSTANCE instance) {
+  const ResourceBytes bytes = LoadResourceBytes(instance, IDR_PLYK_PALETTE, PLYK_RT_PALETTE);
+  if (bytes.data == nullptr || bytes.size < kPaletteBlockSize) return BuiltinPaletteBlock();
+  PaletteBlock block;
+  std::memcpy(block.bytes.data(), bytes.data, kPaletteBlockSize);
+  return block;
+}
+
+}  // namespace
 
 PlykApp::PlykApp() {
   setAcceleratorId(IDR_PLYK_ACCELERATORS);
 }
 
+PlykApp::~PlykApp() = default;
+
 int PlykApp::InitInstance() {
-  programDirectory_ = ProgramDirectory();
   DrawWindow::SetResources({IDR_PLYK_PALETTE, IDR_PLYK_FONT_ASCII, IDR_PLYK_FONT_HANGUL});
-  return 0;
+  return SettingsApp::InitInstance();
+}
+
+void PlykApp::takeSettings(const std::vector<uint8_t>& fileBytes) {
+  settings_ = DecodeCutterSettings(fileBytes, DesktopArea());
+}
+
+std::vector<uint8_t> PlykApp::settingsBytes() const {
+  return EncodeCutterSettings(frame_ != nullptr ? frame_->editor().settings() : settings_);
+}
+
+std::vector<AssociationValue> PlykApp::association(const std::string& programDirectory) const {
+  return SpriteCutterAssociation(programDirectory);
 }
 
 int PlykApp::CreateMainWindow(HINSTANCE instance, int showCommand) {
-  frame_ = std::make_unique<PlykFrame>();
-  frame_->Setup(instance, showCommand, "Plyk2", nullptr);
+  frame_ = std::make_unique<PlykFrame>(settings_, ResourcePalette(instance));
+  frame_->Setup(instance, settings_.maximised ? SW_SHOWMAXIMIZED : showCommand, "Plyk2", nullptr);
   frame_->SetClass(LTGRAY_BRUSH, IDI_PLYK_APP, -1, IDR_PLYK_MAIN_MENU);
-  // The system chooses position and size.
-  frame_->CreateWindowed(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr);
+  const WindowRect& r = settings_.frameRect;
+  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  if (r == kSystemChosenRect) {
+    frame_->CreateWindowed(style, WS_EX_ACCEPTFILES, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, nullptr);
+  } else {
+    frame_->CreateWindowed(style, WS_EX_ACCEPTFILES, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                           nullptr);
+  }
   setMainWindow(frame_.get());
   return 0;
+}
+
+int PlykApp::OpenCommandLine(const std::string& path, const std::string& title) {
+  if (frame_ == nullptr) return 0;
+  if (frame_->editor().openCommandLine(path, title) != CommandLineOutcome::EndProgram) return 0;
+  // The program ends before its loop, and its settings file stays as it was.
+  skipSettingsWrite();
+  return -1;
 }
