@@ -78,7 +78,9 @@ class DirectSoundService final : public SoundService {
 
     DSBUFFERDESC1 desc;
     std::memset(&desc, 0, sizeof desc);
-    desc.dwSize = description.size;
+    // The portable description carries the 32-bit record's size; the record handed
+    // over is this build's own, whose size differs in a 64-bit build.
+    desc.dwSize = sizeof desc;
     desc.dwFlags = description.flags;
     desc.dwBufferBytes = description.bufferBytes;
     desc.lpwfxFormat = wave;
