@@ -67,6 +67,10 @@ void PictureCanvas::OnScroll(ScrollAxis axis, int code, int position, HWND) {
   if (editor_ != nullptr) editor_->scroll(axis, code, position);
 }
 
+void PictureCanvas::OnMouseWheel(int delta, UINT keys) {
+  if (frame_ != nullptr) frame_->canvasWheel(delta, (keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
+}
+
 void PictureCanvas::OnMouseMove(int x, int y) {
   if (editor_ != nullptr) editor_->mouseMove(x, y);
 }
@@ -135,6 +139,10 @@ void SpriteWindow::OnSize(int width, int height, UINT) {
 
 void SpriteWindow::OnScroll(ScrollAxis axis, int code, int position, HWND) {
   if (editor_ != nullptr && axis == ScrollAxis::Vertical) editor_->scroll(code, position);
+}
+
+void SpriteWindow::OnMouseWheel(int delta, UINT) {
+  if (editor_ != nullptr) editor_->wheel(delta);
 }
 
 void SpriteWindow::OnLeftDown(int x, int y) {

@@ -4,6 +4,7 @@
 
 #include "cutter/editor/canvas_editor.h"
 #include "cutter/editor/detail_window_editor.h"
+#include "cutter/editor/frame_editor.h"
 #include "cutter/editor/sprite_window_editor.h"
 #include "framework/draw_window.h"
 #include "framework/owned_window.h"
@@ -17,7 +18,10 @@ void MirrorCommands(const CommandTable& from, const std::function<bool(int)>& ru
 // leaving.
 class PictureCanvas : public DrawWindow {
  public:
-  void attach(CanvasEditor* editor) { editor_ = editor; }
+  void attach(FrameEditor* frame) {
+    frame_ = frame;
+    editor_ = &frame->canvas();
+  }
   bool create(BaseWindow* frame);
   // Scroll bars from the editor; only what changed is written.
   void refreshBars();
@@ -31,8 +35,10 @@ class PictureCanvas : public DrawWindow {
   void OnLeftDown(int x, int y) override;
   void OnLeftUp(int x, int y) override;
   void OnTimer(UINT_PTR id) override;
+  void OnMouseWheel(int delta, UINT keys) override;
 
  private:
+  FrameEditor* frame_ = nullptr;  // the wheel zooms, which the frame lays out
   CanvasEditor* editor_ = nullptr;
   ScrollBarState bars_[2];
 };
@@ -52,6 +58,7 @@ class SpriteWindow : public OwnedToolWindow {
   void OnScroll(ScrollAxis axis, int code, int position, HWND control) override;
   void OnLeftDown(int x, int y) override;
   void OnRightDown(int x, int y) override;
+  void OnMouseWheel(int delta, UINT keys) override;
   bool OnClose() override { return true; }
 
  private:

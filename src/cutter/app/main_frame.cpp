@@ -32,7 +32,7 @@ PlykFrame::PlykFrame(const CutterSettings& settings, const PaletteBlock& builtin
       editor_(host_, settings, builtinPalette),
       spriteRect_(settings.spriteWindowRect),
       detailRect_(settings.detailWindowRect) {
-  canvas_.attach(&editor_.canvas());
+  canvas_.attach(&editor_);
   spriteWindow_.attach(&editor_.spriteWindow());
   detailWindow_.attach(&editor_.detailWindow());
   MirrorCommands(
