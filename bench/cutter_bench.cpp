@@ -8,33 +8,14 @@
 #include "cutter/flc_decoder.h"
 #include "cutter/picture.h"
 #include "cutter/picture_writers.h"
+#include "flc500.h"
 
 using namespace testpic;
 
 namespace {
 
-// 500 frames of 320 x 200: a background, then a figure moving a few pixels a frame,
-// coded as word and byte deltas with a full frame and a palette change now and then.
 const Bytes& Flc500() {
-  static const Bytes file = [] {
-    const int w = 320, h = 200, count = 500;
-    Image prev = Pattern(w, h, 3);
-    std::vector<Bytes> chunks{FrameChunk({Colour256Full(TestPalette()), ByteRunChunk(prev)})};
-    for (int i = 1; i < count; ++i) {
-      Image cur = prev;
-      const int fx = (i * 3) % (w - 40), fy = (i * 2) % (h - 30);
-      for (int y = fy; y < fy + 30; ++y)
-        for (int x = fx; x < fx + 40; ++x) cur.at(x, y) = static_cast<uint8_t>(i + x);
-      // A full byte-run frame every 25 frames, deltas between.
-      std::vector<Bytes> subs{i % 25 == 0 ? ByteRunChunk(cur)
-                              : i % 2     ? WordDeltaChunk(prev, cur)
-                                          : ByteDeltaChunk(prev, cur)};
-      if (i % 50 == 0) subs.push_back(Colour256Full(TestPalette(i)));
-      chunks.push_back(FrameChunk(subs));
-      prev = std::move(cur);
-    }
-    return WriteFlc(w, h, chunks);
-  }();
+  static const Bytes file = Flc500Frames();
   return file;
 }
 
@@ -42,9 +23,7 @@ const Bytes& Flc500() {
 // per 40 x 40 cell.
 const PictureFrame& Sheet() {
   static const PictureFrame frame = [] {
-    PictureFrame f;
-    f.width = f.height = 4096;
-    f.pixels.assign(size_t(4096) * 4096, 0);
+    Bytes pixels(size_t(4096) * 4096, 0);
     uint32_t s = 99;
     for (int cy = 0; cy < 100; ++cy)
       for (int cx = 0; cx < 100; ++cx) {
@@ -55,11 +34,11 @@ const PictureFrame& Sheet() {
           for (int x = 0; x < fw; ++x) {
             // A diamond-ish blob: a figure, not a filled box.
             if (std::abs(x - fw / 2) * fh + std::abs(y - fh / 2) * fw > fw * fh / 2 + 4) continue;
-            f.pixels[size_t(cy * 40 + 2 + y) * 4096 + cx * 40 + 2 + x] =
+            pixels[size_t(cy * 40 + 2 + y) * 4096 + cx * 40 + 2 + x] =
                 static_cast<uint8_t>(colour + (x + y) % 3);
           }
       }
-    return f;
+    return PictureFrame{4096, 4096, std::move(pixels)};
   }();
   return frame;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the end-to-end tests of Plyk2 and Zorv2 under Wine in a private Xvfb display
-# with a fresh Wine prefix, both removed at the end.
+# with a fresh Wine prefix, both removed at the end with everything the run made.
 #
 #   e2e/run.sh WINDOWS_BUILD_DIR [SCREENSHOT_DIR]
 #
@@ -23,7 +23,9 @@ source "$here/lib/session.sh"
 trap wine_session_stop EXIT
 trap 'exit 130' INT TERM
 wine_session_start || { echo "could not start the Wine session"; exit 1; }
-export WINE_SESSION_DIR
+# The programs run in scratch folders inside the session, removed with it.
+export E2E_SCRATCH="$WINE_SESSION_DIR/programs"
+mkdir -p "$E2E_SCRATCH"
 echo "e2e: display $DISPLAY, screenshots in $E2E_SHOTS"
 
 passed=0

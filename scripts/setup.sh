@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   mingw-w64
-  wine wine32:i386 xvfb imagemagick fonts-nanum file zlib1g-dev
+  wine wine32:i386 xvfb imagemagick ffmpeg fonts-nanum file zlib1g-dev
 )
 
 missing=()
@@ -24,4 +24,4 @@ echo "setup: installing ${missing[*]}"
 # 32-bit Wine runs the Windows programs and their tests.
 $SUDO dpkg --add-architecture i386
 $SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null

@@ -2,10 +2,20 @@
 # Everything: set-up, the native build with its unit tests, the same tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build with its
 # tests under Wine and the end-to-end tests of the programs.
+#
+# The run does not depend on the caller's locale, and leaves nothing in the temporary
+# folder: the tests' scratch files go to a private one, removed at the end.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
+
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/plyk-test.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+trap 'exit 130' INT TERM
+export TMPDIR="$scratch"
 
 run_ctest() {
   echo "== tests: $1"

@@ -23,8 +23,35 @@
 //   move CLASS X Y WIDTH HEIGHT     move and size the window
 //   key CLASS KEY                   bring the window to the front and type KEY as the
 //                                   keyboard would: a letter, digit or name (escape,
-//                                   tab, delete, left, right, up, down, add, subtract),
-//                                   with "ctrl+", "shift+" or "alt+" in front
+//                                   tab, delete, left, right, up, down, add, subtract,
+//                                   [, ]), with "ctrl+", "shift+" or "alt+" in front
+//
+// Real mouse input (the pointer moves, as a user's would; a window that checks where
+// the pointer is sees it there). CHILD is the class of a child window of CLASS, or "-"
+// for the window itself; X, Y are client coordinates of that window:
+//   pointer CLASS CHILD X Y                   move the pointer there
+//   press CLASS CHILD X Y left|right          move there and press the button
+//   release CLASS CHILD X Y left|right        move there and let the button go
+//   click-at CLASS CHILD X Y left|right       press and release there
+//   drag CLASS CHILD X1 Y1 X2 Y2              left button from one point to the other,
+//                                             through a few points on the way
+//   client-size CLASS CHILD                   print the client width and height
+//
+// Dialogs (found by title) and their controls (by id):
+//   set-text TITLE ID TEXT          set a control's text
+//   item-text TITLE ID              print a control's text
+//   click-id TITLE ID               click the control (a button or check box)
+//   is-checked TITLE ID             print 1 or 0
+//   wait-chooser MS                 wait for a file chooser; print its title
+//   answer-chooser PATH             type PATH into the shown file chooser and confirm it
+//   time-moves CLASS CHILD N        move the mouse N times over the child with a repaint
+//                                   each time, and present an 8-bit picture of the
+//                                   child's size N times in a window of the driver's
+//                                   own; print both in milliseconds per move
+//
+// Any argument may be given as "utf8hex:" and the hex digits of its UTF-8 bytes. The
+// scripts pass every text that is not a plain ASCII word so: Wine turns a command line
+// into UTF-16 through the Unix locale's character set, which can mangle Hangul.
 
 #ifndef UNICODE
 #define UNICODE
@@ -33,6 +60,8 @@
 // Needs the declarations of windows.h before it.
 #include <shellapi.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cwctype>
@@ -144,7 +173,8 @@ WORD VirtualKeyOf(const std::wstring& name) {
   } kNames[] = {{L"escape", VK_ESCAPE}, {L"tab", VK_TAB},     {L"delete", VK_DELETE},
                 {L"left", VK_LEFT},     {L"right", VK_RIGHT}, {L"up", VK_UP},
                 {L"down", VK_DOWN},     {L"add", VK_ADD},     {L"subtract", VK_SUBTRACT},
-                {L"return", VK_RETURN}, {L"f4", VK_F4}};
+                {L"return", VK_RETURN}, {L"f4", VK_F4},       {L"[", VK_OEM_4},
+                {L"]", VK_OEM_6}};
   for (const auto& entry : kNames) {
     if (name == entry.name) return entry.key;
   }
@@ -192,6 +222,140 @@ HWND FindChild(HWND window, const std::wstring& className) {
     if (ClassOf(child) == className) return child;
   }
   return nullptr;
+}
+
+int HexDigit(wchar_t c) {
+  if (c >= L'0' && c <= L'9') return c - L'0';
+  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+  return -1;
+}
+
+// An argument as the scripts meant it; false when a "utf8hex:" one is not well-formed.
+bool DecodeArgument(const std::wstring& arg, std::wstring& out) {
+  static const std::wstring kMarker = L"utf8hex:";
+  if (arg.compare(0, kMarker.size(), kMarker) != 0) {
+    out = arg;
+    return true;
+  }
+  const std::wstring hex = arg.substr(kMarker.size());
+  if (hex.size() % 2 != 0) return false;
+  std::string bytes;
+  for (size_t i = 0; i < hex.size(); i += 2) {
+    int high = HexDigit(hex[i]), low = HexDigit(hex[i + 1]);
+    if (high < 0 || low < 0) return false;
+    bytes.push_back(static_cast<char>(high * 16 + low));
+  }
+  out.clear();
+  if (bytes.empty()) return true;
+  const int size = static_cast<int>(bytes.size());
+  int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+  if (length <= 0) return false;
+  out.resize(static_cast<size_t>(length));
+  return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, out.data(), length) == length;
+}
+
+// The window a mouse verb aims at: a child of `top` of that class, or `top` itself.
+HWND MouseTarget(HWND top, const std::wstring& child) {
+  return child == L"-" ? top : FindChild(top, child);
+}
+
+// Moves the pointer to a client point of `window` and optionally presses or releases
+// a button there, through the system's input queue.
+bool MouseAt(HWND window, int x, int y, DWORD buttonFlags) {
+  POINT point{x, y};
+  if (!ClientToScreen(window, &point)) return false;
+  const int width = GetSystemMetrics(SM_CXSCREEN) - 1, height = GetSystemMetrics(SM_CYSCREEN) - 1;
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = static_cast<LONG>((point.x * 65535 + width / 2) / width);
+  input.mi.dy = static_cast<LONG>((point.y * 65535 + height / 2) / height);
+  input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | buttonFlags;
+  SetCursorPos(point.x, point.y);
+  const bool sent = SendInput(1, &input, sizeof(INPUT)) == 1;
+  Sleep(60);
+  return sent;
+}
+
+DWORD ButtonFlag(const std::wstring& button, bool down) {
+  if (button == L"right") return down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+  return down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+}
+
+bool BringToFront(HWND window) {
+  HWND top = GetAncestor(window, GA_ROOT);
+  SetForegroundWindow(top);
+  return WaitFor(3000, [&] { return GetForegroundWindow() == top; });
+}
+
+BOOL CALLBACK FindChooserProc(HWND window, LPARAM data) {
+  if (ClassOf(window) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+  if (GetDlgItem(window, 0x480) == nullptr && GetDlgItem(window, 0x47c) == nullptr) return TRUE;
+  *reinterpret_cast<HWND*>(data) = window;
+  return FALSE;
+}
+
+// The open or save chooser on screen: a dialog with a file name field (edt1 or cmb13).
+HWND FindChooser() {
+  HWND found = nullptr;
+  EnumWindows(FindChooserProc, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Milliseconds per present of an 8-bit width x height picture into a window of the
+// driver's own: what the programs' repaints are measured against.
+double TimeBarePresent(int width, int height, int count) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = PlainWindowProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"e2e bare present";
+  RegisterClassW(&windowClass);
+  RECT frame{0, 0, width, height};
+  AdjustWindowRect(&frame, WS_POPUP, FALSE);
+  HWND window = CreateWindowW(L"e2e bare present", L"", WS_POPUP | WS_VISIBLE, 0, 0, frame.right - frame.left,
+                              frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+  } dib{};
+  dib.header = {sizeof(BITMAPINFOHEADER), width, -height, 1, 8, BI_RGB, 0, 0, 0, 256, 0};
+  for (int i = 0; i < 256; ++i) dib.colours[i] = RGBQUAD{static_cast<BYTE>(i), static_cast<BYTE>(255 - i), 7, 0};
+  std::vector<uint8_t> pixels(static_cast<size_t>((width + 3) & ~3) * height);
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  for (int i = 0; i < count; ++i) {
+    pixels[static_cast<size_t>(i) % pixels.size()] ^= 0x55;
+    HDC dc = GetDC(window);
+    SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(),
+                      reinterpret_cast<const BITMAPINFO*>(&dib), DIB_RGB_COLORS);
+    ReleaseDC(window, dc);
+    GdiFlush();
+  }
+  QueryPerformanceCounter(&end);
+  DestroyWindow(window);
+  return 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart) / count;
+}
+
+// Milliseconds per mouse move over `window` with the repaint each move asks for.
+double TimeMoves(HWND window, int count) {
+  RECT client;
+  GetClientRect(window, &client);
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  for (int i = 0; i < count; ++i) {
+    const int x = 20 + (i * 7) % std::max<LONG>(1, client.right - 40);
+    const int y = 20 + (i * 5) % std::max<LONG>(1, client.bottom - 40);
+    SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    UpdateWindow(window);
+  }
+  QueryPerformanceCounter(&end);
+  return 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart) / count;
 }
 
 int Fail(const std::string& message) {
@@ -278,8 +442,87 @@ int Run(const std::vector<std::wstring>& args) {
     return Fail("no button \"" + Utf8(args[2]) + "\"");
   }
 
+  if ((verb == L"set-text" && args.size() == 4) || (verb == L"item-text" && args.size() == 3) ||
+      (verb == L"click-id" && args.size() == 3) || (verb == L"is-checked" && args.size() == 3)) {
+    HWND dialog = FindDialog(target);
+    if (dialog == nullptr) return Fail("no dialog titled " + Utf8(target));
+    HWND item = GetDlgItem(dialog, number(2));
+    if (item == nullptr) return Fail("no control " + Utf8(args[2]));
+    if (verb == L"set-text") {
+      return SendMessageW(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[3].c_str())) ? 0
+                                                                                           : Fail("set failed");
+    }
+    if (verb == L"item-text") {
+      Print(Utf8(TextOf(item)));
+      return 0;
+    }
+    if (verb == L"click-id") return PostMessageW(item, BM_CLICK, 0, 0) ? 0 : Fail("post failed");
+    Print(SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED ? "1" : "0");
+    return 0;
+  }
+  if (verb == L"wait-chooser" && args.size() == 2) {
+    HWND chooser = nullptr;
+    if (!WaitFor(number(1), [&] { return (chooser = FindChooser()) != nullptr; })) return Fail("no chooser");
+    Print(Utf8(TextOf(chooser)));
+    return 0;
+  }
+  if (verb == L"answer-chooser" && args.size() == 2) {
+    HWND chooser = nullptr;
+    if (!WaitFor(10000, [&] { return (chooser = FindChooser()) != nullptr; })) return Fail("no chooser");
+    HWND name = GetDlgItem(chooser, 0x480);  // edt1
+    if (name == nullptr) name = GetDlgItem(chooser, 0x47c);  // cmb13
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(target.c_str()));
+    return PostMessageW(chooser, WM_COMMAND, IDOK, 0) ? 0 : Fail("post failed");
+  }
+
   HWND window = FindTopLevel(target);
   if (window == nullptr) return Fail("no window of class " + Utf8(target));
+  if ((verb == L"pointer" && args.size() == 5) || (verb == L"press" && args.size() == 6) ||
+      (verb == L"release" && args.size() == 6) || (verb == L"click-at" && args.size() == 6)) {
+    HWND aim = MouseTarget(window, args[2]);
+    if (aim == nullptr) return Fail("no child of class " + Utf8(args[2]));
+    if (!BringToFront(aim)) return Fail("window not in front");
+    const int x = number(3), y = number(4);
+    const std::wstring button = args.size() > 5 ? args[5] : L"left";
+    bool ok = MouseAt(aim, x, y, 0);
+    if (verb == L"press" || verb == L"click-at") ok = ok && MouseAt(aim, x, y, ButtonFlag(button, true));
+    if (verb == L"release" || verb == L"click-at") ok = ok && MouseAt(aim, x, y, ButtonFlag(button, false));
+    return ok ? 0 : Fail("mouse input failed");
+  }
+  if (verb == L"drag" && args.size() == 7) {
+    HWND aim = MouseTarget(window, args[2]);
+    if (aim == nullptr) return Fail("no child of class " + Utf8(args[2]));
+    if (!BringToFront(aim)) return Fail("window not in front");
+    const int x1 = number(3), y1 = number(4), x2 = number(5), y2 = number(6);
+    bool ok = MouseAt(aim, x1, y1, 0) && MouseAt(aim, x1, y1, MOUSEEVENTF_LEFTDOWN);
+    for (int step = 1; step <= 4; ++step) {
+      ok = ok && MouseAt(aim, x1 + (x2 - x1) * step / 4, y1 + (y2 - y1) * step / 4, 0);
+    }
+    ok = ok && MouseAt(aim, x2, y2, MOUSEEVENTF_LEFTUP);
+    return ok ? 0 : Fail("mouse input failed");
+  }
+  if (verb == L"client-size" && args.size() == 3) {
+    HWND aim = MouseTarget(window, args[2]);
+    if (aim == nullptr) return Fail("no child of class " + Utf8(args[2]));
+    RECT client;
+    GetClientRect(aim, &client);
+    Print(std::to_string(client.right) + " " + std::to_string(client.bottom));
+    return 0;
+  }
+  if (verb == L"time-moves" && args.size() == 4) {
+    HWND aim = MouseTarget(window, args[2]);
+    if (aim == nullptr) return Fail("no child of class " + Utf8(args[2]));
+    const int count = std::max(1, number(3));
+    RECT client;
+    GetClientRect(aim, &client);
+    const double moves = TimeMoves(aim, count);
+    const double bare = TimeBarePresent(client.right, client.bottom, count);
+    char line[160];
+    snprintf(line, sizeof line, "moves %.3f ms, bare present %.3f ms, ratio %.2f, client %ldx%ld", moves, bare,
+             bare > 0 ? moves / bare : 0.0, client.right, client.bottom);
+    Print(line);
+    return 0;
+  }
   if (verb == L"title" && args.size() == 2) {
     Print(Utf8(TextOf(window)));
     return 0;
@@ -347,9 +590,14 @@ int main() {
   int count = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::wstring> args;
-  for (int i = 1; i < count; ++i) args.emplace_back(argv[i]);
+  bool wellFormed = true;
+  for (int i = 1; i < count; ++i) {
+    std::wstring arg;
+    wellFormed = DecodeArgument(argv[i], arg) && wellFormed;
+    args.push_back(arg);
+  }
   LocalFree(argv);
-  int result = Run(args);
+  int result = wellFormed ? Run(args) : 2;
   if (result == 2) Print("usage: e2e_driver VERB ARGS (see the source)");
   return result;
 }

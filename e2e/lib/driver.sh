@@ -1,6 +1,7 @@
 # Helpers for the end-to-end test scripts. Source this file from a test; run.sh sets
-# DISPLAY, WINEPREFIX, E2E_BUILD (the Windows build folder) and E2E_SHOTS (where
-# screenshots go) before it starts the test.
+# the Wine session's variables (DISPLAY, WINEPREFIX, ...), E2E_BUILD (the Windows
+# build folder), E2E_SHOTS (where screenshots go) and E2E_SCRATCH (where programs
+# run) before it starts the test.
 
 set -u
 
@@ -20,9 +21,22 @@ program_exe() {
   esac
 }
 
+# An argument as the driver gets it: a plain ASCII word as it is; anything else
+# (Hangul, spaces, quotes) as "utf8hex:" and the hex digits of its UTF-8 bytes, which
+# neither Wine's code page conversion nor command-line quoting can change.
+driver_arg() {
+  if (LC_ALL=C && [[ $1 =~ ^[A-Za-z0-9_.,+=/-]+$ ]]); then
+    printf '%s' "$1"
+  else
+    printf 'utf8hex:%s' "$(printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n')"
+  fi
+}
+
 # Runs one driver step; its output goes to stdout. Returns the driver's exit code.
 drv() {
-  with_timeout 60 wine "$E2E_DRIVER" "$@" 2>/dev/null | tr -d '\r'
+  local args=() arg
+  for arg in "$@"; do args+=("$(driver_arg "$arg")"); done
+  with_timeout 60 wine "$E2E_DRIVER" "${args[@]}" 2>/dev/null | tr -d '\r'
   return "${PIPESTATUS[0]}"
 }
 
@@ -42,11 +56,15 @@ contains_line() {  # TEXT LINE: TEXT has a line equal to LINE (tab-separated fie
 }
 
 # Copies the program into a fresh scratch folder (its settings are written beside it)
-# and starts it there in the background.
+# and starts it there in the background. The folders are made in E2E_SCRATCH, which
+# run.sh sets inside its Wine session, so that they go with the session.
 start_program() {
   local name=$1
   shift
-  PROGRAM_DIR=$(mktemp -d "${WINE_SESSION_DIR:-/tmp}/run.XXXXXX")
+  if [ -z "${E2E_SCRATCH:-}" ] || ! PROGRAM_DIR=$(mktemp -d "$E2E_SCRATCH/run.XXXXXX"); then
+    echo "  no scratch folder: run the tests through e2e/run.sh" >&2
+    return 1
+  fi
   cp "$(program_exe "$name")" "$PROGRAM_DIR/"
   (cd "$PROGRAM_DIR" && exec wine "$PROGRAM_DIR/$name.exe" "$@" >/dev/null 2>&1) &
   PROGRAM_PID=$!

@@ -7,9 +7,9 @@ about_test() {
   start_program "$program"
   check "$program frame" drv wait-title "$program" "$title" 60000
   drv command "$program" $command >/dev/null
-  local texts
-  texts=$(drv wait-dialog "$dialog" 20000)
-  check "$program About dialog \"$dialog\" shown" test -n "$texts"
+  local texts shown=yes
+  texts=$(drv wait-dialog "$dialog" 20000) || shown=no
+  check "$program About dialog \"$dialog\" shown" test "$shown" = yes
   check "$program About shows \"$line1\"" contains_line "$(printf '%s\n' "$texts" | cut -f3)" "$line1"
   check "$program About shows \"$line2\"" contains_line "$(printf '%s\n' "$texts" | cut -f3)" "$line2"
   check "$program About has the button 확인" contains_line "$texts" "$(printf 'Button\t1\t확인')"

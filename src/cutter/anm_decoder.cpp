@@ -35,7 +35,7 @@ bool AnmDecoder::open(const uint8_t* data, size_t size) {
   // record number is a 16-bit value.
   if (records > 65536 || records > (size - kPagesOffset) / 2) return false;
   frameCount_ = static_cast<int32_t>(records);
-  if (!sizeAcceptable(width_, height_, frameCount_, size)) return false;
+  if (!frameSizeAcceptable(width_, height_, size)) return false;
   for (size_t i = 0; i < 256; ++i) {
     const uint8_t* entry = data + kPaletteOffset + i * 4;
     palette_[i * 3] = entry[2];
@@ -98,38 +98,57 @@ bool AnmDecoder::loadPage(int page) {
 
 void AnmDecoder::decodeRecord(uint16_t record, uint8_t* frame) {
   const int page = findPage(record);
-  if (page < 0 || !loadPage(page)) return;  // a record in no readable page changes nothing
+  // A record in no readable page changes nothing.
+  if (page < 0 || !loadPage(page)) {
+    damaged_ = true;
+    return;
+  }
   const PageEntry& d = cachedDescriptor_;
-  if (record < d.firstRecord || record - d.firstRecord >= d.recordCount) return;
+  if (record < d.firstRecord || record - d.firstRecord >= d.recordCount) {
+    damaged_ = true;
+    return;
+  }
   const size_t index = record - d.firstRecord;
   const size_t start = recordStart_[index];
-  // The record is read within its own size and within the cached data.
+  // The record is read within its own size and within the cached data; an empty
+  // record is a frame that changes nothing.
+  if (recordStart_[index + 1] > cache_.size()) damaged_ = true;
   const size_t end = std::min(recordStart_[index + 1], cache_.size());
-  if (start + 4 > end) return;
+  if (start >= end) return;
+  if (start + 4 > end) {
+    damaged_ = true;
+    return;
+  }
   const uint8_t* rec = cache_.data() + start;
   size_t codeStart = start + 4;
   if (rec[1] != 0) {
     const uint16_t extra = LoadU16(rec + 2);
     codeStart += extra + (extra & 1);
   }
+  if (codeStart > end) damaged_ = true;
   if (codeStart >= end) return;
-  DecodeRunSkipDump(cache_.data() + codeStart, end - codeStart, frame, pixelCount());
+  if (!DecodeRunSkipDump(cache_.data() + codeStart, end - codeStart, frame, pixelCount(), &changes_))
+    damaged_ = true;
 }
 
-void DecodeRunSkipDump(const uint8_t* code, size_t codeSize, uint8_t* frame, size_t pixelCount) {
+bool DecodeRunSkipDump(const uint8_t* code, size_t codeSize, uint8_t* frame, size_t pixelCount,
+                       FrameChanges* changes) {
+  FrameChanges untracked;
+  FrameChanges& changed = changes ? *changes : untracked;
   ByteReader in(code, codeSize);
   size_t pos = 0;
   auto fill = [&](uint8_t value, size_t count) {
     count = std::min(count, pixelCount - pos);
-    std::memset(frame + pos, value, count);
+    changed.fill(frame + pos, value, count);
     pos += count;
   };
   auto copy = [&](size_t count) {
-    count = std::min(count, in.remaining());
-    const uint8_t* src = in.take(count);
-    const size_t kept = std::min(count, pixelCount - pos);
-    if (src && kept > 0) std::memcpy(frame + pos, src, kept);
+    const size_t have = std::min(count, in.remaining());
+    const uint8_t* src = in.take(have);
+    const size_t kept = std::min(have, pixelCount - pos);
+    if (src && kept > 0) changed.copy(frame + pos, src, kept);
     pos += kept;
+    if (have < count) in.fail();
   };
   auto skip = [&](size_t count) { pos += std::min(count, pixelCount - pos); };
   while (in.remaining() > 0) {
@@ -157,4 +176,5 @@ void DecodeRunSkipDump(const uint8_t* code, size_t codeSize, uint8_t* frame, siz
       }
     }
   }
+  return in.ok();
 }

@@ -11,6 +11,7 @@ class AnmDecoder : public AnimationDecoder {
  public:
   bool probe(const uint8_t* data, size_t size, std::string_view path) override;
   bool open(const uint8_t* data, size_t size) override;
+  const char* format() const override { return "ANM"; }
 
  protected:
   void rewind() override;
@@ -37,5 +38,7 @@ class AnmDecoder : public AnimationDecoder {
 };
 
 // Run/skip/dump coding onto a frame of pixelCount bytes. Writes and skips stop at the
-// end of the frame; reading stops at the end of the code.
-void DecodeRunSkipDump(const uint8_t* code, size_t codeSize, uint8_t* frame, size_t pixelCount);
+// end of the frame; reading stops at the end of the code. False when the code ends
+// in the middle of a run or copy. Changes are noted in changes when given.
+bool DecodeRunSkipDump(const uint8_t* code, size_t codeSize, uint8_t* frame, size_t pixelCount,
+                       FrameChanges* changes = nullptr);

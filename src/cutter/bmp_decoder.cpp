@@ -7,24 +7,40 @@
 
 namespace {
 constexpr size_t kFileHeaderSize = 14;
+constexpr size_t kCoreHeaderSize = 12;  // OS/2 1.x
 constexpr size_t kInfoHeaderSize = 40;
 constexpr uint32_t kUncompressed = 0;
 constexpr uint32_t kRle8 = 1;
 }  // namespace
 
 bool BmpDecoder::readHeader(const uint8_t* data, size_t size) {
-  if (size < kFileHeaderSize + kInfoHeaderSize || LoadU16(data) != 0x4D42) return false;
-  headerSize_ = LoadU32(data + 14);
-  // The 12-byte core header has another layout and no 256-colour table of 4-byte
-  // entries; it is not read as if it were an information header.
-  if (headerSize_ < kInfoHeaderSize) return false;
-  const uint16_t bitsPerPixel = LoadU16(data + 28);
-  uint32_t colours = LoadU32(data + 46);
-  if (colours == 0) colours = bitsPerPixel == 1 ? 2 : bitsPerPixel == 4 ? 16 : bitsPerPixel == 8 ? 256 : 0;
-  if (colours != 256) return false;
-  compression_ = LoadU32(data + 30);
-  const int64_t width = static_cast<int32_t>(LoadU32(data + 18));
-  const int64_t height = static_cast<int32_t>(LoadU32(data + 22));
+  if (size < kFileHeaderSize + kCoreHeaderSize || LoadU16(data) != 0x4D42) return false;
+  const uint32_t headerSize = LoadU32(data + 14);
+  int64_t width = 0, height = 0;
+  if (headerSize == kCoreHeaderSize) {
+    // The OS/2 1.x core header: 16-bit sizes, bottom-up rows, no compression and a
+    // table of 3-byte entries, one per colour of the depth.
+    if (LoadU16(data + 24) != 8) return false;
+    width = LoadU16(data + 18);
+    height = LoadU16(data + 20);
+    entrySize_ = 3;
+    colours_ = 256;
+    compression_ = kUncompressed;
+  } else {
+    // Other headers shorter than the information header have another layout.
+    if (headerSize < kInfoHeaderSize || size < kFileHeaderSize + kInfoHeaderSize) return false;
+    // Other depths would be read as noise; a table of more than 256 colours cannot
+    // belong to 8 bits per pixel.
+    if (LoadU16(data + 28) != 8) return false;
+    colours_ = LoadU32(data + 46);
+    if (colours_ == 0) colours_ = 256;
+    if (colours_ > 256) return false;
+    entrySize_ = 4;
+    compression_ = LoadU32(data + 30);
+    width = static_cast<int32_t>(LoadU32(data + 18));
+    height = static_cast<int32_t>(LoadU32(data + 22));
+  }
+  tableOffset_ = kFileHeaderSize + headerSize;
   topDown_ = height < 0;
   const int64_t absWidth = width < 0 ? -width : width;
   const int64_t absHeight = height < 0 ? -height : height;
@@ -47,45 +63,55 @@ bool BmpDecoder::open(const uint8_t* data, size_t size) {
   palette_.fill(0);
   // Other compressions (bit fields, JPEG, PNG) would show as noise.
   if (compression_ != kUncompressed && compression_ != kRle8) return false;
-  if (!sizeAcceptable(width_, height_, 1, size)) return false;
+  if (!frameSizeAcceptable(width_, height_, size)) return false;
+  // A core header's table is cut short when the pixels start inside it.
+  const uint32_t dataOffset = LoadU32(data + 10);
+  if (entrySize_ == 3 && dataOffset >= tableOffset_ && dataOffset < tableOffset_ + 3 * colours_)
+    colours_ = static_cast<uint32_t>((dataOffset - tableOffset_) / 3);
   // The colour table must be there; without it there is nothing to show. (Summed in
   // 64 bits: a huge header size must not wrap around on a 32-bit build.)
-  return uint64_t(kFileHeaderSize) + headerSize_ + 1024 <= size;
+  return uint64_t(tableOffset_) + uint64_t(entrySize_) * colours_ <= size;
 }
 
 void BmpDecoder::decodeFrame(uint8_t* dest, int32_t index) {
   framesDecoded_ = 0;
   if (index != 0) return;
-  const size_t tableOffset = kFileHeaderSize + headerSize_;
-  for (size_t i = 0; i < 256; ++i) {
-    const uint8_t* entry = data_ + tableOffset + i * 4;
+  // Entries past the table's colour count stay black.
+  for (size_t i = 0; i < colours_; ++i) {
+    const uint8_t* entry = data_ + tableOffset_ + i * entrySize_;
     palette_[i * 3] = entry[2];
     palette_[i * 3 + 1] = entry[1];
     palette_[i * 3 + 2] = entry[0];
   }
   // The pixels start where the file header says when that lies inside the file and
   // past the colour table; otherwise right after the colour table.
-  size_t offset = tableOffset + 1024;
+  size_t offset = tableOffset_ + entrySize_ * colours_;
   const uint32_t dataOffset = LoadU32(data_ + 10);
   if (dataOffset >= offset && dataOffset < size_) offset = dataOffset;
 
   if (compression_ == kRle8) {
     decodeRle8(dest, offset);
   } else {
-    const size_t rowLength = static_cast<size_t>(width_);
-    const size_t rows = static_cast<size_t>(height_);
-    for (size_t r = 0; r < rows; ++r) {
-      const size_t start = offset + r * rowLength;
-      if (start >= size_) break;  // a short file leaves its missing rows at 0
-      const size_t length = std::min(rowLength, size_ - start);
-      const size_t row = topDown_ ? r : rows - 1 - r;
-      std::memcpy(dest + row * rowLength, data_ + start, length);
-    }
+    decodeRows(dest, offset);
   }
   framesDecoded_ = 1;
 }
 
-void BmpDecoder::decodeRle8(uint8_t* dest, size_t offset) const {
+void BmpDecoder::decodeRows(uint8_t* dest, size_t offset) {
+  const size_t rowLength = static_cast<size_t>(width_);
+  const size_t rows = static_cast<size_t>(height_);
+  for (size_t r = 0; r < rows; ++r) {
+    const size_t start = offset + r * rowLength;
+    // A short file leaves its missing rows at 0.
+    if (start >= size_ || rowLength > size_ - start) damaged_ = true;
+    if (start >= size_) break;
+    const size_t length = std::min(rowLength, size_ - start);
+    const size_t row = topDown_ ? r : rows - 1 - r;
+    std::memcpy(dest + row * rowLength, data_ + start, length);
+  }
+}
+
+void BmpDecoder::decodeRle8(uint8_t* dest, size_t offset) {
   ByteReader in(data_, size_);
   in.seek(offset);
   const int64_t width = width_;
@@ -123,4 +149,5 @@ void BmpDecoder::decodeRle8(uint8_t* dest, size_t offset) const {
       if (value & 1) in.skip(1);
     }
   }
+  if (!in.ok()) damaged_ = true;
 }

@@ -26,7 +26,9 @@ void snapToGrid(int32_t& x, int32_t& y, const CutSize& size) {
 CutAction CutTools::buttonDown(CutTool tool, int32_t x, int32_t y, const CutSize& size, CutSource& source,
                                SpriteSet& set) {
   CutAction action;
-  if (!source.hasFrame()) return action;
+  // Without a mouse position no tool acts: an outward cut would otherwise take the
+  // whole frame when the transparent colour is ignored.
+  if (!source.hasFrame() || x == kUnset || y == kUnset) return action;
   switch (tool) {
     case OutwardCut:
       action.spriteAdded = cutToSprite(source, source.findOutwardBounds(x, y), set) != 0;
@@ -39,7 +41,6 @@ CutAction CutTools::buttonDown(CutTool tool, int32_t x, int32_t y, const CutSize
       break;
     case FixedCut:
     case GridCut:
-      if (x == kUnset || y == kUnset) break;
       action.spriteAdded = cutToSprite(source, fixedRect(x, y, size), set) != 0;
       break;
     case PickTransparent: {

@@ -40,7 +40,8 @@ struct CutAction {
 
 class CutTools {
  public:
-  // Left button down at the stored mouse position (x, y), possibly kUnset.
+  // Left button down at the stored mouse position (x, y); an unset position does
+  // nothing in any tool.
   CutAction buttonDown(CutTool tool, int32_t x, int32_t y, const CutSize& size, CutSource& source,
                        SpriteSet& set);
   // Left button up: ends a drag started in the inward or free cut, whatever tool is

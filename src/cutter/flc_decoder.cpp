@@ -15,6 +15,7 @@ enum SubChunk : int16_t {
   kWordDelta = 7,
   kColour64 = 11,
   kByteDelta = 12,
+  kBlack = 13,
   kByteRun = 15,
   kCopy = 16,
 };
@@ -22,16 +23,16 @@ enum SubChunk : int16_t {
 // Writes into one row of a frame, dropping what falls outside it.
 class RowWriter {
  public:
-  RowWriter(uint8_t* frame, int32_t width, int32_t height, int64_t y)
-      : row_(y >= 0 && y < height ? frame + y * width : nullptr), width_(width) {}
+  RowWriter(uint8_t* frame, int32_t width, int32_t height, int64_t y, FrameChanges& changes)
+      : row_(y >= 0 && y < height ? frame + y * width : nullptr), width_(width), changes_(changes) {}
   void fill(int64_t x, uint8_t value, int64_t count) {
     clip(x, count);
-    if (count > 0) std::memset(row_ + x, value, static_cast<size_t>(count));
+    if (count > 0) changes_.fill(row_ + x, value, static_cast<size_t>(count));
   }
   void copy(int64_t x, const uint8_t* src, int64_t count) {
     int64_t from = x;
     clip(x, count);
-    if (count > 0) std::memcpy(row_ + x, src + (x - from), static_cast<size_t>(count));
+    if (count > 0) changes_.copy(row_ + x, src + (x - from), static_cast<size_t>(count));
   }
   void set(int64_t x, uint8_t value) { fill(x, value, 1); }
 
@@ -48,6 +49,7 @@ class RowWriter {
   }
   uint8_t* row_;
   int64_t width_;
+  FrameChanges& changes_;
 };
 
 // Reads count bytes in place, or as many as there are (the reader then fails).
@@ -60,7 +62,7 @@ const uint8_t* TakeUpTo(ByteReader& in, size_t count, size_t& got) {
 }  // namespace
 
 bool FlcDecoder::probe(const uint8_t* data, size_t size, std::string_view) {
-  if (size < kHeaderSize || LoadU16(data + 4) != 0xAF12) return false;
+  if (size < kHeaderSize || LoadU16(data + 4) != magic_) return false;
   width_ = static_cast<int16_t>(LoadU16(data + 8));
   height_ = static_cast<int16_t>(LoadU16(data + 10));
   return true;
@@ -73,7 +75,7 @@ bool FlcDecoder::open(const uint8_t* data, size_t size) {
   const int32_t frames = static_cast<int16_t>(LoadU16(data + 6));
   // Every frame needs at least its 16-byte chunk header.
   if (frames < 0 || static_cast<size_t>(frames) > (size - kHeaderSize) / kChunkHeaderSize) return false;
-  if (!sizeAcceptable(width_, height_, frames, size)) return false;
+  if (!frameSizeAcceptable(width_, height_, size)) return false;
   frameCount_ = frames;
   rewind();
   return true;
@@ -82,38 +84,32 @@ bool FlcDecoder::open(const uint8_t* data, size_t size) {
 void FlcDecoder::rewind() {
   palette_.fill(0);
   next_ = kHeaderSize;
+  knownBlack_ = true;  // frames are decoded onto a cleared frame
 }
 
 void FlcDecoder::decodeNext(uint8_t* frame) {
   ByteReader header(data_, size_);
-  if (!header.seek(next_)) {
-    next_ = size_;
-    return;
-  }
   size_t chunkStart = next_;
+  header.seek(chunkStart);
   uint32_t chunkSize = header.u32();
   const uint16_t type = header.u16();
-  if (type != kFrameChunk) {
+  if (header.ok() && type != kFrameChunk) {
     // A chunk in front of the frame (a prefix chunk) is passed over once.
-    if (chunkSize > size_ - chunkStart) {
-      next_ = size_;
-      return;
-    }
+    if (chunkSize > size_ - chunkStart) header.fail();
     chunkStart += chunkSize;
-    if (!header.seek(chunkStart)) {
-      next_ = size_;
-      return;
-    }
+    header.seek(chunkStart);
     chunkSize = header.u32();
     header.u16();
   }
   const uint16_t subChunks = header.u16();
   if (!header.ok()) {
     next_ = size_;
+    damaged_ = true;
     return;
   }
   // A chunk too small for its own header is an empty frame; stepping over the
   // header keeps every frame moving forward through the file.
+  if (chunkSize < kChunkHeaderSize || chunkSize > size_ - chunkStart) damaged_ = true;
   const size_t chunkEnd =
       chunkStart + std::min<size_t>(std::max<size_t>(chunkSize, kChunkHeaderSize), size_ - chunkStart);
   next_ = chunkEnd;
@@ -121,7 +117,11 @@ void FlcDecoder::decodeNext(uint8_t* frame) {
   // The sub-chunks are read within their frame chunk, so no frame reads another
   // frame's data and decoding the whole file stays linear in its size.
   size_t subStart = chunkStart + kChunkHeaderSize;
-  for (uint16_t i = 0; i < subChunks && subStart + 6 <= chunkEnd; ++i) {
+  for (uint16_t i = 0; i < subChunks; ++i) {
+    if (subStart + 6 > chunkEnd) {
+      damaged_ = true;  // the frame chunk ends before its last sub-chunks
+      return;
+    }
     const uint32_t subSize = LoadU32(data_ + subStart);
     const int16_t subType = static_cast<int16_t>(LoadU16(data_ + subStart + 4));
     // A sub-chunk is read within its own size, and the next one starts where its size
@@ -130,20 +130,24 @@ void FlcDecoder::decodeNext(uint8_t* frame) {
     // the frame chunk) leaves the frame chunk as the limit and the next header right
     // after what the decoding read.
     const bool sizeSound = subSize >= 6 && subSize <= chunkEnd - subStart;
+    if (!sizeSound) damaged_ = true;
     ByteReader in(data_, sizeSound ? subStart + subSize : chunkEnd);
     in.seek(subStart + 6);
     switch (subType) {
       case kColour256:
-        readPalette(in, 0);
+        readPalette(in, false);
         break;
       case kColour64:
-        readPalette(in, 2);
+        readPalette(in, true);
         break;
       case kWordDelta:
         decodeWordDelta(in, frame);
         break;
       case kByteDelta:
         decodeByteDelta(in, frame);
+        break;
+      case kBlack:
+        clearToBlack(frame);
         break;
       case kByteRun:
         decodeByteRun(in, frame);
@@ -152,11 +156,12 @@ void FlcDecoder::decodeNext(uint8_t* frame) {
         decodeCopy(in, frame);
         break;
       default:
-        // Other chunks (black frame, postage stamp, ...) are skipped by their size;
-        // one whose size cannot be right ends the frame.
+        // Other chunks (postage stamp, ...) are skipped by their size; one whose
+        // size cannot be right ends the frame.
         if (!sizeSound) return;
         break;
     }
+    if (!in.ok()) damaged_ = true;
     if (sizeSound) {
       subStart += subSize;
     } else {
@@ -166,7 +171,7 @@ void FlcDecoder::decodeNext(uint8_t* frame) {
   }
 }
 
-void FlcDecoder::readPalette(ByteReader& in, int shift) {
+void FlcDecoder::readPalette(ByteReader& in, bool levels64) {
   const int16_t packets = in.s16();
   size_t colour = 0;
   for (int16_t p = 0; p < packets && in.ok(); ++p) {
@@ -179,13 +184,27 @@ void FlcDecoder::readPalette(ByteReader& in, int shift) {
     for (size_t c = 0; c * 3 + 2 < got; ++c) {
       const size_t index = colour + c;
       if (index >= 256) break;
-      for (size_t j = 0; j < 3; ++j) palette_[index * 3 + j] = static_cast<uint8_t>(rgb[c * 3 + j] << shift);
+      for (size_t j = 0; j < 3; ++j) {
+        const uint8_t v = rgb[c * 3 + j];
+        palette_[index * 3 + j] =
+            !levels64 ? v : static_cast<uint8_t>(fullScale64_ ? v << 2 | v >> 4 : v << 2);
+      }
     }
     colour += count;
   }
 }
 
-void FlcDecoder::decodeWordDelta(ByteReader& in, uint8_t* frame) const {
+void FlcDecoder::clearToBlack(uint8_t* frame) {
+  // A black frame on a black frame changes nothing; it is not even looked at, so
+  // a file of many black frames costs no more than its chunks.
+  if (knownBlack_) return;
+  std::memset(frame, 0, pixelCount());
+  changes_.changed = true;
+  knownBlack_ = true;
+}
+
+void FlcDecoder::decodeWordDelta(ByteReader& in, uint8_t* frame) {
+  knownBlack_ = false;
   int32_t lines = in.s16();
   int64_t y = 0;
   while (lines > 0 && in.ok()) {
@@ -197,13 +216,13 @@ void FlcDecoder::decodeWordDelta(ByteReader& in, uint8_t* frame) const {
     }
     if ((w & 0xC000) == 0x8000) {
       // The last pixel of an odd-width row; the packet count follows.
-      RowWriter(frame, width_, height_, y).set(width_ - 1, static_cast<uint8_t>(w));
+      RowWriter(frame, width_, height_, y, changes_).set(width_ - 1, static_cast<uint8_t>(w));
       continue;
     }
     // Otherwise w counts the packets of this line. Zero is a line without packets
     // (as after a last-pixel word when nothing else changed), and it still ends the
     // line: taking it as a skip of no rows would put every later line one row high.
-    RowWriter row(frame, width_, height_, y);
+    RowWriter row(frame, width_, height_, y, changes_);
     int64_t x = 0;
     for (uint16_t p = 0; p < w && in.ok(); ++p) {
       x += in.u8();
@@ -228,11 +247,12 @@ void FlcDecoder::decodeWordDelta(ByteReader& in, uint8_t* frame) const {
   }
 }
 
-void FlcDecoder::decodeByteDelta(ByteReader& in, uint8_t* frame) const {
+void FlcDecoder::decodeByteDelta(ByteReader& in, uint8_t* frame) {
+  knownBlack_ = false;
   int64_t y = in.s16();
   const int16_t rows = in.s16();
   for (int16_t r = 0; r < rows && in.ok(); ++r, ++y) {
-    RowWriter row(frame, width_, height_, y);
+    RowWriter row(frame, width_, height_, y, changes_);
     int64_t x = 0;
     const uint8_t packets = in.u8();
     for (uint8_t p = 0; p < packets && in.ok(); ++p) {
@@ -253,9 +273,10 @@ void FlcDecoder::decodeByteDelta(ByteReader& in, uint8_t* frame) const {
   }
 }
 
-void FlcDecoder::decodeByteRun(ByteReader& in, uint8_t* frame) const {
+void FlcDecoder::decodeByteRun(ByteReader& in, uint8_t* frame) {
+  knownBlack_ = false;
   for (int32_t y = 0; y < height_ && in.ok(); ++y) {
-    RowWriter row(frame, width_, height_, y);
+    RowWriter row(frame, width_, height_, y, changes_);
     // The packet count byte is passed over: a row of a wide picture can need more
     // than 255 packets, so writers leave it wrong and a row is decoded until full.
     in.u8();
@@ -277,8 +298,9 @@ void FlcDecoder::decodeByteRun(ByteReader& in, uint8_t* frame) const {
   }
 }
 
-void FlcDecoder::decodeCopy(ByteReader& in, uint8_t* frame) const {
+void FlcDecoder::decodeCopy(ByteReader& in, uint8_t* frame) {
+  knownBlack_ = false;
   size_t got = 0;
   const uint8_t* src = TakeUpTo(in, pixelCount(), got);
-  if (got > 0) std::memcpy(frame, src, got);
+  if (got > 0) changes_.copy(frame, src, got);
 }

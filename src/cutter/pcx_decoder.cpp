@@ -42,7 +42,7 @@ bool PcxDecoder::open(const uint8_t* data, size_t size) {
       static_cast<int16_t>(LoadU16(data + 8)) - static_cast<int16_t>(LoadU16(data + 4)) + 1;
   // A scan line shorter than the image cannot hold its rows.
   if (bytesPerLine_ < imageWidth) return false;
-  if (!sizeAcceptable(width_, height_, 1, size)) return false;
+  if (!frameSizeAcceptable(width_, height_, size)) return false;
   // A run codes at most 63 bytes in 2, so the data cannot hold more scan bytes than
   // 32 per byte; a header that asks for more is not a PCX we can read.
   const int64_t scanBytes = int64_t(bytesPerLine_) * height_;
@@ -87,5 +87,7 @@ void PcxDecoder::decodeFrame(uint8_t* dest, int32_t index) {
   in.skip(1);
   const size_t available = std::min<size_t>(in.remaining(), 768);
   if (available > 0) std::memcpy(palette_.data(), in.take(available), available);
+  // Scan lines or colours cut short by the end of the file.
+  damaged_ = pos < scanTotal || available < 768;
   framesDecoded_ = 1;
 }

@@ -9,6 +9,7 @@ class PcxDecoder : public PictureDecoder {
   bool probe(const uint8_t* data, size_t size, std::string_view path) override;
   bool open(const uint8_t* data, size_t size) override;
   void decodeFrame(uint8_t* dest, int32_t index) override;
+  const char* format() const override { return "PCX"; }
 
  private:
   bool readHeader(const uint8_t* data, size_t size);

@@ -1,7 +1,6 @@
 #include "cutter/picture.h"
 
 #include <algorithm>
-#include <array>
 
 #include "base/byte_reader.h"
 #include "cutter/picture_decoder.h"
@@ -24,14 +23,13 @@ bool Picture::loadFromMemory(const uint8_t* data, size_t size) {
 
 bool Picture::loadBytes(std::vector<uint8_t> bytes) {
   fileData_ = std::move(bytes);
-  std::vector<PictureFrame> frames;
-  std::array<uint8_t, 768> colours{};
-  if (!DecodePicture(fileData_.data(), fileData_.size(), frames, colours)) {
+  DecodedPicture decoded;
+  if (!DecodePicture(fileData_.data(), fileData_.size(), decoded)) {
     lastError_ = kPictureUnsupported;  // the previous frames and palette stay
     return false;
   }
-  frames_ = std::move(frames);
-  std::copy(colours.begin(), colours.end(), palette_.palette());
+  frames_ = std::move(decoded.frames);
+  std::copy(decoded.palette.begin(), decoded.palette.end(), palette_.palette());
   BuildMixTable(palette_);
 
   // A picture without frames keeps no stale frame index.

@@ -1,20 +1,15 @@
 #pragma once
 // The picture the cutter cuts from: one or more frames of 8-bit palette indices, all
 // of one size, and one palette with its mixing table. Read from PCX, BMP, Deluxe
-// Paint ANM or FLC files; the format is recognised from the content alone.
+// Paint ANM, FLC or FLI files; the format is recognised from the content alone.
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <vector>
 
+#include "cutter/picture_frame.h"
 #include "sprites/palette.h"
-
-struct PictureFrame {
-  int32_t width = 0;            // pixels per row; also the row stride
-  int32_t height = 0;           // rows
-  std::vector<uint8_t> pixels;  // width * height indices, top row first
-};
 
 // The two messages a failed load leaves in lastError().
 extern const char* const kPictureCannotOpen;   // "파일을 열수 없습니다."
@@ -23,9 +18,11 @@ extern const char* const kPictureUnsupported;  // "지원하지 않는 포맷입
 class Picture {
  public:
   // Reads the whole file and decodes it. On success the frames and palette are
-  // replaced and frame 0 is current. On failure lastError() says why and the frames,
-  // palette and current frame of the previous picture stay; fileData() holds the
-  // rejected bytes unless the file could not be read at all.
+  // replaced and frame 0 is current; frames that repeat the one before share its
+  // pixel buffer. On failure lastError() says why and the frames, palette and
+  // current frame of the previous picture stay; fileData() holds the rejected bytes
+  // unless the file could not be read at all. A file whose distinct frames would
+  // hold more than kMaxHeldPixels is refused like an unknown format.
   bool load(const std::filesystem::path& path);
   // The same over bytes already in memory (they are copied into fileData).
   bool loadFromMemory(const uint8_t* data, size_t size);

@@ -6,17 +6,31 @@
 #include "cutter/anm_decoder.h"
 #include "cutter/bmp_decoder.h"
 #include "cutter/flc_decoder.h"
+#include "cutter/fli_decoder.h"
 #include "cutter/pcx_decoder.h"
-#include "cutter/picture.h"
 
-bool PictureDecoder::sizeAcceptable(int64_t width, int64_t height, int64_t frames, size_t fileSize) const {
-  if (width <= 0 || height <= 0 || frames < 0) return false;
-  if (width > kMaxSide || height > kMaxSide) return false;
-  const int64_t framePixels = width * height;
-  if (framePixels > kMaxFramePixels) return false;
-  const int64_t total = framePixels * frames;
-  if (total > kMaxTotalPixels) return false;
-  return total <= kMaxExpansion * static_cast<int64_t>(fileSize);
+void FrameChanges::fill(uint8_t* dest, uint8_t value, size_t count) {
+  if (!changed) changed = std::any_of(dest, dest + count, [value](uint8_t p) { return p != value; });
+  std::memset(dest, value, count);
+}
+
+void FrameChanges::copy(uint8_t* dest, const uint8_t* src, size_t count) {
+  if (!changed) changed = std::memcmp(dest, src, count) != 0;
+  std::memcpy(dest, src, count);
+}
+
+bool PictureDecoder::frameSizeAcceptable(int64_t width, int64_t height, size_t fileSize) {
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return false;
+  const int64_t pixels = width * height;
+  if (pixels > kMaxFramePixels) return false;
+  return pixels <= kFreeFramePixels || pixels <= kMaxExpansion * static_cast<int64_t>(fileSize);
+}
+
+FrameResult PictureDecoder::decodeInOrder(uint8_t* frame, int32_t index) {
+  changes_ = {};
+  damaged_ = false;
+  decodeFrame(frame, index);
+  return {true, damaged_};
 }
 
 void AnimationDecoder::decodeFrame(uint8_t* dest, int32_t index) {
@@ -28,12 +42,34 @@ void AnimationDecoder::decodeFrame(uint8_t* dest, int32_t index) {
     next_ = 0;
     rewind();
   }
+  nextInOrder_ = -1;  // the decoder's state now belongs to the running buffer
   while (next_ <= index) {
+    changes_ = {};
+    damaged_ = false;
     decodeNext(running_.data());
     ++next_;
     ++framesDecoded_;
   }
   std::memcpy(dest, running_.data(), pixels);
+}
+
+FrameResult AnimationDecoder::decodeInOrder(uint8_t* frame, int32_t index) {
+  if (index < 0 || index >= frameCount_) return {};
+  if (index == 0) {
+    rewind();
+  } else if (index != nextInOrder_) {
+    // Out of order: frame holds nothing this decoder can build on.
+    decodeFrame(frame, index);
+    return {true, damaged_};
+  }
+  running_.clear();  // the running buffer no longer matches the decoder's state
+  next_ = 0;
+  changes_ = {};
+  damaged_ = false;
+  decodeNext(frame);
+  framesDecoded_ = 1;
+  nextInOrder_ = index + 1;
+  return {changes_.changed, damaged_};
 }
 
 std::vector<std::unique_ptr<PictureDecoder>> MakePictureDecoders() {
@@ -42,11 +78,11 @@ std::vector<std::unique_ptr<PictureDecoder>> MakePictureDecoders() {
   decoders.push_back(std::make_unique<BmpDecoder>());
   decoders.push_back(std::make_unique<AnmDecoder>());
   decoders.push_back(std::make_unique<FlcDecoder>());
+  decoders.push_back(std::make_unique<FliDecoder>());
   return decoders;
 }
 
-bool DecodePicture(const uint8_t* data, size_t size, std::vector<PictureFrame>& frames,
-                   std::array<uint8_t, 768>& palette) {
+bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out, bool keepFrames) {
   std::unique_ptr<PictureDecoder> decoder;
   for (auto& candidate : MakePictureDecoders()) {
     if (candidate->probe(data, size, {})) {
@@ -58,15 +94,28 @@ bool DecodePicture(const uint8_t* data, size_t size, std::vector<PictureFrame>& 
   // than the file can hold is refused like an unknown format.
   if (!decoder || !decoder->open(data, size)) return false;
 
-  std::vector<PictureFrame> decoded(static_cast<size_t>(decoder->frameCount()));
-  for (size_t i = 0; i < decoded.size(); ++i) {
-    PictureFrame& frame = decoded[i];
-    frame.width = decoder->width();
-    frame.height = decoder->height();
-    frame.pixels.assign(decoder->pixelCount(), 0);
-    decoder->decodeFrame(frame.pixels.data(), static_cast<int32_t>(i));
+  DecodedPicture result;
+  result.format = decoder->format();
+  result.width = decoder->width();
+  result.height = decoder->height();
+  result.frameCount = decoder->frameCount();
+  const size_t pixels = decoder->pixelCount();
+  if (keepFrames) result.frames.reserve(static_cast<size_t>(result.frameCount));
+  std::vector<uint8_t> running(result.frameCount > 0 ? pixels : 0, 0);
+  for (int32_t i = 0; i < result.frameCount; ++i) {
+    const FrameResult decoded = decoder->decodeInOrder(running.data(), i);
+    if (decoded.damaged) result.damagedFrames.push_back(i);
+    const bool distinct = i == 0 || decoded.changed;
+    if (distinct && ++result.distinctFrames > kMaxHeldPixels / static_cast<int64_t>(pixels)) return false;
+    if (!keepFrames) continue;
+    PictureFrame frame;
+    frame.width = result.width;
+    frame.height = result.height;
+    // A held frame shares the buffer of the one before.
+    frame.pixels = distinct ? FramePixels(running) : result.frames.back().pixels;
+    result.frames.push_back(std::move(frame));
   }
-  frames = std::move(decoded);
-  palette = decoder->palette();
+  result.palette = decoder->palette();
+  out = std::move(result);
   return true;
 }

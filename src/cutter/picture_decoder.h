@@ -11,14 +11,33 @@
 #include <string_view>
 #include <vector>
 
-// Limits on what a header may ask for. A frame holds at most kMaxFramePixels bytes
-// and each side at most kMaxSide pixels; all frames together hold at most
-// kMaxTotalPixels bytes and at most kMaxExpansion bytes per byte of file. Beyond
-// these the file is refused rather than allocated.
+#include "cutter/picture_frame.h"
+
+// Limits on what a header may ask for. A side holds at most kMaxSide pixels and a
+// frame at most kMaxFramePixels bytes; a frame larger than kFreeFramePixels (1920 x
+// 1080 fits below) must also be justified by the file, at most kMaxExpansion bytes
+// per byte of file. The frames a picture holds come to at most kMaxHeldPixels bytes;
+// a frame that repeats the one before shares its buffer and costs nothing.
 constexpr int64_t kMaxSide = 32768;
 constexpr int64_t kMaxFramePixels = int64_t(64) << 20;
-constexpr int64_t kMaxTotalPixels = int64_t(256) << 20;
+constexpr int64_t kFreeFramePixels = int64_t(2) << 20;
 constexpr int64_t kMaxExpansion = 4096;
+constexpr int64_t kMaxHeldPixels = int64_t(256) << 20;
+
+// Block fills and copies into a frame that note whether they changed a pixel. The
+// check stops at the first change, so a frame that repeats the one before is found
+// at the cost of its own data, without comparing whole frames.
+struct FrameChanges {
+  bool changed = false;
+  void fill(uint8_t* dest, uint8_t value, size_t count);
+  void copy(uint8_t* dest, const uint8_t* src, size_t count);
+};
+
+// What decoding one frame in order gave.
+struct FrameResult {
+  bool changed = false;  // a pixel may differ from the frame before
+  bool damaged = false;  // the frame's data ended early or did not hold together
+};
 
 class PictureDecoder {
  public:
@@ -31,6 +50,11 @@ class PictureDecoder {
   // Writes frame index as width * height bytes into dest and leaves the palette as
   // that frame gives it.
   virtual void decodeFrame(uint8_t* dest, int32_t index) = 0;
+  // The way a load decodes: frames 0, 1, 2, ... in turn, each onto frame, which
+  // holds the previous frame as this call left it (a cleared frame for index 0).
+  virtual FrameResult decodeInOrder(uint8_t* frame, int32_t index);
+  // "PCX", "BMP", "ANM", "FLC" or "FLI".
+  virtual const char* format() const = 0;
 
   int32_t frameCount() const { return frameCount_; }
   int32_t width() const { return width_; }
@@ -41,9 +65,9 @@ class PictureDecoder {
   int32_t framesDecoded() const { return framesDecoded_; }
 
  protected:
-  // Checks the size and frame count against the limits above for a file of size
-  // bytes; false when they are zero, negative or too large.
-  bool sizeAcceptable(int64_t width, int64_t height, int64_t frames, size_t fileSize) const;
+  // Checks one frame's size against the limits above for a file of fileSize bytes;
+  // false when a side is zero, negative or too large.
+  static bool frameSizeAcceptable(int64_t width, int64_t height, size_t fileSize);
 
   std::array<uint8_t, 768> palette_{};
   const uint8_t* data_ = nullptr;
@@ -52,6 +76,9 @@ class PictureDecoder {
   int32_t framesDecoded_ = 0;
   int32_t width_ = 0;
   int32_t height_ = 0;
+  // Set while a frame is decoded.
+  FrameChanges changes_;
+  bool damaged_ = false;
 };
 
 // Frames of an animation are deltas of their predecessors. This base keeps a running
@@ -62,25 +89,40 @@ class PictureDecoder {
 class AnimationDecoder : public PictureDecoder {
  public:
   void decodeFrame(uint8_t* dest, int32_t index) override;
+  FrameResult decodeInOrder(uint8_t* frame, int32_t index) override;
 
  protected:
   // Back to the state open() left: palette, read position, caches.
   virtual void rewind() = 0;
-  // Decodes the next frame of the file onto frame (width * height bytes).
+  // Decodes the next frame of the file onto frame (width * height bytes), noting
+  // changes in changes_ and damage in damaged_.
   virtual void decodeNext(uint8_t* frame) = 0;
 
  private:
   std::vector<uint8_t> running_;
-  int32_t next_ = 0;  // the frame the running buffer is ready to receive
+  int32_t next_ = 0;         // the frame the running buffer is ready to receive
+  int32_t nextInOrder_ = 0;  // the frame decodeInOrder expects
 };
 
-// The decoders in probe order: PCX, BMP, ANM, FLC.
+// The decoders in probe order: PCX, BMP, ANM, FLC, FLI.
 std::vector<std::unique_ptr<PictureDecoder>> MakePictureDecoders();
 
-struct PictureFrame;
+// Everything a load takes from a file.
+struct DecodedPicture {
+  const char* format = "";
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t frameCount = 0;
+  int32_t distinctFrames = 0;  // frames that do not repeat the one before
+  std::vector<PictureFrame> frames;
+  std::array<uint8_t, 768> palette{};
+  // Frames whose data ended early or did not hold together; they are decoded as far
+  // as their data goes.
+  std::vector<int32_t> damagedFrames;
+};
 
 // The decoding part of Picture::load: the first decoder whose probe says yes opens
-// the data and decodes every frame. False when no decoder reads the data or the
-// header is refused; frames and palette are then untouched.
-bool DecodePicture(const uint8_t* data, size_t size, std::vector<PictureFrame>& frames,
-                   std::array<uint8_t, 768>& palette);
+// the data and decodes every frame. False when no decoder reads the data, the header
+// is refused or the frames would hold more than kMaxHeldPixels; out is then untouched.
+// Without keepFrames every frame is decoded and counted but frames stays empty.
+bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out, bool keepFrames = true);

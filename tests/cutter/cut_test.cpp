@@ -16,24 +16,20 @@ using Px = std::vector<uint8_t>;
 
 // A frame drawn from text rows: '.' is `background`, digits are indices.
 PictureFrame Frame(const std::vector<std::string>& rows, uint8_t background = 1) {
-  PictureFrame f;
-  f.height = static_cast<int32_t>(rows.size());
-  f.width = static_cast<int32_t>(rows[0].size());
+  Px pixels;
   for (const std::string& r : rows)
-    for (char c : r) f.pixels.push_back(c == '.' ? background : static_cast<uint8_t>(c - '0'));
-  return f;
+    for (char c : r) pixels.push_back(c == '.' ? background : static_cast<uint8_t>(c - '0'));
+  return {static_cast<int32_t>(rows[0].size()), static_cast<int32_t>(rows.size()), pixels};
 }
 
 // A w x h frame of background 1 (or 0) where about one pixel in `oneIn` is opaque.
 PictureFrame RandomFrame(int w, int h, uint32_t& seed, int oneIn, uint8_t background = 1) {
-  PictureFrame f;
-  f.width = w;
-  f.height = h;
+  Px pixels;
   for (int i = 0; i < w * h; ++i) {
     seed = seed * 1664525u + 1013904223u;
-    f.pixels.push_back((seed >> 24) % oneIn == 0 ? static_cast<uint8_t>(3 + (seed >> 8) % 3) : background);
+    pixels.push_back((seed >> 24) % oneIn == 0 ? static_cast<uint8_t>(3 + (seed >> 8) % 3) : background);
   }
-  return f;
+  return {w, h, pixels};
 }
 
 CutSource Source(const PictureFrame& f, int transparent = 1) {
@@ -181,10 +177,9 @@ TEST(CutTools, GridSnapsAndCutsTheCell) {
   EXPECT_TRUE(fixedRect(0x7FFFFFF0, 0, {32, 32}).empty());  // would overflow
   EXPECT_TRUE(fixedRect(0, 0, {0, 32}).empty());
 
-  PictureFrame f;
-  f.width = 128;
-  f.height = 96;
-  for (int i = 0; i < 128 * 96; ++i) f.pixels.push_back(static_cast<uint8_t>(i % 251));
+  Px pixels;
+  for (int i = 0; i < 128 * 96; ++i) pixels.push_back(static_cast<uint8_t>(i % 251));
+  const PictureFrame f{128, 96, pixels};
   CutSource s = Source(f, 0);
   SpriteSet set;
   CutTools tools;
@@ -248,6 +243,10 @@ TEST(CutTools, UnsetPositionsMissingDragOrPictureDoNothing) {
   EXPECT_FALSE(t.dragging());
   EXPECT_FALSE(t.buttonDown(FixedCut, kUnset, kUnset, {}, s, set).spriteAdded);
   EXPECT_FALSE(t.buttonDown(OutwardCut, kUnset, kUnset, {}, s, set).spriteAdded);
+  s.ignoreTransparent = 1;  // any set position would take the whole frame
+  EXPECT_FALSE(t.buttonDown(OutwardCut, kUnset, kUnset, {}, s, set).spriteAdded);
+  EXPECT_FALSE(t.buttonDown(PickTransparent, kUnset, kUnset, {}, s, set).returnToPrevious);
+  s.ignoreTransparent = 0;
   CutSource none;
   none.refresh(Picture());
   EXPECT_FALSE(none.hasFrame());
@@ -291,10 +290,7 @@ TEST(BatchCut, AgreesWithASlowScanOnRandomFrames) {
 }
 
 TEST(BatchCut, GridCellsCoverTheFrame) {
-  PictureFrame f;
-  f.width = 70;
-  f.height = 40;
-  f.pixels.assign(70 * 40, 3);
+  const PictureFrame f{70, 40, Px(70 * 40, 3)};
   const auto cells = gridCells(Source(f), {32, 32});
   ASSERT_EQ(cells.size(), 6u);  // 3 columns by 2 rows, the last ones partly outside
   EXPECT_EQ(cells[0], (CutRect{0, 0, 31, 31}));

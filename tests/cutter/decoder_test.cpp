@@ -31,6 +31,22 @@ BmpOptions Bmp(bool topDown, int gap, bool rle8, int used = 0, bool negativeWidt
   return o;
 }
 
+// A table of `used` colours (in a table of that length when shortTable), optionally
+// with the OS/2 core header.
+BmpOptions BmpTable(int used, bool shortTable, bool core = false, int gap = 0) {
+  BmpOptions o = Bmp(false, gap, false, used);
+  o.shortTable = shortTable;
+  o.coreHeader = core;
+  return o;
+}
+
+// The first n colours of p, the rest black.
+Palette FirstColours(const Palette& p, int n) {
+  Palette out{};
+  std::copy(p.begin(), p.begin() + 3 * n, out.begin());
+  return out;
+}
+
 // A PCX header for w x h followed by hand-made run data and a palette.
 Bytes PcxRaw(int w, int h, const Bytes& data, const Palette& pal) {
   Bytes b = WritePcx(Image(w, h), pal);
@@ -91,7 +107,7 @@ TEST(StillPictures, WrittenFilesDecodeToTheirPixelsAndPalette) {
     Palette pal;
   };
   const Palette p = TestPalette(3), none{};
-  const Image img = Pattern(13, 5);
+  const Image img = Pattern(13, 5), img16 = Pattern(13, 5, 2, 16);
   const std::vector<Case> cases = {
       {"pcx", WritePcx(Pattern(40, 17), p), Pattern(40, 17), 40, -1, p},
       {"pcx odd width", WritePcx(img, p), img, 14, 0, p},
@@ -104,6 +120,13 @@ TEST(StillPictures, WrittenFilesDecodeToTheirPixelsAndPalette) {
       {"bmp data offset", WriteBmp(img, p, Bmp(false, 34, false)), img, 16, 0, p},
       {"bmp rle8", WriteBmp(Rle8Picture(), p, Bmp(false, 0, true)), Rle8Picture(), 24, 0, p},
       {"bmp 256 used", WriteBmp(img, p, Bmp(false, 0, false, 256)), img, 16, 0, p},
+      {"bmp 16 of 256 used", WriteBmp(img16, p, BmpTable(16, false)), img16, 16, 0, FirstColours(p, 16)},
+      {"bmp table of 16", WriteBmp(img16, p, BmpTable(16, true)), img16, 16, 0, FirstColours(p, 16)},
+      {"bmp table of 1", WriteBmp(Image(5, 3), p, BmpTable(1, true, false, 6)), Image(5, 3), 8, 0,
+       FirstColours(p, 1)},
+      {"os/2 bmp", WriteBmp(img, p, BmpTable(0, false, true)), img, 16, 0, p},
+      {"os/2 bmp table cut by the data offset", WriteBmp(img16, p, BmpTable(100, true, true)), img16, 16, 0,
+       FirstColours(p, 100)},
       {"our bmp writer", EncodeIndexedBmp(img.pixels.data(), 13, 5, 13, BmpColourTable(p.data()).data()), img,
        16, 0, p},
   };
@@ -160,27 +183,44 @@ TEST(StillPictures, HandMadeCodesDecodeAsDefined) {
   }
 }
 
-TEST(FlcDecoder, EveryChunkTypeOverSeveralFrames) {
+TEST(FlicDecoders, EveryChunkTypeOverSeveralFrames) {
   const int w = 31, h = 14;  // odd width: word deltas carry the last pixel in a 0x8000 word
   const auto frames = Moving(w, h, 6);
   const Palette pal64 = Palette64(3);
-  std::vector<Bytes> chunks = {
+  const std::vector<Bytes> chunks = {
       FrameChunk({Colour256Full(TestPalette(11)), ByteRunChunk(frames[0])}),
       FrameChunk({WordDeltaChunk(frames[0], frames[1])}),
       FrameChunk({ByteDeltaChunk(frames[1], frames[2]), Chunk(18, Bytes(40, 0x33))}),
-      FrameChunk({CopyChunk(frames[3])}),
+      FrameChunk({Chunk(13, {}), ByteDeltaChunk(Image(w, h), frames[3])}),
       FrameChunk({Colour64Full(pal64), WordDeltaChunk(frames[3], frames[4])}),
-      FrameChunk({ByteDeltaChunk(frames[4], frames[5])}),
+      FrameChunk({CopyChunk(frames[5])}),
       FrameChunk({CopyChunk(Image(w, h, 1))}),  // a ring frame after the counted ones
   };
-  Bytes flc = WriteFlc(w, h, chunks);
-  Patch(flc, 6, 6);
+  // The palette after the last frame is the 64-level one: FLC multiplies by four, FLI
+  // scales 63 to 255.
+  for (unsigned magic : {0xAF12u, 0xAF11u}) {
+    Bytes file = WriteFlc(w, h, chunks, {}, magic);
+    Patch(file, 6, 6);
+    Picture pic;
+    ASSERT_TRUE(Load(pic, file)) << std::hex << magic;
+    ExpectFrames(pic, frames);
+    Palette want{};
+    for (int i = 0; i < 768; ++i)
+      want[i] = magic == 0xAF12u ? static_cast<uint8_t>(pal64[i] * 4) : Scale64(pal64[i]);
+    ExpectPalette(pic, want);
+  }
+}
+
+TEST(FliDecoder, AnimatorLayoutWithBlackHeldAndRingFrames) {
+  const auto moving = Moving(40, 20, 4);
+  const std::vector<Image> frames = {moving[0], moving[1], moving[1], Image(40, 20), moving[2], moving[3]};
+  const Palette pal64 = Palette64(7);
   Picture pic;
-  ASSERT_TRUE(Load(pic, flc));
+  ASSERT_TRUE(Load(pic, WriteFli(frames, pal64)));
   ExpectFrames(pic, frames);
-  Palette times4{};  // the palette after the last frame: the 64-level one, times four
-  for (int i = 0; i < 768; ++i) times4[i] = static_cast<uint8_t>(pal64[i] * 4);
-  ExpectPalette(pic, times4);
+  Palette want{};
+  for (int i = 0; i < 768; ++i) want[i] = Scale64(pal64[i]);
+  ExpectPalette(pic, want);
 }
 
 TEST(FlcDecoder, PalettePacketsSkipAndCountZeroMeansAll) {
@@ -253,6 +293,51 @@ TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {
     Picture pic;
     ASSERT_TRUE(Load(pic, WriteAnm(8, 2, TestPalette(), {AnmRecord(rowCode, extra)})));
     ExpectFrames(pic, {row});
+  }
+}
+
+TEST(AnimationDecoding, RepeatedFramesShareOneBuffer) {
+  // 640 x 480, one real frame and 149 that change nothing: under 10 KB of file for
+  // 46 MB of frames, and one buffer held.
+  Image still(640, 480, 7);
+  for (int y = 200; y < 230; ++y)
+    for (int x = 300; x < 340; ++x) still.at(x, y) = 200;
+  std::vector<Bytes> chunks{FrameChunk({Colour256Full(TestPalette()), ByteRunChunk(still)})};
+  chunks.resize(150, FrameChunk({}));
+  const Bytes flc = WriteFlc(640, 480, chunks);
+  EXPECT_LT(flc.size(), 10000u);
+  // 320 x 200, a first frame and 2000 records that change nothing.
+  Image first(320, 200, 3);
+  for (int y = 50; y < 90; ++y)
+    for (int x = 10; x < 300; x += 2) first.at(x, y) = static_cast<uint8_t>(x + y);
+  std::vector<Bytes> records = AnmRecords({first});
+  records.resize(2001, AnmRecord(EncodeRunSkipDump(first.pixels, first.pixels)));
+  const Bytes anm = WriteAnm(320, 200, TestPalette(), records, 3000, false);
+  // Deltas that write what is there, black on black and a copy of the same frame are
+  // held frames too.
+  Image dot(8, 4), black(8, 4);
+  dot.at(2, 1) = 5;
+  const Bytes mixed =
+      WriteFlc(8, 4,
+               {FrameChunk({ByteRunChunk(dot)}), FrameChunk({}), FrameChunk({ByteDeltaChunk(black, dot)}),
+                FrameChunk({Chunk(13, {})}), FrameChunk({Chunk(13, {})}), FrameChunk({CopyChunk(black)}),
+                FrameChunk({ByteDeltaChunk(black, dot)})});
+
+  // Per case the leading frames to compare and, per frame, whether it shares the
+  // buffer of the frame before (a shared frame equals it).
+  const std::vector<std::tuple<const char*, Bytes, std::vector<Image>, std::vector<bool>>> cases = {
+      {"flc 640 x 480", flc, {still}, std::vector<bool>(150, true)},
+      {"anm 2001 records", anm, {first}, std::vector<bool>(2001, true)},
+      {"flc mixed", mixed, {dot, dot, dot, black, black, black, dot}, {0, 1, 1, 0, 1, 1, 0}},
+  };
+  for (const auto& [name, file, frames, shares] : cases) {
+    SCOPED_TRACE(name);
+    Picture pic;
+    ASSERT_TRUE(Load(pic, file));
+    ASSERT_EQ(pic.frameCount(), static_cast<int32_t>(shares.size()));
+    for (size_t i = 0; i < frames.size(); ++i) EXPECT_EQ(pic.frames()[i].pixels, frames[i].pixels) << i;
+    for (size_t i = 1; i < shares.size(); ++i)
+      ASSERT_EQ(pic.frames()[i].pixels.sharesBufferWith(pic.frames()[i - 1].pixels), shares[i]) << i;
   }
 }
 

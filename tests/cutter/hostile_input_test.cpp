@@ -3,6 +3,7 @@
 // previous picture survives it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -13,30 +14,57 @@ using namespace testpic;
 
 namespace {
 
-// Decodes b and returns the pixels of all frames, or -1 when refused.
-int64_t DecodedPixels(const Bytes& b) {
-  std::vector<PictureFrame> frames;
-  std::array<uint8_t, 768> palette{};
-  if (!DecodePicture(b.data(), b.size(), frames, palette)) return -1;
+// Decodes b: the bytes of the frames' distinct buffers, or -1 when refused. Decoding
+// without keeping the frames must come to the same figures.
+int64_t HeldPixels(const Bytes& b, DecodedPicture& picture) {
+  DecodedPicture counted;
+  const bool countedOk = DecodePicture(b.data(), b.size(), counted, false);
+  EXPECT_EQ(DecodePicture(b.data(), b.size(), picture), countedOk);
+  if (!countedOk) return -1;
   int64_t n = 0;
-  for (const PictureFrame& f : frames) {
+  int32_t distinct = 0;
+  for (size_t i = 0; i < picture.frames.size(); ++i) {
+    const PictureFrame& f = picture.frames[i];
     EXPECT_EQ(f.pixels.size(), size_t(f.width) * f.height);
-    n += static_cast<int64_t>(f.pixels.size());
+    if (i > 0 && f.pixels.sharesBufferWith(picture.frames[i - 1].pixels)) continue;
+    n += int64_t(f.pixels.size());
+    ++distinct;
   }
+  EXPECT_EQ(picture.frameCount, static_cast<int32_t>(picture.frames.size()));
+  EXPECT_EQ(counted.frameCount, picture.frameCount);
+  EXPECT_EQ(counted.distinctFrames, distinct);
+  EXPECT_EQ(picture.distinctFrames, distinct);
+  EXPECT_EQ(counted.damagedFrames, picture.damagedFrames);
+  EXPECT_EQ(counted.palette, picture.palette);
+  EXPECT_TRUE(counted.frames.empty());
   return n;
 }
+int64_t HeldPixels(const Bytes& b) {
+  DecodedPicture picture;
+  return HeldPixels(b, picture);
+}
 
+// One sample of every reader and variant, 19 x 9, four frames for the animations.
 std::vector<Bytes> ValidFiles() {
   std::vector<Image> frames;
   for (int i = 0; i < 4; ++i) frames.push_back(Pattern(19, 9, i + 1));
   std::vector<Bytes> chunks{FrameChunk({Colour256Full(TestPalette()), ByteRunChunk(frames[0])}),
                             FrameChunk({WordDeltaChunk(frames[0], frames[1])}),
                             FrameChunk({ByteDeltaChunk(frames[1], frames[2]), Colour64Full(TestPalette())}),
-                            FrameChunk({CopyChunk(frames[3])})};
-  BmpOptions rle;
+                            FrameChunk({Chunk(13, {}), CopyChunk(frames[3])})};
+  BmpOptions rle, shortTable, core;
   rle.rle8 = true;
-  return {WritePcx(frames[0], TestPalette()), WriteBmp(frames[0], TestPalette()),
-          WriteBmp(frames[0], TestPalette(), rle), WriteFlc(19, 9, chunks),
+  shortTable.coloursUsed = 200;
+  shortTable.shortTable = true;
+  core.coreHeader = true;
+  const std::vector<Image> fli = {frames[0], frames[1], Image(19, 9), frames[3]};
+  return {WritePcx(frames[0], TestPalette()),
+          WriteBmp(frames[0], TestPalette()),
+          WriteBmp(frames[0], TestPalette(), rle),
+          WriteBmp(Pattern(19, 9, 5, 200), TestPalette(), shortTable),
+          WriteBmp(frames[0], TestPalette(), core),
+          WriteFlc(19, 9, chunks),
+          WriteFli(fli, TestPalette()),
           WriteAnm(19, 9, TestPalette(), AnmRecords(frames), 2, false)};
 }
 
@@ -44,9 +72,21 @@ std::vector<Bytes> ValidFiles() {
 
 TEST(HostileInput, TruncatedAndDamagedFilesAreSafe) {
   for (const Bytes& file : ValidFiles()) {
-    // Every cut point near the header and the end, and a stride through the rest.
-    for (size_t n = 0; n <= file.size(); n += (n < 3000 || n + 400 > file.size()) ? 1 : 97)
-      EXPECT_LE(DecodedPixels(Bytes(file.begin(), file.begin() + n)), (19 + 5) * 9 * 4) << "length " << n;
+    DecodedPicture whole;
+    ASSERT_GT(HeldPixels(file, whole), 0);
+    EXPECT_TRUE(whole.damagedFrames.empty()) << whole.format;
+    // Every cut point near the header and the end, and a stride through the rest. A
+    // cut that loses pixels or colours is refused or reported as damage.
+    for (size_t n = 0; n < file.size(); n += (n < 3000 || n + 400 > file.size()) ? 1 : 97) {
+      DecodedPicture cut;
+      const int64_t held = HeldPixels(Bytes(file.begin(), file.begin() + n), cut);
+      EXPECT_LE(held, (19 + 5) * 9 * 4) << whole.format << " length " << n;
+      const bool lost =
+          cut.palette != whole.palette || cut.frames.size() != whole.frames.size() ||
+          !std::equal(cut.frames.begin(), cut.frames.end(), whole.frames.begin(),
+                      [](const PictureFrame& a, const PictureFrame& b) { return a.pixels == b.pixels; });
+      EXPECT_TRUE(held < 0 || !lost || !cut.damagedFrames.empty()) << whole.format << " length " << n;
+    }
   }
   uint32_t s = 12345;
   for (const Bytes& file : ValidFiles())
@@ -56,11 +96,12 @@ TEST(HostileInput, TruncatedAndDamagedFilesAreSafe) {
         s = s * 1103515245u + 12345u;
         bad[(s >> 8) % bad.size()] = static_cast<uint8_t>(s >> 3);
       }
-      EXPECT_LE(DecodedPixels(bad), kMaxExpansion * static_cast<int64_t>(bad.size()));
+      EXPECT_LE(HeldPixels(bad), kMaxHeldPixels);
     }
 }
 
 TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
+  // Each is refused by the decoder's open(), before any frame is allocated.
   std::vector<std::pair<std::string, Bytes>> files;
   const Image img = Pattern(8, 8);
   for (auto [bits, planes] : {std::pair{4, 1}, {1, 4}, {8, 3}, {1, 1}}) {
@@ -73,18 +114,32 @@ TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
   PcxOptions shortLines;
   shortLines.bytesPerLine = 6;
   files.push_back({"pcx scan line shorter than the image", WritePcx(Pattern(10, 3), {}, shortLines)});
-  for (auto [bits, used] : {std::pair{8, 16}, {4, 0}, {24, 0}, {1, 0}}) {
+  for (auto [bits, used, core] : {std::tuple{8, 257, false},
+                                  {4, 0, false},
+                                  {4, 256, false},
+                                  {24, 0, false},
+                                  {1, 0, false},
+                                  {4, 0, true},
+                                  {24, 0, true}}) {
     BmpOptions o;
     o.bitsPerPixel = bits;
     o.coloursUsed = used;
-    files.push_back({"bmp " + std::to_string(bits) + " bits " + std::to_string(used), WriteBmp(img, {}, o)});
+    o.coreHeader = core;
+    files.push_back(
+        {std::string(core ? "os/2 " : "") + "bmp " + std::to_string(bits) + " bits " + std::to_string(used),
+         WriteBmp(img, {}, o)});
   }
   for (uint32_t compression : {2u, 3u}) {  // RLE4, bit fields
     Bytes b = WriteBmp(img, {});
     Patch(b, 30, compression, 4);
     files.push_back({"bmp compression " + std::to_string(compression), b});
   }
-  files.push_back({"fli magic", WriteFlc(4, 4, {FrameChunk({CopyChunk(Image(4, 4, 2))})}, {}, 0xAF11)});
+  BmpOptions shortTable;
+  shortTable.coloursUsed = 16;
+  shortTable.shortTable = true;
+  Bytes cutTable = WriteBmp(Image(4, 4), {}, shortTable);
+  cutTable.resize(14 + 40 + 15 * 4);
+  files.push_back({"bmp table cut short", cutTable});
   // Small files asking for huge, zero or negative sizes, or more frames than they hold.
   Bytes pcx = WritePcx(Image(2, 2), {});
   Patch(pcx, 8, 32766);
@@ -97,38 +152,71 @@ TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
   files.push_back({"pcx 4096 squared", pcx});
   for (auto [name, w, h] : {std::tuple{"bmp huge", 0x7FFFFFFFu, 0x7FFFFFFFu},
                             {"bmp most negative", 0x80000000u, 0x80000000u},
-                            {"bmp zero width", 0u, 4u}}) {
+                            {"bmp zero width", 0u, 4u},
+                            {"bmp 3000 x 3000 in a small file", 3000u, 3000u}}) {
     Bytes b = WriteBmp(Image(4, 4), {});
     Patch(b, 18, w, 4);
     Patch(b, 22, h, 4);
     files.push_back({name, b});
   }
-  for (auto [name, at, value] : {std::tuple{"flc 30000 frames", 6, 30000},
-                                 {"flc negative frames", 6, 0x8000},
-                                 {"flc negative width", 8, 0xFFF0},
-                                 {"flc zero height", 10, 0}}) {
-    Bytes b = WriteFlc(320, 200, {FrameChunk({})});
-    Patch(b, at, value);
-    files.push_back({name, b});
-  }
+  BmpOptions core;
+  core.coreHeader = true;
+  Bytes os2 = WriteBmp(Image(4, 4), {}, core);
+  Patch(os2, 18, 0xFFFF);
+  Patch(os2, 20, 0xFFFF);
+  files.push_back({"os/2 bmp 65535 squared", os2});
+  for (unsigned magic : {0xAF12u, 0xAF11u})
+    for (auto [name, at, value] : {std::tuple{"30000 frames", 6, 30000},
+                                   {"negative frames", 6, 0x8000},
+                                   {"negative width", 8, 0xFFF0},
+                                   {"zero height", 10, 0},
+                                   {"32767 squared", 8, 32767}}) {
+      Bytes b = WriteFlc(320, 200, {FrameChunk({})}, {}, magic);
+      Patch(b, at, value);
+      if (at == 8 && value == 32767) Patch(b, 10, value);
+      files.push_back({(magic == 0xAF11u ? "fli " : "flc ") + std::string(name), b});
+    }
   Bytes header(128, 0);  // a header alone may not ask for even one frame of any size
   Patch(header, 4, 0xAF12);
   Patch(header, 6, 1);
   Patch(header, 8, 4000);
   Patch(header, 10, 4000);
   files.push_back({"flc header only", header});
+  files.push_back({"flc 4000 x 4000 in a small file", WriteFlc(4000, 4000, {FrameChunk({})})});
   Bytes anm = WriteAnm(8, 8, TestPalette(), AnmRecords({Image(8, 8, 1)}));
   Patch(anm, 8, 0xFFFFFFFFu, 4);
   files.push_back({"anm 2^32-1 records", anm});
+  Bytes anmHuge = WriteAnm(8, 8, TestPalette(), AnmRecords({Image(8, 8, 1)}), 1000, false);
+  Patch(anmHuge, 20, 0xFFFF);
+  Patch(anmHuge, 22, 0xFFFF);
+  files.push_back({"anm 65535 squared", anmHuge});
   for (const auto& [name, file] : files) {
     Picture pic;
     EXPECT_FALSE(Load(pic, file)) << name;
     EXPECT_STREQ(pic.lastError(), kPictureUnsupported) << name;
+    for (auto& decoder : MakePictureDecoders()) {
+      if (!decoder->probe(file.data(), file.size(), {})) continue;
+      EXPECT_FALSE(decoder->open(file.data(), file.size())) << name;
+      break;
+    }
   }
-  // One empty frame chunk may ask for a frame small enough for the file size.
-  const Bytes flc = WriteFlc(60, 60, {FrameChunk({})});
-  EXPECT_EQ(DecodedPixels(flc), 3600);
-  EXPECT_LE(3600, kMaxExpansion * static_cast<int64_t>(flc.size()));
+  // Any file may ask for a frame up to 1920 x 1080; beyond that the file must justify it.
+  for (auto [w, h, held] : {std::tuple{60, 60, 3600}, {1920, 1080, 1920 * 1080}, {1024, 768, 1024 * 768}})
+    EXPECT_EQ(HeldPixels(WriteFlc(w, h, {FrameChunk({})})), held) << w << " x " << h;
+}
+
+TEST(HostileInput, FramesBeyondTheMemoryCapAreRefused) {
+  // Every frame differs from the one before: a pixel, then black again. Held frames
+  // would cost nothing; these each take a frame's worth until the cap is reached.
+  const int w = 2048, h = 1024;
+  const int64_t fit = kMaxHeldPixels / (int64_t(w) * h);
+  Bytes dot = {0, 0, 1, 0, 1, 0, 1, 9};  // first row 0, one row: one packet, 1 literal
+  std::vector<Bytes> chunks;
+  for (int64_t i = 0; i <= fit; ++i) chunks.push_back(FrameChunk({i % 2 ? Chunk(13, {}) : Chunk(12, dot)}));
+  Bytes flc = WriteFlc(w, h, chunks);
+  EXPECT_EQ(HeldPixels(flc), -1);
+  Patch(flc, 6, static_cast<uint32_t>(fit));  // one frame fewer fits
+  EXPECT_EQ(HeldPixels(flc), fit * w * h);
 }
 
 TEST(HostileInput, RunsCopiesAndSkipsPastTheFrameStopAtItsEnd) {

@@ -1,5 +1,5 @@
 #pragma once
-// Small writers of PCX, BMP, FLC and ANM files for the tests and benchmarks. They
+// Small writers of PCX, BMP, FLC, FLI and ANM files for the tests and benchmarks. They
 // follow the published layouts and share no code with the decoders, so a decoder
 // is checked against an independent encoder.
 
@@ -53,8 +53,9 @@ inline Palette TestPalette(int salt = 0) {
   return p;
 }
 
-// A picture with runs, single pixels and every index value, so run coders see all cases.
-inline Image Pattern(int w, int h, int seed = 1) {
+// A picture with runs, single pixels and every index value below `colours`, so run
+// coders see all cases.
+inline Image Pattern(int w, int h, int seed = 1, uint32_t colours = 256) {
   Image img(w, h);
   uint32_t s = 2463534242u + seed;
   for (int y = 0; y < h; ++y)
@@ -63,7 +64,7 @@ inline Image Pattern(int w, int h, int seed = 1) {
       s ^= s >> 17;
       s ^= s << 5;
       // Runs, and noise including bytes >= 0xC0.
-      img.at(x, y) = static_cast<uint8_t>((x / 5 + y / 3) % 3 == 0 ? seed * 31 + y : s);
+      img.at(x, y) = static_cast<uint8_t>(((x / 5 + y / 3) % 3 == 0 ? uint32_t(seed * 31 + y) : s) % colours);
     }
   return img;
 }
@@ -131,6 +132,8 @@ struct BmpOptions {
   int coloursUsed = 0;
   int bitsPerPixel = 8;
   bool negativeWidth = false;
+  bool shortTable = false;  // the table holds coloursUsed entries, not 256
+  bool coreHeader = false;  // OS/2 1.x: 12-byte header, 16-bit sizes, 3-byte entries
 };
 
 // RLE8 rows, bottom row first; literal stretches under 3 pixels go as runs of 1.
@@ -160,14 +163,23 @@ inline Bytes WriteBmp(const Image& img, const Palette& pal, BmpOptions o = {}) {
     const int y = o.topDown ? r : img.height - 1 - r;
     for (int x = 0; x < ((img.width + 3) & ~3); ++x) Put(pixels, x < img.width ? img.at(x, y) : 0);
   }
-  const uint32_t offset = 14 + 40 + 1024 + o.gap, size = static_cast<uint32_t>(pixels.size());
+  const uint32_t headerSize = o.coreHeader ? 12 : 40, entrySize = o.coreHeader ? 3 : 4;
+  const uint32_t entries = o.shortTable ? o.coloursUsed : 256;
+  const uint32_t offset = 14 + headerSize + entries * entrySize + o.gap;
+  const uint32_t size = static_cast<uint32_t>(pixels.size());
   const int32_t w = o.negativeWidth ? -img.width : img.width, h = o.topDown ? -img.height : img.height;
   Bytes b = {'B', 'M'};
-  for (uint32_t v : {offset + size, 0u, offset, 40u, uint32_t(w), uint32_t(h)}) Put(b, v, 4);
+  for (uint32_t v : {offset + size, 0u, offset, headerSize}) Put(b, v, 4);
+  Put(b, uint32_t(w), o.coreHeader ? 2 : 4);
+  Put(b, uint32_t(h), o.coreHeader ? 2 : 4);
   Put(b, 1, 2);
   Put(b, o.bitsPerPixel, 2);
-  for (uint32_t v : {o.rle8 ? 1u : 0u, size, 2835u, 2835u, uint32_t(o.coloursUsed), 0u}) Put(b, v, 4);
-  for (int i = 0; i < 256; ++i) Append(b, {pal[i * 3 + 2], pal[i * 3 + 1], pal[i * 3], 0});
+  if (!o.coreHeader)
+    for (uint32_t v : {o.rle8 ? 1u : 0u, size, 2835u, 2835u, uint32_t(o.coloursUsed), 0u}) Put(b, v, 4);
+  for (uint32_t i = 0; i < entries; ++i) {
+    Append(b, {pal[i * 3 + 2], pal[i * 3 + 1], pal[i * 3]});
+    if (entrySize == 4) Put(b, 0);
+  }
   b.resize(b.size() + o.gap, 0xEE);  // junk the old reading would show
   Append(b, pixels);
   return b;
@@ -325,6 +337,38 @@ inline Bytes WriteFlc(int width, int height, const std::vector<Bytes>& frames, c
   Append(b, prefix);
   for (const Bytes& f : frames) Append(b, f);
   Patch(b, 0, static_cast<uint32_t>(b.size()), 4);
+  return b;
+}
+
+// ---------------------------------------------------------------- FLI
+// A 64-level colour as 8 bits: the six bits, then their top two again (63 gives 255).
+inline uint8_t Scale64(uint8_t v) {
+  return static_cast<uint8_t>(v * 4 + v / 16);
+}
+
+// An FLI as Animator wrote it: the 64-level palette and a run-coded first frame, then
+// per frame a line-coded delta, a black chunk for a frame of index 0 only, or no
+// chunk for a repeated frame, and after the counted frames the ring frame that leads
+// back to the first. speed: 1/70 s per frame.
+inline Bytes WriteFli(const std::vector<Image>& frames, const Palette& pal64, int speed = 5) {
+  std::vector<Bytes> chunks;
+  for (size_t i = 0; i < frames.size(); ++i) {
+    const Image& f = frames[i];
+    if (i == 0) {
+      chunks.push_back(FrameChunk({Colour64Full(pal64), ByteRunChunk(f)}));
+    } else if (f.pixels == frames[i - 1].pixels) {
+      chunks.push_back(FrameChunk({}));
+    } else if (std::count(f.pixels.begin(), f.pixels.end(), 0) == static_cast<long>(f.pixels.size())) {
+      chunks.push_back(FrameChunk({Chunk(13, {})}));
+    } else {
+      chunks.push_back(FrameChunk({ByteDeltaChunk(frames[i - 1], f)}));
+    }
+  }
+  if (!frames.empty()) chunks.push_back(FrameChunk({ByteDeltaChunk(frames.back(), frames[0])}));
+  const int w = frames.empty() ? 320 : frames[0].width, h = frames.empty() ? 200 : frames[0].height;
+  Bytes b = WriteFlc(w, h, chunks, {}, 0xAF11);
+  Patch(b, 6, static_cast<uint32_t>(frames.size()));  // the ring frame is not counted
+  Patch(b, 16, speed);
   return b;
 }
 

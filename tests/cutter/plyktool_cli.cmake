@@ -1,6 +1,26 @@
-# Runs "plyktool frames" and "plyktool cut" as a user would and checks exit codes and
-# the files written. Called by CTest with -DPLYKTOOL=... -DWORK=... -DPICTURES=...
+# Runs "plyktool info", "plyktool frames" and "plyktool cut" on pictures as a user
+# would and checks exit codes, outputs and the files written. Called by CTest with -DPLYKTOOL=... -DWORK=... -DPICTURES=...
 include(${CMAKE_CURRENT_LIST_DIR}/../plyktool_support.cmake)
+
+# info: format, size, frames (held ones share a buffer) and whether all decoded.
+run(0 info ${PICTURES}/fli_ring.fli)
+expect_contains("picture file")
+expect_contains("format FLI, 1326 bytes")
+expect_contains("size 24 x 10")
+expect_contains("frames 5 (4 distinct)")
+expect_contains("every frame decoded")
+run(0 info ${PICTURES}/flc_black_held.flc)
+expect_contains("frames 4 (3 distinct)")
+run(0 info ${PICTURES}/bmp_os2.bmp)
+expect_contains("format BMP")
+expect_contains("size 12 x 6")
+expect_contains("frames 1\n")
+# A cut copy decodes as far as it goes: the damaged frames are listed, and it fails.
+execute_process(COMMAND sh -c "head -c 1000 ${PICTURES}/fli_ring.fli > ${WORK}/cut.fli")
+run(1 info ${WORK}/cut.fli)
+expect_contains("damaged frames 1 2 3 4\n")
+file(WRITE ${WORK}/text.pcx "not a picture")
+run(1 info ${WORK}/text.pcx)
 
 # frames: five 15 x 8 frames (rows padded to 16 bytes) and the palette file.
 run(0 frames ${PICTURES}/flc_all.flc ${WORK}/frames)
@@ -50,4 +70,19 @@ run(1 cut ${WORK}/figures.plk ${WORK}/x.plk)
 run(1 frames ${WORK}/missing.flc ${WORK}/none)
 if(EXISTS ${WORK}/x.plk)
   message(FATAL_ERROR "a refused cut wrote its output")
+endif()
+
+# pcx: the sprites on one PCX picture, which cuts back into the same sprites.
+run(0 pcx ${WORK}/figures.plk ${WORK}/sheet.pcx --palette ${WORK}/figures.pal)
+expect_contains("2 sprites")
+run(0 cut ${WORK}/sheet.pcx ${WORK}/again.plk)
+expect_contains("2 cut from 1 frame, 0 duplicates dropped")
+expect_same_file(${WORK}/figures.plk ${WORK}/again.plk)
+run(0 pcx ${WORK}/grid.plk ${WORK}/grid.pcx)
+run(1 pcx ${WORK}/figures.plk)
+run(1 pcx ${WORK}/missing.plk ${WORK}/y.pcx)
+run(1 pcx ${WORK}/figures.pal ${WORK}/y.pcx)
+run(1 pcx ${WORK}/figures.plk ${WORK}/y.pcx --palette ${WORK}/figures.plk)
+if(EXISTS ${WORK}/y.pcx)
+  message(FATAL_ERROR "a refused pcx wrote its output")
 endif()

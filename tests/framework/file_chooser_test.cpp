@@ -49,7 +49,9 @@ std::wstring TempFolder() {
 TEST(FileChooser, OpenGivesTheKoreanPathAndNameInCp949) {
   const std::wstring path = TempFolder() + L"\xADF8\xB9BC.plk";  // "그림.plk"
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  // Wine makes the Unix name through the locale's character set: Hangul needs a UTF-8
+  // locale (the test scripts set LC_ALL=C.UTF-8).
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot create the file, error " << GetLastError();
   CloseHandle(file);
 
   FileChooser chooser;

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "cutter/app/frame_text.h"
+#include "cutter/editor/frame_text.h"
 #include "motion/editor/frame_text.h"
 #include "ui/status_text.h"
 

@@ -25,3 +25,4 @@ int ResaveMotionFile(const std::string& in, const std::string& out);
 int RunSheet(Args args);
 int RunFrames(Args args);
 int RunCut(Args args);
+int RunPcx(Args args);

@@ -1,10 +1,13 @@
-// plyktool info FILE: recognises the file by its magic and prints its figures.
+// plyktool info FILE: recognises the file by its magic and prints its figures. A file
+// of none of our formats is tried as a picture; every frame is decoded, so this is
+// also the quick check of a picture file.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 
 #include "base/byte_reader.h"
 #include "commands.h"
+#include "cutter/picture_decoder.h"
 #include "file_kind.h"
 #include "sprites/palette.h"
 #include "sprites/sprite_file.h"
@@ -36,6 +39,31 @@ int InfoPalette(const std::string& path) {
   return 0;
 }
 
+// Format, size and frames; damaged frames are listed and make the command fail.
+int InfoPicture(const std::string& path, const std::vector<uint8_t>& bytes) {
+  DecodedPicture picture;
+  // Every frame is decoded as a load would, but none is kept.
+  if (!DecodePicture(bytes.data(), bytes.size(), picture, false))
+    return Fail(path + ": not a sprite, palette, motion or picture file that can be read");
+  std::printf("picture file %s\n", path.c_str());
+  std::printf("format %s, %zu bytes\n", picture.format, bytes.size());
+  std::printf("size %d x %d\n", picture.width, picture.height);
+  if (picture.frameCount == 1)
+    std::printf("frames 1\n");
+  else
+    std::printf("frames %d (%d distinct)\n", picture.frameCount, picture.distinctFrames);
+  const size_t damaged = picture.damagedFrames.size();
+  if (damaged == 0) {
+    std::printf("every frame decoded\n");
+    return 0;
+  }
+  std::printf("damaged frames");
+  for (size_t i = 0; i < damaged && i < 20; ++i) std::printf(" %d", picture.damagedFrames[i]);
+  std::printf(damaged > 20 ? " ...\n" : "\n");
+  return Fail(path + ": " + std::to_string(damaged) + " of " + std::to_string(picture.frameCount) +
+              " frames damaged (data cut short or malformed)");
+}
+
 }  // namespace
 
 int RunInfo(Args args) {
@@ -45,9 +73,13 @@ int RunInfo(Args args) {
   std::vector<uint8_t> bytes;
   if (!ReadFileBytes(path, bytes)) return Fail(path + ": cannot read the file");
   switch (KindOf(bytes)) {
-    case FileKind::Sprites: return InfoSprites(path, bytes);
-    case FileKind::Palette: return InfoPalette(path);
-    case FileKind::Motions: return InfoMotionFile(path, listMotions);
-    default: return Fail(path + ": not a sprite, palette or motion file");
+    case FileKind::Sprites:
+      return InfoSprites(path, bytes);
+    case FileKind::Palette:
+      return InfoPalette(path);
+    case FileKind::Motions:
+      return InfoMotionFile(path, listMotions);
+    default:
+      return InfoPicture(path, bytes);
   }
 }

@@ -10,5 +10,5 @@
 inline int LoadPictureOrFail(Picture& picture, const std::string& path) {
   if (picture.load(path)) return 0;
   if (picture.lastError() == kPictureCannotOpen) return Fail(path + ": cannot read the file");
-  return Fail(path + ": not a picture that can be read (8-bit PCX, 256-colour BMP, ANM or FLC)");
+  return Fail(path + ": not a picture that can be read (8-bit PCX, BMP, ANM, FLC or FLI)");
 }

@@ -1,6 +1,6 @@
 #include "cutter/app/main_frame.h"
 
-#include "cutter/app/frame_text.h"
+#include "cutter/editor/frame_text.h"
 #include "cutter/resource_ids.h"
 #include "framework/app.h"
 #include "ui/status_text.h"

@@ -1,4 +1,4 @@
-#include "cutter/app/frame_text.h"
+#include "cutter/editor/frame_text.h"
 
 #include <cstdio>
 

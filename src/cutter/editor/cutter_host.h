@@ -1,0 +1,49 @@
+#pragma once
+// What the sprite cutter's editors ask of the windows around them: the questions,
+// messages and choosers of UserPrompts, plus the dialogs, repaints, showing and
+// hiding windows, focus, the system pointer and the palette of the drawing surfaces.
+// The Win32 frame implements it; tests script it.
+
+#include "cutter/editor/frame_text.h"
+#include "ui/user_prompts.h"
+
+struct PaletteBlock;
+class CutSizeDialog;
+class ColourDialog;
+
+// Windows named in repaint requests, combined as bits.
+enum CutterWindow : int {
+  kFrameWindow = 1,  // title, status bar, frame scroll bar
+  kCanvasWindow = 2,
+  kSpriteWindow = 4,
+  kDetailWindow = 8,
+  kAllWindows = 15,
+};
+
+class CutterHost : public UserPrompts {
+ public:
+  // Invalidates the windows; when each repaints it takes its title, scroll bars
+  // and status texts from its editor.
+  virtual void repaint(int windows) = 0;
+  // Modal dialogs over the rules of cut_size_dialog.h and colour_dialog.h; true
+  // when confirmed.
+  virtual bool runCutSizeDialog(CutSizeDialog& dialog) = 0;
+  virtual bool runColourDialog(ColourDialog& dialog) = 0;
+  virtual void showAbout() = 0;
+  // Both give the keyboard focus back to the frame.
+  virtual void showCanvas(bool visible) = 0;
+  virtual void showDetailWindow(bool visible) = 0;
+  // Moves the canvas window inside the frame's client area.
+  virtual void placeCanvas(const CanvasPlacement& placement) = 0;
+  // The palette of the canvas, sprite window and detail window surfaces.
+  virtual void usePalette(const PaletteBlock& palette) = 0;
+  // Moves the system pointer by screen pixels.
+  virtual void movePointer(int dx, int dy) = 0;
+  virtual bool spriteWindowFocused() = 0;
+  virtual void focusSpriteWindow() = 0;
+  // The sprite window's pop-up menu at a client point of that window; its commands
+  // go to CutterSpriteWindowEditor::command.
+  virtual void showSpritePopup(int x, int y) = 0;
+  // Destroys the frame (the unsaved-work question has been answered).
+  virtual void closeFrame() = 0;
+};

@@ -1,0 +1,218 @@
+// The frame's file work: sprite files, pictures, palettes, dropped files, the
+// command line and the PCX sheet.
+#include <filesystem>
+#include <fstream>
+
+#include "base/path_text.h"
+#include "base/save_file.h"
+#include "cutter/editor/cutter_filters.h"
+#include "cutter/editor/frame_editor.h"
+#include "cutter/editor/interface_colours.h"
+#include "cutter/editor/pcx_export.h"
+#include "cutter/editor/sprite_file_ops.h"
+#include "cutter/pcx_writer.h"
+
+const char* const kNotPaletteFileText = "팔레트 파일이 아닙니다.\n확인후 다시 하십시오.";
+
+namespace {
+
+// Wait cursor for the length of a scope.
+class Busy {
+ public:
+  explicit Busy(UserPrompts& prompts) : prompts_(prompts) { prompts_.setBusy(true); }
+  ~Busy() { prompts_.setBusy(false); }
+
+ private:
+  UserPrompts& prompts_;
+};
+
+// The name after the folder. Dropped paths use backslashes; a slash is taken too.
+// CP949 trail bytes are never either, so a byte search is safe.
+std::string NameOf(const std::string& path) {
+  const size_t cut = path.find_last_of("\\/");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace
+
+bool FrameEditor::save(bool askName) {
+  // An empty set is never written.
+  if (doc_.sprites.Count() == 0) return false;
+  ChosenFile file{doc_.spritePath, doc_.spriteName};
+  if (askName || file.path.empty()) {
+    if (file.path.empty()) file = ChosenFile{settings_.spritePath, settings_.spriteName};
+    if (!host_.chooseSaveFile(SpriteFileFilter(), file)) return false;
+    settings_.spritePath = file.path;
+    settings_.spriteName = file.name;
+  }
+  bool saved;
+  {
+    Busy busy(host_);
+    saved = SaveSpriteFile(file.path, doc_.sprites);
+  }
+  if (!saved) {
+    // The previous file stays as it was, and so do the name and the modified flag.
+    host_.showError(SaveFailedText(file.name));
+    return false;
+  }
+  doc_.modified = false;
+  doc_.spritePath = file.path;
+  doc_.spriteName = file.name;
+  host_.repaint(kFrameWindow);
+  return true;
+}
+
+bool FrameEditor::openSpriteFile(const std::string& path, const std::string& name) {
+  // Read into a fresh set: the document changes only when the whole file was read.
+  SpriteSet read;
+  SpriteFileRead result;
+  {
+    Busy busy(host_);
+    result = ReadWholeSpriteFile(path, read);
+  }
+  if (result == SpriteFileRead::CannotOpen) return false;
+  if (result == SpriteFileRead::NotSpriteFile) {
+    host_.showError(InvalidSpriteFileText(name, false));
+    return false;
+  }
+  sprites_.dropHold();
+  doc_.sprites = std::move(read);
+  doc_.modified = false;
+  doc_.spritePath = path;
+  doc_.spriteName = name;
+  sprites_.relayout();
+  host_.repaint(kAllWindows);
+  return true;
+}
+
+void FrameEditor::newFile() {
+  if (!askToSave()) return;
+  sprites_.dropHold();
+  doc_.sprites.Clear();
+  doc_.modified = false;
+  doc_.spritePath.clear();
+  doc_.spriteName.clear();
+  sprites_.relayout();
+  host_.repaint(kAllWindows);
+}
+
+void FrameEditor::chooseAndOpen() {
+  if (!askToSave()) return;
+  ChosenFile file{settings_.spritePath, settings_.spriteName};
+  if (!host_.chooseOpenFile(SpriteFileFilter(), file)) return;
+  settings_.spritePath = file.path;
+  settings_.spriteName = file.name;
+  openSpriteFile(file.path, file.name);
+}
+
+void FrameEditor::dropFiles(const std::vector<std::string>& paths) {
+  bool asked = false;
+  for (const std::string& path : paths) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(PathFromText(path), ec)) continue;
+    // Dropping a file replaces the document, so unsaved work is asked about first.
+    if (!asked) {
+      if (!askToSave()) return;
+      asked = true;
+    }
+    if (openSpriteFile(path, NameOf(path))) return;
+  }
+}
+
+CommandLineOutcome FrameEditor::openCommandLine(const std::string& path, const std::string& name) {
+  if (path.empty() || name.empty()) return CommandLineOutcome::NothingToOpen;
+  if (!openSpriteFile(path, name)) return CommandLineOutcome::EndProgram;
+  settings_.spritePath = path;
+  settings_.spriteName = name;
+  return CommandLineOutcome::Opened;
+}
+
+void FrameEditor::chooseAndImport() {
+  ChosenFile file{settings_.picturePath, settings_.pictureName};
+  if (!host_.chooseOpenFile(PictureFileFilter(), file)) return;
+  settings_.picturePath = file.path;
+  settings_.pictureName = file.name;
+  importPicture(file.path, file.name);
+}
+
+bool FrameEditor::importPicture(const std::string& path, const std::string& name) {
+  bool loaded;
+  {
+    Busy busy(host_);
+    loaded = doc_.picture.load(PathFromText(path));
+  }
+  // Whatever happened, the cut state must not point into frames that are gone.
+  doc_.refreshCut();
+  if (!loaded) {
+    host_.showError(doc_.picture.lastError());
+    return false;
+  }
+  doc_.pictureName = name;
+  doc_.palette = doc_.picture.palette();
+  host_.usePalette(doc_.palette);
+  if (doc_.hasFrame()) {
+    if (!canvas_.visible()) {
+      canvas_.setVisible(true);
+      host_.showCanvas(true);
+    }
+    doc_.cut.transparentIndex = doc_.cut.pixelAt(0, 0);
+  }
+  RecomputeColourIndices(settings_, doc_.palette);
+  canvas_.relayout();
+  layout();
+  host_.repaint(kAllWindows);
+  return true;
+}
+
+void FrameEditor::chooseAndReadPalette() {
+  ChosenFile file{settings_.palettePath, settings_.paletteName};
+  if (!host_.chooseOpenFile(PaletteFileFilter(), file)) return;
+  settings_.palettePath = file.path;
+  settings_.paletteName = file.name;
+  readPalette(file.path, file.name);
+}
+
+bool FrameEditor::readPalette(const std::string& path, const std::string&) {
+  std::ifstream in(PathFromText(path), std::ios::binary);
+  if (!in) return false;
+  PaletteBlock read;
+  if (!ReadPaletteFile(read, in)) {
+    host_.showError(kNotPaletteFileText);
+    return false;
+  }
+  doc_.palette = read;
+  paletteChanged();
+  return true;
+}
+
+void FrameEditor::chooseAndWritePalette() {
+  ChosenFile file{settings_.palettePath, settings_.paletteName};
+  if (!host_.chooseSaveFile(PaletteFileFilter(), file)) return;
+  settings_.palettePath = file.path;
+  settings_.paletteName = file.name;
+  writePalette(file.path, file.name);
+}
+
+bool FrameEditor::writePalette(const std::string& path, const std::string& name) {
+  const bool saved = SaveFileSafely(
+      PathFromText(path), [&](std::ostream& out) { return WritePaletteFile(doc_.palette, out) != 0; });
+  if (!saved) host_.showError("'" + name + "'\n색상표 파일을 쓰지 못했습니다.");
+  return saved;
+}
+
+void FrameEditor::restorePalette() {
+  doc_.palette = builtin_;
+  paletteChanged();
+}
+
+void FrameEditor::paletteChanged() {
+  host_.usePalette(doc_.palette);
+  RecomputeColourIndices(settings_, doc_.palette);
+  host_.repaint(kAllWindows);
+}
+
+void FrameEditor::exportSheet() {
+  SpriteSheet sheet;
+  const bool made = MakeSpriteSheet(doc_.sprites, sheet, kMaxPcxSide);
+  ExportPcx(host_, made, sheet, doc_.palette);
+}

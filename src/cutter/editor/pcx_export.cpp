@@ -1,0 +1,22 @@
+#include "cutter/editor/pcx_export.h"
+
+#include "base/path_text.h"
+#include "base/save_file.h"
+#include "cutter/editor/cutter_filters.h"
+#include "cutter/pcx_writer.h"
+
+bool ExportPcx(CutterHost& host, bool sheetMade, const SpriteSheet& sheet, const PaletteBlock& palette) {
+  if (!sheetMade) {
+    host.showError("스프라이트가 너무 커서 PCX 파일 하나에 담을 수 없습니다.");
+    return false;
+  }
+  ChosenFile file;
+  if (!host.chooseSaveFile(PcxFileFilter(), file)) return false;
+  host.setBusy(true);
+  const bool saved = SaveFileSafely(PathFromText(file.path), [&](std::ostream& out) {
+    return WritePcx(out, sheet.width, sheet.height, sheet.pixels.data(), palette.palette());
+  });
+  host.setBusy(false);
+  if (!saved) host.showError("'" + file.name + "'\nPCX 파일을 쓰지 못했습니다.");
+  return saved;
+}

@@ -1,0 +1,49 @@
+#include "cutter/editor/sprite_file_ops.h"
+
+#include <unordered_map>
+
+#include "base/byte_reader.h"
+#include "base/path_text.h"
+#include "base/save_file.h"
+#include "sprites/sprite_file.h"
+
+SpriteFileRead ReadWholeSpriteFile(const std::string& path, SpriteSet& fresh) {
+  std::vector<uint8_t> bytes;
+  if (!ReadFileBytes(PathFromText(path), bytes)) return SpriteFileRead::CannotOpen;
+  if (!LoadSpritesFromMemory(fresh, bytes.data(), bytes.size())) return SpriteFileRead::NotSpriteFile;
+  return SpriteFileRead::Read;
+}
+
+int MergeSprites(SpriteSet& into, SpriteSet& from) {
+  std::unordered_multimap<uint64_t, const Sprite*> known;
+  for (int32_t i = 0; i < into.Count(); ++i) known.emplace(SpriteHash(*into.Get(i)), into.Get(i));
+  // Taken from the end, where removal is cheap, then inserted in file order.
+  std::vector<std::unique_ptr<Sprite>> sprites;
+  while (from.Count() > 0) sprites.push_back(from.Take(from.Count() - 1));
+  int added = 0;
+  for (auto s = sprites.rbegin(); s != sprites.rend(); ++s) {
+    std::unique_ptr<Sprite> sprite = std::move(*s);
+    const uint64_t hash = SpriteHash(*sprite);
+    bool equal = false;
+    for (auto [it, end] = known.equal_range(hash); it != end && !equal; ++it)
+      equal = Equal(*sprite, *it->second);
+    if (equal) continue;
+    known.emplace(hash, sprite.get());
+    into.Insert(std::move(sprite), -1);
+    ++added;
+  }
+  return added;
+}
+
+bool SaveSpriteFile(const std::string& path, SpriteSet& set) {
+  if (set.Count() == 0) return false;
+  return SaveFileSafely(PathFromText(path), [&](std::ostream& out) { return WriteSprites(set, out) != 0; });
+}
+
+std::string InvalidSpriteFileText(const std::string& name, bool indented) {
+  return "'" + name + "'\n올바른 Plyk 파일이 아닙니다.\n" + (indented ? "\t" : "") + "확인후 다시 하십시오.";
+}
+
+std::string SaveFailedText(const std::string& name) {
+  return "'" + name + "'\n파일을 저장하지 못했습니다.\n이전 파일은 그대로 남아 있습니다.";
+}

@@ -1,0 +1,131 @@
+// The "PlykII.cfg" block: defaults, byte round trip, short files and damaged fields;
+// the interface colours' palette indices.
+#include "cutter/editor/cutter_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "cutter/editor/interface_colours.h"
+#include "ui/settings_block.h"
+
+namespace {
+
+const ScreenArea kScreen{0, 0, 1280, 1024};
+
+int32_t IntAt(const std::vector<uint8_t>& b, size_t offset) {
+  return static_cast<int32_t>(b[offset] | b[offset + 1] << 8 | b[offset + 2] << 16 |
+                              uint32_t(b[offset + 3]) << 24);
+}
+
+void PutInt(std::vector<uint8_t>& b, size_t offset, int32_t v) {
+  for (int i = 0; i < 4; ++i) b[offset + i] = static_cast<uint8_t>(uint32_t(v) >> (8 * i));
+}
+
+CutterSettings Custom() {
+  CutterSettings s;
+  s.maximised = true;
+  s.frameRect = {10, 20, 810, 620};
+  s.spriteWindowRect = {900, 0, 1200, 300};
+  s.detailWindowRect = {500, 500, 700, 650};
+  s.detailShown = false;
+  s.ignoreTransparent = true;
+  s.zoom = 3;
+  s.cutWidth = 1000;
+  s.cutHeight = 1;
+  s.backgroundIndex = 17;
+  s.systemColour = 0x00123456;
+  s.customColours[15] = 0x00ABCDEF;
+  s.spriteName = "영웅.plk";
+  s.spritePath = "C:\\그림\\영웅.plk";
+  s.picturePath = std::string(300, 'p');  // cut to the field
+  return s;
+}
+
+}  // namespace
+
+TEST(CutterSettings, DefaultsAndTheirBytes) {
+  const std::vector<uint8_t> bytes = EncodeCutterSettings(CutterSettings{});
+  ASSERT_EQ(bytes.size(), 1720u);
+  const std::pair<size_t, int32_t> fields[] = {
+      {0x000, 0},          {0x004, INT32_MIN},  {0x00C, 0},   {0x01C, 250},        {0x020, 150},
+      {0x024, 300},        {0x030, 125},        {0x034, 1},   {0x038, 0},          {0x03C, 1},
+      {0x040, 32},         {0x044, 32},         {0x048, 255}, {0x04C, 1},          {0x050, 0},
+      {0x054, 0x007F0000}, {0x058, 0x00FFFFFF}, {0x05C, 0},   {0x060, 0x00FFFFFF}, {0x09C, 0x00FFFFFF},
+      {0x0A0, 0},          {0x5B4, 0}};
+  for (auto [offset, value] : fields) EXPECT_EQ(IntAt(bytes, offset), value) << "at " << offset;
+  // A missing file gives the defaults.
+  EXPECT_EQ(EncodeCutterSettings(DecodeCutterSettings({}, kScreen)), bytes);
+}
+
+TEST(CutterSettings, RoundTripsByteForByte) {
+  const std::vector<uint8_t> bytes = EncodeCutterSettings(Custom());
+  const CutterSettings read = DecodeCutterSettings(bytes, kScreen);
+  EXPECT_EQ(EncodeCutterSettings(read), bytes);
+  EXPECT_EQ(read.spritePath, "C:\\그림\\영웅.plk");
+  EXPECT_EQ(read.picturePath.size(), 259u);
+  EXPECT_EQ(read.zoom, 3);
+  EXPECT_TRUE(read.maximised && read.ignoreTransparent && !read.detailShown);
+  // Longer files are read to the block's length.
+  std::vector<uint8_t> longer = bytes;
+  longer.resize(4000, 0xEE);
+  EXPECT_EQ(EncodeCutterSettings(DecodeCutterSettings(longer, kScreen)), bytes);
+}
+
+TEST(CutterSettings, AShortFileFillsOnlyItsLength) {
+  const std::vector<uint8_t> full = EncodeCutterSettings(Custom());
+  const std::vector<uint8_t> shortFile(full.begin(), full.begin() + 0x40);  // up to the zoom
+  const CutterSettings read = DecodeCutterSettings(shortFile, kScreen);
+  EXPECT_EQ(read.zoom, 3);
+  EXPECT_EQ(read.frameRect, Custom().frameRect);
+  EXPECT_EQ(read.cutWidth, 32);
+  EXPECT_EQ(read.spritePath, "");
+  // Half a field: its first bytes come from the file, the rest from the default.
+  const std::vector<uint8_t> half(full.begin(), full.begin() + 0x3D);
+  EXPECT_EQ(DecodeCutterSettings(half, kScreen).zoom, 3);
+}
+
+TEST(CutterSettings, DamagedFieldsTakeTheirDefaults) {
+  const CutterSettings defaults;
+  const struct {
+    size_t offset;
+    int32_t value;
+  } damage[] = {{0x000, 2},   {0x004, 5000},      {0x014, 1300},      {0x02C, -5},   {0x034, -1},
+                {0x038, 7},   {0x03C, 0},         {0x03C, 5},         {0x040, 0},    {0x044, 32769},
+                {0x040, -32}, {0x048, 256},       {0x04C, -1},        {0x050, 1000}, {0x054, 0x01000000},
+                {0x058, -1},  {0x060, INT32_MIN}, {0x09C, 0x7F000000}};
+  const std::vector<uint8_t> custom = EncodeCutterSettings(Custom()),
+                             fallback = EncodeCutterSettings(defaults);
+  for (const auto& d : damage) {
+    std::vector<uint8_t> bytes = custom;
+    PutInt(bytes, d.offset, d.value);
+    // The damaged field (a whole rectangle for a rectangle's side) takes its default;
+    // every other field is kept.
+    const bool rect = d.offset >= 0x004 && d.offset < 0x034;
+    const size_t field = rect ? d.offset - (d.offset - 4) % 16 : d.offset;
+    std::vector<uint8_t> expected = custom;
+    std::copy_n(fallback.begin() + field, rect ? 16 : 4, expected.begin() + field);
+    EXPECT_EQ(EncodeCutterSettings(DecodeCutterSettings(bytes, kScreen)), expected)
+        << "damage at " << d.offset;
+  }
+  // A text field without its terminator.
+  std::vector<uint8_t> bytes = EncodeCutterSettings(Custom());
+  std::fill(bytes.begin() + 0x1A4, bytes.begin() + 0x2A8, 'x');
+  EXPECT_EQ(DecodeCutterSettings(bytes, kScreen).spritePath, "");
+  EXPECT_EQ(DecodeCutterSettings(bytes, kScreen).spriteName, "영웅.plk");
+  // The system-chosen frame rectangle is kept as it is; one off the desktop is not.
+  EXPECT_EQ(DecodeCutterSettings(EncodeCutterSettings(defaults), kScreen).frameRect, kSystemChosenRect);
+  EXPECT_EQ(DecodeCutterSettings(EncodeCutterSettings(Custom()), ScreenArea{2000, 0, 3000, 800}).frameRect,
+            kSystemChosenRect);
+}
+
+TEST(InterfaceColours, IndicesAreTheNearestPaletteColours) {
+  const PaletteBlock palette = BuiltinPaletteBlock();
+  CutterSettings s;
+  s.backgroundColour = 0x000000FF;  // pure red
+  RecomputeColourIndices(s, palette);
+  EXPECT_EQ(s.backgroundIndex, NearestColor(palette, 0x000000FF));
+  const uint8_t* rgb = palette.palette() + 3 * s.backgroundIndex;
+  EXPECT_EQ(rgb[0], 255);
+  EXPECT_LT(rgb[1] + rgb[2], 100);
+  EXPECT_EQ(s.shadowIndex, 0);  // black
+  EXPECT_EQ(s.systemIndex, NearestColor(palette, 0x007F0000));
+}

@@ -1,0 +1,68 @@
+#pragma once
+// Small makers of sprites, sprite files, pictures and scratch folders for the
+// cutter's tests.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "base/path_text.h"
+#include "cutter/editor/interface_colours.h"
+#include "cutter/pcx_writer.h"
+#include "sprites/sprite_file.h"
+
+namespace edtest {
+
+// A sprite of w x h filled with `value` (a whole figure touching its edges).
+inline std::unique_ptr<Sprite> Solid(int w, int h, uint8_t value) {
+  return std::make_unique<Sprite>(w, h, std::vector<uint8_t>(size_t(w) * size_t(h), value));
+}
+
+inline void Fill(SpriteSet& set, int count, int firstValue = 1) {
+  for (int i = 0; i < count; ++i)
+    set.Append(Solid(2 + i % 5, 3 + i % 4, static_cast<uint8_t>(firstValue + i)));
+  set.SetCurrent(0);
+}
+
+// A scratch folder removed with the object.
+struct TempDir {
+  std::filesystem::path dir;
+  explicit TempDir(const std::string& name)
+      : dir(std::filesystem::temp_directory_path() / (name + "_" + std::to_string(std::random_device{}()))) {
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+  }
+  // The CP949 text of a file in the folder, as the programs hold paths.
+  std::string path(const std::string& name) const { return TextFromPath(dir) + "/" + name; }
+  std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    std::ofstream(PathFromText(path(name)), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return path(name);
+  }
+};
+
+inline std::vector<uint8_t> SpriteFile(int count, int firstValue = 1) {
+  SpriteSet set;
+  Fill(set, count, firstValue);
+  return SpriteFileBytes(set);
+}
+
+// A one-frame PCX of w x h (w even) whose pixels come from `pixel`.
+inline std::vector<uint8_t> PcxPicture(int w, int h, const std::function<uint8_t(int, int)>& pixel) {
+  std::vector<uint8_t> pixels;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) pixels.push_back(pixel(x, y));
+  return EncodePcx(w, h, pixels.data(), BuiltinPaletteBlock().palette());
+}
+
+}  // namespace edtest

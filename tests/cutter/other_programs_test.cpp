@@ -1,0 +1,174 @@
+// Files of other programs, when they are installed: PCX and BMP files that ImageMagick
+// writes decode to the source colours, and files of our own writers decode to the
+// colours that ImageMagick (BMP) or ffmpeg (FLI, FLC) read from them.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+#include "picture_checks.h"
+
+using namespace testpic;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs a shell command quietly; true when it exits with 0.
+bool Succeeds(const std::string& command) {
+  return std::system((command + " > /dev/null 2>&1").c_str()) == 0;
+}
+
+std::string Quoted(const fs::path& p) {
+  return "'" + p.string() + "'";
+}
+
+Bytes ReadAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteAll(const fs::path& p, const Bytes& b) {
+  std::ofstream(p, std::ios::binary)
+      .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
+}
+
+// The colours of frame f's left `width` columns, red, green and blue per pixel.
+Bytes Colours(const Picture& pic, size_t f, int width) {
+  const PictureFrame& frame = pic.frames()[f];
+  const uint8_t* pal = pic.palette().palette();
+  Bytes rgb;
+  for (int y = 0; y < frame.height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const uint8_t* c = pal + 3 * frame.pixels[size_t(y) * frame.width + x];
+      rgb.insert(rgb.end(), c, c + 3);
+    }
+  return rgb;
+}
+
+// A binary PPM as ImageMagick writes it: its pixels, or nothing.
+Bytes PpmPixels(const fs::path& p, int& w, int& h) {
+  std::ifstream in(p, std::ios::binary);
+  std::string magic;
+  int maxValue = 0;
+  if (!(in >> magic >> w >> h >> maxValue) || magic != "P6" || maxValue != 255) return {};
+  in.get();
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class OtherPrograms : public ::testing::Test {
+ protected:
+  void SetUp() override {
+#ifdef _WIN32
+    GTEST_SKIP() << "not run under Wine";
+#endif
+    // A folder of its own, so that two builds' tests can run at once.
+    dir_ = fs::temp_directory_path() / ("cutter_other_programs_" + std::to_string(std::random_device{}()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    fs::remove_all(dir_);
+  }
+  fs::path dir_;
+};
+
+}  // namespace
+
+TEST_F(OtherPrograms, ImageMagickFilesDecodeToTheSourceColours) {
+  if (!Succeeds("convert -version")) GTEST_SKIP() << "ImageMagick convert not found";
+  // 13 x 7 pixels of 30 colours: an odd width shows the row padding; more than 16
+  // colours make ImageMagick write 8 bits per pixel.
+  const int w = 13, h = 7;
+  Bytes rgb;
+  for (int i = 0; i < w * h; ++i) {
+    const int c = (i % w / 2 + i / w * 5) % 30;
+    rgb.insert(rgb.end(), {uint8_t(c * 8), uint8_t(255 - c * 5), uint8_t((c * 37) % 256)});
+  }
+  std::ofstream(dir_ / "source.ppm", std::ios::binary) << "P6\n"
+                                                       << w << " " << h << "\n255\n"
+                                                       << std::string(rgb.begin(), rgb.end());
+  // ImageMagick writes BMP as RLE8 by default, BMP2 with the OS/2 core header; PCX
+  // scan lines are the odd width long.
+  for (const std::string options : {"BMP3:", "-compress none BMP3:", "BMP2:", "PCX:"}) {
+    const fs::path out = dir_ / "converted";
+    ASSERT_TRUE(Succeeds("convert " + Quoted(dir_ / "source.ppm") + " -type Palette -depth 8 " + options +
+                         Quoted(out)))
+        << options;
+    Picture pic;
+    ASSERT_TRUE(pic.load(out)) << options << pic.lastError();
+    EXPECT_EQ(pic.frames()[0].height, h);
+    EXPECT_EQ(Colours(pic, 0, w), rgb) << options;
+  }
+}
+
+TEST_F(OtherPrograms, ImageMagickReadsOurBmpsAsWeDo) {
+  if (!Succeeds("convert -version")) GTEST_SKIP() << "ImageMagick convert not found";
+  const Palette pal = TestPalette(5);
+  BmpOptions shortTable, unusedGap, core;
+  shortTable.coloursUsed = unusedGap.coloursUsed = 40;
+  shortTable.shortTable = unusedGap.shortTable = true;
+  unusedGap.gap = 10;
+  core.coreHeader = true;
+  const std::vector<std::pair<const char*, Bytes>> files = {
+      {"table of 40", WriteBmp(Pattern(13, 7, 1, 40), pal, shortTable)},
+      {"table of 40, pixels further on", WriteBmp(Pattern(21, 6, 2, 40), pal, unusedGap)},
+      {"os/2", WriteBmp(Pattern(13, 7, 3), pal, core)},
+  };
+  for (const auto& [name, file] : files) {
+    WriteAll(dir_ / "ours.bmp", file);
+    ASSERT_TRUE(
+        Succeeds("convert " + Quoted(dir_ / "ours.bmp") + " -depth 8 ppm:" + Quoted(dir_ / "theirs.ppm")))
+        << name;
+    int w = 0, h = 0;
+    const Bytes theirs = PpmPixels(dir_ / "theirs.ppm", w, h);
+    Picture pic;
+    ASSERT_TRUE(pic.load(dir_ / "ours.bmp")) << name;
+    EXPECT_EQ(pic.frames()[0].height, h) << name;
+    EXPECT_EQ(Colours(pic, 0, w), theirs) << name;
+  }
+}
+
+TEST_F(OtherPrograms, FfmpegReadsOurFlicsAsWeDo) {
+  if (!Succeeds("ffmpeg -version")) GTEST_SKIP() << "ffmpeg not found";
+  const int w = 64, h = 40;
+  std::vector<Image> frames;
+  for (int i = 0; i < 6; ++i) {
+    Image f = i == 3 ? Image(w, h) : Pattern(w, h, 1);
+    for (int y = 5 + i; y < 20 + i && i != 3; ++y)
+      for (int x = 3 * i; x < 3 * i + 20; ++x) f.at(x, y) = static_cast<uint8_t>(x * y + i);
+    frames.push_back(f);
+  }
+  frames[5] = frames[4];  // a held frame
+  Palette pal64{};
+  for (int i = 0; i < 768; ++i) pal64[i] = static_cast<uint8_t>((i * 7 + i / 3) % 64);
+  std::vector<Bytes> chunks = {FrameChunk({Colour256Full(TestPalette(9)), ByteRunChunk(frames[0])})};
+  for (size_t i = 1; i < frames.size(); ++i)
+    chunks.push_back(FrameChunk(i == 3  ? std::vector<Bytes>{Chunk(13, {})}
+                                : i % 2 ? std::vector<Bytes>{WordDeltaChunk(frames[i - 1], frames[i])}
+                                        : std::vector<Bytes>{ByteDeltaChunk(frames[i - 1], frames[i])}));
+  const std::vector<std::pair<const char*, Bytes>> files = {
+      {"fli", WriteFli(frames, pal64)},
+      {"flc", WriteFlc(w, h, chunks)},
+  };
+  for (const auto& [name, file] : files) {
+    const fs::path in = dir_ / (std::string("ours.") + name), out = dir_ / "theirs.rgb";
+    WriteAll(in, file);
+    ASSERT_TRUE(Succeeds("ffmpeg -y -v error -i " + Quoted(in) +
+                         " -vsync passthrough -f rawvideo -pix_fmt rgb24 " + Quoted(out)))
+        << name;
+    const Bytes theirs = ReadAll(out);
+    Picture pic;
+    ASSERT_TRUE(pic.load(in)) << name;
+    ASSERT_EQ(pic.frameCount(), static_cast<int32_t>(frames.size())) << name;
+    const size_t frameBytes = size_t(w) * h * 3;
+    ASSERT_GE(theirs.size(), frames.size() * frameBytes) << name;
+    for (size_t i = 0; i < frames.size(); ++i)
+      EXPECT_EQ(Colours(pic, i, w),
+                Bytes(theirs.begin() + i * frameBytes, theirs.begin() + (i + 1) * frameBytes))
+          << name << " frame " << i;
+  }
+}

@@ -1,0 +1,119 @@
+// The PCX writer and the sprite sheet: a sheet written and decoded, then cut
+// outward, gives back its sprites in order; ImageMagick, when installed, reads the
+// same colours from what we write.
+#include "cutter/pcx_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "cutter/batch_cut.h"
+#include "cutter/picture.h"
+#include "cutter/sprite_sheet.h"
+#include "cutter_test_files.h"
+
+using namespace edtest;
+
+namespace {
+
+// Connected figures that touch the four edges of their box, holes and diagonal
+// links included.
+std::unique_ptr<Sprite> Figure(int kind, int w, int h, uint8_t colour) {
+  auto s = Solid(w, h, 0);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      bool on = true;
+      if (kind == 1) on = x == 0 || y == 0 || x == w - 1 || y == h - 1;                   // ring
+      if (kind == 2) on = x == w / 2 || y == h / 2;                                       // plus
+      if (kind == 3) on = x * (h - 1) / std::max(w - 1, 1) == y || x == 0 || x == w - 1;  // N
+      if (on) s->pixels[size_t(y) * w + x] = static_cast<uint8_t>(colour + (x + y) % 3);
+    }
+  return s;
+}
+
+SpriteSet Figures(int count, uint32_t seed) {
+  SpriteSet set;
+  for (int i = 0; i < count; ++i) {
+    seed = seed * 1664525u + 1013904223u;
+    const int w = 1 + (seed >> 8) % 40, h = 1 + (seed >> 16) % 30;
+    set.Append(Figure(i % 4, w, h, static_cast<uint8_t>(1 + (seed >> 24) % 250)));
+  }
+  set.SetCurrent(0);
+  return set;
+}
+
+std::vector<uint8_t> Rgb(const std::vector<uint8_t>& pixels, const uint8_t* palette) {
+  std::vector<uint8_t> rgb;
+  for (uint8_t p : pixels) rgb.insert(rgb.end(), palette + 3 * p, palette + 3 * p + 3);
+  return rgb;
+}
+
+}  // namespace
+
+TEST(SpriteSheet, CutsBackIntoTheSameSpritesInOrder) {
+  const PaletteBlock palette = BuiltinPaletteBlock();
+  for (uint32_t seed : {1u, 2u, 3u}) {
+    SpriteSet set = Figures(seed == 1 ? 1 : 150, seed);
+    SpriteSheet sheet;
+    ASSERT_TRUE(MakeSpriteSheet(set, sheet, kMaxPcxSide));
+    EXPECT_EQ(sheet.width % 2, 0);  // our decoder keeps even scan lines
+    const std::vector<uint8_t> file =
+        EncodePcx(sheet.width, sheet.height, sheet.pixels.data(), palette.palette());
+    Picture picture;
+    ASSERT_TRUE(picture.loadFromMemory(file.data(), file.size()));
+    CutSource source;
+    source.refresh(picture);
+    source.transparentIndex = source.pixelAt(0, 0);
+    EXPECT_EQ(source.transparentIndex, 0);
+    const std::vector<CutRect> rects = findAllFigures(source);
+    ASSERT_EQ(rects.size(), size_t(set.Count())) << "seed " << seed;
+    for (int i = 0; i < set.Count(); ++i) {
+      const std::unique_ptr<Sprite> cut = source.makeSprite(rects[size_t(i)]);
+      ASSERT_TRUE(cut && Equal(*cut, *set.Get(i))) << "sprite " << i << ", seed " << seed;
+      EXPECT_EQ(rects[size_t(i)].left, sheet.places[size_t(i)].x);
+    }
+  }
+  const uint8_t one = 1;  // sides a PCX header cannot state
+  EXPECT_TRUE(EncodePcx(32768, 1, &one, palette.palette()).empty());
+  EXPECT_TRUE(EncodePcx(0, 1, &one, palette.palette()).empty());
+  SpriteSheet sheet;
+  SpriteSet none;
+  EXPECT_FALSE(MakeSpriteSheet(none, sheet, kMaxPcxSide));
+  SpriteSet wide;
+  wide.Append(Solid(100, 2, 1));
+  EXPECT_FALSE(MakeSpriteSheet(wide, sheet, 100));  // no room for the margin
+  EXPECT_FALSE(MakeSingleSpriteSheet(*Solid(0, 4, 1), sheet, kMaxPcxSide));
+  ASSERT_TRUE(MakeSingleSpriteSheet(*wide.Get(0), sheet, 100));
+  EXPECT_EQ(sheet.width, 100);
+}
+
+TEST(SpriteSheet, ImageMagickReadsTheSameColours) {
+#ifdef _WIN32
+  GTEST_SKIP() << "there \"convert\" is the file-system converter";
+#endif
+  if (std::system("convert -version > /dev/null 2>&1") != 0) GTEST_SKIP() << "ImageMagick convert not found";
+  TempDir dir("pcx_imagemagick_test");
+  const PaletteBlock palette = BuiltinPaletteBlock();
+  SpriteSet set = Figures(40, 9);
+  SpriteSheet sheet;
+  ASSERT_TRUE(MakeSpriteSheet(set, sheet, kMaxPcxSide));
+  std::vector<uint8_t> odd;  // an odd width too: ImageMagick drops the padding
+  for (int i = 0; i < 13 * 5; ++i) odd.push_back(static_cast<uint8_t>(i * 11));
+  const struct {
+    int width, height;
+    const std::vector<uint8_t>& pixels;
+  } images[] = {{sheet.width, sheet.height, sheet.pixels}, {13, 5, odd}};
+  for (const auto& image : images) {
+    const std::string pcx =
+        dir.write("sheet.pcx", EncodePcx(image.width, image.height, image.pixels.data(), palette.palette()));
+    const std::string rgb = dir.path("sheet.rgb");
+    const std::string cmd = "convert '" + pcx + "' -depth 8 'rgb:" + rgb + "' > /dev/null 2>&1";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    std::ifstream in(rgb, std::ios::binary);
+    const std::vector<uint8_t> got((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(got == Rgb(image.pixels, palette.palette())) << image.width << "x" << image.height;
+  }
+}

@@ -1,0 +1,262 @@
+// The sprite window and the detail window driven through their calls: layout,
+// selection, the hold, merging a sprite file, painting, scrolling and titles.
+#include "cutter/editor/sprite_window_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "../graphics/graphics_test_support.h"
+#include "cutter/editor/detail_window_editor.h"
+#include "cutter/resource_ids.h"
+#include "editor_support.h"
+
+using namespace edtest;
+
+namespace {
+
+class SpriteWindowTest : public ::testing::Test {
+ protected:
+  Frame f;
+  TempDir dir{"sprite_window_test"};
+  CutterSpriteWindowEditor& window() { return f.editor.spriteWindow(); }
+  SpriteSet& set() { return f.doc().sprites; }
+
+  void Start(int count, int width = 200, int height = 130) {
+    Fill(set(), count);
+    window().resize(width, height);
+  }
+  // The first pixel value of each sprite, in set order.
+  std::vector<int> Values() {
+    std::vector<int> v;
+    for (int i = 0; i < set().Count(); ++i) v.push_back(set().Get(i)->pixels[0]);
+    return v;
+  }
+  // The hold must name a sprite of the set, or nothing.
+  void ExpectHoldInSet() {
+    if (window().heldSprite()) {
+      EXPECT_GE(set().IndexOf(window().heldSprite()), 0);
+    }
+  }
+};
+
+}  // namespace
+
+TEST_F(SpriteWindowTest, GridLayoutAndClicks) {
+  Start(5);
+  EXPECT_EQ(window().grid().columns(), 3);
+  EXPECT_EQ(window().grid().contentHeight(), 2 * 61);
+  window().leftClick(122 + 30, 61 + 30);  // cell 5: column 2, row 1, the end slot
+  EXPECT_EQ(window().selection(), 5);
+  EXPECT_FALSE(window().spriteSelected());
+  window().leftClick(199, 10);  // right of the grid: the last column
+  EXPECT_EQ(window().selection(), 2);
+  window().leftClick(0, 125);  // row 2: beyond the end slot, ignored
+  EXPECT_EQ(window().selection(), 2);
+  window().rightClick(61, 0);
+  EXPECT_EQ(window().selection(), 1);
+  EXPECT_EQ(f.host.popups, 1);
+
+  window().resize(40, 130);  // narrower than a cell: one column
+  EXPECT_EQ(window().grid().columns(), 1);
+  window().leftClick(39, 61 * 4 + 5 - window().grid().scrollPos());
+  EXPECT_EQ(window().selection(), 4);
+}
+
+TEST_F(SpriteWindowTest, CopyCutPasteAndDelete) {
+  Start(3);  // values 1, 2, 3
+  const struct {
+    std::vector<std::pair<int, int>> steps;  // {command, or -1 to select; argument}
+    std::vector<int> values;
+    int selection;
+    HoldMode hold;
+  } cases[] = {
+      // Copy 0, select 2, paste: the copy lands at 2, the old sprite 2 stays selected.
+      {{{-1, 0}, {ID_PLYK_SPRITE_COPY, 0}, {-1, 2}, {ID_PLYK_SPRITE_PASTE, 0}},
+       {1, 2, 1, 3},
+       3,
+       HoldMode::Copy},
+      // Cut 0, select the end slot, paste: the sprite moves to the end, selection 0.
+      {{{-1, 0}, {ID_PLYK_KEY_CUT, 0}, {-1, 3}, {ID_PLYK_KEY_PASTE, 0}}, {2, 3, 1}, 0, HoldMode::None},
+      // Deleting the held sprite drops the hold.
+      {{{-1, 1}, {ID_PLYK_SPRITE_CUT, 0}, {ID_PLYK_SPRITE_DELETE, 0}}, {1, 3}, 1, HoldMode::None},
+      // Deleting another sprite keeps it; paste twice from a copy.
+      {{{-1, 0},
+        {ID_PLYK_SPRITE_COPY, 0},
+        {-1, 2},
+        {ID_PLYK_KEY_DELETE, 0},
+        {ID_PLYK_SPRITE_PASTE, 0},
+        {ID_PLYK_SPRITE_PASTE, 0}},
+       {1, 2, 1, 1},
+       4,
+       HoldMode::Copy},
+  };
+  for (const auto& c : cases) {
+    set().Clear();
+    window().dropHold();
+    Fill(set(), 3);
+    f.doc().modified = false;
+    for (auto [command, argument] : c.steps) {
+      if (command < 0) {
+        set().SetCurrent(argument);
+      } else {
+        EXPECT_TRUE(window().command(command)) << command;
+      }
+      ExpectHoldInSet();
+    }
+    EXPECT_EQ(Values(), c.values);
+    EXPECT_EQ(window().selection(), c.selection);
+    EXPECT_EQ(window().holdMode(), c.hold);
+    EXPECT_TRUE(f.doc().modified);
+    EXPECT_TRUE(f.host.focused);  // every command takes the focus
+  }
+}
+
+TEST_F(SpriteWindowTest, NextStopsAtTheEndSlotWhereSpriteCommandsAreGreyed) {
+  Start(3);
+  for (int expected : {1, 2, 3, 3}) {
+    window().command(ID_PLYK_NEXT_SPRITE);
+    EXPECT_EQ(window().selection(), expected);
+  }
+  for (int id : {ID_PLYK_SPRITE_COPY, ID_PLYK_SPRITE_CUT, ID_PLYK_SPRITE_DELETE, ID_PLYK_SPRITE_PASTE,
+                 ID_PLYK_SPRITE_SAVE_PCX, ID_PLYK_KEY_COPY}) {
+    EXPECT_FALSE(window().commands().enabled(id)) << id;
+    EXPECT_FALSE(window().command(id)) << id;
+  }
+  EXPECT_TRUE(window().commands().enabled(ID_PLYK_SPRITE_ADD));
+  window().command(ID_PLYK_PREV_SPRITE);
+  EXPECT_TRUE(window().commands().enabled(ID_PLYK_SPRITE_CUT));
+  for (int i = 0; i < 4; ++i) window().command(ID_PLYK_PREV_SPRITE);
+  EXPECT_EQ(window().selection(), 0);
+  EXPECT_FALSE(f.doc().modified);
+}
+
+TEST_F(SpriteWindowTest, MergingIsAllOrNothing) {
+  Start(3);  // values 1, 2, 3
+  window().command(ID_PLYK_NEXT_SPRITE);
+  std::vector<uint8_t> damaged = SpriteFile(4, 10);
+  damaged.resize(damaged.size() - 3);  // the last sprite is cut short
+  const std::string sameFile = dir.write("same.plk", SpriteFile(3, 1));
+  SpriteSet partly;  // equal to sprite 1, new, equal to sprite 0
+  partly.Append(Solid(3, 4, 2));
+  partly.Append(Solid(9, 9, 4));
+  partly.Append(Solid(2, 3, 1));
+  const std::string newFile = dir.write("new.plk", SpriteFileBytes(partly));
+  const struct {
+    std::string path;
+    std::vector<int> values;
+    bool modified;
+    size_t errors;
+  } cases[] = {
+      {dir.write("damaged.plk", damaged), {1, 2, 3}, false, 1},
+      {dir.write("text.plk", {'h', 'i'}), {1, 2, 3}, false, 2},
+      {dir.path("missing.plk"), {1, 2, 3}, false, 2},
+      {sameFile, {1, 2, 3}, true, 2},    // nothing new, but counted as a change
+      {newFile, {1, 4, 2, 3}, true, 2},  // in front of the selection
+  };
+  for (const auto& c : cases) {
+    f.doc().modified = false;
+    f.host.files.push_back(ChosenFile{c.path, "x.plk"});
+    window().command(ID_PLYK_SPRITE_ADD);
+    EXPECT_EQ(Values(), c.values) << c.path;
+    EXPECT_EQ(f.doc().modified, c.modified) << c.path;
+    EXPECT_EQ(f.host.errors.size(), c.errors) << c.path;
+  }
+  EXPECT_EQ(f.host.errors[0], "'x.plk'\n올바른 Plyk 파일이 아닙니다.\n\t확인후 다시 하십시오.");
+  EXPECT_EQ(window().selection(), 2);
+  EXPECT_EQ(f.doc().spritePath, "");  // the document's own file is unchanged
+}
+
+TEST_F(SpriteWindowTest, PaintsCellsHoldMarksAndSelection) {
+  set().Append(Solid(4, 6, 9));     // centred: (28, 27) in cell 0
+  set().Append(Solid(120, 30, 9));  // half size at the left edge, 22 from the top
+  set().Append(Solid(2, 2, 9));
+  set().SetCurrent(0);
+  window().resize(200, 130);
+  window().command(ID_PLYK_SPRITE_COPY);
+  set().SetCurrent(2);
+  const CutterSettings& s = f.editor.settings();
+  const PaletteBlock& mix = TestPalette();
+  const uint8_t bg = static_cast<uint8_t>(s.backgroundIndex), sys = static_cast<uint8_t>(s.systemIndex);
+  Canvas c(200, 130, 77);
+  window().paint(*c.dc);
+  EXPECT_EQ(c.at(28, 27), mix.mix(9, sys));  // copy: tinted
+  EXPECT_EQ(c.at(27, 27), bg);
+  EXPECT_EQ(c.at(61, 22), 9);  // scaled, plain
+  EXPECT_EQ(c.at(61 + 59, 22 + 14), 9);
+  EXPECT_EQ(c.at(61, 21), bg);
+  EXPECT_EQ(c.at(122 + 29, 29), 9);
+  EXPECT_EQ(c.at(122, 0), mix.mix(bg, sys));  // selection outline (cell 2)
+  EXPECT_EQ(c.at(122 + 60, 60), mix.mix(bg, sys));
+  EXPECT_EQ(c.at(199, 129), bg);  // the whole client area, nothing beyond
+  window().command(ID_PLYK_SPRITE_CUT);
+  window().paint(*c.dc);
+  EXPECT_EQ(c.at(28, 27), 9);
+  EXPECT_EQ(c.at(122 + 29, 29), mix.mix(bg, 9));  // cut: translucent
+  EXPECT_EQ(window().title(), "스프라이트 창      [ 3개, 2번 선택 ]");
+  set().Clear();
+  window().dropHold();
+  EXPECT_EQ(window().title(), "스프라이트 창");
+}
+
+TEST_F(SpriteWindowTest, ScrollingFollowsTheSelection) {
+  Start(30, 200, 130);  // 3 columns, 11 rows of content
+  EXPECT_EQ(window().scrollBar(), (ScrollBarState{true, 11 * 61 - 130, 0}));
+  for (int i = 0; i < 9; ++i) window().command(ID_PLYK_NEXT_SPRITE);  // cell 9: row 3
+  EXPECT_EQ(window().grid().scrollPos(), 3 * 61 + 60 - 130);
+  window().scroll(kScrollPageDown, 0);
+  window().scroll(kScrollLineDown, 0);
+  EXPECT_EQ(window().grid().scrollPos(), 3 * 61 + 60 - 130 + 90);
+  window().scroll(kScrollThumbTrack, 10000);
+  EXPECT_EQ(window().scrollBar().position, 11 * 61 - 130);
+  window().command(ID_PLYK_PREV_SPRITE);  // back above the view: to the top edge
+  EXPECT_EQ(window().grid().scrollPos(), 2 * 61);
+}
+
+TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
+  Frame f;
+  SpriteSet& set = f.doc().sprites;
+  set.Append(Solid(10, 6, 4));
+  set.Append(Solid(200, 100, 5));
+  set.SetCurrent(0);
+  DetailWindowEditor& detail = f.editor.detailWindow();
+  detail.resize(100, 50);
+  EXPECT_EQ(detail.title(), "0 번 [10x6]");
+  EXPECT_EQ(detail.offsetX(), -45);
+  EXPECT_EQ(detail.offsetY(), -22);
+  EXPECT_FALSE(detail.scrollBar(ScrollAxis::Horizontal).enabled);
+  Canvas c(100, 50, 77);
+  detail.paint(*c.dc);
+  const int sys = f.editor.settings().systemIndex, bg = f.editor.settings().backgroundIndex;
+  EXPECT_EQ(c.at(45, 22), 4);
+  EXPECT_EQ(c.at(54, 27), 4);
+  EXPECT_EQ(c.at(44, 21), sys);  // outline just outside the sprite
+  EXPECT_EQ(c.at(55, 28), sys);
+  EXPECT_EQ(c.at(43, 21), bg);
+
+  f.editor.spriteWindow().command(ID_PLYK_NEXT_SPRITE);  // the selection lays it out again
+  EXPECT_EQ(detail.title(), "1 번 [200x100]");
+  EXPECT_EQ(detail.offsetX(), 0);
+  const struct {
+    ScrollAxis axis;
+    int code, thumb, offset;
+  } steps[] = {
+      {ScrollAxis::Horizontal, kScrollLineDown, 0, 15},    {ScrollAxis::Horizontal, kScrollPageDown, 0, 45},
+      {ScrollAxis::Horizontal, kScrollThumbTrack, 99, 99}, {ScrollAxis::Horizontal, kScrollPageDown, 0, 100},
+      {ScrollAxis::Vertical, kScrollPageUp, 0, 0},         {ScrollAxis::Vertical, kScrollThumbTrack, 40, 40}};
+  for (const auto& s : steps) {
+    detail.scroll(s.axis, s.code, s.thumb);
+    EXPECT_EQ(s.axis == ScrollAxis::Horizontal ? detail.offsetX() : detail.offsetY(), s.offset);
+  }
+  EXPECT_EQ(detail.scrollBar(ScrollAxis::Vertical), (ScrollBarState{true, 50, 40}));
+  c.pattern();
+  detail.paint(*c.dc);
+  EXPECT_EQ(c.at(0, 0), 5);
+
+  f.editor.spriteWindow().command(ID_PLYK_NEXT_SPRITE);  // the end slot: nothing shown
+  EXPECT_EQ(detail.title(), "자세히 보기 창");
+  detail.paint(*c.dc);
+  EXPECT_EQ(c.at(0, 0), bg);
+  detail.closeBox();
+  EXPECT_FALSE(f.editor.settings().detailShown);
+  EXPECT_EQ(f.host.detailShown, false);
+  EXPECT_FALSE(f.editor.commands().checked(ID_PLYK_DETAIL_WINDOW));
+}
