@@ -77,7 +77,8 @@ wine_session_start() {
   export WINEDEBUG=-all
   # No Mono or Gecko offers, and no menu entries written for the programs.
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-  export WINEARCH=win32
+  # E2E_WINEARCH=win64 runs a 64-bit build on a machine that cannot run 32-bit code.
+  export WINEARCH=${E2E_WINEARCH:-win32}
   # Font caches stay where they were; Wine's and ALSA's user files go to the session.
   export XDG_CACHE_HOME="${XDG_CACHE_HOME:-${HOME:-/root}/.cache}"
   export HOME="$WINE_SESSION_DIR/home"
