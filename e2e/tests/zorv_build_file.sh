@@ -67,6 +67,14 @@ check "Ctrl+S on a new file asks for a name" drv wait-chooser 20000
 drv answer-chooser "$(winpath "$folder/걷기.zrv")" >/dev/null
 check "saved under its name" drv wait-title Zorv2 "ZorvII       [걷기.zrv]   - 1 개 동작 묶음" 20000
 
+# Ctrl+P plays the bundle until a click on the canvas stops it; the point tool is back.
+drv key Zorv2 ctrl+p >/dev/null
+sleep 1
+check "Ctrl+P plays" test "$(drv child-text Zorv2 msctls_statusbar32)" = " 연결 동작 플레이"
+screenshot zorv_playing.png
+drv click-at Zorv2 $canvas 400 400 left >/dev/null
+check "a click stops the play" test "$(drv child-text Zorv2 msctls_statusbar32)" = " 1번 포인트 넣기"
+
 # plyktool takes its arguments in the system code page: it reads a copy with a plain name.
 cp "$folder/걷기.zrv" "$E2E_SCRATCH/built.zrv"
 info=$(plyktool info --motions "$(winpath "$E2E_SCRATCH/built.zrv")")
