@@ -162,9 +162,13 @@ bool ZorvFrame::Idle() {
 void ZorvFrame::refreshFrame() {
   if (hwnd() == nullptr) return;
   setTitle(editor_->title());
+  refreshStatus();
+  toolBar_.applyState(commands());
+}
+
+void ZorvFrame::refreshStatus() {
   const std::array<std::string, 3> status = editor_->statusTexts();
   for (int part = 0; part < 3; ++part) statusBar_.setText(part, status[part]);
-  toolBar_.applyState(commands());
 }
 
 // ---- ZorvHost -----------------------------------------------------------------------
@@ -179,6 +183,7 @@ void ZorvFrame::sleep(int milliseconds) {
 
 void ZorvFrame::repaint(unsigned windows) {
   if (windows & kRepaintFrame) refreshFrame();
+  if ((windows & (kRepaintFrame | kRepaintStatus)) == kRepaintStatus) refreshStatus();
   if (windows & kRepaintCanvas) canvas_.invalidate(false);
   if (windows & kRepaintMotionWindow) motionWindow_.refresh();
   if (windows & kRepaintSpriteWindow) spriteWindow_.refresh();

@@ -74,6 +74,8 @@ class ZorvFrame : public BaseWindow, public ZorvHost {
   void layout(int width, int height);
   // Title, status bar and tool-bar buttons from the editor.
   void refreshFrame();
+  // The status bar alone, after a mouse move.
+  void refreshStatus();
   HWND windowOf(ZorvWindow window) const;
 
   WindowPrompts prompts_;
