@@ -37,11 +37,12 @@ cmake -S "$repo" -B "$windows" -G Ninja \
 cmake --build "$windows" -j "$jobs"
 
 echo "== Imports of the programs"
+# Windows takes DLL names in any case: the import libraries write "dsound.dll".
 system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|COMDLG32|SHELL32|ADVAPI32|msvcrt|DSOUND|WINMM|ole32|OLEAUT32)\.(dll|DLL)$'
 for exe in "$windows/src/cutter/app/Plyk2.exe" "$windows/src/motion/app/Zorv2.exe"; do
   dlls=$(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p')
   echo "$(basename "$exe"): $(echo $dlls)"
-  others=$(printf '%s\n' "$dlls" | grep -v -E "$system_dlls" || true)
+  others=$(printf '%s\n' "$dlls" | grep -v -i -E "$system_dlls" || true)
   if [ -n "$others" ]; then
     echo "$(basename "$exe") needs DLLs that Windows does not have: $others" >&2
     exit 1

@@ -20,6 +20,7 @@
 //   hover CLASS X Y                 put the mouse pointer at client point X, Y of the window
 //   wait-tooltip TEXT MS            wait until a tool tip shows TEXT
 //   rect CLASS                      print the window rectangle: left top right bottom
+//   drop CLASS PATH...              drop the files on the window as the shell would
 //   move CLASS X Y WIDTH HEIGHT     move and size the window
 //   key CLASS KEY                   bring the window to the front and type KEY as the
 //                                   keyboard would: a letter, digit or name (escape,
@@ -68,11 +69,13 @@
 // These need the declarations of windows.h before them.
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <cwctype>
 #include <string>
 #include <vector>
@@ -667,6 +670,30 @@ int Run(const std::vector<std::wstring>& args) {
     SetCursorPos(point.x - 3, point.y - 3);
     Sleep(100);
     return SetCursorPos(point.x, point.y) ? 0 : Fail("cannot move the pointer");
+  }
+  if (verb == L"drop" && args.size() >= 3) {
+    // The shell hands the program a DROPFILES block in the program's own memory; the
+    // driver writes one there and posts WM_DROPFILES with it.
+    std::vector<uint8_t> block(sizeof(DROPFILES));
+    DROPFILES header{};
+    header.pFiles = sizeof(DROPFILES);
+    header.fWide = TRUE;
+    memcpy(block.data(), &header, sizeof header);
+    for (size_t i = 2; i < args.size(); ++i) {
+      const auto* bytes = reinterpret_cast<const uint8_t*>(args[i].c_str());
+      block.insert(block.end(), bytes, bytes + (args[i].size() + 1) * sizeof(wchar_t));
+    }
+    block.insert(block.end(), sizeof(wchar_t), 0);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    if (process == nullptr) return Fail("cannot open the program's process");
+    void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    const bool written =
+        remote != nullptr && WriteProcessMemory(process, remote, block.data(), block.size(), nullptr);
+    CloseHandle(process);
+    if (!written) return Fail("cannot write the dropped names");
+    return PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) ? 0 : Fail("post failed");
   }
   if (verb == L"rect" && args.size() == 2) {
     RECT rect;

@@ -16,6 +16,9 @@ void StatusBar::create(HWND parent, HINSTANCE instance, int id) {
   InitCommonControlsOnce();
   hwnd_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  // The three parts exist from the start: a text set before the first layout would
+  // otherwise go to a part the bar does not have yet, and be lost.
+  setParts({0, 0, -1});
 }
 
 void StatusBar::setParts(const std::array<int, 3>& rightEdges) {

@@ -75,7 +75,11 @@ void DrawWindow::drawNow(const std::function<void(DrawContext&)>& draw) {
   context_->Lock();
   draw(*context_);
   context_->Unlock();
-  surface_->Present(zoom_);
+  presentNow();
+}
+
+void DrawWindow::presentNow() {
+  if (surface_ != nullptr && hwnd() != nullptr) surface_->Present(zoom_);
 }
 
 void DrawWindow::setScrollBar(ScrollAxis axis, int max, int position) {

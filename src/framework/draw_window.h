@@ -55,6 +55,8 @@ class DrawWindow : public BaseWindow {
   // Draws outside a paint (playback): clears the surface, lets `draw` draw, and
   // presents at once.
   void drawNow(const std::function<void(DrawContext&)>& draw);
+  // Shows what was drawn into the context outside a paint, at the window's zoom.
+  void presentNow();
 
  private:
   void createSurface();

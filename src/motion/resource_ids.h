@@ -113,6 +113,9 @@
 #define ID_ZORV_ZOOM_IN 40092   // numeric-pad +
 #define ID_ZORV_ZOOM_OUT 40093  // numeric-pad -
 #define ID_ZORV_COLOURS 40094   // Ctrl+C
+// Ctrl+S saves even a document without a name (through the chooser), while the menu
+// entry "쓰기" stays greyed until the document has one. 40121 and up are kept free.
+#define ID_ZORV_KEY_SAVE 40120
 
 // Control and notification ids the frame receives as commands.
 #define ID_ZORV_MOTION_CHANGED 1000  // sent by the motion window after paste or delete

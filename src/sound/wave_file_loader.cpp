@@ -3,10 +3,11 @@
 #include <fstream>
 
 #include "base/byte_reader.h"
+#include "base/path_text.h"
 
 WaveFileLoad ReadWaveFile(const std::string& path, std::vector<uint8_t>& out, size_t maxSize) {
   out.clear();
-  std::ifstream in(path.c_str(), std::ios::binary);
+  std::ifstream in(PathFromText(path), std::ios::binary);
   if (!in) return WaveFileLoad::kCannotRead;
   in.seekg(0, std::ios::end);
   const std::streamoff length = in.tellg();

@@ -16,5 +16,6 @@ enum class WaveFileLoad { kLoaded, kCannotRead, kTooLarge };
 using WaveFileLoader =
     std::function<WaveFileLoad(const std::string& path, std::vector<uint8_t>& out, size_t maxSize)>;
 
-// Opens the path as narrow bytes with std::ifstream (the ANSI code page on Windows).
+// Opens the path, a CP949 text, through PathFromText: Korean names open on any
+// system code page.
 WaveFileLoad ReadWaveFile(const std::string& path, std::vector<uint8_t>& out, size_t maxSize);

@@ -59,6 +59,15 @@ uint32_t CheckedColour(int32_t value, uint32_t fallback) {
   return (static_cast<uint32_t>(value) & 0xFF000000u) == 0 ? static_cast<uint32_t>(value) : fallback;
 }
 
+WindowPlacement PlacementOf(const WindowRect& rect) {
+  const int64_t width = int64_t(rect.right) - rect.left;
+  const int64_t height = int64_t(rect.bottom) - rect.top;
+  if (rect == kSystemChosenRect || width < 1 || height < 1 || width > INT32_MAX || height > INT32_MAX)
+    return WindowPlacement{};
+  return WindowPlacement{false, rect.left, rect.top, static_cast<int32_t>(width),
+                         static_cast<int32_t>(height)};
+}
+
 WindowRect CheckedRect(const WindowRect& rect, const ScreenArea& screen, const WindowRect& fallback) {
   if (rect == kSystemChosenRect) return rect;
   const int64_t width = int64_t(rect.right) - rect.left;

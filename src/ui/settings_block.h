@@ -27,6 +27,18 @@ struct WindowRect {
 // The main frame's default rectangle: the window system chooses position and size.
 constexpr WindowRect kSystemChosenRect{INT32_MIN, INT32_MIN, 0, 0};
 
+// Where a main window is created from its remembered rectangle: the window system
+// chooses position and size for the system-chosen rectangle (whose width would not
+// fit 32 bits), otherwise left, top, right - left, bottom - top.
+struct WindowPlacement {
+  bool systemChosen = true;
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+WindowPlacement PlacementOf(const WindowRect& rect);
+
 // The desktop, spanning every screen, in screen coordinates.
 struct ScreenArea {
   int32_t left = 0;

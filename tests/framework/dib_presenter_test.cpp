@@ -63,7 +63,8 @@ TEST(DibPresenter, EveryIndexShowsInItsColourUnscaledOrStretched) {
     int width, height, pitch, scale;
   } cases[] = {{"odd width: rows padded on the way", 7, 5, 7, 1},
                {"pitch wider than the image", 3, 2, 5, 1},
-               {"stretched to twice the size", 4, 3, 4, 2}};
+               {"stretched to twice the size", 4, 3, 4, 2},
+               {"odd width and wide pitch at three times the size", 5, 3, 7, 3}};
   const std::vector<uint8_t> table = ColourTable();
   for (const auto& c : cases) {
     std::vector<uint8_t> pixels(c.pitch * c.height);

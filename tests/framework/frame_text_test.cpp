@@ -4,8 +4,8 @@
 #include <array>
 
 #include "cutter/editor/frame_text.h"
-#include "ui/status_text.h"
 #include "motion/editor/frame_text.h"
+#include "ui/status_text.h"
 
 TEST(CutterTitle, ShortFormForSpritesLongFormWithAPicture) {
   const std::pair<CutterTitleState, const char*> cases[] = {
@@ -46,6 +46,9 @@ TEST(MotionFrame, ToolTextAndCanvas) {
   CanvasArea area = PlaceMotionCanvas(800, 600);
   EXPECT_EQ((std::array<int, 4>{area.x, area.y, area.width, area.height}),
             (std::array<int, 4>{0, 28, 800, 552}));
+  // A frame dragged smaller than its bars leaves an empty canvas, never a negative one.
+  area = PlaceMotionCanvas(-2, 30);
+  EXPECT_EQ((std::array<int, 4>{area.x, area.y, area.width, area.height}), (std::array<int, 4>{0, 28, 0, 0}));
 }
 
 TEST(StatusText, PartsSplitTheBarInThirteenthsAndShowZoomAndMouse) {

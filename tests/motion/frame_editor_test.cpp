@@ -345,3 +345,35 @@ TEST(MotionFrame, PalettesAndColoursGiveTheIndices) {
   EXPECT_EQ(g.frame->settings().colours.background, 0u);
   EXPECT_EQ(g.host.background, 0);  // black is entry 0 of the default palette
 }
+
+TEST(MotionFrame, SaveKeyAsksForANameOnlyWhileThereIsNone) {
+  FrameFixture f;
+  EXPECT_FALSE(f.enabled(ID_ZORV_KEY_SAVE));  // nothing to save
+  EXPECT_FALSE(f.run(ID_ZORV_KEY_SAVE));
+  f.newBundle("walk", 1);
+  EXPECT_FALSE(f.enabled(ID_ZORV_FILE_SAVE));  // the menu entry waits for a name
+  EXPECT_TRUE(f.enabled(ID_ZORV_KEY_SAVE));
+  f.host.chosen.push_back(ChosenFile{f.folder.file("k.zrv"), "k.zrv"});
+  EXPECT_TRUE(f.run(ID_ZORV_KEY_SAVE));
+  EXPECT_TRUE(f.host.chosen.empty());
+  EXPECT_EQ(f.frame->title(), "ZorvII       [k.zrv]   - 1 개 동작 묶음");
+  EXPECT_TRUE(f.enabled(ID_ZORV_FILE_SAVE));
+  f.newBundle("run", 2);
+  f.host.chosen.push_back(std::nullopt);  // a chooser now would cancel the save
+  EXPECT_TRUE(f.run(ID_ZORV_KEY_SAVE));
+  EXPECT_EQ(f.host.chosen.size(), 1u);
+  EXPECT_EQ(f.bytesOf("k.zrv"), MotionFileBytes(f.doc().file));
+  EXPECT_FALSE(f.doc().modified);
+}
+
+TEST(MotionFrame, ClosingKeepsTheRestoredRectangleUnlessMaximised) {
+  FrameFixture f;
+  const WindowRect first{10, 20, 810, 620}, second{30, 40, 500, 400};
+  f.frame->setMaximised(false);
+  f.frame->frameClosing(first);
+  EXPECT_EQ(f.frame->settings().mainWindow, first);
+  f.frame->setMaximised(true);
+  f.frame->frameClosing(second);
+  EXPECT_EQ(f.frame->settings().mainWindow, first);
+  EXPECT_TRUE(f.frame->settings().maximised);
+}

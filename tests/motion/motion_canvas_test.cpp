@@ -174,12 +174,17 @@ TEST(CanvasStatus, ToolNumberSelectAllZoomAndMouse) {
   f.canvas.setToolNumber(3);
   f.canvas.toggleSelectAll();
   f.canvas.zoomIn();
+  f.host.repaints = 0;
   f.canvas.mouseMove(150, 40);
   EXPECT_EQ(f.canvas.statusTexts(), (Texts{" 3번 충돌 박스 넣기  * All *", " x2", " 마우스 : -25 , -80"}));
+  // A move repaints the canvas and the status texts, not the rest of the frame.
+  EXPECT_EQ(f.host.repaints, unsigned{kRepaintStatus | kRepaintCanvas});
   f.canvas.checkMouseLeft(true, 150, 40);  // still there
   EXPECT_EQ(f.canvas.mouseX(), -25);
+  f.host.repaints = 0;
   f.canvas.checkMouseLeft(true, 152, 40);  // moved without a move message
   EXPECT_EQ(f.canvas.statusTexts()[2], " 마우스 : --- , ---");
+  EXPECT_EQ(f.host.repaints, unsigned{kRepaintStatus | kRepaintCanvas});
   f.canvas.mouseMove(150, 40);
   f.canvas.checkMouseLeft(false, 150, 40);
   EXPECT_EQ(f.canvas.mouseX(), kUnset);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/path_text.h"
 #include "sound/fake_sound_service.h"
 #include "sound/wave_player.h"
 #include "wave_bytes.h"
@@ -51,6 +52,24 @@ TEST(WaveFileLoader, ReadsWholeFilesUpToTheLimit) {
     EXPECT_EQ(std::string(player.message()), "파일을 읽어오는데 실패했습니다.");
     EXPECT_EQ(player.cache().count(), 1);
   }
+  std::error_code ec;
+  fs::remove_all(dir, ec);
+}
+
+// Paths are CP949 texts; a wave file in a folder named in Hangul must open on any
+// system code page.
+TEST(WaveFileLoader, OpensHangulPaths) {
+  namespace fs = std::filesystem;
+  const std::string folder = "\xC6\xC4\xC0\xCF_sound_" +  // "파일" in CP949
+                             std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+  const fs::path dir = fs::temp_directory_path() / PathFromText(folder);
+  fs::create_directories(dir);
+  const std::string name = "\xC8\xBF\xB0\xFA.wav";  // "효과.wav"
+  std::ofstream(dir / PathFromText(name), std::ios::binary).write("RIFF", 4);
+  std::vector<uint8_t> out;
+  const std::string text = TextFromPath(fs::temp_directory_path()) + "/" + folder + "/" + name;
+  EXPECT_EQ(ReadWaveFile(text, out, 100), WaveFileLoad::kLoaded) << text;
+  EXPECT_EQ(out, (std::vector<uint8_t>{'R', 'I', 'F', 'F'}));
   std::error_code ec;
   fs::remove_all(dir, ec);
 }

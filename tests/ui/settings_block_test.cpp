@@ -61,3 +61,17 @@ TEST(SettingsBlock, FieldChecks) {
     EXPECT_EQ(got, c.kept ? c.rect : fallback) << c.rect.left << "," << c.rect.top << "," << c.rect.right;
   }
 }
+
+TEST(SettingsBlock, MainWindowPlacement) {
+  const WindowPlacement chosen = PlacementOf(kSystemChosenRect);
+  EXPECT_TRUE(chosen.systemChosen);
+  const WindowPlacement at = PlacementOf({-4, 10, 1096, 870});
+  EXPECT_FALSE(at.systemChosen);
+  EXPECT_EQ(at.x, -4);
+  EXPECT_EQ(at.y, 10);
+  EXPECT_EQ(at.width, 1100);
+  EXPECT_EQ(at.height, 860);
+  // A rectangle without size, or one whose size does not fit, is left to the system.
+  EXPECT_TRUE(PlacementOf({100, 100, 100, 300}).systemChosen);
+  EXPECT_TRUE(PlacementOf({INT32_MIN, 0, INT32_MAX, 10}).systemChosen);
+}

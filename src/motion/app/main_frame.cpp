@@ -1,101 +1,287 @@
 #include "motion/app/main_frame.h"
 
 #include "framework/app.h"
-#include "ui/status_text.h"
+#include "framework/dialog_base.h"
+#include "framework/resource_data.h"
+#include "motion/app/zorv_dialogs.h"
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
+#include "sound/direct_sound_service.h"
+#include "sprites/sprite_file.h"
+#include "ui/status_text.h"
 
 namespace {
 
 constexpr int kToolBarId = 1;
 constexpr int kStatusBarId = 2;
+// Room the tool bar leaves for the bundle selector, and the selector itself.
+constexpr int kSelectorSeparators = 26;
+constexpr int kSelectorX = 0, kSelectorY = 3, kSelectorWidth = 200, kSelectorHeight = 250;
+
+PaletteBlock BuiltinPalette(HINSTANCE instance) {
+  PaletteBlock block;
+  const ResourceBytes bytes = LoadResourceBytes(instance, IDR_ZORV_PALETTE, ZORV_RT_PALETTE);
+  if (bytes.data != nullptr && bytes.size >= block.bytes.size())
+    std::copy(bytes.data, bytes.data + block.bytes.size(), block.bytes.begin());
+  return block;
+}
+
+// The screen rectangle the frame has when it is neither minimised nor maximised.
+WindowRect RestoredRect(HWND window) {
+  RECT r{};
+  if (IsIconic(window)) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(window, &placement);
+    r = placement.rcNormalPosition;
+  } else {
+    GetWindowRect(window, &r);
+  }
+  return WindowRect{r.left, r.top, r.right, r.bottom};
+}
 
 }  // namespace
 
-ZorvFrame::ZorvFrame() : aboutDialog_(IDD_ZORV_ABOUT) {
-  commands().add(ID_ZORV_ABOUT, [this] { ShowDialog(this, &aboutDialog_); });
-  commands().add(ID_ZORV_EXIT, [this] { SendMessageW(hwnd(), WM_CLOSE, 0, 0); });
+ZorvFrame::ZorvFrame(HINSTANCE instance, const ZorvSettings& settings)
+    : prompts_(*this, kMotionProgramTitle), player_(CreateDirectSoundService()) {
+  editor_ = std::make_unique<MotionFrameEditor>(*this, settings, BuiltinPalette(instance));
+  // Menu, keys and tool bar all run through the editor's commands.
+  commands() = editor_->commands();
+  canvas_.attach(&editor_->canvas());
+  spriteWindow_.attach(&editor_->spriteWindow(), IDR_ZORV_SPRITE_POPUP);
+  motionWindow_.attach(&editor_->motionWindow(), IDR_ZORV_MOTION_POPUP);
 }
 
-void ZorvFrame::createToolBar() {
-  std::vector<ToolButton> buttons(26, Separator());  // room for the bundle selector
-  buttons.push_back({ZORV_TBI_NEW_BUNDLE, ID_ZORV_NEW_BUNDLE});
-  buttons.push_back({ZORV_TBI_DELETE_BUNDLE, ID_ZORV_DELETE_BUNDLE});
-  buttons.push_back(Separator());
-  buttons.push_back({ZORV_TBI_STAMP, ID_ZORV_TOOL_STAMP});
-  buttons.push_back({ZORV_TBI_DRAG, ID_ZORV_TOOL_DRAG});
-  buttons.push_back({ZORV_TBI_BOX, ID_ZORV_TOOL_BOX});
-  buttons.push_back({ZORV_TBI_POINT, ID_ZORV_TOOL_POINT});
-  buttons.push_back({ZORV_TBI_BASE_LINE, ID_ZORV_TOOL_BASE_LINE});
-  buttons.push_back({ZORV_TBI_INFO, ID_ZORV_TOOL_INFO});
-  buttons.push_back(Separator());
-  buttons.push_back({ZORV_TBI_FLAGS, ID_ZORV_FLAGS});
-  buttons.push_back({ZORV_TBI_SOUND, ID_ZORV_SOUND});
-  buttons.push_back({ZORV_TBI_DELAY, ID_ZORV_DELAY});
-  buttons.push_back(Separator());
-  buttons.push_back({ZORV_TBI_PLAY, ID_ZORV_PLAY});
-  buttons.push_back(Separator());
-  buttons.push_back({ZORV_TBI_ABOUT, ID_ZORV_ABOUT});
-  toolBar_.create(hwnd(), instance(), kToolBarId, IDB_ZORV_TOOLBAR, ZORV_TOOLBAR_IMAGE_COUNT, buttons);
-  // The bundle selector lives on the tool bar; its notifications belong to the frame.
-  toolBar_.forwardChildMessages();
-  bundleSelector_ = CreateWindowExW(
-      0, L"COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 3, 200, 250,
-      toolBar_.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_ZORV_BUNDLE_SELECTOR)), instance(),
-      nullptr);
-  if (bundleSelector_ != nullptr && uiFont_ != nullptr) {
-    SendMessageW(bundleSelector_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_), TRUE);
-  }
-}
+ZorvFrame::~ZorvFrame() = default;
 
 void ZorvFrame::OnCreate() {
   uiFont_ = CreateFontW(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, HANGUL_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"굴림");
+  if (!player_.init(hwnd())) editor_->soundUnavailable(player_.message());
   statusBar_.create(hwnd(), instance(), kStatusBarId);
   createToolBar();
+  createChildWindows();
+  editor_->start();
+  refreshFrame();
+}
 
+void ZorvFrame::createToolBar() {
+  std::vector<ToolButton> buttons(kSelectorSeparators, Separator());
+  const ToolButton tools[] = {{ZORV_TBI_NEW_BUNDLE, ID_ZORV_NEW_BUNDLE},
+                              {ZORV_TBI_DELETE_BUNDLE, ID_ZORV_DELETE_BUNDLE},
+                              Separator(),
+                              {ZORV_TBI_STAMP, ID_ZORV_TOOL_STAMP},
+                              {ZORV_TBI_DRAG, ID_ZORV_TOOL_DRAG},
+                              {ZORV_TBI_BOX, ID_ZORV_TOOL_BOX},
+                              {ZORV_TBI_POINT, ID_ZORV_TOOL_POINT},
+                              {ZORV_TBI_BASE_LINE, ID_ZORV_TOOL_BASE_LINE},
+                              {ZORV_TBI_INFO, ID_ZORV_TOOL_INFO},
+                              Separator(),
+                              {ZORV_TBI_FLAGS, ID_ZORV_FLAGS},
+                              {ZORV_TBI_SOUND, ID_ZORV_SOUND},
+                              {ZORV_TBI_DELAY, ID_ZORV_DELAY},
+                              Separator(),
+                              {ZORV_TBI_PLAY, ID_ZORV_PLAY},
+                              Separator(),
+                              {ZORV_TBI_ABOUT, ID_ZORV_ABOUT}};
+  buttons.insert(buttons.end(), std::begin(tools), std::end(tools));
+  toolBar_.create(hwnd(), instance(), kToolBarId, IDB_ZORV_TOOLBAR, ZORV_TOOLBAR_IMAGE_COUNT, buttons);
+  // The bundle selector lives on the tool bar; its notifications belong to the frame.
+  toolBar_.forwardChildMessages();
+  bundleSelector_.create(toolBar_.hwnd(), instance(), IDC_ZORV_BUNDLE_SELECTOR, kSelectorX, kSelectorY,
+                         kSelectorWidth, kSelectorHeight, uiFont_);
+}
+
+void ZorvFrame::createChildWindows() {
   canvas_.Setup(instance(), SW_HIDE, "주작업윈도우", this);
   canvas_.SetClass(-1, -1, IDCUR_ZORV_TRANSPARENT, -1);
-  canvas_.CreateWindowed(WS_CHILD, WS_EX_CLIENTEDGE, 0, 28, 100, 100, nullptr);
+  const CanvasArea area = PlaceMotionCanvas(clientWidth(), clientHeight());
+  canvas_.CreateWindowed(WS_CHILD | WS_CLIPSIBLINGS, WS_EX_CLIENTEDGE, area.x, area.y, area.width,
+                         area.height, nullptr);
+  const ResourceBytes glyphs = LoadResourceBytes(instance(), IDR_ZORV_POINTER_SPRITES, ZORV_RT_SPRITE);
+  if (glyphs.data != nullptr && LoadSpritesFromMemory(glyphs_, glyphs.data, glyphs.size))
+    editor_->canvas().setGlyphs(&glyphs_);
 
-  const OwnedWindowStyle toolStyle{0, WS_EX_TOOLWINDOW};
-  spriteWindow_.createOwned(this, "스프라이트 창", IDI_ZORV_SPRITE_WINDOW, &spriteWindowRect_, true, toolStyle);
-  motionWindow_.createOwned(this, "동작 창", IDI_ZORV_MOTION_WINDOW, &motionWindowRect_, true, toolStyle);
+  ZorvSettings& settings = editor_->settings();
+  const OwnedWindowStyle listStyle{WS_VSCROLL, 0};
+  spriteWindow_.createOwned(this, "스프라이트 창", IDI_ZORV_SPRITE_WINDOW, &settings.spriteWindow,
+                            settings.spriteWindowShown, listStyle);
+  motionWindow_.createOwned(this, "동작 창", IDI_ZORV_MOTION_WINDOW, &settings.motionWindow, false,
+                            listStyle);
 }
 
 void ZorvFrame::OnDestroy() {
+  editor_->frameClosing(RestoredRect(hwnd()));
   if (uiFont_ != nullptr) DeleteObject(uiFont_);
   uiFont_ = nullptr;
 }
 
-void ZorvFrame::OnSize(int width, int height, UINT) {
-  layout(width, height);
+void ZorvFrame::OnPaint(HDC, PAINTSTRUCT*) {
+  refreshFrame();
 }
 
-bool ZorvFrame::OnNotify(const NMHDR& header, LRESULT&) {
-  return AnswerToolTip(instance(), reinterpret_cast<LPARAM>(&header));
+void ZorvFrame::OnCommand(WPARAM wParam) {
+  // The selector reports focus, opening and closing too; only a new choice counts.
+  if (LOWORD(wParam) == IDC_ZORV_BUNDLE_SELECTOR && HIWORD(wParam) != CBN_SELCHANGE) return;
+  BaseWindow::OnCommand(wParam);
+}
+
+void ZorvFrame::OnSize(int width, int height, UINT kind) {
+  if (kind == SIZE_MAXIMIZED) editor_->setMaximised(true);
+  if (kind == SIZE_RESTORED) editor_->setMaximised(false);
+  layout(width, height);
 }
 
 void ZorvFrame::layout(int width, int height) {
   statusBar_.resize();
   statusBar_.setParts(StatusPartEdges(width));
   toolBar_.moveToTop(width);
-  CanvasArea area = PlaceMotionCanvas(width, height);
+  const CanvasArea area = PlaceMotionCanvas(width, height);
   if (canvas_.hwnd() != nullptr) MoveWindow(canvas_.hwnd(), area.x, area.y, area.width, area.height, TRUE);
 }
 
-void ZorvFrame::refreshTitleAndStatus() {
-  MotionTitleState state;
-  setTitle(MotionTitle(state));
-  statusBar_.setText(0, MotionToolText("준비", 0, false, false));
-  statusBar_.setText(1, ZoomText(zoom_));
-  statusBar_.setText(2, "");  // the canvas is hidden
+bool ZorvFrame::OnNotify(const NMHDR& header, LRESULT&) {
+  return AnswerToolTip(instance(), reinterpret_cast<LPARAM>(&header));
 }
 
-void ZorvFrame::OnPaint(HDC, PAINTSTRUCT*) {
-  refreshTitleAndStatus();
+bool ZorvFrame::OnClose() {
+  editor_->close();
+  return true;
+}
+
+void ZorvFrame::OnDropFiles(const std::vector<DroppedFile>& files) {
+  std::vector<std::string> paths;
+  for (const DroppedFile& file : files) paths.push_back(file.path);
+  editor_->dropFiles(paths);
 }
 
 bool ZorvFrame::Idle() {
-  return false;
+  return editor_->idle();
+}
+
+void ZorvFrame::refreshFrame() {
+  if (hwnd() == nullptr) return;
+  setTitle(editor_->title());
+  refreshStatus();
+  toolBar_.applyState(commands());
+}
+
+void ZorvFrame::refreshStatus() {
+  const std::array<std::string, 3> status = editor_->statusTexts();
+  for (int part = 0; part < 3; ++part) statusBar_.setText(part, status[part]);
+}
+
+// ---- ZorvHost -----------------------------------------------------------------------
+
+void ZorvFrame::playWave(const std::string& path) {
+  player_.play(path, 10000, 0, 0);
+}
+
+void ZorvFrame::sleep(int milliseconds) {
+  Sleep(static_cast<DWORD>(milliseconds));
+}
+
+void ZorvFrame::repaint(unsigned windows) {
+  if (windows & kRepaintFrame) refreshFrame();
+  if ((windows & (kRepaintFrame | kRepaintStatus)) == kRepaintStatus) refreshStatus();
+  if (windows & kRepaintCanvas) canvas_.invalidate(false);
+  if (windows & kRepaintMotionWindow) motionWindow_.refresh();
+  if (windows & kRepaintSpriteWindow) spriteWindow_.refresh();
+  if (windows & kRepaintBundleSelector)
+    bundleSelector_.setItems(editor_->bundleNames(), editor_->currentBundleIndex());
+}
+
+void ZorvFrame::showCanvas(bool show) {
+  if (canvas_.hwnd() != nullptr) ShowWindow(canvas_.hwnd(), show ? SW_SHOW : SW_HIDE);
+  motionWindow_.show(show);
+  if (hwnd() != nullptr) SetFocus(hwnd());
+}
+
+void ZorvFrame::showSpriteWindow(bool show) {
+  spriteWindow_.show(show);
+}
+
+HWND ZorvFrame::windowOf(ZorvWindow window) const {
+  switch (window) {
+    case ZorvWindow::Canvas:
+      return canvas_.hwnd();
+    case ZorvWindow::MotionWindow:
+      return motionWindow_.hwnd();
+    case ZorvWindow::SpriteWindow:
+      return spriteWindow_.hwnd();
+    case ZorvWindow::Frame:
+      break;
+  }
+  return hwnd();
+}
+
+ZorvWindow ZorvFrame::focusedWindow() const {
+  HWND focused = GetFocus();
+  for (ZorvWindow window : {ZorvWindow::Canvas, ZorvWindow::MotionWindow, ZorvWindow::SpriteWindow}) {
+    if (focused != nullptr && focused == windowOf(window)) return window;
+  }
+  return ZorvWindow::Frame;
+}
+
+void ZorvFrame::focus(ZorvWindow window) {
+  if (HWND target = windowOf(window)) SetFocus(target);
+}
+
+void ZorvFrame::movePointer(int dx, int dy) {
+  POINT point{};
+  if (GetCursorPos(&point)) SetCursorPos(point.x + dx, point.y + dy);
+}
+
+void ZorvFrame::applyPalette(const PaletteBlock& palette) {
+  for (DrawWindow* window : {static_cast<DrawWindow*>(&canvas_), static_cast<DrawWindow*>(&motionWindow_),
+                             static_cast<DrawWindow*>(&spriteWindow_)}) {
+    window->setPalette(palette.bytes.data());
+    window->invalidate(false);
+  }
+}
+
+void ZorvFrame::setBackground(int index) {
+  for (DrawWindow* window : {static_cast<DrawWindow*>(&canvas_), static_cast<DrawWindow*>(&motionWindow_),
+                             static_cast<DrawWindow*>(&spriteWindow_)}) {
+    if (window->context() != nullptr) window->context()->setBackground(static_cast<uint8_t>(index));
+  }
+}
+
+void ZorvFrame::closeFrame() {
+  if (hwnd() != nullptr) DestroyWindow(hwnd());
+}
+
+bool ZorvFrame::runNewBundleDialog(NewBundleDialog& dialog) {
+  NewBundleWindow window(dialog);
+  return ShowDialog(this, &window) == kDialogOk;
+}
+
+bool ZorvFrame::runDelayDialog(DelayDialog& dialog) {
+  DelayWindow window(dialog);
+  return ShowDialog(this, &window) == kDialogOk;
+}
+
+bool ZorvFrame::runSoundDialog(SoundDialog& dialog) {
+  SoundWindow window(dialog);
+  return ShowDialog(this, &window) == kDialogOk;
+}
+
+bool ZorvFrame::runFlagsDialog(FlagsDialog& dialog) {
+  FlagsWindow window(dialog);
+  return ShowDialog(this, &window) == kDialogOk;
+}
+
+bool ZorvFrame::runEffectsDialog(EffectsDialog& dialog) {
+  EffectsWindow window(dialog);
+  return ShowDialog(this, &window) == kDialogOk;
+}
+
+bool ZorvFrame::runColoursDialog(ColoursDialog& dialog) {
+  ColoursWindow window(dialog);
+  return ShowDialog(this, &window) == kDialogOk;
+}
+
+void ZorvFrame::showAbout() {
+  DialogBase about(IDD_ZORV_ABOUT);
+  ShowDialog(this, &about);
 }

@@ -27,6 +27,8 @@ enum RepaintFlag : unsigned {
   kRepaintSpriteWindow = 8,
   kRepaintBundleSelector = 16,  // refill from the frame's bundle names
   kRepaintAll = 31,
+  // Only the status bar's texts: a mouse move changes nothing else of the frame.
+  kRepaintStatus = 32,
 };
 
 class ZorvHost : public UserPrompts, public SoundSink, public Sleeper {

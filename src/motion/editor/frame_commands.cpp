@@ -22,6 +22,9 @@ void MotionFrameEditor::buildCommands() {
       .add(ID_ZORV_FILE_OPEN, [this] { openWithChooser(); })
       .add(
           ID_ZORV_FILE_SAVE, [this] { save(false); }, [this] { return !documentName_.empty(); })
+      // The key saves whenever there is something to save; without a name it asks for one.
+      .add(
+          ID_ZORV_KEY_SAVE, [this] { save(false); }, hasContent)
       .add(
           ID_ZORV_FILE_SAVE_AS, [this] { save(true); }, hasContent)
       .add(ID_ZORV_READ_PALETTE, [this] { choosePalette(); })

@@ -62,6 +62,11 @@ class MotionFrameEditor {
   // The playback tick; true while playing, so the loop keeps calling.
   bool idle() { return canvas_.idle(); }
   void setMaximised(bool maximised) { settings_.maximised = maximised; }
+  // The frame is going: its restored rectangle (screen) is kept unless it was
+  // maximised, so the next run starts where this one was.
+  void frameClosing(const WindowRect& restored) {
+    if (!settings_.maximised) settings_.mainWindow = restored;
+  }
 
   MotionDocument& document() { return doc_; }
   ZorvSettings& settings() { return settings_; }

@@ -1,5 +1,6 @@
 #include "motion/editor/frame_text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 const char* const kMotionProgramTitle = "ZorvII";
@@ -21,5 +22,5 @@ std::string MotionToolText(const std::string& toolName, int toolNumber, bool sho
 }
 
 CanvasArea PlaceMotionCanvas(int clientWidth, int clientHeight) {
-  return CanvasArea{0, 28, clientWidth, clientHeight - 48};
+  return CanvasArea{0, 28, std::max(clientWidth, 0), std::max(clientHeight - 48, 0)};
 }

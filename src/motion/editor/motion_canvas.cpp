@@ -52,7 +52,7 @@ void MotionCanvas::resize(int clientWidth, int clientHeight) {
 
 void MotionCanvas::mouseMove(int clientX, int clientY) {
   setMouse(clientX, clientY);
-  host_.repaint(playing() ? kRepaintFrame : kRepaintFrame | kRepaintCanvas);
+  host_.repaint(playing() ? kRepaintStatus : kRepaintStatus | kRepaintCanvas);
 }
 
 void MotionCanvas::leftDown(int clientX, int clientY) {
@@ -132,7 +132,7 @@ void MotionCanvas::checkMouseLeft(bool inside, int clientX, int clientY) {
       canvasY(clientY) - settings_.baseY == mouseY_)
     return;
   mouseX_ = mouseY_ = kUnset;
-  if (!playing()) host_.repaint(kRepaintFrame | kRepaintCanvas);
+  if (!playing()) host_.repaint(kRepaintStatus | kRepaintCanvas);
 }
 
 void MotionCanvas::chooseTool(int tool) {
