@@ -27,6 +27,9 @@ class CanvasWindow : public DrawWindow {
   void OnLeftUp(int x, int y) override;
   void OnRightDown(int x, int y) override;
   void OnTimer(UINT_PTR id) override;
+  void OnMouseWheel(int delta, UINT keys) override {
+    if (canvas_ != nullptr) canvas_->wheel(delta, (keys & MK_CONTROL) != 0);
+  }
 
  private:
   MotionCanvas* canvas_ = nullptr;
@@ -68,6 +71,11 @@ class ListWindow : public OwnedToolWindow {
   void OnScroll(ScrollAxis axis, int code, int position, HWND control) override {
     if (editor_ == nullptr || axis != ScrollAxis::Vertical || control != nullptr) return;
     editor_->scroll(code, position);
+    refresh();
+  }
+  void OnMouseWheel(int delta, UINT) override {
+    if (editor_ == nullptr) return;
+    editor_->wheel(delta);
     refresh();
   }
   void OnLeftDown(int x, int y) override {
