@@ -4,7 +4,8 @@
 source "$(dirname "$0")/../lib/driver.sh"
 
 plyktool() { with_timeout 60 wine "$E2E_BUILD/tools/plyktool/plyktool.exe" "$@" 2>/dev/null | tr -d '\r'; }
-work="$E2E_SCRATCH/되돌리기"
+# plyktool takes its arguments in the system code page: a plain folder name.
+work="$E2E_SCRATCH/undo"
 mkdir -p "$work"
 cp "$(dirname "$0")/../../examples/sample.zrv" "$work/motions.zrv"
 cp "$(dirname "$0")/../../examples/shapes.plk" "$work/sprites.plk"
