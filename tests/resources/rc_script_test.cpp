@@ -113,8 +113,9 @@ void CheckCommands(const Program& p) {
   // Every tool tip belongs to a command.
   for (int id = 40000; id < 40200; ++id) {
     std::u16string tip;
-    if (FindString(p.res, static_cast<uint16_t>(id), tip))
+    if (FindString(p.res, static_cast<uint16_t>(id), tip)) {
       EXPECT_TRUE(p.menu.count(id) || p.handled.count(id)) << "tool tip " << id;
+    }
   }
 }
 
