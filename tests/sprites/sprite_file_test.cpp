@@ -194,6 +194,7 @@ TEST(SpriteFile, ImpossibleRecordsAreRefused) {
   const std::vector<RawSprite> bad = {
       {-4, 2, 2, {1, 2, 3, 4}},         // negative count
       {5, 2, 2, {1, 2, 3, 4, 5}},       // count differs from width * height
+      {3, 2, 2, {1, 2, 3}},             // fewer pixels than width * height
       {4, -2, -2, {1, 2, 3, 4}},        // negative sizes
       {0x7FFFFFFF, 1, 0x7FFFFFFF, {}},  // huge, far past the data
       {65536, 256, 256, {9, 9}},        // larger than the bytes that remain
