@@ -170,6 +170,9 @@ TEST(CutTools, GridSnapsAndCutsTheCell) {
   snapToGrid(x, y, {32, 32});
   EXPECT_EQ(x, 64);
   EXPECT_EQ(y, 32);
+  int32_t left = -5, up = -40;  // negative positions snap to the cell they lie in
+  snapToGrid(left, up, {32, 32});
+  EXPECT_EQ(std::make_pair(left, up), std::make_pair(-32, -64));
   int32_t unset = kUnset;
   snapToGrid(unset, y, {32, 32});
   EXPECT_EQ(unset, kUnset);

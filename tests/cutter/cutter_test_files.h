@@ -14,7 +14,7 @@
 
 #include "base/path_text.h"
 #include "cutter/editor/interface_colours.h"
-#include "cutter/pcx_writer.h"
+#include "picture_writers.h"
 #include "sprites/sprite_file.h"
 
 namespace edtest {
@@ -57,12 +57,14 @@ inline std::vector<uint8_t> SpriteFile(int count, int firstValue = 1) {
   return SpriteFileBytes(set);
 }
 
-// A one-frame PCX of w x h (w even) whose pixels come from `pixel`.
+// A one-frame PCX of w x h in the built-in palette whose pixels come from `pixel`.
 inline std::vector<uint8_t> PcxPicture(int w, int h, const std::function<uint8_t(int, int)>& pixel) {
-  std::vector<uint8_t> pixels;
+  testpic::Image img(w, h);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) pixels.push_back(pixel(x, y));
-  return EncodePcx(w, h, pixels.data(), BuiltinPaletteBlock().palette());
+    for (int x = 0; x < w; ++x) img.at(x, y) = pixel(x, y);
+  testpic::Palette palette;
+  std::copy_n(BuiltinPaletteBlock().palette(), palette.size(), palette.begin());
+  return testpic::WritePcx(img, palette);
 }
 
 }  // namespace edtest

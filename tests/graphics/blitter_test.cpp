@@ -128,14 +128,21 @@ TEST(DrawMask, OnlyValues255And254AreDrawn) {
   d.dc->DrawMask(2, 1, &s, 30, 40);
   EXPECT_EQ(d.at(2, 1), 30);
   EXPECT_EQ(d.at(3, 1), 9) << "the clip's right column stays";
+  Canvas e(10, 3, DrawRectangle{3, 0, 9, 2}, 9);  // clipped on the left: starts at the second pixel
+  e.dc->DrawMask(-1, 1, &s, 30, 40);
+  EXPECT_EQ(e.at(3, 1), 40);
+  EXPECT_EQ(e.at(4, 1), 9);
 }
 
 TEST(CopyBlock, CopiesZerosAndClipsInclusively) {
   const uint8_t block[12] = {0, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 0};
   Canvas c(10, 10, 99);
   EXPECT_EQ(c.dc->CopyBlock(2, 3, block, 4, 3), 1);
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(c.at(2 + x, 3 + y), block[y * 4 + x]);
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 10; ++x) {
+      const bool in = x >= 2 && x < 6 && y >= 3 && y < 6;
+      ASSERT_EQ(c.at(x, y), in ? block[(y - 3) * 4 + x - 2] : 99) << x << "," << y;
+    }
   // Clipped on all four sides; the clip's last column and row are written.
   Canvas d(10, 10, DrawRectangle{3, 4, 4, 4}, 99);
   EXPECT_EQ(d.dc->CopyBlock(-1, -1, block, 4, 3), 1);  // origin (3, 4): block at (2, 3)

@@ -109,6 +109,15 @@ TEST(DrawLine, MatchesStepByStepWalkForRandomLinesAndClips) {
     ASSERT_EQ(Changed(c, 0), ReferenceLine(x1 + l, y1 + t, x2 + l, y2 + t, clip))
         << "line " << x1 << "," << y1 << " " << x2 << "," << y2 << " clip " << l << "," << t;
   }
+  // Far ends whose clipped start lies exactly on a rounding boundary: there the error
+  // term equals half the major length, and the minor step must not be taken yet.
+  for (auto [x1, y1, x2, y2] : {std::tuple{-1000000, -1, 1000000, 2}, {-1, -1000000, 2, 1000000}}) {
+    Canvas c(100, 100, 0);
+    c.dc->DrawLine(x1, y1, x2, y2, 9, 0);
+    const Points got = Changed(c, 0);
+    EXPECT_EQ(got, ReferenceLine(x1, y1, x2, y2, DrawRectangle{0, 0, 99, 99})) << x1 << "," << y1;
+    EXPECT_TRUE(got.count({0, 0})) << x1 << "," << y1;
+  }
 }
 
 TEST(DrawLine, ExtremeCoordinatesEndAtTheEndPoint) {

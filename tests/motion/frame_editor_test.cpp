@@ -234,6 +234,7 @@ TEST(MotionFrame, ClipboardAndShadowNeverOutliveTheirMotions) {
        [](FrameFixture& f) {
          f.host.yesNo.push_back(true);
          f.run(ID_ZORV_DELETE_BUNDLE);
+         EXPECT_TRUE(f.host.canvasShown);  // "b" is left to show
        }},
       {"new file",
        [](FrameFixture& f) {

@@ -67,14 +67,18 @@ TEST(MotionBundleOps, NewBundleCutsName) {
 TEST(MotionBundleOps, DeleteBundleSelectsFollowerOrNewLastAndForgetsWhatWasInIt) {
   Fixture f;
   f.doc.newBundle("c");
+  f.doc.newBundle("d");
   f.doc.file.select(0);
   f.doc.mark(ClipboardMode::Copy);  // a motion of "a"
   f.doc.setShadow();
   f.doc.file.select(1);
   ASSERT_TRUE(f.doc.deleteBundle());
   EXPECT_EQ(f.doc.file.current()->name.str(), "c");
+  f.doc.file.select(2);
+  ASSERT_TRUE(f.doc.deleteBundle());  // the last of three: the new last, not the first
+  EXPECT_EQ(f.doc.file.current()->name.str(), "c");
   ASSERT_TRUE(f.doc.deleteBundle());
-  EXPECT_EQ(f.doc.file.current(), f.a);  // no follower: the new last
+  EXPECT_EQ(f.doc.file.current(), f.a);
   EXPECT_EQ(f.doc.clipboard.motion, f.a->get(2));
   EXPECT_EQ(f.doc.shadow.motion, f.a->get(2));
   EXPECT_FALSE(f.doc.autoShadow);
@@ -342,11 +346,13 @@ TEST(MotionCleanSprites, RemovesUnusedKeepingOrderAndCurrent) {
   EXPECT_EQ(f.doc.file.sprites.Get(1), f.sprites[1]);
   EXPECT_EQ(f.doc.file.sprites.Get(2), extra[1]);
   EXPECT_EQ(f.doc.file.sprites.Current(), extra[1]);
-  // Nothing to remove still sets modified.
+  // Nothing to remove still sets modified, and a used current sprite stays current.
   f.doc.modified = false;
+  f.doc.file.sprites.SetCurrent(1);
   ASSERT_TRUE(f.doc.cleanSprites());
   EXPECT_TRUE(f.doc.modified);
   EXPECT_EQ(f.doc.file.sprites.Count(), 3);
+  EXPECT_EQ(f.doc.file.sprites.Current(), f.sprites[1]);
   f.doc.deleteBundle();
   f.doc.deleteBundle();
   f.doc.cleanSprites();

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "../sprites/sprite_file_bytes.h"
 #include "base/byte_reader.h"
 #include "motion/motion_document.h"
 #include "motion/motion_file_io.h"
@@ -46,27 +47,6 @@ struct RawBundle {
   Bytes name;  // exactly 32 bytes
   std::vector<Bytes> records;
 };
-
-struct RawSprite {
-  int32_t w, h;
-  uint8_t value;
-};
-
-Bytes RawSprites(const std::vector<RawSprite>& sprites) {
-  Bytes s = {'P', 'L', 'Y', 'K'};
-  PutS32(s, 100);
-  for (int i = 0; i < 5; ++i) PutS32(s, 0);
-  PutS32(s, static_cast<int32_t>(sprites.size()));
-  int32_t total = 36 + 4 * static_cast<int32_t>(sprites.size());
-  for (const RawSprite& sp : sprites) total += 12 + sp.w * sp.h;
-  PutS32(s, total);
-  for (size_t i = 0; i < sprites.size(); ++i) PutS32(s, 0);
-  for (const RawSprite& sp : sprites) {
-    for (int32_t v : {sp.w * sp.h, sp.w, sp.h}) PutS32(s, v);
-    s.insert(s.end(), static_cast<size_t>(sp.w * sp.h), sp.value);
-  }
-  return s;
-}
 
 Bytes RawFile(const std::vector<RawBundle>& bundles, const Bytes& spriteSection, int32_t version = 100,
               const char* magic = "ZORV") {
@@ -131,7 +111,7 @@ TEST(MotionFileWrite, MatchesIndependentLayout) {
   Bytes written = MotionFileBytes(file);
   Bytes expected = RawFile(
       {{Name32("a"), {RawRecord(1, 5)}}, {Name32("bc"), {RawRecord(-1, rich[0]), RawRecord(0, rich[1])}}},
-      RawSprites({{3, 2, 9}, {1, 1, 8}}));
+      RawSpriteFile({SolidRaw(3, 2, 9), SolidRaw(1, 1, 8)}));
   ASSERT_EQ(written.size(), expected.size());
   // Everything but the sprite section's offset table, whose values no reader uses.
   size_t spriteStart = 32 + 8 + (36 + 244) + (36 + 2 * 244);
@@ -176,7 +156,7 @@ TEST(MotionFileRoundTrip, NameBytesAfterTerminatorSurvive) {
   for (size_t i = 5; i < 32; ++i) name[i] = static_cast<uint8_t>(0xC0 + i);
   Bytes record = RawRecord(0, 3, "a");
   std::fill(record.begin() + 212 + 4, record.end(), 0x55);
-  Bytes raw = RawFile({{name, {record}}}, RawSprites({{2, 2, 1}}));
+  Bytes raw = RawFile({{name, {record}}}, RawSpriteFile({SolidRaw(2, 2, 1)}));
   MotionFile file;
   ASSERT_EQ(Read(file, raw), 1);
   EXPECT_EQ(file.get(0)->name.str(), "walk");
@@ -194,7 +174,7 @@ TEST(MotionFileRoundTrip, NoSpritesWriteTheEmptySection) {
   file.current()->get(2)->sprite = &stray;
   Bytes bytes = MotionFileBytes(file);
   ASSERT_EQ(bytes.size(), kFirstRecord + 3 * 244 + 36);
-  EXPECT_EQ(Bytes(bytes.end() - 36, bytes.end()), RawSprites({}));
+  EXPECT_EQ(Bytes(bytes.end() - 36, bytes.end()), RawSpriteFile({}));
   for (int i = 0; i < 3; ++i) EXPECT_EQ(WordAt(bytes, kFirstRecord + 244 * i), -1);
   MotionFile back;
   ASSERT_EQ(Read(back, bytes), 1);
@@ -222,8 +202,9 @@ TEST(MotionFileRoundTrip, CleanSpritesRenumbersNextSave) {
 
 TEST(MotionFileRead, DuplicateSpritesKeepEveryMotionsPicture) {
   // Sprites A, B, A, C: the second A is dropped; motions keep their pictures.
-  Bytes raw = RawFile({{Name32("a"), {RawRecord(0, 0), RawRecord(1, 1), RawRecord(2, 2), RawRecord(3, 3)}}},
-                      RawSprites({{2, 2, 10}, {2, 2, 11}, {2, 2, 10}, {1, 3, 12}}));
+  Bytes raw = RawFile(
+      {{Name32("a"), {RawRecord(0, 0), RawRecord(1, 1), RawRecord(2, 2), RawRecord(3, 3)}}},
+      RawSpriteFile({SolidRaw(2, 2, 10), SolidRaw(2, 2, 11), SolidRaw(2, 2, 10), SolidRaw(1, 3, 12)}));
   MotionFile file;
   ASSERT_EQ(Read(file, raw), 1);
   ASSERT_EQ(file.sprites.Count(), 3);
@@ -242,7 +223,7 @@ TEST(MotionFileRead, EmptyOrRepeatedBundleNamesAreDropped) {
                        {Name32(""), {RawRecord(-1, 2)}},
                        {Name32("a"), {RawRecord(-1, 3), RawRecord(-1, 4)}},
                        {Name32("b"), {RawRecord(-1, 5)}}},
-                      RawSprites({}));
+                      RawSpriteFile({}));
   MotionFile file;
   ASSERT_EQ(Read(file, raw), 1);
   EXPECT_EQ(BundleNames(file), (std::vector<std::string>{"a", "b"}));
@@ -250,24 +231,25 @@ TEST(MotionFileRead, EmptyOrRepeatedBundleNamesAreDropped) {
 }
 
 TEST(MotionFileRead, HostileFilesFailAndLeaveTheDocument) {
-  const Bytes one = RawFile({{Name32("a"), {RawRecord(-1, 1)}}}, RawSprites({}));
+  const Bytes one = RawFile({{Name32("a"), {RawRecord(-1, 1)}}}, RawSpriteFile({}));
   auto withWord = [&](size_t at, int32_t v) {
     Bytes b = one;
     for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
     return b;
   };
   auto spriteIndex = [](int32_t index) {
-    return RawFile({{Name32("a"), {RawRecord(index, 0)}}}, RawSprites({{1, 1, 1}, {1, 1, 1}}));
+    return RawFile({{Name32("a"), {RawRecord(index, 0)}}},
+                   RawSpriteFile({SolidRaw(1, 1, 1), SolidRaw(1, 1, 1)}));
   };
-  Bytes badSprite = RawSprites({{2, 2, 1}});
+  Bytes badSprite = RawSpriteFile({SolidRaw(2, 2, 1)});
   badSprite[36 + 4] = 5;  // pixel count 4 but width 5
-  Bytes foreignSection = RawSprites({});
+  Bytes foreignSection = RawSpriteFile({});
   foreignSection[0] = 'X';
   const std::pair<const char*, Bytes> cases[] = {
-      {"version 101", RawFile({{Name32("z"), {}}}, RawSprites({}), 101)},
-      {"version 99", RawFile({{Name32("z"), {}}}, RawSprites({}), 99)},
-      {"foreign magic", RawFile({{Name32("z"), {}}}, RawSprites({}), 100, "ZORW")},
-      {"sprite file", RawSprites({{1, 1, 1}})},
+      {"version 101", RawFile({{Name32("z"), {}}}, RawSpriteFile({}), 101)},
+      {"version 99", RawFile({{Name32("z"), {}}}, RawSpriteFile({}), 99)},
+      {"foreign magic", RawFile({{Name32("z"), {}}}, RawSpriteFile({}), 100, "ZORW")},
+      {"sprite file", RawSpriteFile({SolidRaw(1, 1, 1)})},
       {"bundle count huge", withWord(24, INT32_MAX)},
       {"bundle count negative", withWord(24, -1)},
       {"bundle count too big", withWord(24, 2)},
@@ -292,7 +274,7 @@ TEST(MotionFileRead, HostileFilesFailAndLeaveTheDocument) {
   EXPECT_EQ(Read(file, spriteIndex(1)), 1);
   EXPECT_EQ(file.get(0)->get(0)->sprite, file.sprites.Get(0));
   EXPECT_EQ(Read(file, RawFile({{Name32(std::string(31, 'n')), {RawRecord(-1, 0, std::string(31, 's'))}}},
-                               RawSprites({}))),
+                               RawSpriteFile({}))),
             1);
 }
 
@@ -302,7 +284,7 @@ TEST(MotionFileRead, FilesFromElsewhereLoadAndWriteBackUnchanged) {
   Bytes longSound = RawRecord(5, 0);
   std::fill(longSound.begin() + 212, longSound.end(), 's');
   const Bytes raw = RawFile({{Bytes(32, 'n'), {longSound, RawRecord(1, 1), RawRecord(2, 2)}}},
-                            RawSprites({{1, 1, 1}, {1, 1, 1}}));
+                            RawSpriteFile({SolidRaw(1, 1, 1), SolidRaw(1, 1, 1)}));
   MotionFile file;
   ASSERT_EQ(Read(file, raw), 1);
   const MotionBundle& bundle = *file.get(0);
@@ -344,7 +326,7 @@ TEST(MotionDocumentOpen, FailedOpenLeavesDocumentAndEditorState) {
   Bytes before = MotionFileBytes(doc.file);
   Motion* marked = doc.clipboard.motion;
   // Valid bundles followed by a damaged sprite section.
-  Bytes section = RawSprites({{2, 2, 1}});
+  Bytes section = RawSpriteFile({SolidRaw(2, 2, 1)});
   section.pop_back();
   Bytes bad = RawFile({{Name32("new"), {RawRecord(0, 1)}}}, section);
   std::istringstream in(std::string(bad.begin(), bad.end()));

@@ -65,6 +65,11 @@ TEST(WaveCache, HoldsExactlyOneMegabyte) {
   EXPECT_EQ(Add(cache, "over", Samples(WaveCache::kCapacity + 1)), -1);
   EXPECT_EQ(cache.count(), 1);
   EXPECT_EQ(cache.name(0), "full");
+  // Two entries that fill it exactly both stay.
+  WaveCache halves;
+  Add(halves, "a", Samples(WaveCache::kCapacity / 2, 1));
+  EXPECT_EQ(Add(halves, "b", Samples(WaveCache::kCapacity / 2, 2)), 1);
+  EXPECT_EQ(halves.name(0), "a");
 }
 
 TEST(WaveCache, FindComparesByteForByteAndGivesTheLowest) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "player_fixture.h"
@@ -174,16 +175,15 @@ TEST_F(PlayerTest, VolumePanLoopAndTwoRegionLockReachTheBuffer) {
 }
 
 TEST(WaveAttenuation, IsVolumeScaledByMasterLevelLessTenThousand) {
-  for (int32_t master : {10000, 5000, 3333}) {
-    for (int32_t volume = 0; volume <= 10000; volume += 3) {
-      // Independent reckoning in 64-bit with truncation.
-      EXPECT_EQ(WaveAttenuation(master, volume), int64_t(master) * volume / 10000 - 10000)
-          << master << " " << volume;
-    }
-  }
-  // Outside 0..10000 the volume saturates.
-  EXPECT_EQ(WaveAttenuation(10000, -5), -10000);
-  EXPECT_EQ(WaveAttenuation(10000, 25000), 0);
+  // master, volume, attenuation; outside 0..10000 the volume saturates.
+  for (auto [master, volume, want] : {std::tuple{10000, 10000, 0},
+                                      {10000, 0, -10000},
+                                      {5000, 5000, -7500},
+                                      {3333, 3, -10000},
+                                      {3333, 9999, -6668},
+                                      {10000, -5, -10000},
+                                      {10000, 25000, 0}})
+    EXPECT_EQ(WaveAttenuation(master, volume), want) << master << " " << volume;
 }
 
 TEST_F(PlayerTest, ShutdownReleasesBuffersThenDevice) {

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "palette_test_support.h"
@@ -48,87 +50,34 @@ PaletteBlock RandomPalette(std::mt19937& rng, int levels, int distinct) {
   return block;
 }
 
-TEST(MixTable, DefaultPaletteMatchesTheScan) {
-  ExpectSameAsReference(DefaultBlock(), "default palette");
-}
-
-TEST(MixTable, RandomPalettesMatchTheScan) {
+// Random colours, palettes of few colours repeated at random indices, neighbouring
+// values with many exact ties between distances, and every count of distinct colours
+// (the searches run over them in pairs, with one left over when a row's count is odd).
+TEST(MixTable, MatchesTheScanOnVariedPalettes) {
   std::mt19937 rng(2026);
+  std::vector<std::pair<std::string, PaletteBlock>> palettes = {{"default", DefaultBlock()},
+                                                                {"all zero", PaletteBlock{}}};
   for (int round = 0; round < 4; ++round) {
     PaletteBlock block;
     for (size_t i = 0; i < kPaletteSize; ++i) block.bytes[i] = static_cast<uint8_t>(rng());
-    ExpectSameAsReference(block, "random palette");
+    palettes.emplace_back("random", block);
   }
-}
-
-TEST(MixTable, PalettesWithManyEqualColoursMatchTheScan) {
-  std::mt19937 rng(77);
-  ExpectSameAsReference(RandomPalette(rng, 256, 3), "three colours");
-  ExpectSameAsReference(RandomPalette(rng, 256, 20), "twenty colours");
-  ExpectSameAsReference(RandomPalette(rng, 2, 8), "corners of the cube");
-  ExpectSameAsReference(RandomPalette(rng, 4, 64), "four levels");
-}
-
-TEST(MixTable, SmallValueRangesMatchTheScan) {
-  // Neighbouring values make many exact ties between distances.
-  std::mt19937 rng(5);
-  PaletteBlock tiny;
+  palettes.emplace_back("three colours", RandomPalette(rng, 256, 3));
+  palettes.emplace_back("twenty colours", RandomPalette(rng, 256, 20));
+  palettes.emplace_back("corners of the cube", RandomPalette(rng, 2, 8));
+  palettes.emplace_back("four levels", RandomPalette(rng, 4, 64));
+  PaletteBlock tiny, greys, ramp;
   for (size_t i = 0; i < kPaletteSize; ++i) tiny.bytes[i] = static_cast<uint8_t>(rng() % 4);
-  ExpectSameAsReference(tiny, "values 0-3");
-  PaletteBlock greys;
   for (int k = 0; k < 256; ++k) {
-    int v = static_cast<int>(rng() % 8) + 100;
+    const int v = static_cast<int>(rng() % 8) + 100;
     SetEntry(greys, k, v, v + static_cast<int>(rng() % 2), v);
+    SetEntry(ramp, k, k, 255 - k, k / 2);
   }
-  ExpectSameAsReference(greys, "near greys");
-  PaletteBlock ramp;
-  for (int k = 0; k < 256; ++k) SetEntry(ramp, k, k, 255 - k, k / 2);
-  ExpectSameAsReference(ramp, "ramp");
-}
-
-TEST(MixTable, EveryCountOfDistinctColoursMatchesTheScan) {
-  // The searches run over the distinct colours, in pairs of neighbouring targets
-  // with one left over when a row's count is odd; a coarse lattice makes many
-  // different colours tie at the same distance, and the first copy of each colour
-  // sits at a random index.
-  std::mt19937 rng(31);
-  for (int distinct = 1; distinct <= 40; ++distinct) {
-    ExpectSameAsReference(RandomPalette(rng, 3 + distinct % 3, distinct), "lattice colours");
-  }
-}
-
-TEST(MixTable, AllZeroPaletteMapsEverythingToZero) {
-  PaletteBlock block;
-  std::fill(block.mixTable(), block.mixTable() + kMixTableSize, uint8_t{7});
-  BuildMixTable(block);
-  EXPECT_TRUE(
-      std::all_of(block.mixTable(), block.mixTable() + kMixTableSize, [](uint8_t x) { return x == 0; }));
-  ExpectSameAsReference(PaletteBlock{}, "all zero");
-}
-
-TEST(MixTable, SymmetricAndEqualColoursMixToTheirFirstIndex) {
-  std::mt19937 rng(11);
-  PaletteBlock block = RandomPalette(rng, 6, 40);
-  BuildMixTable(block);
-  const uint8_t* p = block.palette();
-  for (int a = 0; a < 256; ++a) {
-    int first = 0;
-    while (p[first * 3] != p[a * 3] || p[first * 3 + 1] != p[a * 3 + 1] || p[first * 3 + 2] != p[a * 3 + 2])
-      ++first;
-    EXPECT_EQ(block.mix(a, a), first) << a;
-    for (int b = 0; b < 256; ++b) ASSERT_EQ(block.mix(a, b), block.mix(b, a)) << a << "," << b;
-  }
-}
-
-TEST(MixTable, WhiteTwiceMixesToTheFirstWhite) {
-  PaletteBlock block = DefaultBlock();
-  for (int k = 0; k < 256; ++k) SetEntry(block, k, k / 2, 40, 255 - k);
-  SetEntry(block, 3, 255, 255, 255);
-  SetEntry(block, 200, 255, 255, 255);
-  BuildMixTable(block);
-  EXPECT_EQ(block.mix(200, 200), 3);
-  EXPECT_EQ(block.mix(3, 200), 3);
-  EXPECT_EQ(block.mix(200, 3), 3);
+  palettes.insert(palettes.end(), {{"values 0-3", tiny}, {"near greys", greys}, {"ramp", ramp}});
+  for (int distinct = 1; distinct <= 40; ++distinct)
+    palettes.emplace_back("lattice of " + std::to_string(distinct),
+                          RandomPalette(rng, 3 + distinct % 3, distinct));
+  for (const auto& [name, block] : palettes) ExpectSameAsReference(block, name.c_str());
 }
 
 TEST(MixTable, DefaultBlockMixesAsExpected) {

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <tuple>
 
 #include "palette_test_support.h"
 
@@ -52,54 +53,25 @@ class FillingBuffer : public std::streambuf {
   size_t room_;
 };
 
-TEST(ToHsv, PrimaryColours) {
-  Hsv red = ToHsv(255, 0, 0);
-  EXPECT_EQ(red.hue, 16);
-  EXPECT_EQ(red.saturation, 100);
-  EXPECT_EQ(red.value, 255);
-  EXPECT_EQ(ToHsv(0, 255, 0).hue, 48);
-  EXPECT_EQ(ToHsv(0, 0, 255).hue, 80);
-  EXPECT_EQ(ToHsv(0, 0, 255).saturation, 100);
-}
-
-TEST(ToHsv, GreysAndBlackHaveNoHue) {
-  Hsv grey = ToHsv(128, 128, 128);
-  EXPECT_EQ(grey.hue, 0);
-  EXPECT_EQ(grey.saturation, 0);
-  EXPECT_EQ(grey.value, 128);
-  Hsv black = ToHsv(0, 0, 0);
-  EXPECT_EQ(black.hue, 0);
-  EXPECT_EQ(black.saturation, 0);
-  EXPECT_EQ(black.value, 0);
-}
-
-TEST(ToHsv, SaturationIsARoundedPercentage) {
-  EXPECT_EQ(ToHsv(200, 100, 100).saturation, 50);  // (100 + 10000) / 200
-  EXPECT_EQ(ToHsv(3, 2, 2).saturation, 33);        // (1 + 100) / 3
-  EXPECT_EQ(ToHsv(3, 1, 1).saturation, 67);        // (1 + 200) / 3
-  EXPECT_EQ(ToHsv(2, 2, 1).value, 2);
-}
-
-TEST(ToHsv, NegativeNumeratorsTruncateTowardZero) {
-  // Red is largest, green - blue = -128: (-2048 + 127) / 255 = -7.5 -> -7, + 16.
-  EXPECT_EQ(ToHsv(255, 0, 128).hue, 9);
-  // Green largest: ((0 - 100) * 16 + 100) / 200 = -7.5 -> -7, + 48.
-  EXPECT_EQ(ToHsv(100, 200, 0).hue, 41);
-  // Blue largest: ((0 - 100) * 16 + 100) / 200 = -7.5 -> -7, + 80.
-  EXPECT_EQ(ToHsv(0, 100, 200).hue, 73);
-  // Red largest, blue close behind: ((0 - 254) * 16 + 127) / 255 = -15.4 -> -15, + 16.
-  EXPECT_EQ(ToHsv(255, 0, 254).hue, 1);
-  // Red and blue largest: the blue rule, (254 * 16 + 127) / 254 = 16.5 -> 16, + 80.
-  EXPECT_EQ(ToHsv(255, 1, 255).hue, 96);
-}
-
-TEST(ToHsv, LaterRuleWinsWhenTwoChannelsShareTheMaximum) {
-  // Green and blue both largest: the blue rule decides, (-255 * 16 + 127) / 255 + 80.
-  EXPECT_EQ(ToHsv(0, 255, 255).hue, 65);
-  // Red and green largest: the green rule, (-255 * 16 + 127) / 255 + 48.
-  EXPECT_EQ(ToHsv(255, 255, 0).hue, 33);
-  // Red and blue largest: the blue rule, (255 * 16 + 127) / 255 + 80.
-  EXPECT_EQ(ToHsv(255, 0, 255).hue, 96);
+// Integer division truncates toward zero, also for negative numerators, and when two
+// channels share the maximum the later rule (green over red, blue over both) wins.
+TEST(ToHsv, HueSaturationAndValue) {
+  const struct {
+    int r, g, b, hue, saturation, value;
+  } cases[] = {
+      {255, 0, 0, 16, 100, 255},   {0, 255, 0, 48, 100, 255},   {0, 0, 255, 80, 100, 255},
+      {128, 128, 128, 0, 0, 128},  {0, 0, 0, 0, 0, 0},          {200, 100, 100, 16, 50, 200},
+      {3, 2, 2, 16, 33, 3},        {3, 1, 1, 16, 67, 3},        {2, 2, 1, 32, 50, 2},
+      {255, 0, 128, 9, 100, 255},  {100, 200, 0, 41, 100, 200}, {0, 100, 200, 73, 100, 200},
+      {255, 0, 254, 1, 100, 255},  {255, 1, 255, 96, 100, 255}, {0, 255, 255, 65, 100, 255},
+      {255, 255, 0, 33, 100, 255}, {255, 0, 255, 96, 100, 255},
+  };
+  for (const auto& c : cases) {
+    const Hsv hsv = ToHsv(c.r, c.g, c.b);
+    EXPECT_EQ(std::make_tuple(int(hsv.hue), int(hsv.saturation), int(hsv.value)),
+              std::make_tuple(c.hue, c.saturation, c.value))
+        << c.r << "," << c.g << "," << c.b;
+  }
 }
 
 TEST(ToHsv, HueRunOfTheDefaultPaletteClimbs) {
@@ -223,24 +195,17 @@ TEST(PaletteFile, ReadsFromTheMiddleOfAStreamAndStopsAfterTheBlock) {
   EXPECT_EQ(rest, "tail");
 }
 
-TEST(PaletteFile, WrongMagicLeavesTheBlockUnchanged) {
-  std::string file = FileOf(PatternBlock(1));
-  file[3] = '?';
-  PaletteBlock block = PatternBlock(2);
-  const PaletteBlock before = block;
-  std::istringstream in(file);
-  EXPECT_EQ(ReadPaletteFile(block, in), 0);
-  EXPECT_EQ(block.bytes, before.bytes);
-}
-
-TEST(PaletteFile, ShortFileIsRefusedAndLeavesTheBlockUnchanged) {
+TEST(PaletteFile, ShortFilesAndWrongMagicAreRefusedAndLeaveTheBlockUnchanged) {
   const std::string file = FileOf(PatternBlock(1));
-  for (size_t size : {size_t(0), size_t(3), size_t(4), size_t(772), size_t(40000), file.size() - 1}) {
+  std::string wrongMagic = file;
+  wrongMagic[3] = '?';
+  for (const std::string& bad : {file.substr(0, 0), file.substr(0, 3), file.substr(0, 4), file.substr(0, 772),
+                                 file.substr(0, 40000), file.substr(0, file.size() - 1), wrongMagic}) {
     PaletteBlock block = PatternBlock(2);
     const PaletteBlock before = block;
-    std::istringstream in(file.substr(0, size));
-    EXPECT_EQ(ReadPaletteFile(block, in), 0) << size;
-    EXPECT_EQ(block.bytes, before.bytes) << size;
+    std::istringstream in(bad);
+    EXPECT_EQ(ReadPaletteFile(block, in), 0) << bad.size();
+    EXPECT_EQ(block.bytes, before.bytes) << bad.size();
   }
 }
 

@@ -2,36 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <sstream>
 
 #include "base/byte_reader.h"
+#include "sprite_file_bytes.h"
 
 namespace {
-
-struct RawSprite {
-  int32_t count, width, height;
-  std::vector<uint8_t> pixels;
-};
-
-// An independent writer: lays out a sprite file from raw words, so tests can make
-// files that our own writer never would (odd tables, lengths, damaged records).
-std::vector<uint8_t> RawFile(const std::vector<RawSprite>& sprites, std::optional<int32_t> count = {},
-                             uint32_t totalLength = 0, uint32_t tableFill = 0) {
-  std::vector<uint8_t> out = {'P', 'L', 'Y', 'K'};
-  PutU32(out, 100);
-  for (int i = 0; i < 5; ++i) PutU32(out, 0);
-  PutU32(out, uint32_t(count ? *count : int32_t(sprites.size())));
-  PutU32(out, totalLength);
-  for (size_t i = 0; i < sprites.size(); ++i) PutU32(out, tableFill);
-  for (const RawSprite& s : sprites) {
-    PutU32(out, uint32_t(s.count));
-    PutU32(out, uint32_t(s.width));
-    PutU32(out, uint32_t(s.height));
-    out.insert(out.end(), s.pixels.begin(), s.pixels.end());
-  }
-  return out;
-}
 
 RawSprite Raw(int w, int h, int seed) {
   RawSprite s{w * h, w, h, {}};
@@ -76,7 +52,7 @@ TEST(SpriteFile, WritesTheKnownLayout) {
   EXPECT_EQ(LoadU32(&bytes[44]), 1100u);
   EXPECT_EQ(LoadU32(&bytes[48]), 240u);  // first record
   // Byte-identical to the independent layout with the same table values.
-  std::vector<uint8_t> expected = RawFile(raws, {}, 1760);
+  std::vector<uint8_t> expected = RawSpriteFile(raws);
   for (int i = 0; i < 3; ++i) {
     uint32_t v[] = {0, 264, 1100};
     for (int b = 0; b < 4; ++b) expected[36 + 4 * i + b] = uint8_t(v[i] >> (8 * b));
@@ -92,7 +68,7 @@ TEST(SpriteFile, WritesTheKnownLayout) {
 
 TEST(SpriteFile, DuplicatesAreSkippedAndTheIndexMapFollowsThem) {
   RawSprite a = Raw(3, 2, 1), b = Raw(3, 2, 2), c = Raw(2, 3, 1);
-  std::vector<uint8_t> file = RawFile({a, b, a, c, b});
+  std::vector<uint8_t> file = RawSpriteFile({a, b, a, c, b});
   for (bool memory : {false, true}) {
     SpriteSet set;
     set.Append(ToSprite(c));  // already present before the read
@@ -108,6 +84,14 @@ TEST(SpriteFile, DuplicatesAreSkippedAndTheIndexMapFollowsThem) {
   SpriteSet all;
   ASSERT_EQ(ReadFromStream(all, file, false), 1);
   EXPECT_EQ(all.Count(), 5);
+  // A set holding a sprite twice already: the copy read maps to the first of them.
+  SpriteSet twice;
+  for (const RawSprite& r : {c, a, a}) twice.Append(ToSprite(r));
+  SpriteIndexMap map;
+  const auto one = RawSpriteFile({a});
+  ASSERT_EQ(ReadSpritesFromMemory(twice, one.data(), one.size(), true, &map), 1);
+  EXPECT_EQ(twice.Count(), 3);
+  EXPECT_EQ(map, SpriteIndexMap{1});
 }
 
 TEST(SpriteFile, ReadingMergesInFrontOfTheCurrentSprite) {
@@ -118,7 +102,7 @@ TEST(SpriteFile, ReadingMergesInFrontOfTheCurrentSprite) {
   Sprite* current = set.Current();
   std::vector<RawSprite> extra = {Raw(2, 1, 5), Raw(2, 1, 6)};
   SpriteIndexMap map;
-  std::vector<uint8_t> file = RawFile(extra);
+  std::vector<uint8_t> file = RawSpriteFile(extra);
   ASSERT_EQ(ReadSpritesFromMemory(set, file.data(), file.size(), true, &map), 1);
   ExpectSameSprites(set, {Raw(1, 1, 1), extra[0], extra[1], Raw(1, 1, 2)});
   EXPECT_EQ(set.Current(), current);
@@ -128,16 +112,25 @@ TEST(SpriteFile, ReadingMergesInFrontOfTheCurrentSprite) {
 TEST(SpriteFile, UncheckedHeaderFieldsDoNotMatter) {
   std::vector<RawSprite> raws = {Raw(4, 4, 1), Raw(5, 1, 2)};
   SpriteSet a, b;
-  auto f1 = RawFile(raws, {}, 0xDEADBEEF, 0x12345678);
-  auto f2 = RawFile(raws, {}, 36 + 8 + 16 + 5);  // built-in resources' length rule
+  auto f1 = RawSpriteFile(raws, {}, 0xDEADBEEF, 0x12345678);
+  auto f2 = RawSpriteFile(raws, {}, 36 + 8 + 16 + 5);  // built-in resources' length rule
   ASSERT_EQ(LoadSpritesFromMemory(a, f1.data(), f1.size()), 1);
   ASSERT_EQ(ReadFromStream(b, f2), 1);
   ExpectSameSprites(a, raws);
   ExpectSameSprites(b, raws);
 }
 
+TEST(SpriteFile, AShortPixelBufferIsWrittenPadded) {
+  SpriteSet set;
+  set.Append(std::make_unique<Sprite>(3, 2, std::vector<uint8_t>{7, 8, 9}));
+  const std::vector<uint8_t> bytes = SpriteFileBytes(set);
+  SpriteSet back;
+  ASSERT_EQ(LoadSpritesFromMemory(back, bytes.data(), bytes.size()), 1);
+  ExpectSameSprites(back, {{6, 3, 2, {7, 8, 9, 0, 0, 0}}});
+}
+
 TEST(SpriteFile, EmptyFilesAndEmptySets) {
-  auto empty = RawFile({});
+  auto empty = RawSpriteFile({});
   SpriteSet set;
   set.Append(ToSprite(Raw(1, 1, 1)));
   EXPECT_EQ(LoadSpritesFromMemory(set, empty.data(), empty.size()), 1);
@@ -149,7 +142,7 @@ TEST(SpriteFile, EmptyFilesAndEmptySets) {
 }
 
 TEST(SpriteFile, WrongMagicClearsOnLoadButNotOnRead) {
-  auto file = RawFile({Raw(2, 2, 1)});
+  auto file = RawSpriteFile({Raw(2, 2, 1)});
   file[3] = 'X';
   SpriteSet set;
   set.Append(ToSprite(Raw(1, 1, 1)));
@@ -180,7 +173,7 @@ TEST(SpriteFile, SitsInsideALargerStream) {
 // build checks that), and exactly the sprites complete before the damage remain.
 TEST(SpriteFile, TruncatedFilesKeepOnlyWholeSprites) {
   std::vector<RawSprite> raws = {Raw(3, 2, 1), Raw(4, 4, 2), Raw(1, 5, 3)};
-  auto file = RawFile(raws);
+  auto file = RawSpriteFile(raws);
   std::vector<size_t> ends;  // file length at which each record is complete
   size_t pos = 36 + 12;
   for (auto& r : raws) ends.push_back(pos += 12 + r.pixels.size());
@@ -201,12 +194,13 @@ TEST(SpriteFile, ImpossibleRecordsAreRefused) {
   const std::vector<RawSprite> bad = {
       {-4, 2, 2, {1, 2, 3, 4}},         // negative count
       {5, 2, 2, {1, 2, 3, 4, 5}},       // count differs from width * height
+      {3, 2, 2, {1, 2, 3}},             // fewer pixels than width * height
       {4, -2, -2, {1, 2, 3, 4}},        // negative sizes
       {0x7FFFFFFF, 1, 0x7FFFFFFF, {}},  // huge, far past the data
       {65536, 256, 256, {9, 9}},        // larger than the bytes that remain
   };
   for (size_t i = 0; i < bad.size(); ++i) {
-    auto file = RawFile({Raw(2, 2, 1), bad[i]});
+    auto file = RawSpriteFile({Raw(2, 2, 1), bad[i]});
     SpriteSet m, s;
     EXPECT_EQ(ReadSpritesFromMemory(m, file.data(), file.size(), true), 0) << " case " << i;
     EXPECT_EQ(ReadFromStream(s, file), 0) << " case " << i;
@@ -214,7 +208,7 @@ TEST(SpriteFile, ImpossibleRecordsAreRefused) {
     ExpectSameSprites(s, {Raw(2, 2, 1)});
   }
   for (int32_t count : {0x7FFFFFFF, -2, 0x40000000}) {
-    auto file = RawFile({Raw(2, 2, 1)}, count);
+    auto file = RawSpriteFile({Raw(2, 2, 1)}, count);
     SpriteSet m, s;
     EXPECT_EQ(ReadSpritesFromMemory(m, file.data(), file.size(), true), 0) << " count " << count;
     EXPECT_EQ(ReadFromStream(s, file), 0) << " count " << count;

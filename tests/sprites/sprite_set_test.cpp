@@ -21,20 +21,17 @@ std::vector<int> Pixels(const SpriteSet& set) {
   return out;
 }
 
-TEST(SpriteSet, GetOutsideTheListIsNull) {
+TEST(SpriteSet, PastTheEndThereIsNoSpriteAndInsertAppends) {
   SpriteSet set = MakeSet(3);
   EXPECT_EQ(set.Get(3), nullptr);
   EXPECT_EQ(set.Get(-1), nullptr);
-  EXPECT_NE(set.Get(2), nullptr);
-}
-
-TEST(SpriteSet, SetCurrentPastTheEndAppendsOnInsert) {
-  SpriteSet set = MakeSet(3);
   EXPECT_EQ(set.SetCurrent(3), 0);
   EXPECT_EQ(set.CurrentIndex(), 3);
   EXPECT_EQ(set.Current(), nullptr);
   EXPECT_EQ(set.SetCurrent(10), 0);
   EXPECT_EQ(set.CurrentIndex(), 3);
+  EXPECT_EQ(set.Delete(-1), 0);  // nothing to delete there
+  EXPECT_EQ(set.Delete(7), 0);
   ASSERT_EQ(set.Insert(MakeSprite(1, 1, 9), -1), 1);
   EXPECT_EQ(Pixels(set), (std::vector<int>{1, 2, 3, 9}));
   EXPECT_EQ(set.CurrentIndex(), 4);  // one past the new end
@@ -57,15 +54,6 @@ TEST(SpriteSet, DeleteMakesTheFollowerCurrent) {
   EXPECT_EQ(Pixels(set), (std::vector<int>{2}));
 }
 
-TEST(SpriteSet, DeleteAfterCursorPastEndChangesNothing) {
-  SpriteSet set = MakeSet(3);
-  set.SetCurrent(3);
-  EXPECT_EQ(set.Delete(-1), 0);
-  EXPECT_EQ(set.Delete(7), 0);
-  EXPECT_EQ(Pixels(set), (std::vector<int>{1, 2, 3}));
-  EXPECT_EQ(set.CurrentIndex(), 3);
-}
-
 TEST(SpriteSet, InsertKeepsCursorOnSameSprite) {
   SpriteSet set = MakeSet(3);
   Sprite* oldFirst = set.First();
@@ -81,15 +69,9 @@ TEST(SpriteSet, InsertKeepsCursorOnSameSprite) {
   EXPECT_EQ(set.Current(), current);
   EXPECT_EQ(set.Insert(nullptr, 0), 0);
   EXPECT_EQ(set.Count(), 5);
-}
-
-TEST(SpriteSet, ClearLeavesCursorAtZeroAndInsertAppends) {
-  SpriteSet set = MakeSet(4);
-  set.SetCurrent(2);
+  // After a clear the cursor is at 0 and inserts append.
   set.Clear();
-  EXPECT_EQ(set.Count(), 0);
-  EXPECT_EQ(set.CurrentIndex(), 0);
-  EXPECT_EQ(set.Current(), nullptr);
+  EXPECT_EQ(std::make_pair(set.Count(), set.CurrentIndex()), std::make_pair(0, 0));
   set.Insert(MakeSprite(1, 1, 5), -1);
   set.Insert(MakeSprite(1, 1, 6), -1);
   EXPECT_EQ(Pixels(set), (std::vector<int>{5, 6}));
