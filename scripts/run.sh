@@ -122,6 +122,7 @@ start() {
   fi
   if [ -n "$picture" ]; then
     with_timeout 30 wine "$driver" command "$program" 40006 >/dev/null 2>&1 &&
+      with_timeout 60 wine "$driver" wait-chooser 30000 >/dev/null 2>&1 &&
       with_timeout 30 wine "$driver" answer-chooser "$(driver_arg "$(winepath -w "$picture" 2>/dev/null)")" \
         >/dev/null 2>&1 ||
       echo "run.sh: could not import $picture" >&2
