@@ -85,6 +85,21 @@ wine_path() {
   printf 'Z:%s' "${1//\//\\}"
 }
 
+# plyktool of the Windows build. It takes its arguments in the system code page: give
+# it paths without Hangul.
+plyktool() {
+  with_timeout 60 wine "$E2E_BUILD/tools/plyktool/plyktool.exe" "$@" 2>/dev/null | tr -d '\r'
+}
+
+# Zorv2's delay dialog on the current motion, set to $1 and ended with OK.
+zorv_set_delay() {
+  drv key Zorv2 e >/dev/null
+  drv wait-dialog "동작 지연 시간 설정" 20000 >/dev/null
+  drv set-text "동작 지연 시간 설정" 1002 "$1" >/dev/null
+  drv click-id "동작 지연 시간 설정" 1 >/dev/null
+  drv wait-no-dialog "동작 지연 시간 설정" 10000 >/dev/null
+}
+
 # Waits up to SECONDS for the started program to end and sets PROGRAM_EXIT to its
 # exit code ("timeout" when it is still running). Not for a command substitution:
 # only this shell can wait for its child.

@@ -9,7 +9,6 @@ work="$E2E_SCRATCH/그림 폴더"
 plain="$E2E_SCRATCH/plain"
 mkdir -p "$work" "$plain"
 python3 "$(dirname "$0")/../lib/make_pictures.py" cutting "$work"
-plyktool() { with_timeout 60 wine "$E2E_BUILD/tools/plyktool/plyktool.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
 start_program Plyk2
 check "frame shown" drv wait-title Plyk2 PlykII 60000

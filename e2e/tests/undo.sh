@@ -3,7 +3,6 @@
 # second redo key, then Ctrl+S, and the saved file read back with plyktool.
 source "$(dirname "$0")/../lib/driver.sh"
 
-plyktool() { with_timeout 60 wine "$E2E_BUILD/tools/plyktool/plyktool.exe" "$@" 2>/dev/null | tr -d '\r'; }
 # plyktool takes its arguments in the system code page: a plain folder name.
 work="$E2E_SCRATCH/undo"
 mkdir -p "$work"
@@ -11,13 +10,6 @@ cp "$(dirname "$0")/../../examples/sample.zrv" "$work/motions.zrv"
 cp "$(dirname "$0")/../../examples/shapes.plk" "$work/sprites.plk"
 
 # ---- Zorv2: two delays set on motion 1, both undone, one redone.
-set_delay() {
-  drv key Zorv2 e >/dev/null
-  drv wait-dialog "동작 지연 시간 설정" 20000 >/dev/null
-  drv set-text "동작 지연 시간 설정" 1002 "$1" >/dev/null
-  drv click-id "동작 지연 시간 설정" 1 >/dev/null
-  drv wait-no-dialog "동작 지연 시간 설정" 10000 >/dev/null
-}
 delay_of_motion_1() {
   plyktool info --motions "$(wine_path "$work/motions.zrv")" | sed -n 's/^       1  sprite .* delay \([0-9]*\) .*/\1/p' | head -n 1
 }
@@ -27,8 +19,8 @@ edited="ZorvII       [motions.zrv *]   - 3 개 동작 묶음"
 check "Zorv2 opened the file" drv wait-title Zorv2 "$saved" 60000
 drv key Zorv2 right >/dev/null
 check "motion 1 selected" drv wait-title "동작 창" "'걷기' 동작 창      [ 3개, 1번 선택 ]" 10000
-set_delay 9
-set_delay 12
+zorv_set_delay 9
+zorv_set_delay 12
 check "the edits mark the title" drv wait-title Zorv2 "$edited" 10000
 drv key Zorv2 ctrl+z >/dev/null
 drv key Zorv2 ctrl+z >/dev/null

@@ -5,8 +5,6 @@
 # the time of a mouse move over the canvas at zoom 1 and 4 against a bare present.
 source "$(dirname "$0")/../lib/driver.sh"
 
-winpath() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
-plyktool() { with_timeout 60 wine "$E2E_BUILD/tools/plyktool/plyktool.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
 folder="$E2E_SCRATCH/동작 파일"
 mkdir -p "$folder"
@@ -21,7 +19,7 @@ drv move Zorv2 0 160 1100 740 >/dev/null
 # "스프라이트 추가" of the sprite window's pop-up menu, then sprite 0 chosen with a click.
 drv command "스프라이트 창" 40051 >/dev/null
 check "sprite chooser shown" drv wait-chooser 20000
-drv answer-chooser "$(winpath "$folder/모양.plk")" >/dev/null
+drv answer-chooser "$(wine_path "$folder/모양.plk")" >/dev/null
 check "five sprites added" drv wait-title "스프라이트 창" "스프라이트 창      [ 5개, 5번 선택 ]" 20000
 drv click-at "스프라이트 창" - 30 30 left >/dev/null
 check "sprite 0 chosen" drv wait-title "스프라이트 창" "스프라이트 창      [ 5개, 0번 선택 ]" 10000
@@ -64,7 +62,7 @@ screenshot zorv_build_file.png
 
 drv key Zorv2 ctrl+s >/dev/null
 check "Ctrl+S on a new file asks for a name" drv wait-chooser 20000
-drv answer-chooser "$(winpath "$folder/걷기.zrv")" >/dev/null
+drv answer-chooser "$(wine_path "$folder/걷기.zrv")" >/dev/null
 check "saved under its name" drv wait-title Zorv2 "ZorvII       [걷기.zrv]   - 1 개 동작 묶음" 20000
 
 # Ctrl+P plays the bundle until a click on the canvas stops it; the point tool is back.
@@ -77,7 +75,7 @@ check "a click stops the play" test "$(drv child-text Zorv2 msctls_statusbar32)"
 
 # plyktool takes its arguments in the system code page: it reads a copy with a plain name.
 cp "$folder/걷기.zrv" "$E2E_SCRATCH/built.zrv"
-info=$(plyktool info --motions "$(winpath "$E2E_SCRATCH/built.zrv")")
+info=$(plyktool info --motions "$(wine_path "$E2E_SCRATCH/built.zrv")")
 motions=$(printf '%s\n' "$info" | sed -n 's/^ *\([0-9]*\)  sprite/\1 sprite/p' | sed 's/  reserved [0-9a-f]*//')
 none="- - - - -"
 check "one bundle, two motions, five sprites" test "$(printf '%s\n' "$info" | grep -E '^(bundles|sprites|    0  )')" = \

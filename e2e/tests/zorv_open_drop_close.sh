@@ -4,24 +4,14 @@
 # document asks again and Yes writes it back before the program ends.
 source "$(dirname "$0")/../lib/driver.sh"
 
-winpath() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
-plyktool() { with_timeout 60 wine "$E2E_BUILD/tools/plyktool/plyktool.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
 folder="$E2E_SCRATCH/열기 시험"
 mkdir -p "$folder/빈 폴더"
 cp "$(dirname "$0")/../../examples/sample.zrv" "$folder/샘플 파일.zrv"
 cp "$(dirname "$0")/../../examples/sample.zrv" "$folder/second.zrv"
 
-# The delay dialog on the current motion, ended with OK.
-set_delay() {
-  drv key Zorv2 e >/dev/null
-  drv wait-dialog "동작 지연 시간 설정" 20000 >/dev/null
-  drv set-text "동작 지연 시간 설정" 1002 "$1" >/dev/null
-  drv click-id "동작 지연 시간 설정" 1 >/dev/null
-  drv wait-no-dialog "동작 지연 시간 설정" 10000 >/dev/null
-}
 
-start_program Zorv2 "$(winpath "$folder/샘플 파일.zrv")"
+start_program Zorv2 "$(wine_path "$folder/샘플 파일.zrv")"
 check "opened from the command line" drv wait-title Zorv2 "ZorvII       [샘플 파일.zrv]   - 3 개 동작 묶음" 60000
 check "motion window shows the first bundle" \
   drv wait-title "동작 창" "'걷기' 동작 창      [ 3개, 0번 선택 ]" 10000
@@ -30,10 +20,10 @@ drv key Zorv2 right >/dev/null
 check "Right selects the next motion" drv wait-title "동작 창" "'걷기' 동작 창      [ 3개, 1번 선택 ]" 10000
 screenshot zorv_opened.png
 
-set_delay 9
+zorv_set_delay 9
 check "an edit marks the title" drv wait-title Zorv2 "ZorvII       [샘플 파일.zrv *]   - 3 개 동작 묶음" 10000
 
-drv drop Zorv2 "$(winpath "$folder/빈 폴더")" "$(winpath "$folder/second.zrv")" >/dev/null
+drv drop Zorv2 "$(wine_path "$folder/빈 폴더")" "$(wine_path "$folder/second.zrv")" >/dev/null
 prompt=$(drv wait-dialog ZorvII 10000)
 check "dropping on an edited document asks first" contains_line "$(printf '%s\n' "$prompt" | cut -f3)" \
   "Zorv 파일이 저장되지 않았습니다."
@@ -43,13 +33,13 @@ drv wait-no-dialog ZorvII 10000 >/dev/null
 check "Cancel keeps the edited document" \
   drv wait-title Zorv2 "ZorvII       [샘플 파일.zrv *]   - 3 개 동작 묶음" 5000
 
-drv drop Zorv2 "$(winpath "$folder/빈 폴더")" "$(winpath "$folder/second.zrv")" >/dev/null
+drv drop Zorv2 "$(wine_path "$folder/빈 폴더")" "$(wine_path "$folder/second.zrv")" >/dev/null
 drv wait-dialog ZorvII 10000 >/dev/null
 drv click-id ZorvII 7 >/dev/null
 check "No opens the dropped file, the folder passed over" \
   drv wait-title Zorv2 "ZorvII       [second.zrv]   - 3 개 동작 묶음" 10000
 
-set_delay 11
+zorv_set_delay 11
 drv close Zorv2 >/dev/null
 drv wait-dialog ZorvII 10000 >/dev/null
 drv click-id ZorvII 6 >/dev/null
@@ -59,7 +49,7 @@ check "Yes saves and the program ends with 0 (got $PROGRAM_EXIT)" test "$PROGRAM
 # plyktool takes its arguments in the system code page: it reads a copy with a plain name.
 delay_of_first() {
   cp "$1" "$E2E_SCRATCH/check.zrv"
-  plyktool info --motions "$(winpath "$E2E_SCRATCH/check.zrv")" | sed -n 's/^ *0  sprite 0  rel [-0-9,]*  delay \([0-9]*\) .*/\1/p' | head -1
+  plyktool info --motions "$(wine_path "$E2E_SCRATCH/check.zrv")" | sed -n 's/^ *0  sprite 0  rel [-0-9,]*  delay \([0-9]*\) .*/\1/p' | head -1
 }
 check "the closed file was written with its edit" test "$(delay_of_first "$folder/second.zrv")" = 11
 check "the first file, never saved, is as it was" test "$(delay_of_first "$folder/샘플 파일.zrv")" = 2

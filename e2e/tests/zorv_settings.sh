@@ -5,7 +5,6 @@
 # leaving the settings file as it was.
 source "$(dirname "$0")/../lib/driver.sh"
 
-winpath() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
 # A 32-bit little-endian field of the settings file.
 field() { od -An -t d4 -j "$1" -N 4 "$PROGRAM_DIR/ZorvII.cfg" | tr -d ' '; }
 run_again() {
@@ -48,7 +47,7 @@ check "second run kept them ($again)" test "$again" = "$written"
 
 cp "$PROGRAM_DIR/ZorvII.cfg" "$PROGRAM_DIR/before.cfg"
 printf 'not a motion file\n' >"$PROGRAM_DIR/notes.txt"
-run_again "$(winpath "$PROGRAM_DIR/notes.txt")"
+run_again "$(wine_path "$PROGRAM_DIR/notes.txt")"
 message=$(drv wait-dialog ZorvII 60000)
 check "a text file is refused by name" contains_line "$(printf '%s\n' "$message" | cut -f3)" "'notes.txt'"
 drv click-id ZorvII 1 >/dev/null
