@@ -303,6 +303,10 @@ bool BringToFront(HWND window) {
 BOOL CALLBACK FindChooserProc(HWND window, LPARAM data) {
   if (ClassOf(window) != L"#32770" || !IsWindowVisible(window)) return TRUE;
   if (GetDlgItem(window, 0x480) == nullptr && GetDlgItem(window, 0x47c) == nullptr) return TRUE;
+  // A chooser shows before it has opened its folder; an answer given then is lost.
+  // Its "look in" list (cmb2) fills once the folder is open.
+  HWND lookIn = GetDlgItem(window, 0x471);
+  if (lookIn != nullptr && SendMessageW(lookIn, CB_GETCOUNT, 0, 0) <= 0) return TRUE;
   *reinterpret_cast<HWND*>(data) = window;
   return FALSE;
 }
@@ -335,7 +339,8 @@ double TimeBarePresent(int width, int height, int count) {
     RGBQUAD colours[256];
   } dib{};
   dib.header = {sizeof(BITMAPINFOHEADER), width, -height, 1, 8, BI_RGB, 0, 0, 0, 256, 0};
-  for (int i = 0; i < 256; ++i) dib.colours[i] = RGBQUAD{static_cast<BYTE>(i), static_cast<BYTE>(255 - i), 7, 0};
+  for (int i = 0; i < 256; ++i)
+    dib.colours[i] = RGBQUAD{static_cast<BYTE>(i), static_cast<BYTE>(255 - i), 7, 0};
   std::vector<uint8_t> pixels(static_cast<size_t>((width + 3) & ~3) * height);
   LARGE_INTEGER frequency, start, end;
   QueryPerformanceFrequency(&frequency);
@@ -508,8 +513,9 @@ int Run(const std::vector<std::wstring>& args) {
     HWND item = GetDlgItem(dialog, number(2));
     if (item == nullptr) return Fail("no control " + Utf8(args[2]));
     if (verb == L"set-text") {
-      return SendMessageW(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[3].c_str())) ? 0
-                                                                                           : Fail("set failed");
+      return SendMessageW(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[3].c_str()))
+                 ? 0
+                 : Fail("set failed");
     }
     if (verb == L"item-text") {
       Print(Utf8(TextOf(item)));
@@ -528,7 +534,7 @@ int Run(const std::vector<std::wstring>& args) {
   if (verb == L"answer-chooser" && (args.size() == 2 || args.size() == 5)) {
     HWND chooser = nullptr;
     if (!WaitFor(10000, [&] { return (chooser = FindChooser()) != nullptr; })) return Fail("no chooser");
-    HWND name = GetDlgItem(chooser, 0x480);  // edt1
+    HWND name = GetDlgItem(chooser, 0x480);                  // edt1
     if (name == nullptr) name = GetDlgItem(chooser, 0x47c);  // cmb13
     SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(target.c_str()));
     if (!PostMessageW(chooser, WM_COMMAND, IDOK, 0)) return Fail("post failed");
@@ -549,7 +555,8 @@ int Run(const std::vector<std::wstring>& args) {
     QueryPerformanceCounter(&now);
     if (!ok) return Fail("title is \"" + Utf8(seen) + "\", expected it to contain \"" + Utf8(args[3]) + "\"");
     char line[64];
-    snprintf(line, sizeof line, "%.1f", 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart));
+    snprintf(line, sizeof line, "%.1f",
+             1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart));
     Print(line);
     return 0;
   }
@@ -597,8 +604,8 @@ int Run(const std::vector<std::wstring>& args) {
     const double moves = TimeMoves(aim, count);
     const double bare = TimeBarePresent(client.right, client.bottom, count);
     char line[160];
-    snprintf(line, sizeof line, "moves %.3f ms, bare present %.3f ms, ratio %.2f, client %ldx%ld", moves, bare,
-             bare > 0 ? moves / bare : 0.0, client.right, client.bottom);
+    snprintf(line, sizeof line, "moves %.3f ms, bare present %.3f ms, ratio %.2f, client %ldx%ld", moves,
+             bare, bare > 0 ? moves / bare : 0.0, client.right, client.bottom);
     Print(line);
     return 0;
   }

@@ -134,6 +134,16 @@ wine_prefix_setup() {
     fi
     with_timeout 60 wineserver -w 2>/dev/null || true
   fi
+  # Wine links the user's Desktop, Documents and the like into HOME. A lasting prefix
+  # made in a session points them into the session's home, gone once it ends; the
+  # dangling Desktop leaves the file choosers unable to open any folder. Real,
+  # empty folders take their place.
+  local link
+  for link in "$WINEPREFIX"/drive_c/users/*/*; do
+    if [ -L "$link" ] && [ ! -e "$link" ]; then
+      rm -f "$link" && mkdir -p "$link"
+    fi
+  done
   local done_mark="$WINEPREFIX/.plyk-fonts-2"
   [ -f "$done_mark" ] && return 0
   wine_fonts_setup || return 1
