@@ -6,6 +6,7 @@
 #
 #   scripts/make-samples.sh           write examples/ and describe every file
 #   scripts/make-samples.sh --check   make them in build/samples-check and compare
+#                                     (scripts/test.sh does, so they stay what the code makes)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -17,8 +18,10 @@ case "${1:-}" in
 esac
 
 # The build without tests that scripts/main.sh makes: it needs only the build tools.
-build=build/tool
-cmake -S . -B "$build" -G Ninja -DPLYK_WERROR=ON -DPLYK_TESTS=OFF -DPLYK_BENCH=OFF >/dev/null
+# SAMPLES_BUILD names another configured build to take them from (scripts/test.sh).
+build=${SAMPLES_BUILD:-build/tool}
+[ -n "${SAMPLES_BUILD:-}" ] ||
+  cmake -S . -B "$build" -G Ninja -DPLYK_WERROR=ON -DPLYK_TESTS=OFF -DPLYK_BENCH=OFF >/dev/null
 cmake --build "$build" -j "${JOBS:-2}" --target plyktool make_samples >/dev/null
 tool=$root/$build/tools/plyktool/plyktool
 make_samples=$root/$build/tools/make_samples/make_samples

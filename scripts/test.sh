@@ -24,6 +24,8 @@ run_ctest() {
 
 bash scripts/build.sh native
 run_ctest native
+echo "== samples: examples/ is what the code makes"
+SAMPLES_BUILD=build/native bash scripts/make-samples.sh --check
 bash scripts/build.sh asan
 run_ctest asan
 bash scripts/test-windows.sh "$root/build/native" "$root/build/windows"
