@@ -71,7 +71,7 @@ int RunApp(std::function<void(ScriptedApp&)> body, const std::string& arguments 
 TEST(App, ExitCodes) {
   App app;
   EXPECT_EQ(app.Run(), 1) << "no main window";
-  static RecordingWindow main;
+  static RecordingWindow main, closed;
   auto quitWith7 = [](ScriptedApp& app) {
     Create(main, "시험 주창 7");
     app.setMainWindow(&main);
@@ -81,6 +81,15 @@ TEST(App, ExitCodes) {
   EXPECT_EQ(ScriptedApp::exited, 1);
   EXPECT_EQ(TheApp(), nullptr);
   DestroyWindow(main.hwnd());
+  // Closing the main window destroys it and quits with 0.
+  EXPECT_EQ(RunApp([](ScriptedApp& app) {
+              Create(closed, "시험 닫기");
+              app.setMainWindow(&closed);
+              PostMessageW(closed.hwnd(), WM_CLOSE, 0, 0);
+            }),
+            0);
+  EXPECT_EQ(closed.destroys, 1);
+  EXPECT_EQ(closed.hwnd(), nullptr);
   EXPECT_EQ(RunApp([](ScriptedApp&) {}), 1) << "no main window after set-up";
   EXPECT_EQ(ScriptedApp::exited, 1);
   EXPECT_EQ(AppMain(nullptr, GetModuleHandleW(nullptr), nullptr, "", SW_HIDE), 0);
@@ -103,18 +112,26 @@ TEST(App, CommandLineReachesOpenCommandLineWhole) {
   EXPECT_EQ(ScriptedApp::seenTitle, "");
 }
 
-TEST(BaseWindow, EachClassGetsItsOwnCreationAndCommandsAndStrangersGoToTheSystem) {
+TEST(BaseWindow, EachClassGetsItsOwnCreationAndCommandsRepaintsAndStrangersGoToTheSystem) {
   static RecordingWindow first, second, sameClass;
   static HWND unknown = nullptr, stranger = nullptr;
   static std::wstring strangerTitle;
+  static bool dirty[2] = {};
   int result = RunApp([](ScriptedApp& app) {
-    EXPECT_EQ(Create(first, "시험 첫째"), 1);
-    EXPECT_EQ(Create(second, "시험 둘째"), 1);
+    EXPECT_EQ(Create(first, "시험 첫째", SW_SHOWNOACTIVATE), 1);
+    EXPECT_EQ(Create(second, "시험 둘째", SW_SHOWNOACTIVATE), 1);
     EXPECT_EQ(app.windowCount(), 2);
     EXPECT_EQ(Create(sameClass, "시험 둘째"), 0) << "a second window of one class is not created";
     app.setMainWindow(&first);
     SendMessageW(second.hwnd(), WM_COMMAND, 40001, 0);
     SendMessageW(first.hwnd(), WM_COMMAND, 40002, 0);
+    // InvalidateAll asks every window to repaint.
+    ValidateRect(first.hwnd(), nullptr);
+    ValidateRect(second.hwnd(), nullptr);
+    app.InvalidateAll();
+    RECT rect;
+    dirty[0] = GetUpdateRect(first.hwnd(), &rect, FALSE) != 0;
+    dirty[1] = GetUpdateRect(second.hwnd(), &rect, FALSE) != 0;
     // A window of a system class is no window of ours.
     unknown = CreateWindowExW(0, L"STATIC", L"x", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     // Another window of a registered class: no object waits for it, so the shared
@@ -130,13 +147,13 @@ TEST(BaseWindow, EachClassGetsItsOwnCreationAndCommandsAndStrangersGoToTheSystem
     PostQuitMessage(4);
   });
   EXPECT_EQ(result, 4);
-  EXPECT_EQ(first.creates, 1);
-  EXPECT_EQ(second.creates, 1);
+  EXPECT_EQ(std::make_pair(first.creates, second.creates), std::make_pair(1, 1));
   EXPECT_EQ(sameClass.creates, 0);
   EXPECT_EQ(sameClass.hwnd(), nullptr);
   EXPECT_NE(first.hwnd(), second.hwnd());
   EXPECT_EQ(first.commands, std::vector<int>{40002});
   EXPECT_EQ(second.commands, std::vector<int>{40001});
+  EXPECT_TRUE(dirty[0] && dirty[1]);
   EXPECT_EQ(first.destroys, 0);
   EXPECT_EQ(first.title(), "시험 첫째");  // the class name is the initial caption
   EXPECT_NE(stranger, nullptr);
@@ -146,58 +163,23 @@ TEST(BaseWindow, EachClassGetsItsOwnCreationAndCommandsAndStrangersGoToTheSystem
   DestroyWindow(second.hwnd());
 }
 
-TEST(BaseWindow, ClosingAWindowPostsQuitWithZero) {
-  static RecordingWindow main;
-  EXPECT_EQ(RunApp([](ScriptedApp& app) {
-              Create(main, "시험 닫기");
-              app.setMainWindow(&main);
-              PostMessageW(main.hwnd(), WM_CLOSE, 0, 0);
-            }),
-            0);
-  EXPECT_EQ(main.destroys, 1);
-  EXPECT_EQ(main.hwnd(), nullptr);
-}
-
-TEST(App, InvalidateAllAsksEveryWindowToRepaint) {
-  static RecordingWindow a, b;
-  static bool dirty[2] = {};
-  RunApp([](ScriptedApp& app) {
-    Create(a, "시험 다시 그림 1", SW_SHOWNOACTIVATE);
-    Create(b, "시험 다시 그림 2", SW_SHOWNOACTIVATE);
-    app.setMainWindow(&a);
-    ValidateRect(a.hwnd(), nullptr);
-    ValidateRect(b.hwnd(), nullptr);
-    app.InvalidateAll();
-    RECT rect;
-    dirty[0] = GetUpdateRect(a.hwnd(), &rect, FALSE) != 0;
-    dirty[1] = GetUpdateRect(b.hwnd(), &rect, FALSE) != 0;
-    PostQuitMessage(0);
-  });
-  EXPECT_TRUE(dirty[0] && dirty[1]);
-  DestroyWindow(a.hwnd());
-  DestroyWindow(b.hwnd());
-}
-
-TEST(MessageLoop, IdleWorkRunsAgainAndAgainWhileItIsPending) {
-  static RecordingWindow main;
+TEST(MessageLoop, IdleWorkRunsWhilePendingAndTheLoopSleepsWithoutIt) {
+  // Pending idle work is called again and again until it quits.
+  static RecordingWindow busy, quiet;
   static int idleCalls = 0;
   ScriptedApp::idle = [] {
     if (++idleCalls == 1000) PostQuitMessage(5);
     return true;
   };
   EXPECT_EQ(RunApp([](ScriptedApp& app) {
-              Create(main, "시험 바쁨");
-              app.setMainWindow(&main);
+              Create(busy, "시험 바쁨");
+              app.setMainWindow(&busy);
             }),
             5);
   EXPECT_EQ(idleCalls, 1000);
-}
-
-TEST(MessageLoop, WithoutIdleWorkTheLoopSleepsUntilTheNextMessage) {
   // For 400 ms the only messages are timer ticks every 50 ms. A loop that spun would
   // call OnIdle many thousands of times; one that waits calls it about once per tick.
-  static RecordingWindow main;
-  static int idleCalls = 0;
+  idleCalls = 0;
   static const DWORD start = GetTickCount();
   ScriptedApp::idle = [] {
     ++idleCalls;
@@ -205,9 +187,9 @@ TEST(MessageLoop, WithoutIdleWorkTheLoopSleepsUntilTheNextMessage) {
     return false;
   };
   EXPECT_EQ(RunApp([](ScriptedApp& app) {
-              Create(main, "시험 한가함");
-              app.setMainWindow(&main);
-              SetTimer(main.hwnd(), 1, 50, nullptr);
+              Create(quiet, "시험 한가함");
+              app.setMainWindow(&quiet);
+              SetTimer(quiet.hwnd(), 1, 50, nullptr);
             }),
             6);
   EXPECT_GE(idleCalls, 2);

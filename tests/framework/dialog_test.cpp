@@ -114,15 +114,14 @@ TEST(DialogBase, OkHookRefusesOnceThenAccepts) {
   EXPECT_EQ(dialog.swatchColour, RGB(255, 0, 0)) << "the owner-drawn swatch shows its colour";
 }
 
-TEST(ChooseColor, MissingOutputOrCustomColoursShowsNothing) {
+TEST(ChooseColorAndResourceData, RefuseWhatIsMissingAndFindWhatIsThere) {
   uint32_t colour = 0x123456;
   uint32_t custom[16] = {};
   EXPECT_EQ(ChooseColor(nullptr, &colour, nullptr), 0);
   EXPECT_EQ(ChooseColor(nullptr, nullptr, custom), 0);
   EXPECT_EQ(colour, 0x123456u);
-}
 
-TEST(ResourceData, FoundByIdAndTypeNameAndUsedInPlace) {
+  // Resource data is found by id and type name and used in place.
   HINSTANCE instance = GetModuleHandleW(nullptr);
   ResourceBytes bytes = LoadResourceBytes(instance, IDR_TEST_BYTES, "PALETTE");
   ASSERT_NE(bytes.data, nullptr);

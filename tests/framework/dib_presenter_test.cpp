@@ -57,7 +57,7 @@ std::vector<uint8_t> ColourTable() {
 
 }  // namespace
 
-TEST(DibPresenter, EveryIndexShowsInItsColourUnscaledOrStretched) {
+TEST(DibPresenter, EveryIndexShowsInItsColourUnscaledOrStretchedAndNothingShowsNothing) {
   const struct {
     const char* name;
     int width, height, pitch, scale;
@@ -91,18 +91,15 @@ TEST(DibPresenter, EveryIndexShowsInItsColourUnscaledOrStretched) {
     EXPECT_EQ(canvas.at(frame.destWidth, 0), 0x111111u) << "case " << c.name << ": drawn beyond the frame";
     EXPECT_EQ(canvas.at(0, frame.destHeight), 0x111111u) << "case " << c.name << ": drawn beyond the frame";
   }
-}
-
-TEST(DibPresenter, NothingToShowDrawsNothing) {
+  // Nothing to show, or nowhere to show it: nothing is drawn.
   Canvas canvas;
-  DibPresenter presenter;  // no window and no paint context: nowhere to draw
+  DibPresenter presenter;
   std::vector<uint8_t> pixels(4, 5);
-  std::vector<uint8_t> table = ColourTable();
   PresentFrame frame;
   frame.pixels = pixels.data();
   frame.width = frame.height = frame.pitch = frame.destWidth = frame.destHeight = 2;
   frame.colourTable = table.data();
-  presenter.present(frame);  // must not crash
+  presenter.present(frame);  // no window and no paint context; must not crash
   presenter.setPaintDc(canvas.dc());
   frame.pixels = nullptr;
   presenter.present(frame);

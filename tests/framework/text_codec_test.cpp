@@ -4,13 +4,11 @@
 
 #include <string>
 
-TEST(TextCodec, Cp949LiteralsAsciiAndEmptyTextConvertBothWays) {
+TEST(TextCodec, Cp949LiteralsAndEmptyTextConvertBothWays) {
   // Sources are UTF-8 and compiled to CP949: "확인" must arrive as C8 AE C0 CE.
   EXPECT_EQ(std::string("확인"), "\xC8\xAE\xC0\xCE");
   EXPECT_EQ(Widen("확인"), std::wstring(L"\xD655\xC778"));
   EXPECT_EQ(Narrow(L"\xD655\xC778"), "확인");
-  EXPECT_EQ(Widen("C:\\a b\\x.plk"), std::wstring(L"C:\\a b\\x.plk"));
-  EXPECT_EQ(Narrow(L"*.zrv"), "*.zrv");
   EXPECT_TRUE(Widen("").empty());
   EXPECT_TRUE(Narrow(L"").empty());
 }

@@ -6,6 +6,7 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -39,7 +40,7 @@ class TypedWindow : public DrawWindow {
     return true;
   }
   void OnScroll(ScrollAxis axis, int code, int position, HWND) override {
-    log(std::string(axis == ScrollAxis::Horizontal ? "h" : "v") + "scroll " + std::to_string(code) + " " +
+    log((axis == ScrollAxis::Horizontal ? "hscroll " : "vscroll ") + std::to_string(code) + " " +
         std::to_string(position));
   }
   void OnTimer(UINT_PTR id) override { log("timer " + std::to_string(id)); }
@@ -57,9 +58,7 @@ class TypedWindow : public DrawWindow {
   }
   void log(const std::string& line) { lines.push_back(line); }
   bool has(const std::string& line) const {
-    for (const auto& l : lines)
-      if (l == line) return true;
-    return false;
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
   }
   std::vector<std::string> lines;
   bool keepOnClose = true;
@@ -117,7 +116,7 @@ HGLOBAL DropRecord(const std::vector<std::wstring>& paths) {
 
 }  // namespace
 
-TEST(BaseWindow, TypedHandlersReceiveTheirMessages) {
+TEST(BaseWindow, TypedHandlersReceiveTheirMessagesAndAnOwnedToolWindowStoresItsRectangle) {
   InApp([] {
     TypedWindow window;
     ASSERT_TRUE(Create(window, "시험 처리기", WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL, 300, 200));
@@ -147,6 +146,19 @@ TEST(BaseWindow, TypedHandlersReceiveTheirMessages) {
       EXPECT_TRUE(window.has(line)) << line;
     }
     EXPECT_TRUE(window.has("drop " + Narrow(temp) + " (folder)"));
+
+    // A tool window it owns stores its rectangle and, closed, leaves the program running.
+    class Tool : public OwnedToolWindow {};
+    Tool tool;
+    WindowRect rect{20, 30, 220, 130};
+    ASSERT_TRUE(tool.createOwned(&window, "시험 도구 창", -1, &rect, true));
+    EXPECT_EQ(GetWindow(tool.hwnd(), GW_OWNER), w);
+    MoveWindow(tool.hwnd(), 40, 50, 150, 90, TRUE);
+    DestroyWindow(tool.hwnd());
+    EXPECT_EQ(rect, (WindowRect{40, 50, 190, 140}));
+    MSG message;
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "no quit message";
+
     window.keepOnClose = false;
     window.setQuitOnDestroy(false);
     SendMessageW(w, WM_CLOSE, 0, 0);
@@ -155,8 +167,31 @@ TEST(BaseWindow, TypedHandlersReceiveTheirMessages) {
   });
 }
 
-TEST(BaseWindow, ADragThatLeavesTheWindowStillEndsThere) {
+TEST(DrawWindow, ZoomViewAndADragThatLeavesTheWindowStillEndsThere) {
   InApp([] {
+    // Client points at zoom three with scroll offsets.
+    TypedWindow zoomed;
+    zoomed.setQuitOnDestroy(false);
+    ASSERT_TRUE(Create(zoomed, "시험 확대", WS_POPUP | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 400, 300));
+    zoomed.view().setDocumentSize(1000, 800);
+    zoomed.setZoom(3);
+    zoomed.view().scroll(ScrollAxis::Horizontal, kScrollPageDown, 0);  // 60 document pixels
+    zoomed.view().scroll(ScrollAxis::Vertical, kScrollLineDown, 0);    // 30
+    zoomed.syncScrollBars();
+    SendMessageW(zoomed.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(301, 299));
+    EXPECT_TRUE(zoomed.has("move 160,129"));
+    EXPECT_EQ(GetScrollPos(zoomed.hwnd(), SB_HORZ), 180);
+    EXPECT_EQ(GetScrollPos(zoomed.hwnd(), SB_VERT), 90);
+    // A document smaller than the client area: nothing to scroll, the bars are disabled.
+    zoomed.view().setDocumentSize(10, 10);
+    zoomed.syncScrollBars();
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof(bar);
+    GetScrollBarInfo(zoomed.hwnd(), OBJID_HSCROLL, &bar);
+    EXPECT_TRUE(bar.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+    DestroyWindow(zoomed.hwnd());
+
+    // A drag that leaves the window still ends there.
     TypedWindow window;
     window.setQuitOnDestroy(false);
     ASSERT_TRUE(Create(window, "시험 끌기", WS_POPUP | WS_VISIBLE, 200, 150));
@@ -164,21 +199,19 @@ TEST(BaseWindow, ADragThatLeavesTheWindowStillEndsThere) {
     Pump();
     POINT inside{50, 40};
     ClientToScreen(window.hwnd(), &inside);
-    INPUT input[4] = {};
-    for (INPUT& i : input) i.type = INPUT_MOUSE;
+    // Down inside, then moved left of and below the window and up there.
     const int sw = GetSystemMetrics(SM_CXSCREEN) - 1, sh = GetSystemMetrics(SM_CYSCREEN) - 1;
-    auto absolute = [&](INPUT& i, int x, int y, DWORD flags) {
-      i.mi.dx = x * 65535 / sw;
-      i.mi.dy = y * 65535 / sh;
-      i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
-    };
-    absolute(input[0], inside.x, inside.y, 0);
-    absolute(input[1], inside.x, inside.y, MOUSEEVENTF_LEFTDOWN);
-    absolute(input[2], inside.x - 90, inside.y + 300, 0);  // left of and below the window
-    absolute(input[3], inside.x - 90, inside.y + 300, MOUSEEVENTF_LEFTUP);
-    for (INPUT& i : input) {
-      SendInput(1, &i, sizeof(INPUT));
-      for (int k = 0; k < 5; ++k) {
+    const POINT outside{inside.x - 90, inside.y + 300};
+    const POINT at[4] = {inside, inside, outside, outside};
+    const DWORD button[4] = {0, MOUSEEVENTF_LEFTDOWN, 0, MOUSEEVENTF_LEFTUP};
+    for (int k = 0; k < 4; ++k) {
+      INPUT input{};
+      input.type = INPUT_MOUSE;
+      input.mi.dx = at[k].x * 65535 / sw;
+      input.mi.dy = at[k].y * 65535 / sh;
+      input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | button[k];
+      SendInput(1, &input, sizeof(INPUT));
+      for (int n = 0; n < 5; ++n) {
         Sleep(20);
         Pump();
       }
@@ -232,48 +265,4 @@ TEST(CommandTable, GreysTheMenuEntryAndRefusesItsKey) {
   EXPECT_TRUE(GetMenuState(menu, ID_TEST_ALLOWED, MF_BYCOMMAND) & MF_CHECKED);
   EXPECT_EQ(GetMenuState(menu, 999, MF_BYCOMMAND), 0u) << "entries the table does not know stay";
   DestroyMenu(menu);
-}
-
-TEST(DrawWindow, ClientPointsAtZoomThreeWithScrollOffsets) {
-  InApp([] {
-    TypedWindow window;
-    window.setQuitOnDestroy(false);
-    ASSERT_TRUE(Create(window, "시험 확대", WS_POPUP | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 400, 300));
-    window.view().setDocumentSize(1000, 800);
-    window.setZoom(3);
-    window.view().scroll(ScrollAxis::Horizontal, kScrollPageDown, 0);  // 60 document pixels
-    window.view().scroll(ScrollAxis::Vertical, kScrollLineDown, 0);    // 30
-    window.syncScrollBars();
-    SendMessageW(window.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(301, 299));
-    EXPECT_TRUE(window.has("move 160,129"));
-    EXPECT_EQ(GetScrollPos(window.hwnd(), SB_HORZ), 180);
-    EXPECT_EQ(GetScrollPos(window.hwnd(), SB_VERT), 90);
-    // A document smaller than the client area: nothing to scroll, the bars are disabled.
-    window.view().setDocumentSize(10, 10);
-    window.syncScrollBars();
-    SCROLLBARINFO bar{};
-    bar.cbSize = sizeof(bar);
-    GetScrollBarInfo(window.hwnd(), OBJID_HSCROLL, &bar);
-    EXPECT_TRUE(bar.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
-    DestroyWindow(window.hwnd());
-  });
-}
-
-TEST(OwnedToolWindow, StoresItsRectangleAndLeavesTheProgramRunning) {
-  InApp([] {
-    TypedWindow frame;
-    frame.setQuitOnDestroy(false);
-    ASSERT_TRUE(Create(frame, "시험 주인", WS_OVERLAPPEDWINDOW, 300, 200));
-    class Tool : public OwnedToolWindow {};
-    Tool tool;
-    WindowRect rect{20, 30, 220, 130};
-    ASSERT_TRUE(tool.createOwned(&frame, "시험 도구 창", -1, &rect, true));
-    EXPECT_EQ(GetWindow(tool.hwnd(), GW_OWNER), frame.hwnd());
-    MoveWindow(tool.hwnd(), 40, 50, 150, 90, TRUE);
-    DestroyWindow(tool.hwnd());
-    EXPECT_EQ(rect, (WindowRect{40, 50, 190, 140}));
-    MSG message;
-    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "no quit message";
-    DestroyWindow(frame.hwnd());
-  });
 }
