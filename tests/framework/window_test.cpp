@@ -138,18 +138,13 @@ void Pump() {
 }
 
 // A drop record as the shell makes it, with wide paths.
-HGLOBAL DropRecord(const std::vector<std::wstring>& paths) {
-  size_t chars = 1;
-  for (const auto& p : paths) chars += p.size() + 1;
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+// Paths are separated by zeros; the list ends with two.
+HGLOBAL DropRecord(const std::wstring& paths) {
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (paths.size() + 2) * sizeof(wchar_t));
   auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
   drop->pFiles = sizeof(DROPFILES);
   drop->fWide = TRUE;
-  auto* text = reinterpret_cast<wchar_t*>(drop + 1);
-  for (const auto& p : paths) {
-    std::memcpy(text, p.c_str(), p.size() * sizeof(wchar_t));
-    text += p.size() + 1;
-  }
+  std::memcpy(drop + 1, paths.data(), paths.size() * sizeof(wchar_t));
   GlobalUnlock(memory);
   return memory;
 }
@@ -177,8 +172,9 @@ TEST(BaseWindow, TypedHandlersReceiveTheirMessagesAndAnOwnedToolWindowStoresItsR
     GetTempPathW(MAX_PATH, folder);
     std::wstring temp(folder);
     if (!temp.empty() && temp.back() == L'\\') temp.pop_back();
-    SendMessageW(w, WM_DROPFILES, reinterpret_cast<WPARAM>(DropRecord({L"C:\\\xC2DC\xD5D8\\a.plk", temp})),
-                 0);
+    SendMessageW(
+        w, WM_DROPFILES,
+        reinterpret_cast<WPARAM>(DropRecord(L"C:\\\xC2DC\xD5D8\\a.plk" + std::wstring(1, L'\0') + temp)), 0);
     EXPECT_EQ(SendMessageW(w, WM_CLOSE, 0, 0), 0);
     EXPECT_TRUE(IsWindow(w)) << "OnClose kept the window";
 

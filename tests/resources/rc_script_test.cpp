@@ -6,12 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../cutter/editor_support.h"
@@ -164,10 +163,8 @@ std::vector<uint8_t> ReadFile(const std::string& path) {
 }
 
 std::string SourceText(const std::string& path) {
-  std::ifstream in(std::string(PLYK_SOURCE_DIR) + "/" + path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
+  const std::vector<uint8_t> bytes = ReadFile(std::string(PLYK_SOURCE_DIR) + "/" + path);
+  return std::string(bytes.begin(), bytes.end());
 }
 
 std::vector<ResEntry> LoadRes(const std::string& name) {
@@ -288,17 +285,19 @@ void CheckDialogs(const ProgramCommands& p, const std::vector<ResEntry>& all) {
 void CheckEmbedded(const ProgramFiles& p, const std::vector<ResEntry>& all) {
   const std::string fonts = std::string(PLYK_SOURCE_DIR) + "/src/graphics/fonts/";
   const std::string generated = std::string(PLYK_GENERATED_DIR) + "/";
-  const ResEntry* ascii = FindRes(all, 0, p.asciiFont, u"FONTS");
-  const ResEntry* hangul = FindRes(all, 0, p.hangulFont, u"FONTS");
+  const std::tuple<const char16_t*, uint16_t, std::string> files[] = {
+      {u"FONTS", p.asciiFont, fonts + "ascii_6x12.fnt"},
+      {u"FONTS", p.hangulFont, fonts + "hangul_12x12.fnt"},
+      {u"PALETTE", p.palette, generated + "palette.bin"},
+      {u"SPRITE", p.pointers, generated + p.name + "/" + p.name + "_pointers.plk"}};
+  for (const auto& [type, id, path] : files) {
+    const ResEntry* e = FindRes(all, 0, id, type);
+    EXPECT_TRUE(e && e->data == ReadFile(path)) << path;
+  }
   const ResEntry* block = FindRes(all, 0, p.palette, u"PALETTE");
-  const ResEntry* pointers = FindRes(all, 0, p.pointers, u"SPRITE");
+  EXPECT_TRUE(block && block->data.size() == 66304u);
   const ResEntry* strip = FindRes(all, kRtBitmap, p.toolBar);
-  ASSERT_TRUE(ascii && hangul && block && pointers && strip && strip->data.size() >= 8);
-  EXPECT_EQ(ascii->data, ReadFile(fonts + "ascii_6x12.fnt"));
-  EXPECT_EQ(hangul->data, ReadFile(fonts + "hangul_12x12.fnt"));
-  EXPECT_EQ(block->data.size(), 66304u);
-  EXPECT_EQ(block->data, ReadFile(generated + "palette.bin"));
-  EXPECT_EQ(pointers->data, ReadFile(generated + p.name + "/" + p.name + "_pointers.plk"));
+  ASSERT_TRUE(strip && strip->data.size() >= 8);
   EXPECT_EQ(LoadU32(&strip->data[4]), 16u * p.toolBarImages);
   EXPECT_NE(FindRes(all, kRtGroupCursor, p.cursor), nullptr);
   EXPECT_NE(FindRes(all, kRtVersion, 1), nullptr);
