@@ -37,28 +37,24 @@ class TypedWindow : public DrawWindow {
     log("up");
   }
   void OnRightDown(int x, int y) override { log("right " + std::to_string(x) + "," + std::to_string(y)); }
-  bool OnKeyDown(UINT key) override {
-    log("key " + std::to_string(key));
-    return true;
-  }
+  bool OnKeyDown(UINT key) override { return log("key " + std::to_string(key)); }
   void OnScroll(ScrollAxis axis, int code, int position, HWND) override {
     log((axis == ScrollAxis::Horizontal ? "hscroll " : "vscroll ") + std::to_string(code) + " " +
         std::to_string(position));
   }
   void OnTimer(UINT_PTR id) override { log("timer " + std::to_string(id)); }
-  bool OnClose() override {
-    log("close");
-    return keepOnClose;
-  }
+  bool OnClose() override { return log("close") && keepOnClose; }
   bool OnNotify(const NMHDR& header, LRESULT& result) override {
-    log("notify " + std::to_string(header.code));
     result = 77;
-    return true;
+    return log("notify " + std::to_string(header.code));
   }
   void OnDropFiles(const std::vector<DroppedFile>& files) override {
     for (const DroppedFile& f : files) log("drop " + f.path + (f.directory ? " (folder)" : ""));
   }
-  void log(const std::string& line) { lines.push_back(line); }
+  bool log(const std::string& line) {  // true: handled
+    lines.push_back(line);
+    return true;
+  }
   bool has(const std::string& line) const {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
   }
