@@ -10,8 +10,7 @@
 namespace {
 
 // A memory device context over a top-down 24-bit 16 x 16 bitmap filled with 0x11.
-class Canvas {
- public:
+struct Canvas {
   Canvas() {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), kSide, -kSide, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
@@ -33,8 +32,6 @@ class Canvas {
     return (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
   }
   static constexpr int kSide = 16, kStride = 48;
-
- private:
   HDC dc_ = nullptr;
   HBITMAP bitmap_ = nullptr;
   HGDIOBJ old_ = nullptr;
@@ -47,11 +44,9 @@ uint32_t Expected(int index) {
 }
 
 std::vector<uint8_t> ColourTable() {
-  std::vector<uint8_t> table(1024);
-  for (int i = 0; i < 256; ++i) {
-    for (int byte = 0; byte < 3; ++byte)
-      table[4 * i + byte] = static_cast<uint8_t>(Expected(i) >> (8 * byte));
-  }
+  std::vector<uint8_t> table(1024);  // blue, green, red, zero
+  for (int i = 0; i < 1024; ++i)
+    table[i] = i % 4 == 3 ? 0 : static_cast<uint8_t>(Expected(i / 4) >> (8 * (i % 4)));
   return table;
 }
 
