@@ -17,51 +17,23 @@ namespace {
 class SelfAnsweringDialog : public DialogBase {
  public:
   SelfAnsweringDialog(int resource, UINT message, WPARAM wParam)
-      : DialogBase(resource), message_(message), wParam_(wParam) {}
+      : DialogBase(resource), message(message), wParam(wParam) {}
   void OnInitDialog() override {
     wchar_t text[64] = {};
     GetWindowTextW(hwnd(), text, 64);
     caption = Narrow(text);
-    PostMessageW(hwnd(), message_, wParam_, 0);
+    PostMessageW(hwnd(), message, wParam, 0);
   }
   void OnCommand(WPARAM wParam) override {
     commands.push_back(LOWORD(wParam));
     if (LOWORD(wParam) == IDC_TEST_END_WITH_42) End(42);
     DialogBase::OnCommand(wParam);
   }
+  UINT message;
+  WPARAM wParam;
   std::string caption;
   std::vector<int> commands;
-
- private:
-  UINT message_;
-  WPARAM wParam_;
 };
-
-}  // namespace
-
-TEST(ShowDialog, EndsWithTheAnswerAndTheCloseBoxActsAsCancel) {
-  EXPECT_EQ(ShowDialog(nullptr, nullptr), -1);
-  const struct {
-    const char* name;
-    int resource;
-    UINT message;
-    WPARAM wParam;
-    INT_PTR result;
-    std::vector<int> commands;
-  } cases[] = {
-      {"close box", IDD_TEST_DIALOG, WM_CLOSE, 0, kDialogCancel, {IDCANCEL}},
-      {"confirm", IDD_TEST_DIALOG, WM_COMMAND, IDOK, kDialogOk, {IDOK}},
-      {"own end value", IDD_TEST_DIALOG, WM_COMMAND, IDC_TEST_END_WITH_42, 42, {IDC_TEST_END_WITH_42}},
-      {"missing resource", 9999, WM_COMMAND, IDOK, -1, {}}};
-  for (const auto& c : cases) {
-    SelfAnsweringDialog dialog(c.resource, c.message, c.wParam);
-    EXPECT_EQ(ShowDialog(nullptr, &dialog), c.result) << "case " << c.name;
-    EXPECT_EQ(dialog.commands, c.commands) << "case " << c.name;
-    EXPECT_EQ(dialog.caption, c.result == -1 ? "" : "시험 대화 상자") << "case " << c.name;
-  }
-}
-
-namespace {
 
 // Its OK hook refuses a number below 1 (as a range check would), then the test types
 // a valid one and confirms again.
@@ -105,6 +77,28 @@ class CheckedDialog : public DialogBase {
 
 }  // namespace
 
+TEST(ShowDialog, EndsWithTheAnswerAndTheCloseBoxActsAsCancel) {
+  EXPECT_EQ(ShowDialog(nullptr, nullptr), -1);
+  const struct {
+    const char* name;
+    int resource;
+    UINT message;
+    WPARAM wParam;
+    INT_PTR result;
+    std::vector<int> commands;
+  } cases[] = {
+      {"close box", IDD_TEST_DIALOG, WM_CLOSE, 0, kDialogCancel, {IDCANCEL}},
+      {"confirm", IDD_TEST_DIALOG, WM_COMMAND, IDOK, kDialogOk, {IDOK}},
+      {"own end value", IDD_TEST_DIALOG, WM_COMMAND, IDC_TEST_END_WITH_42, 42, {IDC_TEST_END_WITH_42}},
+      {"missing resource", 9999, WM_COMMAND, IDOK, -1, {}}};
+  for (const auto& c : cases) {
+    SelfAnsweringDialog dialog(c.resource, c.message, c.wParam);
+    EXPECT_EQ(ShowDialog(nullptr, &dialog), c.result) << "case " << c.name;
+    EXPECT_EQ(dialog.commands, c.commands) << "case " << c.name;
+    EXPECT_EQ(dialog.caption, c.result == -1 ? "" : "시험 대화 상자") << "case " << c.name;
+  }
+}
+
 TEST(DialogBase, OkHookRefusesOnceThenAccepts) {
   CheckedDialog dialog;
   EXPECT_EQ(ShowDialog(nullptr, &dialog), kDialogOk);
@@ -114,15 +108,14 @@ TEST(DialogBase, OkHookRefusesOnceThenAccepts) {
   EXPECT_EQ(dialog.swatchColour, RGB(255, 0, 0)) << "the owner-drawn swatch shows its colour";
 }
 
-TEST(ChooseColor, MissingOutputOrCustomColoursShowsNothing) {
+TEST(ChooseColorAndResourceData, RefuseWhatIsMissingAndFindWhatIsThere) {
   uint32_t colour = 0x123456;
   uint32_t custom[16] = {};
   EXPECT_EQ(ChooseColor(nullptr, &colour, nullptr), 0);
   EXPECT_EQ(ChooseColor(nullptr, nullptr, custom), 0);
   EXPECT_EQ(colour, 0x123456u);
-}
 
-TEST(ResourceData, FoundByIdAndTypeNameAndUsedInPlace) {
+  // Resource data is found by id and type name and used in place.
   HINSTANCE instance = GetModuleHandleW(nullptr);
   ResourceBytes bytes = LoadResourceBytes(instance, IDR_TEST_BYTES, "PALETTE");
   ASSERT_NE(bytes.data, nullptr);

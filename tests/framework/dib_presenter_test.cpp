@@ -10,8 +10,7 @@
 namespace {
 
 // A memory device context over a top-down 24-bit 16 x 16 bitmap filled with 0x11.
-class Canvas {
- public:
+struct Canvas {
   Canvas() {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), kSide, -kSide, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
@@ -33,8 +32,6 @@ class Canvas {
     return (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
   }
   static constexpr int kSide = 16, kStride = 48;
-
- private:
   HDC dc_ = nullptr;
   HBITMAP bitmap_ = nullptr;
   HGDIOBJ old_ = nullptr;
@@ -47,17 +44,15 @@ uint32_t Expected(int index) {
 }
 
 std::vector<uint8_t> ColourTable() {
-  std::vector<uint8_t> table(1024);
-  for (int i = 0; i < 256; ++i) {
-    for (int byte = 0; byte < 3; ++byte)
-      table[4 * i + byte] = static_cast<uint8_t>(Expected(i) >> (8 * byte));
-  }
+  std::vector<uint8_t> table(1024);  // blue, green, red, zero
+  for (int i = 0; i < 1024; ++i)
+    table[i] = i % 4 == 3 ? 0 : static_cast<uint8_t>(Expected(i / 4) >> (8 * (i % 4)));
   return table;
 }
 
 }  // namespace
 
-TEST(DibPresenter, EveryIndexShowsInItsColourUnscaledOrStretched) {
+TEST(DibPresenter, EveryIndexShowsInItsColourUnscaledOrStretchedAndNothingShowsNothing) {
   const struct {
     const char* name;
     int width, height, pitch, scale;
@@ -91,18 +86,15 @@ TEST(DibPresenter, EveryIndexShowsInItsColourUnscaledOrStretched) {
     EXPECT_EQ(canvas.at(frame.destWidth, 0), 0x111111u) << "case " << c.name << ": drawn beyond the frame";
     EXPECT_EQ(canvas.at(0, frame.destHeight), 0x111111u) << "case " << c.name << ": drawn beyond the frame";
   }
-}
-
-TEST(DibPresenter, NothingToShowDrawsNothing) {
+  // Nothing to show, or nowhere to show it: nothing is drawn.
   Canvas canvas;
-  DibPresenter presenter;  // no window and no paint context: nowhere to draw
+  DibPresenter presenter;
   std::vector<uint8_t> pixels(4, 5);
-  std::vector<uint8_t> table = ColourTable();
   PresentFrame frame;
   frame.pixels = pixels.data();
   frame.width = frame.height = frame.pitch = frame.destWidth = frame.destHeight = 2;
   frame.colourTable = table.data();
-  presenter.present(frame);  // must not crash
+  presenter.present(frame);  // no window and no paint context; must not crash
   presenter.setPaintDc(canvas.dc());
   frame.pixels = nullptr;
   presenter.present(frame);

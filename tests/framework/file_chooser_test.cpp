@@ -46,7 +46,7 @@ std::wstring TempFolder() {
 
 }  // namespace
 
-TEST(FileChooser, OpenGivesTheKoreanPathAndNameInCp949) {
+TEST(FileChooser, OpenGivesTheKoreanPathAndNameInCp949AndSaveAddsTheExtension) {
   const std::wstring path = TempFolder() + L"\xADF8\xB9BC.plk";  // "그림.plk"
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   // Wine makes the Unix name through the locale's character set: Hangul needs a UTF-8
@@ -68,16 +68,12 @@ TEST(FileChooser, OpenGivesTheKoreanPathAndNameInCp949) {
   DeleteFileW(path.c_str());
   EXPECT_EQ(Answered(L"", [&] { return chooser.ChooseOpen(chosen, title, OFN_FILEMUSTEXIST); }), 0)
       << "cancel";
-}
 
-TEST(FileChooser, SaveAddsTheFilterExtensionToABareName) {
+  // Save adds the filter's extension to a bare name.
   const std::wstring folder = TempFolder();
-  FileChooser chooser;
-  FilterEntries filter = {{"Zorv 파일(*.zrv)", "*.zrv"}, {"모든 파일(*.*)", "*.*"}};
-  chooser.SetOwner(nullptr, &filter);
-  chooser.SetOwner(nullptr);  // the owner alone keeps the filter
-  char chosen[kPathBufferSize] = {};
-  char title[kPathBufferSize] = {};
+  FilterEntries zorv = {{"Zorv 파일(*.zrv)", "*.zrv"}, {"모든 파일(*.*)", "*.*"}};
+  chooser.SetOwner(nullptr, &zorv);
+  chooser.SetOwner(nullptr);                                    // the owner alone keeps the filter
   int result = Answered(folder + L"\xC0C8 \xB3D9\xC791", [&] {  // "새 동작"
     return chooser.ChooseSave(chosen, title, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY);
   });

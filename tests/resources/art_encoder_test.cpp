@@ -2,6 +2,8 @@
 // sprite files, against the sprite reader.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "art_file.h"
 #include "base/byte_reader.h"
 #include "resource_encoders.h"
@@ -40,12 +42,10 @@ TEST(ArtParser, DefinitionsAccumulateOverFilesAndImagesKeepTheirOrder) {
   EXPECT_EQ(art.images[0].at(2, 1), 'k');
   EXPECT_EQ(art.images[1].pixels, "#");
   EXPECT_TRUE(art.colours['.'].transparent);
-  EXPECT_EQ(art.colours['k'].red, 0x10);
-  EXPECT_EQ(art.colours['k'].green, 0x20);
-  EXPECT_EQ(art.colours['k'].blue, 0x30);
+  const ArtColour k = art.colours['k'];
+  EXPECT_EQ(std::make_tuple(k.red, k.green, k.blue), std::make_tuple(0x10, 0x20, 0x30));
   EXPECT_EQ(art.values['#'], 255);
-  EXPECT_EQ(art.hotspotX, 3);
-  EXPECT_EQ(art.hotspotY, 4);
+  EXPECT_EQ(std::make_pair(art.hotspotX, art.hotspotY), std::make_pair(3, 4));
 }
 
 TEST(ArtParser, RefusesMalformedArtNamingTheLine) {
@@ -91,9 +91,7 @@ TEST(SpriteEncoder, PixelsMapThroughValuesAndReadBackWithTheSpriteReader) {
   ASSERT_NE(LoadSpritesFromMemory(set, bytes.data(), bytes.size()), 0);
   ASSERT_EQ(set.Count(), 2);
   const Sprite* p = set.Get(0);
-  ASSERT_NE(p, nullptr);
-  EXPECT_EQ(p->width, 3);
-  EXPECT_EQ(p->height, 2);
+  EXPECT_EQ(std::make_pair(p->width, p->height), std::make_pair(3, 2));
   EXPECT_EQ(p->pixels, (std::vector<uint8_t>{0, 254, 255, 255, 254, 0}));
   EXPECT_EQ(set.Get(1)->pixels, std::vector<uint8_t>{254});
 }
@@ -115,8 +113,9 @@ TEST(IconEncoder, RowsAreStoredBottomUpWithMaskMatchingAlpha) {
 TEST(CursorEncoder, MasksFollowTheColoursAndKeepTheHotSpot) {
   std::vector<uint8_t> cur = Encode(
       EncodeCursor, "colour . none\ncolour k 000000\ncolour w ffffff\nhotspot 1 0\nimage c 3 1\n.kw\n");
-  EXPECT_EQ(LoadU16(&cur[6 + 4]), 1);  // hot spot
-  EXPECT_EQ(LoadU16(&cur[6 + 6]), 0);
+  EXPECT_EQ(std::make_pair(LoadU16(&cur[6 + 4]), LoadU16(&cur[6 + 6])),
+            std::make_pair(uint16_t(1), uint16_t(0)))
+      << "hot spot";
   const uint8_t* xorMask = &cur[LoadU32(&cur[6 + 12]) + 40 + 8];
   EXPECT_EQ(xorMask[0], 0x20);  // the white pixel
   EXPECT_EQ(xorMask[4], 0x80);  // AND mask: the transparent pixel keeps the screen

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,10 +24,11 @@ void CheckPointerFile(const std::string& name, const std::vector<std::pair<int, 
   std::vector<uint8_t> bytes = ReadGenerated(name);
   ASSERT_GE(bytes.size(), 36u);
   const auto count = static_cast<uint32_t>(sizes.size());
-  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "PLYK");
-  EXPECT_EQ(LoadU32(&bytes[4]), 100u);
-  for (int word = 2; word < 7; ++word) EXPECT_EQ(LoadU32(&bytes[word * 4]), 0u);
-  EXPECT_EQ(LoadU32(&bytes[28]), count);
+  // "PLYK", version 100, five zero words, the count.
+  std::vector<uint8_t> header = {'P', 'L', 'Y', 'K', 100, 0, 0, 0};
+  header.resize(28);
+  PutU32(header, count);
+  EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 32), header);
   uint32_t pixelSum = 0;
   for (uint32_t i = 0; i < count; ++i) {
     EXPECT_EQ(LoadU32(&bytes[36 + 4 * i]), pixelSum);  // offsets count pixels only
@@ -68,17 +70,15 @@ void CheckIcon(const std::string& name) {
   for (int i = 0; i < 2; ++i) {
     const uint8_t* entry = &ico[6 + 16 * i];
     const int side = i == 0 ? 32 : 16;
-    EXPECT_EQ(entry[0], side);
-    EXPECT_EQ(entry[1], side);
+    EXPECT_EQ(std::make_pair(entry[0], entry[1]), std::make_pair(uint8_t(side), uint8_t(side)));
     const uint32_t size = LoadU32(entry + 8);
     const uint32_t offset = LoadU32(entry + 12);
     const size_t maskStride = static_cast<size_t>((side + 31) / 32 * 4);
     ASSERT_EQ(size, 40 + side * side * 4 + maskStride * side);
     ASSERT_LE(static_cast<size_t>(offset) + size, ico.size());
     const uint8_t* dib = &ico[offset];
-    EXPECT_EQ(LoadU32(dib + 4), static_cast<uint32_t>(side));
-    EXPECT_EQ(LoadU32(dib + 8), static_cast<uint32_t>(side * 2));
-    EXPECT_EQ(LoadU16(dib + 14), 32);
+    EXPECT_EQ(std::make_tuple(LoadU32(dib + 4), LoadU32(dib + 8), LoadU16(dib + 14)),
+              std::make_tuple(uint32_t(side), uint32_t(side * 2), uint16_t(32)));  // width, both masks, bits
     const uint8_t* pixels = dib + 40;
     const uint8_t* mask = pixels + side * side * 4;
     std::set<uint32_t> colours;
@@ -101,17 +101,14 @@ void CheckTransparentCursor(const std::string& name) {
   SCOPED_TRACE(name);
   std::vector<uint8_t> cur = ReadGenerated(name);
   ASSERT_GE(cur.size(), 6u + 16 + 40 + 8 + 2 * 128);
-  EXPECT_EQ(LoadU16(&cur[2]), 2);
-  EXPECT_EQ(cur[6], 32);
-  EXPECT_EQ(cur[7], 32);
+  EXPECT_EQ(std::make_tuple(LoadU16(&cur[2]), cur[6], cur[7]),
+            std::make_tuple(uint16_t(2), uint8_t(32), uint8_t(32)));
   const uint8_t* dib = &cur[LoadU32(&cur[6 + 12])];
-  EXPECT_EQ(LoadU32(dib + 8), 64u);
-  EXPECT_EQ(LoadU16(dib + 14), 1);
-  const uint8_t* masks = dib + 40 + 8;  // XOR mask, then AND mask
-  for (int i = 0; i < 128; ++i) {
-    EXPECT_EQ(masks[i], 0) << i;
-    EXPECT_EQ(masks[128 + i], 0xFF) << i;
-  }
+  EXPECT_EQ(std::make_pair(LoadU32(dib + 8), LoadU16(dib + 14)), std::make_pair(64u, uint16_t(1)));
+  const uint8_t* masks = dib + 40 + 8;  // XOR mask all clear, then AND mask all set
+  std::vector<uint8_t> expected(128, 0);
+  expected.resize(256, 0xFF);
+  EXPECT_EQ(std::vector<uint8_t>(masks, masks + 256), expected);
 }
 
 // A strip of distinct 16 x 16 tool-bar images on the light grey button face.
@@ -121,12 +118,10 @@ void CheckStrip(const std::string& name, int images) {
   ASSERT_GE(bmp.size(), 54u);
   EXPECT_EQ(std::string(bmp.begin(), bmp.begin() + 2), "BM");
   EXPECT_EQ(LoadU32(&bmp[2]), bmp.size());
-  ASSERT_EQ(LoadU32(&bmp[14 + 4]), static_cast<uint32_t>(16 * images));
-  ASSERT_EQ(LoadU32(&bmp[14 + 8]), 16u);
-  ASSERT_EQ(LoadU16(&bmp[14 + 14]), 8);
+  ASSERT_EQ(std::make_tuple(LoadU32(&bmp[14 + 4]), LoadU32(&bmp[14 + 8]), LoadU16(&bmp[14 + 14])),
+            std::make_tuple(uint32_t(16 * images), 16u, uint16_t(8)));  // width, height, bits
   const uint32_t colours = LoadU32(&bmp[14 + 32]);
-  ASSERT_GE(colours, 2u);
-  ASSERT_LE(colours, 256u);
+  ASSERT_TRUE(colours >= 2 && colours <= 256) << colours;
   EXPECT_EQ(LoadU32(&bmp[54]) & 0xFFFFFF, 0xC0C0C0u);
   const uint32_t offset = LoadU32(&bmp[10]);
   EXPECT_EQ(offset, 54 + 4 * colours);
