@@ -117,21 +117,19 @@ TEST(DrawSpriteScaled, OddScalesStayInsideTheSprite) {
 
 TEST(DrawMask, OnlyValues255And254AreDrawn) {
   const Sprite s(5, 1, {255, 254, 253, 0, 1});
-  Canvas c(10, 3, 9);
-  EXPECT_EQ(c.dc->DrawMask(2, 1, &s, 30, 40), 1);
-  EXPECT_EQ(c.at(2, 1), 30);
-  EXPECT_EQ(c.at(3, 1), 40);
-  EXPECT_EQ(c.at(4, 1), 9);
-  EXPECT_EQ(c.at(5, 1), 9);
-  EXPECT_EQ(c.at(6, 1), 9);
-  Canvas d(10, 3, DrawRectangle{0, 0, 3, 2}, 9);
-  d.dc->DrawMask(2, 1, &s, 30, 40);
-  EXPECT_EQ(d.at(2, 1), 30);
-  EXPECT_EQ(d.at(3, 1), 9) << "the clip's right column stays";
-  Canvas e(10, 3, DrawRectangle{3, 0, 9, 2}, 9);  // clipped on the left: starts at the second pixel
-  e.dc->DrawMask(-1, 1, &s, 30, 40);
-  EXPECT_EQ(e.at(3, 1), 40);
-  EXPECT_EQ(e.at(4, 1), 9);
+  // Unclipped, clipped on the right (its last column stays), clipped on the left:
+  // the mask starts at its second pixel.
+  const std::tuple<DrawRectangle, int, std::vector<int>> cases[] = {
+      {{0, 0, 9, 2}, 2, {9, 9, 30, 40, 9, 9, 9}},
+      {{0, 0, 3, 2}, 2, {9, 9, 30, 9, 9, 9, 9}},
+      {{3, 0, 9, 2}, -1, {9, 9, 9, 40, 9, 9, 9}},
+  };
+  for (const auto& [clip, x, row] : cases) {
+    Canvas c(10, 3, clip, 9);
+    EXPECT_EQ(c.dc->DrawMask(x, 1, &s, 30, 40), 1);
+    for (int i = 0; i < 7; ++i)
+      EXPECT_EQ(c.at(i, 1), row[i]) << clip.left << "," << clip.right << " at " << i;
+  }
 }
 
 TEST(CopyBlock, CopiesZerosAndClipsInclusively) {
