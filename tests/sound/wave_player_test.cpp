@@ -37,6 +37,12 @@ TEST_F(PlayerTest, InitThenFirstPlayReadsFileIntoAStaticBuffer) {
   EXPECT_EQ(player->channelName(0), path);
   EXPECT_EQ(player->cache().name(0), path);
   EXPECT_EQ(player->cache().size(0), files[path].size());
+  // An empty path does nothing, not even replace the message.
+  fake->clearCalls();
+  EXPECT_FALSE(Play(""));
+  EXPECT_EQ(Message(), "** 파일 플레이 **");
+  EXPECT_TRUE(fake->calls().empty());
+  EXPECT_EQ(reads.count(""), 0u);
 }
 
 TEST_F(PlayerTest, SoundingFilePlaysFromCacheAndFinishedOneRestartsItsBuffer) {
@@ -58,6 +64,13 @@ TEST_F(PlayerTest, SoundingFilePlaysFromCacheAndFinishedOneRestartsItsBuffer) {
   EXPECT_EQ(player->currentChannel(), 0);                       // the lowest finished channel of that name
   EXPECT_EQ(fake->buffer(0).plays, 2);
   EXPECT_EQ(reads["a.wav"], 1);
+  // A name differing only in case is another file and another cache entry.
+  files["A.wav"] = SimpleWave(Samples(30, 2));
+  fake->finishAll();
+  ASSERT_TRUE(Play("A.wav"));
+  EXPECT_EQ(Message(), "** 파일 플레이 **");
+  EXPECT_EQ(player->cache().count(), 2);
+  EXPECT_EQ(fake->buffer(LastCreatedBuffer()).bytes, Samples(30, 2));
 }
 
 TEST_F(PlayerTest, ChannelChoiceFreeThenFinishedElseNone) {
@@ -126,30 +139,6 @@ TEST_F(PlayerTest, DataBeforeFormatAndPaddedOddChunkPlay) {
     EXPECT_EQ(fake->buffer(LastCreatedBuffer()).bytes, samples) << name;
     EXPECT_EQ(fake->buffer(LastCreatedBuffer()).format, PcmFormat()) << name;
   }
-}
-
-TEST_F(PlayerTest, EmptyPathLeavesTheMessage) {
-  MakeReady();
-  files["a"] = SimpleWave(Samples(8));
-  ASSERT_TRUE(Play("a"));
-  fake->clearCalls();
-  EXPECT_FALSE(Play(""));
-  EXPECT_EQ(Message(), "** 파일 플레이 **");
-  EXPECT_TRUE(fake->calls().empty());
-  EXPECT_EQ(reads.count(""), 0u);
-}
-
-TEST_F(PlayerTest, NamesDifferingInCaseAreDifferentEntriesAndChannels) {
-  MakeReady();
-  files["Boom.wav"] = SimpleWave(Samples(30, 1));
-  files["boom.wav"] = SimpleWave(Samples(30, 2));
-  ASSERT_TRUE(Play("Boom.wav"));
-  fake->finishAll();
-  ASSERT_TRUE(Play("boom.wav"));
-  EXPECT_EQ(Message(), "** 파일 플레이 **");
-  EXPECT_EQ(player->currentChannel(), 1);  // the finished "Boom.wav" channel is not reused
-  EXPECT_EQ(player->cache().count(), 2);
-  EXPECT_EQ(fake->buffer(LastCreatedBuffer()).bytes, Samples(30, 2));
 }
 
 TEST_F(PlayerTest, VolumePanLoopAndTwoRegionLockReachTheBuffer) {
