@@ -135,24 +135,3 @@ TEST_F(PlayerTest, ChunkPastTheEntryIsRefusedWithoutReadingOn) {
   EXPECT_EQ(fake->count(SoundOp::kCreateSoundBuffer), 0);
   EXPECT_FALSE(player->channelInUse(1));
 }
-
-TEST_F(PlayerTest, FailedReadOfFullCacheDropsNothing) {
-  MakeReady();
-  for (int i = 0; i < 40; ++i) {
-    files["w" + std::to_string(i)] = SimpleWave(Samples(16, uint8_t(i)));
-    fake->finishAll();
-    ASSERT_TRUE(Play("w" + std::to_string(i)));
-  }
-  fake->finishAll();
-  fake->clearCalls();
-  files["huge"] = WaveOfSize(2000000);
-  for (auto [path, message] : {std::pair{"missing.wav", "파일을 읽어오는데 실패했습니다."},
-                               {"huge", "사운드 파일의 크기가 너무 큽니다."}}) {
-    EXPECT_FALSE(Play(path));
-    EXPECT_EQ(Message(), message);
-    EXPECT_EQ(player->cache().count(), 40);
-    EXPECT_EQ(player->cache().name(0), "w0");
-    EXPECT_FALSE(player->channelInUse(0));  // the channel it took is free again
-  }
-  EXPECT_EQ(fake->count(SoundOp::kCreateSoundBuffer), 0);
-}

@@ -107,9 +107,12 @@ TEST_F(PlayerTest, ChannelChoiceFreeThenFinishedElseNone) {
   EXPECT_EQ(fake->buffer(LastCreatedBuffer()).bytes, Samples(20, 6));
 }
 
+// A failed read into the full cache drops nothing; the 41st file drops the first,
+// which is then read again.
 TEST_F(PlayerTest, FortyOneFilesDropTheFirstWhichIsThenReadAgain) {
   MakeReady();
   for (int i = 0; i <= 40; ++i) files["w" + std::to_string(i)] = SimpleWave(Samples(64, uint8_t(i)));
+  files["huge"] = WaveOfSize(2000000);
   auto play = [&](const std::string& name, const char* message) {
     fake->finishAll();
     ASSERT_TRUE(Play(name)) << name;
@@ -119,6 +122,17 @@ TEST_F(PlayerTest, FortyOneFilesDropTheFirstWhichIsThenReadAgain) {
         << name;
   };
   for (int i = 0; i < 40; ++i) play("w" + std::to_string(i), "** 파일 플레이 **");
+  fake->finishAll();
+  for (auto [path, message] : {std::pair{"missing.wav", "파일을 읽어오는데 실패했습니다."},
+                               {"huge", "사운드 파일의 크기가 너무 큽니다."}}) {
+    const int buffers = fake->count(SoundOp::kCreateSoundBuffer);
+    EXPECT_FALSE(Play(path));
+    EXPECT_EQ(Message(), message);
+    EXPECT_EQ(player->cache().count(), 40);
+    EXPECT_EQ(player->cache().name(0), "w0");
+    EXPECT_FALSE(player->channelInUse(0));  // the channel it took is free again
+    EXPECT_EQ(fake->count(SoundOp::kCreateSoundBuffer), buffers);
+  }
   // No channel holds w0 any more: copied from the cache, which it stays the oldest of.
   play("w0", "** 캐쉬 플레이 **");
   play("w40", "** 파일 플레이 **");
