@@ -25,28 +25,6 @@ PaletteBlock PatternBlock(int seed) {
   return block;
 }
 
-// A stream buffer that accepts a fixed number of bytes, like a disk that fills up.
-class FillingBuffer : public std::streambuf {
- public:
-  explicit FillingBuffer(size_t room) : room_(room) {}
-
- protected:
-  int_type overflow(int_type c) override {
-    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-    if (room_ == 0) return traits_type::eof();
-    --room_;
-    return c;
-  }
-  std::streamsize xsputn(const char*, std::streamsize n) override {
-    std::streamsize taken = std::min<std::streamsize>(n, static_cast<std::streamsize>(room_));
-    room_ -= static_cast<size_t>(taken);
-    return taken;
-  }
-
- private:
-  size_t room_;
-};
-
 // Integer division truncates toward zero, also for negative numerators, and when two
 // channels share the maximum the later rule (green over red, blue over both) wins.
 TEST(ToHsv, HueSaturationAndValue) {

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "base/byte_reader.h"
+#include "palette_test_support.h"
 #include "sprite_file_bytes.h"
 
 namespace {
@@ -35,6 +36,17 @@ int ReadFromStream(SpriteSet& set, const std::vector<uint8_t>& bytes, bool skip 
                    SpriteIndexMap* map = nullptr) {
   std::istringstream in(std::string(bytes.begin(), bytes.end()));
   return ReadSprites(set, in, skip, map);
+}
+
+// Both readers refuse the file and keep exactly the sprites wanted.
+void ExpectReadFails(const std::vector<uint8_t>& file, const std::vector<RawSprite>& want,
+                     const std::string& what) {
+  SCOPED_TRACE(what);
+  SpriteSet m, s;
+  EXPECT_EQ(ReadSpritesFromMemory(m, file.data(), file.size(), true), 0);
+  EXPECT_EQ(ReadFromStream(s, file), 0);
+  ExpectSameSprites(m, want);
+  ExpectSameSprites(s, want);
 }
 
 // Written inside a larger stream: byte-identical to the independent layout with the
@@ -153,11 +165,7 @@ TEST(SpriteFile, TruncatedFilesKeepOnlyWholeSprites) {
     size_t whole = 0;
     while (whole < ends.size() && ends[whole] <= len) ++whole;
     std::vector<RawSprite> want(raws.begin(), raws.begin() + long(whole));
-    SpriteSet m, s;
-    EXPECT_EQ(ReadSpritesFromMemory(m, cut.data(), cut.size(), true), 0) << " at length " << len;
-    EXPECT_EQ(ReadFromStream(s, cut), 0) << " at length " << len;
-    ExpectSameSprites(m, want);
-    ExpectSameSprites(s, want);
+    ExpectReadFails(cut, want, "length " + std::to_string(len));
   }
 }
 
@@ -177,11 +185,7 @@ TEST(SpriteFile, ImpossibleRecordsAreRefused) {
     cases.push_back({RawSpriteFile({Raw(2, 2, 1)}, count), {}});
   for (size_t i = 0; i < cases.size(); ++i) {
     const auto& [file, want] = cases[i];
-    SpriteSet m, s;
-    EXPECT_EQ(ReadSpritesFromMemory(m, file.data(), file.size(), true), 0) << " case " << i;
-    EXPECT_EQ(ReadFromStream(s, file), 0) << " case " << i;
-    ExpectSameSprites(m, want);
-    ExpectSameSprites(s, want);
+    ExpectReadFails(file, want, "case " + std::to_string(i));
   }
   uint8_t shortBlock[20] = {'P', 'L', 'Y', 'K'};
   SpriteSet m;
@@ -189,16 +193,9 @@ TEST(SpriteFile, ImpossibleRecordsAreRefused) {
   EXPECT_EQ(ReadSpritesFromMemory(m, nullptr, 0, true), 0);
 }
 
-// A stream that refuses every write, as a full disk does.
-class FullDisk : public std::streambuf {
- protected:
-  int_type overflow(int_type) override { return traits_type::eof(); }
-  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
-};
-
 TEST(SpriteFile, FailedWriteIsReported) {
   SpriteSet set = SetOf({Raw(2, 2, 1)});
-  FullDisk disk;
+  FillingBuffer disk(0);  // a full disk
   std::ostream out(&disk);
   EXPECT_EQ(WriteSprites(set, out), 0);
   std::ostringstream broken;
