@@ -14,8 +14,8 @@ TEST_F(PlayerTest, InitThenFirstPlayReadsFileIntoAStaticBuffer) {
   EXPECT_EQ(Message(), "");
   ASSERT_TRUE(player->init(kWindow));
   EXPECT_EQ(fake->trace(), "Create SetCooperativeLevel");
-  EXPECT_EQ(fake->calls()[1].a, 1);  // normal level
-  EXPECT_EQ(fake->calls()[1].b, 0x1234);
+  EXPECT_EQ(std::make_pair(fake->calls()[1].a, fake->calls()[1].b),
+            std::make_pair(int64_t{1}, int64_t{0x1234}));  // normal level
   fake->clearCalls();
   const std::vector<uint8_t> samples = Samples(1001);
   const std::vector<uint8_t> format = PcmFormat(2, 11025, 16);
@@ -25,17 +25,14 @@ TEST_F(PlayerTest, InitThenFirstPlayReadsFileIntoAStaticBuffer) {
   EXPECT_EQ(Message(), "** 파일 플레이 **");
   EXPECT_EQ(fake->trace(), "CreateSoundBuffer Lock Unlock SetVolume SetPan Play");
   const FakeBufferState& buffer = fake->buffer(LastCreatedBuffer());
-  EXPECT_EQ(buffer.description.size, 20u);
-  EXPECT_EQ(buffer.description.flags, 0xE2u);
-  EXPECT_EQ(buffer.description.bufferBytes, 1001u);
+  EXPECT_EQ(
+      std::make_tuple(buffer.description.size, buffer.description.flags, buffer.description.bufferBytes),
+      std::make_tuple(20u, 0xE2u, 1001u));
   EXPECT_EQ(buffer.format, format);
   EXPECT_EQ(buffer.bytes, samples);
-  EXPECT_EQ(buffer.volume, 0);
-  EXPECT_TRUE(buffer.playing);
-  EXPECT_FALSE(buffer.looping);
-  EXPECT_EQ(player->currentChannel(), 0);
-  EXPECT_EQ(player->channelName(0), path);
-  EXPECT_EQ(player->cache().name(0), path);
+  EXPECT_EQ(std::make_tuple(buffer.volume, buffer.playing, buffer.looping), std::make_tuple(0, true, false));
+  EXPECT_EQ(std::make_tuple(player->currentChannel(), player->channelName(0), player->cache().name(0)),
+            std::make_tuple(0, path, path));
   EXPECT_EQ(player->cache().size(0), files[path].size());
   // An empty path does nothing, not even replace the message.
   fake->clearCalls();
@@ -165,16 +162,12 @@ TEST_F(PlayerTest, VolumePanLoopAndTwoRegionLockReachTheBuffer) {
   EXPECT_EQ(buffer.bytes, samples);
   const SoundCall* unlock = LastCall(SoundOp::kUnlock);
   ASSERT_NE(unlock, nullptr);
-  EXPECT_EQ(unlock->a, 100);
-  EXPECT_EQ(unlock->b, 157);
-  EXPECT_EQ(buffer.volume, -2500);
-  EXPECT_EQ(buffer.pan, -3000);
-  EXPECT_TRUE(buffer.looping);
+  EXPECT_EQ(std::make_pair(unlock->a, unlock->b), std::make_pair(int64_t{100}, int64_t{157}));
+  EXPECT_EQ(std::make_tuple(buffer.volume, buffer.pan, buffer.looping), std::make_tuple(-2500, -3000, true));
   fake->finishAll();
   ASSERT_TRUE(player->play("a", 0, 10000, 0));
-  EXPECT_EQ(buffer.volume, -10000);
-  EXPECT_EQ(buffer.pan, 10000);
-  EXPECT_FALSE(buffer.looping);
+  EXPECT_EQ(std::make_tuple(buffer.volume, buffer.pan, buffer.looping),
+            std::make_tuple(-10000, 10000, false));
 }
 
 TEST(WaveAttenuation, IsVolumeScaledByMasterLevelLessTenThousand) {
