@@ -12,7 +12,7 @@ TEST(CommandLine, ArgumentTextIsTakenWholeAndAFolderGivesNoDocument) {
   } cases[] = {{"C:\\My Documents\\게임 그림\\hero walk.zrv", "C:\\My Documents\\게임 그림\\hero walk.zrv",
                 "hero walk.zrv"},
                {"\"C:\\a b\\c.plk\" ", "C:\\a b\\c.plk", "c.plk"},  // one pair of quotes goes
-               {"\"C:\\a b\\c.plk", "\"C:\\a b\\c.plk", "c.plk"},   // unbalanced: taken whole
+               {"\"C:\\a b\\c.plk", "\"C:\\a b\\c.plk", "c.plk"},      // unbalanced: taken whole
                {"\"C:\\sprites\"", "", ""},
                {"walk.zrv", "walk.zrv", "walk.zrv"},
                {"C:\\sprites", "", ""},  // a folder
