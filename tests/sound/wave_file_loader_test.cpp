@@ -18,9 +18,12 @@
 // any system code page.
 TEST(WaveFileLoader, ReadsWholeFilesUpToTheLimitFromHangulPaths) {
   namespace fs = std::filesystem;
-  const std::string folder = TextFromPath(fs::temp_directory_path()) + "/\xC6\xC4\xC0\xCF_sound_" +  // "파일"
-                             std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
-  fs::create_directories(PathFromText(folder));
+  const fs::path dir =
+      fs::temp_directory_path() /
+      PathFromText("\xC6\xC4\xC0\xCF_sound_" +  // "파일"
+                   std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+  fs::create_directories(dir);
+  const std::string folder = TextFromPath(dir);
   auto write = [&](const std::string& name, const std::vector<uint8_t>& bytes) {
     std::ofstream(PathFromText(folder + "/" + name), std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -55,5 +58,5 @@ TEST(WaveFileLoader, ReadsWholeFilesUpToTheLimitFromHangulPaths) {
     EXPECT_EQ(player.cache().count(), 1);
   }
   std::error_code ec;
-  fs::remove_all(PathFromText(folder), ec);
+  fs::remove_all(dir, ec);
 }
