@@ -78,21 +78,6 @@ TEST(DrawLine, ExactPixelsOfBothBranchesAndDirections) {
   }
 }
 
-TEST(DrawLine, ClipRulesAndTheStopRule) {
-  Canvas c(50, 50, DrawRectangle{0, 0, 39, 39}, 0);
-  c.dc->DrawLine(39 + 5, 10, 0, 10, 9, 0);  // starts right of the clip: stops for good
-  c.dc->DrawLine(10, 45, 10, 0, 9, 0);      // starts below it
-  EXPECT_TRUE(Changed(c, 0).empty());
-  c.dc->DrawLine(-5, 10, 5, 10, 9, 0);  // left of and above the clip the walk goes on
-  EXPECT_EQ(Changed(c, 0), Box(0, 10, 5, 10));
-  Canvas d(20, 20, DrawRectangle{2, 2, 12, 12}, 0);
-  d.dc->DrawLine(0, 5, 20, 5, 9, 0);  // relative to the origin (2, 2): row 7
-  d.dc->DrawLine(5, 0, 5, 20, 9, 0);  // column 7
-  Points want = Box(2, 7, 12, 7);     // the clip's right column and bottom row are drawn
-  for (const auto& p : Box(7, 2, 7, 12)) want.insert(p);
-  EXPECT_EQ(Changed(d, 0), want);
-}
-
 TEST(DrawLine, MatchesStepByStepWalkForRandomLinesAndClips) {
   // Lines starting far outside are placed by arithmetic, not walked there; what they
   // show must be what the walk shows. Millions of steps are still cheap to walk.

@@ -35,12 +35,8 @@ Sprite RandomSprite(std::mt19937& rng) {
 }
 
 std::string RandomText(std::mt19937& rng) {
-  std::string t;
-  const int n = static_cast<int>(rng() % 12);
-  for (int i = 0; i < n; ++i) {
-    char c = static_cast<char>(rng() % 255 + 1);
-    t.push_back(c);
-  }
+  std::string t(rng() % 12, ' ');
+  for (char& c : t) c = static_cast<char>(rng() % 255 + 1);
   return t;  // may end right after a lead byte
 }
 

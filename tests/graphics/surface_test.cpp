@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "graphics_test_support.h"
 
@@ -54,9 +55,8 @@ TEST(Surface, ImpossibleSizeFailsCleanlyAndNothingIsDrawn) {
     EXPECT_EQ(s.Lock(), nullptr);
     DrawContext dc(&s);
     EXPECT_EQ(dc.PixelAddress(), nullptr);
-    EXPECT_EQ(dc.Begin(), 0);
-    EXPECT_EQ(dc.DrawLine(0, 0, 5, 5, 1, 0), 0);
-    EXPECT_EQ(dc.FillRect(0, 0, 5, 5, 1, 0), 0);
+    EXPECT_EQ(std::make_tuple(dc.Begin(), dc.DrawLine(0, 0, 5, 5, 1, 0), dc.FillRect(0, 0, 5, 5, 1, 0)),
+              std::make_tuple(0, 0, 0));
   }
   DrawContext none(nullptr);
   EXPECT_EQ(none.Lock(), nullptr);
@@ -114,9 +114,8 @@ TEST(Surface, BrightnessAndGammaAdjustDisplayColoursOnly) {
   s.SetGamma(2.0f);
   s.SetPalette(0, 256, block, 0);
   s.GetColors(0, 256, out);
-  EXPECT_EQ(out[64], 128);  // 256 * sqrt(64 / 256)
-  EXPECT_EQ(out[0], 0);
-  EXPECT_EQ(out[255], 255);  // trunc(256 * sqrt(255 / 256)) = 255
+  // 256 * sqrt(64 / 256) and trunc(256 * sqrt(255 / 256)) = 255
+  EXPECT_EQ(std::make_tuple(out[0], out[64], out[255]), std::make_tuple(0, 128, 255));
 }
 
 TEST(Surface, PresentUnscaledAtOneAndTruncatedOtherwise) {
@@ -129,10 +128,10 @@ TEST(Surface, PresentUnscaledAtOneAndTruncatedOtherwise) {
   ASSERT_EQ(rec.frames.size(), 3u);
   const int want[3][3] = {{0, 641, 10}, {1, 1282, 20}, {1, 961, 15}};
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(rec.frames[i].stretched, want[i][0] == 1) << i;
-    EXPECT_EQ(rec.frames[i].destWidth, want[i][1]) << i;
-    EXPECT_EQ(rec.frames[i].destHeight, want[i][2]) << i;
-    EXPECT_EQ(rec.frames[i].pitch, 641);
+    const PresentFrame& f = rec.frames[i];
+    EXPECT_EQ(std::make_tuple(f.stretched, f.destWidth, f.destHeight, f.pitch),
+              std::make_tuple(want[i][0] == 1, want[i][1], want[i][2], 641))
+        << i;
   }
   EXPECT_EQ(rec.lastPixels.back(), 77);
   EXPECT_EQ(0, std::memcmp(rec.lastColours.data(), s.colourTable(), 1024));

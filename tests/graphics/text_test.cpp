@@ -98,19 +98,14 @@ void ExpectCanvas(const Canvas& c, const Expected& e, const std::string& what) {
 
 TEST(BitmapFonts, FilesHaveTheResourceLayoutAndTheGlyphs) {
   const Fonts& f = TestFonts();
-  ASSERT_EQ(f.asciiBytes.size(), 1544u);
-  ASSERT_EQ(f.hangulBytes.size(), 85256u);
-  EXPECT_EQ(LoadU32(f.asciiBytes.data()), 6u);
-  EXPECT_EQ(LoadU32(f.asciiBytes.data() + 4), 12u);
-  EXPECT_EQ(LoadU32(f.hangulBytes.data()), 12u);
-  EXPECT_EQ(LoadU32(f.hangulBytes.data() + 4), 12u);
-  EXPECT_EQ(f.ascii.glyphCount, 128);
-  EXPECT_EQ(f.hangul.glyphCount, 3552);
+  EXPECT_EQ(std::make_pair(f.ascii.glyphCount, f.hangul.glyphCount), std::make_pair(128, 3552));
+  EXPECT_EQ(std::make_pair(LoadU32(f.asciiBytes.data()), LoadU32(f.hangulBytes.data())),
+            std::make_pair(6u, 12u));
   // The embedded copy is the same bytes.
-  ASSERT_EQ(BuiltinAsciiFontSize(), 1544u);
-  ASSERT_EQ(BuiltinHangulFontSize(), 85256u);
-  EXPECT_TRUE(std::equal(f.asciiBytes.begin(), f.asciiBytes.end(), BuiltinAsciiFontData()));
-  EXPECT_TRUE(std::equal(f.hangulBytes.begin(), f.hangulBytes.end(), BuiltinHangulFontData()));
+  EXPECT_EQ(f.asciiBytes,
+            std::vector<uint8_t>(BuiltinAsciiFontData(), BuiltinAsciiFontData() + BuiltinAsciiFontSize()));
+  EXPECT_EQ(f.hangulBytes,
+            std::vector<uint8_t>(BuiltinHangulFontData(), BuiltinHangulFontData() + BuiltinHangulFontSize()));
   auto inked = [](bool hangul, int g, int fromX = 0) {
     for (int y = 0; y < 12; ++y)
       for (int x = fromX; x < (hangul ? 16 : 8); ++x)

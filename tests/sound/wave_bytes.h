@@ -6,20 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "base/byte_reader.h"
+
 inline void SetU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-inline void AppendU32(std::vector<uint8_t>& out, uint32_t value) {
-  out.resize(out.size() + 4);
-  SetU32(out, out.size() - 4, value);
 }
 
 // A 16-byte PCM format block: tag, channels, rate, byte rate, block align, bits.
 inline std::vector<uint8_t> PcmFormat(uint16_t channels = 1, uint32_t rate = 22050, uint16_t bits = 8) {
   const uint32_t align = channels * bits / 8u;
   std::vector<uint8_t> f;
-  for (uint32_t v : {1u | channels << 16, rate, rate * align, align | uint32_t(bits) << 16}) AppendU32(f, v);
+  for (uint32_t v : {1u | channels << 16, rate, rate * align, align | uint32_t(bits) << 16}) PutU32(f, v);
   return f;
 }
 
@@ -43,7 +40,7 @@ inline std::vector<uint8_t> RiffFile(const std::string& form, const std::vector<
   out.insert(out.end(), form.begin(), form.end());
   for (const TestChunk& chunk : chunks) {
     out.insert(out.end(), chunk.id.begin(), chunk.id.end());
-    AppendU32(out, static_cast<uint32_t>(chunk.data.size()));
+    PutU32(out, static_cast<uint32_t>(chunk.data.size()));
     out.insert(out.end(), chunk.data.begin(), chunk.data.end());
     if (chunk.pad && chunk.data.size() % 2) out.push_back(0xEE);
   }

@@ -15,6 +15,12 @@ Bytes WithU32(Bytes bytes, size_t at, uint32_t value) {
   return bytes;
 }
 
+Bytes Wave(const std::vector<TestChunk>& chunks) {
+  return RiffFile("WAVE", chunks);
+}
+
+constexpr WaveParse kOk = WaveParse::kOk, kNotWave = WaveParse::kNotWave, kDamaged = WaveParse::kDamaged;
+
 }  // namespace
 
 TEST(WaveParser, FindsTheFirstFormatAndDataPairOrRefuses) {
@@ -35,45 +41,32 @@ TEST(WaveParser, FindsTheFirstFormatAndDataPairOrRefuses) {
     WaveParse result;
     Bytes format, data;  // expected views when kOk
   } cases[] = {
-      {"fmt then data", SimpleWave(samples), WaveParse::kOk, PcmFormat(), samples},
-      {"data before fmt", RiffFile("WAVE", {{"data", samples}, {"fmt ", stereo}}), WaveParse::kOk, stereo,
-       samples},
+      {"data before fmt", Wave({{"data", samples}, {"fmt ", stereo}}), kOk, stereo, samples},
       // Reading the next id one byte early would see "\xEEdat" after the odd chunk.
-      {"odd chunk with pad byte",
-       RiffFile("WAVE", {{"fmt ", PcmFormat()}, {"LIST", {'a', 'b', 'c'}}, {"data", samples}}),
-       WaveParse::kOk, PcmFormat(), samples},
-      {"odd fmt chunk", RiffFile("WAVE", {{"fmt ", paddedFormat}, {"data", samples}}), WaveParse::kOk,
-       paddedFormat, samples},
+      {"odd chunk with pad byte", Wave({{"fmt ", PcmFormat()}, {"LIST", {'a', 'b', 'c'}}, {"data", samples}}),
+       kOk, PcmFormat(), samples},
+      {"odd fmt chunk", Wave({{"fmt ", paddedFormat}, {"data", samples}}), kOk, paddedFormat, samples},
       {"first pair wins",
-       RiffFile("WAVE", {{"fmt ", stereo}, {"data", samples}, {"fmt ", PcmFormat()}, {"data", Samples(4)}}),
-       WaveParse::kOk, stereo, samples},
-      {"empty data skipped", RiffFile("WAVE", {{"data", {}}, {"fmt ", PcmFormat()}, {"data", samples}}),
-       WaveParse::kOk, PcmFormat(), samples},
-      {"RIFF length past the file", WithU32(SimpleWave(samples), 4, 0xFFFFFFFFu), WaveParse::kOk, PcmFormat(),
+       Wave({{"fmt ", stereo}, {"data", samples}, {"fmt ", PcmFormat()}, {"data", Samples(4)}}), kOk, stereo,
        samples},
-      {"AVI form", RiffFile("AVI ", {{"fmt ", PcmFormat()}, {"data", samples}}), WaveParse::kNotWave, {}, {}},
-      {"RIFX", rifx, WaveParse::kNotWave, {}, {}},
-      {"cut form type", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V'}, WaveParse::kNotWave, {}, {}},
-      {"empty", {}, WaveParse::kNotWave, {}, {}},
-      {"no data", RiffFile("WAVE", {{"fmt ", PcmFormat()}}), WaveParse::kDamaged, {}, {}},
-      {"no fmt", RiffFile("WAVE", {{"data", samples}}), WaveParse::kDamaged, {}, {}},
-      {"no chunks", RiffFile("WAVE", {}), WaveParse::kDamaged, {}, {}},
-      {"data one byte too long", WithU32(SimpleWave(samples), 40, 101), WaveParse::kDamaged, {}, {}},
-      {"data length wraps", WithU32(SimpleWave(samples), 40, 0xFFFFFFFFu), WaveParse::kDamaged, {}, {}},
-      {"fmt length wraps", WithU32(SimpleWave(samples), 16, 0xFFFFFFF8u), WaveParse::kDamaged, {}, {}},
-      {"cut chunk header", cutHeader, WaveParse::kDamaged, {}, {}},
-      {"short fmt",
-       RiffFile("WAVE", {{"fmt ", shortFormat}, {"data", samples}}),
-       WaveParse::kDamaged,
-       {},
-       {}},
-      {"short fmt after data",
-       RiffFile("WAVE", {{"data", samples}, {"fmt ", shortFormat}}),
-       WaveParse::kDamaged,
-       {},
-       {}},
-      {"empty data", RiffFile("WAVE", {{"fmt ", PcmFormat()}, {"data", {}}}), WaveParse::kDamaged, {}, {}},
-      {"RIFF ends before data", WithU32(SimpleWave(samples), 4, 4 + 8 + 16), WaveParse::kDamaged, {}, {}},
+      {"empty data skipped", Wave({{"data", {}}, {"fmt ", PcmFormat()}, {"data", samples}}), kOk, PcmFormat(),
+       samples},
+      {"RIFF length past the file", WithU32(SimpleWave(samples), 4, 0xFFFFFFFFu), kOk, PcmFormat(), samples},
+      {"AVI form", RiffFile("AVI ", {{"fmt ", PcmFormat()}, {"data", samples}}), kNotWave, {}, {}},
+      {"RIFX", rifx, kNotWave, {}, {}},
+      {"cut form type", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V'}, kNotWave, {}, {}},
+      {"empty", {}, kNotWave, {}, {}},
+      {"no data", Wave({{"fmt ", PcmFormat()}}), kDamaged, {}, {}},
+      {"no fmt", Wave({{"data", samples}}), kDamaged, {}, {}},
+      {"no chunks", Wave({}), kDamaged, {}, {}},
+      {"data one byte too long", WithU32(SimpleWave(samples), 40, 101), kDamaged, {}, {}},
+      {"data length wraps", WithU32(SimpleWave(samples), 40, 0xFFFFFFFFu), kDamaged, {}, {}},
+      {"fmt length wraps", WithU32(SimpleWave(samples), 16, 0xFFFFFFF8u), kDamaged, {}, {}},
+      {"cut chunk header", cutHeader, kDamaged, {}, {}},
+      {"short fmt", Wave({{"fmt ", shortFormat}, {"data", samples}}), kDamaged, {}, {}},
+      {"short fmt last", Wave({{"data", samples}, {"fmt ", shortFormat}}), kDamaged, {}, {}},
+      {"empty data", Wave({{"fmt ", PcmFormat()}, {"data", {}}}), kDamaged, {}, {}},
+      {"RIFF ends before data", WithU32(SimpleWave(samples), 4, 4 + 8 + 16), kDamaged, {}, {}},
   };
   for (const Case& c : cases) {
     WaveView view;

@@ -80,14 +80,6 @@ TEST(MixTable, MatchesTheScanOnVariedPalettes) {
   for (const auto& [name, block] : palettes) ExpectSameAsReference(block, name.c_str());
 }
 
-TEST(MixTable, DefaultBlockMixesAsExpected) {
-  PaletteBlock block = DefaultBlock();
-  BuildMixTable(block);
-  EXPECT_EQ(block.mix(255, 255), 15);  // the first white
-  EXPECT_EQ(block.mix(31, 31), 0);     // the first black
-  EXPECT_EQ(block.mix(0, 15), block.mix(15, 0));
-}
-
 #ifdef PLYK_PALETTE_BLOCK
 // The file that the programs embed as their default palette.
 TEST(MixTable, GeneratedDefaultBlockIsTheColoursAndTheScannedTable) {

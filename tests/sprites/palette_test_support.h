@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <streambuf>
 
 #include "sprites/palette.h"
 
@@ -12,6 +13,25 @@ inline PaletteBlock DefaultBlock() {
   std::copy(kDefaultPaletteColours.begin(), kDefaultPaletteColours.end(), block.palette());
   return block;
 }
+
+// A stream buffer that accepts a fixed number of bytes, like a disk that fills up.
+class FillingBuffer : public std::streambuf {
+ public:
+  explicit FillingBuffer(size_t room) : room_(room) {}
+
+ protected:
+  int_type overflow(int_type c) override {
+    return xsputn(nullptr, 1) ? traits_type::not_eof(c) : traits_type::eof();
+  }
+  std::streamsize xsputn(const char*, std::streamsize n) override {
+    const std::streamsize taken = std::min<std::streamsize>(n, static_cast<std::streamsize>(room_));
+    room_ -= static_cast<size_t>(taken);
+    return taken;
+  }
+
+ private:
+  size_t room_;
+};
 
 inline void SetEntry(PaletteBlock& block, int k, int r, int g, int b) {
   block.palette()[k * 3] = static_cast<uint8_t>(r);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "base/byte_reader.h"
+#include "palette_test_support.h"
 #include "sprite_file_bytes.h"
 
 namespace {
@@ -15,69 +16,77 @@ RawSprite Raw(int w, int h, int seed) {
   return s;
 }
 
-std::unique_ptr<Sprite> ToSprite(const RawSprite& r) {
-  return std::make_unique<Sprite>(r.width, r.height, r.pixels);
+SpriteSet SetOf(const std::vector<RawSprite>& raws) {
+  SpriteSet set;
+  for (const RawSprite& r : raws) set.Append(std::make_unique<Sprite>(r.width, r.height, r.pixels));
+  return set;
 }
 
 void ExpectSameSprites(const SpriteSet& set, const std::vector<RawSprite>& want) {
   ASSERT_EQ(set.Count(), int(want.size()));
   for (size_t i = 0; i < want.size(); ++i) {
     const Sprite* s = set.Get(int(i));
-    EXPECT_EQ(s->width, want[i].width) << " at sprite " << i;
-    EXPECT_EQ(s->height, want[i].height) << " at sprite " << i;
-    EXPECT_EQ(s->pixels, want[i].pixels) << " at sprite " << i;
+    EXPECT_EQ(std::tie(s->width, s->height, s->pixels),
+              std::tie(want[i].width, want[i].height, want[i].pixels))
+        << " at sprite " << i;
   }
 }
 
-int ReadFromStream(SpriteSet& set, const std::vector<uint8_t>& bytes, bool skip = true) {
+int ReadFromStream(SpriteSet& set, const std::vector<uint8_t>& bytes, bool skip = true,
+                   SpriteIndexMap* map = nullptr) {
   std::istringstream in(std::string(bytes.begin(), bytes.end()));
-  return ReadSprites(set, in, skip);
+  return ReadSprites(set, in, skip, map);
 }
 
-TEST(SpriteFile, WritesTheKnownLayout) {
-  const std::vector<RawSprite> raws = {Raw(12, 20, 1), Raw(29, 28, 2), Raw(26, 24, 3)};
-  SpriteSet set;
-  for (auto& r : raws) set.Append(ToSprite(r));
-  std::ostringstream out;
-  ASSERT_EQ(WriteSprites(set, out), 1);
-  std::string s = out.str();
-  std::vector<uint8_t> bytes(s.begin(), s.end());
-  ASSERT_EQ(bytes.size(), 1760u);
-  EXPECT_EQ(LoadU32(&bytes[28]), 3u);
-  EXPECT_EQ(LoadU32(&bytes[32]), 1760u);
-  EXPECT_EQ(LoadU32(&bytes[4]), 100u);
-  // Offset table: 0, then previous + pixel count + 24.
-  EXPECT_EQ(LoadU32(&bytes[36]), 0u);
-  EXPECT_EQ(LoadU32(&bytes[40]), 264u);
-  EXPECT_EQ(LoadU32(&bytes[44]), 1100u);
-  EXPECT_EQ(LoadU32(&bytes[48]), 240u);  // first record
-  // Byte-identical to the independent layout with the same table values.
-  std::vector<uint8_t> expected = RawSpriteFile(raws);
-  for (int i = 0; i < 3; ++i) {
-    uint32_t v[] = {0, 264, 1100};
-    for (int b = 0; b < 4; ++b) expected[36 + 4 * i + b] = uint8_t(v[i] >> (8 * b));
-  }
-  EXPECT_EQ(bytes, expected);
+// Both readers refuse the file and keep exactly the sprites wanted.
+void ExpectReadFails(const std::vector<uint8_t>& file, const std::vector<RawSprite>& want,
+                     const std::string& what) {
+  SCOPED_TRACE(what);
+  SpriteSet m, s;
+  EXPECT_EQ(ReadSpritesFromMemory(m, file.data(), file.size(), true), 0);
+  EXPECT_EQ(ReadFromStream(s, file), 0);
+  ExpectSameSprites(m, want);
+  ExpectSameSprites(s, want);
+}
 
+// Written inside a larger stream: byte-identical to the independent layout with the
+// offset table (0, then previous + pixel count + 24) filled in, and read back from there.
+TEST(SpriteFile, WritesTheKnownLayoutInsideALargerStream) {
+  const std::vector<RawSprite> raws = {Raw(12, 20, 1), Raw(29, 28, 2), Raw(26, 24, 3)};
+  SpriteSet set = SetOf(raws);
+  std::stringstream io;
+  io << "prefix";
+  ASSERT_EQ(WriteSprites(set, io), 1);
+  io << "suffix";
+  std::vector<uint8_t> expected = RawSpriteFile(raws);
+  ASSERT_EQ(expected.size(), 1760u);
+  for (uint32_t i = 0, v[] = {0, 264, 1100}; i < 3; ++i)
+    for (int b = 0; b < 4; ++b) expected[36 + 4 * i + b] = uint8_t(v[i] >> (8 * b));
+  const std::string s = io.str();
+  EXPECT_EQ(std::vector<uint8_t>(s.begin() + 6, s.end() - 6), expected);
+  io.seekg(6);
   SpriteSet back;
-  ASSERT_EQ(LoadSpritesFromMemory(back, bytes.data(), bytes.size()), 1);
+  ASSERT_EQ(ReadSprites(back, io, true), 1);
   ExpectSameSprites(back, raws);
-  EXPECT_EQ(back.CurrentIndex(), 0);
-  EXPECT_EQ(back.Current(), back.First());
+  char rest[7] = {};
+  io.read(rest, 6);
+  EXPECT_STREQ(rest, "suffix");
+  SpriteSet loaded;
+  ASSERT_EQ(LoadSpritesFromMemory(loaded, expected.data(), expected.size()), 1);
+  ExpectSameSprites(loaded, raws);
+  EXPECT_EQ(loaded.CurrentIndex(), 0);
+  EXPECT_EQ(loaded.Current(), loaded.First());
 }
 
 TEST(SpriteFile, DuplicatesAreSkippedAndTheIndexMapFollowsThem) {
   RawSprite a = Raw(3, 2, 1), b = Raw(3, 2, 2), c = Raw(2, 3, 1);
   std::vector<uint8_t> file = RawSpriteFile({a, b, a, c, b});
   for (bool memory : {false, true}) {
-    SpriteSet set;
-    set.Append(ToSprite(c));  // already present before the read
+    SpriteSet set = SetOf({c});  // already present before the read
     SpriteIndexMap map;
-    int ok = memory ? ReadSpritesFromMemory(set, file.data(), file.size(), true, &map) : [&] {
-      std::istringstream in(std::string(file.begin(), file.end()));
-      return ReadSprites(set, in, true, &map);
-    }();
-    ASSERT_EQ(ok, 1);
+    ASSERT_EQ(memory ? ReadSpritesFromMemory(set, file.data(), file.size(), true, &map)
+                     : ReadFromStream(set, file, true, &map),
+              1);
     ExpectSameSprites(set, {c, a, b});
     EXPECT_EQ(map, (SpriteIndexMap{1, 2, 1, 0, 2})) << (memory ? "memory" : "stream");
   }
@@ -85,19 +94,15 @@ TEST(SpriteFile, DuplicatesAreSkippedAndTheIndexMapFollowsThem) {
   ASSERT_EQ(ReadFromStream(all, file, false), 1);
   EXPECT_EQ(all.Count(), 5);
   // A set holding a sprite twice already: the copy read maps to the first of them.
-  SpriteSet twice;
-  for (const RawSprite& r : {c, a, a}) twice.Append(ToSprite(r));
+  SpriteSet twice = SetOf({c, a, a});
   SpriteIndexMap map;
-  const auto one = RawSpriteFile({a});
-  ASSERT_EQ(ReadSpritesFromMemory(twice, one.data(), one.size(), true, &map), 1);
+  ASSERT_EQ(ReadFromStream(twice, RawSpriteFile({a}), true, &map), 1);
   EXPECT_EQ(twice.Count(), 3);
   EXPECT_EQ(map, SpriteIndexMap{1});
 }
 
 TEST(SpriteFile, ReadingMergesInFrontOfTheCurrentSprite) {
-  SpriteSet set;
-  set.Append(ToSprite(Raw(1, 1, 1)));
-  set.Append(ToSprite(Raw(1, 1, 2)));
+  SpriteSet set = SetOf({Raw(1, 1, 1), Raw(1, 1, 2)});
   set.SetCurrent(1);
   Sprite* current = set.Current();
   std::vector<RawSprite> extra = {Raw(2, 1, 5), Raw(2, 1, 6)};
@@ -113,9 +118,8 @@ TEST(SpriteFile, UncheckedHeaderFieldsDoNotMatter) {
   std::vector<RawSprite> raws = {Raw(4, 4, 1), Raw(5, 1, 2)};
   SpriteSet a, b;
   auto f1 = RawSpriteFile(raws, {}, 0xDEADBEEF, 0x12345678);
-  auto f2 = RawSpriteFile(raws, {}, 36 + 8 + 16 + 5);  // built-in resources' length rule
   ASSERT_EQ(LoadSpritesFromMemory(a, f1.data(), f1.size()), 1);
-  ASSERT_EQ(ReadFromStream(b, f2), 1);
+  ASSERT_EQ(ReadFromStream(b, RawSpriteFile(raws, {}, 36 + 8 + 16 + 5)), 1);  // built-in resources' rule
   ExpectSameSprites(a, raws);
   ExpectSameSprites(b, raws);
 }
@@ -129,44 +133,23 @@ TEST(SpriteFile, AShortPixelBufferIsWrittenPadded) {
   ExpectSameSprites(back, {{6, 3, 2, {7, 8, 9, 0, 0, 0}}});
 }
 
-TEST(SpriteFile, EmptyFilesAndEmptySets) {
+TEST(SpriteFile, EmptyFilesEmptySetsAndWrongMagic) {
   auto empty = RawSpriteFile({});
-  SpriteSet set;
-  set.Append(ToSprite(Raw(1, 1, 1)));
+  SpriteSet set = SetOf({Raw(1, 1, 1)});
   EXPECT_EQ(LoadSpritesFromMemory(set, empty.data(), empty.size()), 1);
   EXPECT_EQ(set.Count(), 0);
-
   std::ostringstream out;
   EXPECT_EQ(WriteSprites(set, out), 0);
   EXPECT_TRUE(out.str().empty());
-}
-
-TEST(SpriteFile, WrongMagicClearsOnLoadButNotOnRead) {
+  // A wrong magic clears the set on a load but not on a read.
   auto file = RawSpriteFile({Raw(2, 2, 1)});
   file[3] = 'X';
-  SpriteSet set;
-  set.Append(ToSprite(Raw(1, 1, 1)));
+  set = SetOf({Raw(1, 1, 1)});
   EXPECT_EQ(ReadFromStream(set, file), 0);
   EXPECT_EQ(set.Count(), 1);
   std::istringstream in(std::string(file.begin(), file.end()));
   EXPECT_EQ(LoadSprites(set, in), 0);
   EXPECT_EQ(set.Count(), 0);
-}
-
-TEST(SpriteFile, SitsInsideALargerStream) {
-  SpriteSet set;
-  set.Append(ToSprite(Raw(3, 3, 1)));
-  std::stringstream io;
-  io << "prefix";
-  ASSERT_EQ(WriteSprites(set, io), 1);
-  io << "suffix";
-  io.seekg(6);
-  SpriteSet back;
-  ASSERT_EQ(ReadSprites(back, io, true), 1);
-  ExpectSameSprites(back, {Raw(3, 3, 1)});
-  char rest[7] = {};
-  io.read(rest, 6);
-  EXPECT_STREQ(rest, "suffix");
 }
 
 // Damaged files: the read fails, nothing outside the data is read (the sanitizer
@@ -182,11 +165,7 @@ TEST(SpriteFile, TruncatedFilesKeepOnlyWholeSprites) {
     size_t whole = 0;
     while (whole < ends.size() && ends[whole] <= len) ++whole;
     std::vector<RawSprite> want(raws.begin(), raws.begin() + long(whole));
-    SpriteSet m, s;
-    EXPECT_EQ(ReadSpritesFromMemory(m, cut.data(), cut.size(), true), 0) << " at length " << len;
-    EXPECT_EQ(ReadFromStream(s, cut), 0) << " at length " << len;
-    ExpectSameSprites(m, want);
-    ExpectSameSprites(s, want);
+    ExpectReadFails(cut, want, "length " + std::to_string(len));
   }
 }
 
@@ -199,21 +178,14 @@ TEST(SpriteFile, ImpossibleRecordsAreRefused) {
       {0x7FFFFFFF, 1, 0x7FFFFFFF, {}},  // huge, far past the data
       {65536, 256, 256, {9, 9}},        // larger than the bytes that remain
   };
-  for (size_t i = 0; i < bad.size(); ++i) {
-    auto file = RawSpriteFile({Raw(2, 2, 1), bad[i]});
-    SpriteSet m, s;
-    EXPECT_EQ(ReadSpritesFromMemory(m, file.data(), file.size(), true), 0) << " case " << i;
-    EXPECT_EQ(ReadFromStream(s, file), 0) << " case " << i;
-    ExpectSameSprites(m, {Raw(2, 2, 1)});
-    ExpectSameSprites(s, {Raw(2, 2, 1)});
-  }
-  for (int32_t count : {0x7FFFFFFF, -2, 0x40000000}) {
-    auto file = RawSpriteFile({Raw(2, 2, 1)}, count);
-    SpriteSet m, s;
-    EXPECT_EQ(ReadSpritesFromMemory(m, file.data(), file.size(), true), 0) << " count " << count;
-    EXPECT_EQ(ReadFromStream(s, file), 0) << " count " << count;
-    EXPECT_EQ(m.Count(), 0);
-    EXPECT_EQ(s.Count(), 0);
+  // A bad record after a good one, then sprite counts past the data.
+  std::vector<std::pair<std::vector<uint8_t>, std::vector<RawSprite>>> cases;
+  for (const RawSprite& r : bad) cases.push_back({RawSpriteFile({Raw(2, 2, 1), r}), {Raw(2, 2, 1)}});
+  for (int32_t count : {0x7FFFFFFF, -2, 0x40000000})
+    cases.push_back({RawSpriteFile({Raw(2, 2, 1)}, count), {}});
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const auto& [file, want] = cases[i];
+    ExpectReadFails(file, want, "case " + std::to_string(i));
   }
   uint8_t shortBlock[20] = {'P', 'L', 'Y', 'K'};
   SpriteSet m;
@@ -221,17 +193,9 @@ TEST(SpriteFile, ImpossibleRecordsAreRefused) {
   EXPECT_EQ(ReadSpritesFromMemory(m, nullptr, 0, true), 0);
 }
 
-// A stream that refuses every write, as a full disk does.
-class FullDisk : public std::streambuf {
- protected:
-  int_type overflow(int_type) override { return traits_type::eof(); }
-  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
-};
-
 TEST(SpriteFile, FailedWriteIsReported) {
-  SpriteSet set;
-  set.Append(ToSprite(Raw(2, 2, 1)));
-  FullDisk disk;
+  SpriteSet set = SetOf({Raw(2, 2, 1)});
+  FillingBuffer disk(0);  // a full disk
   std::ostream out(&disk);
   EXPECT_EQ(WriteSprites(set, out), 0);
   std::ostringstream broken;

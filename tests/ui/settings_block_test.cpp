@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(SettingsBlock, FieldsAreLittleEndianAndAShortFileFillsItsLength) {
   SettingsBytes block(32 + kSettingsTextField);
   block.writeInt(0, 0x11223344);
@@ -33,12 +35,10 @@ TEST(SettingsBlock, LongTextIsCutOnACharacterBoundary) {
 }
 
 TEST(SettingsBlock, FieldChecks) {
-  EXPECT_EQ(CheckedInt(4, 1, 4, 1), 4);
-  EXPECT_EQ(CheckedInt(5, 1, 4, 1), 1);
-  EXPECT_EQ(CheckedFlag(2, 1), 1);
-  EXPECT_EQ(CheckedFlag(0, 1), 0);
-  EXPECT_EQ(CheckedColour(0x00FF8000, 7), 0x00FF8000u);
-  EXPECT_EQ(CheckedColour(-1, 7), 7u);
+  EXPECT_EQ(std::make_pair(CheckedInt(4, 1, 4, 1), CheckedInt(5, 1, 4, 1)), std::make_pair(4, 1));
+  EXPECT_EQ(std::make_pair(CheckedFlag(2, 1), CheckedFlag(0, 1)), std::make_pair(1, 0));
+  EXPECT_EQ(std::make_pair(CheckedColour(0x00FF8000, 7), CheckedColour(-1, 7)),
+            std::make_pair(0x00FF8000u, 7u));
 
   const ScreenArea screen{0, 0, 1280, 900};
   const WindowRect fallback{0, 0, 250, 150};
@@ -66,11 +66,8 @@ TEST(SettingsBlock, MainWindowPlacement) {
   const WindowPlacement chosen = PlacementOf(kSystemChosenRect);
   EXPECT_TRUE(chosen.systemChosen);
   const WindowPlacement at = PlacementOf({-4, 10, 1096, 870});
-  EXPECT_FALSE(at.systemChosen);
-  EXPECT_EQ(at.x, -4);
-  EXPECT_EQ(at.y, 10);
-  EXPECT_EQ(at.width, 1100);
-  EXPECT_EQ(at.height, 860);
+  EXPECT_EQ(std::make_tuple(at.systemChosen, at.x, at.y, at.width, at.height),
+            std::make_tuple(false, -4, 10, 1100, 860));
   // A rectangle without size, or one whose size does not fit, is left to the system.
   EXPECT_TRUE(PlacementOf({100, 100, 100, 300}).systemChosen);
   EXPECT_TRUE(PlacementOf({INT32_MIN, 0, INT32_MAX, 10}).systemChosen);

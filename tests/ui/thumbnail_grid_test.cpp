@@ -2,30 +2,25 @@
 
 #include <gtest/gtest.h>
 
-TEST(ThumbnailGrid, SevenItemsInThreeColumns) {
+#include <tuple>
+
+TEST(ThumbnailGrid, SevenItemsInThreeColumnsAndNarrowWindowsInOne) {
   ThumbnailGrid grid;
   grid.layout(200, 100, 7, 0);
   EXPECT_EQ(grid.columns(), 3);
   EXPECT_EQ(grid.contentHeight(), (7 / 3 + 1) * 61);
   EXPECT_EQ(grid.scrollMax(), 183 - 100);
-  EXPECT_EQ(grid.cellOrigin(5).x, 122);
-  EXPECT_EQ(grid.cellOrigin(5).y, 61);
-  // The column is capped: right of the grid is the last column of that row.
-  EXPECT_EQ(grid.hitTest(199, 10, 7), 2);
-  EXPECT_EQ(grid.hitTest(10, 70, 7), 3);
-  // Cell 7 is the empty end cell; 8 lies beyond it.
-  EXPECT_EQ(grid.hitTest(70, 130, 7), 7);
-  EXPECT_EQ(grid.hitTest(130, 130, 7), -1);
-  EXPECT_EQ(grid.hitTest(-1, 10, 7), -1);
-}
-
-TEST(ThumbnailGrid, NarrowWindowHasOneColumn) {
-  ThumbnailGrid grid;
+  EXPECT_EQ(std::make_pair(grid.cellOrigin(5).x, grid.cellOrigin(5).y), std::make_pair(122, 61));
+  // The column is capped: right of the grid is the last column of that row. Cell 7
+  // is the empty end cell; 8 lies beyond it.
+  const std::pair<int, int> hits[] = {{199, 10}, {10, 70}, {70, 130}, {130, 130}, {-1, 10}};
+  const int want[] = {2, 3, 7, -1, -1};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(grid.hitTest(hits[i].first, hits[i].second, 7), want[i]) << i;
   for (int width : {0, 30, 60, -5}) {
     grid.layout(width, 100, 5, 0);
-    EXPECT_EQ(grid.columns(), 1) << width;
-    EXPECT_EQ(grid.contentHeight(), 6 * 61);
-    EXPECT_EQ(grid.hitTest(40, 70, 5), 1);
+    EXPECT_EQ(std::make_tuple(grid.columns(), grid.contentHeight(), grid.hitTest(40, 70, 5)),
+              std::make_tuple(1, 6 * 61, 1))
+        << width;
   }
 }
 
