@@ -39,34 +39,20 @@ TEST(CanvasTools, BoxDragIsNormalisedAndNeedsWidthAndHeight) {
   }
 }
 
-TEST(CanvasTools, PointClickWithSelectAllSetsEveryMotion) {
-  CanvasFixture f;
-  f.canvas.chooseTool(kToolPoint);
-  f.canvas.setToolNumber(2);
-  f.canvas.toggleSelectAll();
-  f.click(105, 95);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(f.motion(i).points[1], (MotionPoint{5, -5})) << "motion " << i;
-    EXPECT_EQ(f.motion(i).points[0], kNoPoint) << "motion " << i;
-  }
-  EXPECT_TRUE(f.doc.modified);
-}
-
-TEST(CanvasTools, RightClickClearsOnlyTheCurrentMotion) {
+TEST(CanvasTools, SelectAllSetsEveryMotionAndRightClickClearsTheCurrentOnly) {
   for (int tool : {kToolBox, kToolPoint}) {
     CanvasFixture f;
-    for (int i = 0; i < 3; ++i) {
-      f.motion(i).boxes[0] = {1, 1, 5, 5};
-      f.motion(i).points[0] = {2, 2};
-    }
     f.canvas.chooseTool(tool);
+    f.canvas.setToolNumber(2);
     f.canvas.toggleSelectAll();
+    f.drag(105, 95, 110, 100);  // the point tool takes the press
     f.canvas.rightDown();
     EXPECT_TRUE(f.doc.modified);
     for (int i = 0; i < 3; ++i) {
-      const bool cleared = i == 1;
-      EXPECT_EQ(!f.motion(i).boxes[0].isSet(), cleared && tool == kToolBox) << "motion " << i;
-      EXPECT_EQ(!f.motion(i).points[0].isSet(), cleared && tool == kToolPoint) << "motion " << i;
+      const bool box = tool == kToolBox && i != 1, point = tool == kToolPoint && i != 1;
+      EXPECT_EQ(f.motion(i).boxes[1], box ? (MotionBox{5, -5, 10, 0}) : kNoBox) << tool << " " << i;
+      EXPECT_EQ(f.motion(i).points[1], point ? (MotionPoint{5, -5}) : kNoPoint) << tool << " " << i;
+      EXPECT_EQ(f.motion(i).points[0], kNoPoint);
     }
     f.doc.modified = false;
     f.canvas.rightDown();  // already clear

@@ -41,8 +41,9 @@ std::string Snapshot(MotionDocument& doc, bool selection = true) {
   std::string out(bytes.begin(), bytes.end());
   if (!selection) return out;
   const MotionBundle* bundle = doc.file.current();
-  out += "|" + std::to_string(doc.file.currentIndex()) + "," + std::to_string(bundle ? bundle->currentIndex() : -1) +
-         "," + std::to_string(doc.file.sprites.CurrentIndex());
+  out += "|" + std::to_string(doc.file.currentIndex()) + "," +
+         std::to_string(bundle ? bundle->currentIndex() : -1) + "," +
+         std::to_string(doc.file.sprites.CurrentIndex());
   return out;
 }
 
@@ -87,7 +88,10 @@ const Case kCases[] = {
      }},
     {"delete motion", [](MotionDocument& d) { return d.deleteMotion(); }},
     {"delay all", [](MotionDocument& d) { return d.setDelay(33, 5, true); }},
-    {"flags", [](MotionDocument& d) { return d.setFlags(MotionFlags{1, 2, 3}); }},
+    {"flags",
+     [](MotionDocument& d) {
+       return d.setFlags(MotionFlags{1, 2, 3});
+     }},
     {"sound", [](MotionDocument& d) { return d.setSound("boom.wav"); }},
     {"effects", [](MotionDocument& d) { return d.setEffects(true, false, true); }},
     {"new bundle", [](MotionDocument& d) { return d.newBundle("run"); }},
