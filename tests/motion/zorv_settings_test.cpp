@@ -118,27 +118,13 @@ TEST(ZorvSettings, DamagedFieldsTakeTheirDefaults) {
 }
 
 TEST(EditorColours, NearestPaletteEntries) {
-  // Only the nine colours in the palette, each at a known place; every other entry
-  // is far from all of them.
+  // The nine colours at entries 40 ... 48; every other entry is far from all of them.
   PaletteBlock palette;
-  for (int k = 0; k < 256; ++k) {
-    palette.palette()[3 * k] = 128;
-    palette.palette()[3 * k + 1] = 0;
-    palette.palette()[3 * k + 2] = 128;
-  }
-  const EditorColours colours;
-  const uint32_t rgb[] = {colours.system,   colours.background, colours.shadow,
-                          colours.boxes[0], colours.boxes[1],   colours.boxes[2],
-                          colours.boxes[3], colours.boxes[4],   colours.boxes[5]};
-  const int at[] = {40, 41, 42, 43, 44, 45, 46, 47, 48};
-  for (int i = 0; i < 9; ++i) {
-    for (int c = 0; c < 3; ++c) palette.palette()[3 * at[i] + c] = static_cast<uint8_t>(rgb[i] >> (8 * c));
-  }
-  const ColourIndices indices = ConvertColours(colours, palette);
-  EXPECT_EQ(indices.system, 40);
-  EXPECT_EQ(indices.background, 41);
-  EXPECT_EQ(indices.shadow, 42);
-  EXPECT_EQ(indices.boxes, (std::array<int, 6>{43, 44, 45, 46, 47, 48}));
-  // Until the first conversion the stored indices are used.
-  EXPECT_EQ(ColourIndices(), (ColourIndices{1, 255, 0, {9, 10, 11, 12, 13, 14}}));
+  for (int k = 0; k < 768; ++k) palette.palette()[k] = k % 3 == 1 ? 0 : 128;
+  const EditorColours c;
+  const uint32_t rgb[] = {c.system,   c.background, c.shadow,   c.boxes[0], c.boxes[1],
+                          c.boxes[2], c.boxes[3],   c.boxes[4], c.boxes[5]};
+  for (int i = 0; i < 9; ++i)
+    for (int k = 0; k < 3; ++k) palette.palette()[3 * (40 + i) + k] = static_cast<uint8_t>(rgb[i] >> (8 * k));
+  EXPECT_EQ(ConvertColours(c, palette), (ColourIndices{40, 41, 42, {43, 44, 45, 46, 47, 48}}));
 }
