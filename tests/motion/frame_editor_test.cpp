@@ -70,7 +70,6 @@ TEST(MotionFrame, TitleStatusAndSelector) {
   EXPECT_EQ(f.frame->currentBundleIndex(), 0);
   f.host.chosen.push_back(ChosenFile{f.folder.file("a.zrv"), "a.zrv"});
   f.run(ID_ZORV_FILE_SAVE_AS);
-  EXPECT_EQ(f.frame->title(), "ZorvII       [a.zrv]   - 2 개 동작 묶음");
   EXPECT_EQ(f.frame->settings().motionFileName, "a.zrv");
 }
 

@@ -58,8 +58,6 @@ TEST(ZorvSettings, DefaultsSitAtTheirOffsets) {
 TEST(ZorvSettings, RoundTripsByteForByte) {
   const std::vector<uint8_t> block = EncodeZorvSettings(Unusual());
   const ZorvSettings decoded = DecodeZorvSettings(block, kScreen);
-  EXPECT_EQ(decoded.motionFilePath, "C:\\게임\\걷기.zrv");
-  EXPECT_EQ(decoded.waveDirectory.size(), 259u);
   EXPECT_EQ(decoded, Unusual());
   EXPECT_EQ(EncodeZorvSettings(decoded), block);
 }
