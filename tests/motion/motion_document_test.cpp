@@ -3,9 +3,9 @@
 
 #include <functional>
 
+#include "editor_test_support.h"
 #include "motion/motion_document.h"
 #include "motion/motion_file_io.h"
-#include "motion_test_util.h"
 
 using Ints = std::vector<int32_t>;
 

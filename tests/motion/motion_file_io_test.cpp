@@ -6,9 +6,9 @@
 
 #include "../sprites/sprite_file_bytes.h"
 #include "base/byte_reader.h"
+#include "editor_test_support.h"
 #include "motion/motion_document.h"
 #include "motion/motion_file_io.h"
-#include "motion_test_util.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The list rules shared by the motions of a bundle and the bundles of a document.
 #include <gtest/gtest.h>
 
+#include "editor_test_support.h"
 #include "motion/motion_file.h"
-#include "motion_test_util.h"
 
 using Ints = std::vector<int32_t>;
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <sstream>
 
+#include "editor_test_support.h"
 #include "motion/motion_file_io.h"
-#include "motion_test_util.h"
 #include "sprites/sprite_file.h"
 
 namespace {
