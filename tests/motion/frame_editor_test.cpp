@@ -53,11 +53,16 @@ struct FrameFixture {
 
 }  // namespace
 
-TEST(MotionFrame, TitleStatusAndSelector) {
+TEST(MotionFrame, TitleStatusSelectorAndMenuState) {
   FrameFixture f;
   EXPECT_EQ(f.frame->title(), "ZorvII");
   EXPECT_FALSE(f.host.canvasShown);
   EXPECT_EQ(f.frame->statusTexts()[2], "");  // the canvas is hidden
+  for (int id : {ID_ZORV_FILE_NEW, ID_ZORV_FILE_SAVE, ID_ZORV_FILE_SAVE_AS, ID_ZORV_CLEAN_SPRITES,
+                 ID_ZORV_DELETE_BUNDLE, ID_ZORV_UNDO, ID_ZORV_REDO})
+    EXPECT_FALSE(f.enabled(id)) << id;
+  EXPECT_FALSE(f.run(ID_ZORV_FILE_SAVE));  // its key does nothing either
+  EXPECT_TRUE(f.host.questions.empty());
   f.newBundle("walk", 2);
   f.newBundle("run", 0);
   EXPECT_TRUE(f.host.canvasShown);
@@ -68,19 +73,6 @@ TEST(MotionFrame, TitleStatusAndSelector) {
   f.host.selectorIndex = 0;
   f.run(IDC_ZORV_BUNDLE_SELECTOR);
   EXPECT_EQ(f.frame->currentBundleIndex(), 0);
-  f.host.chosen.push_back(ChosenFile{f.folder.file("a.zrv"), "a.zrv"});
-  f.run(ID_ZORV_FILE_SAVE_AS);
-  EXPECT_EQ(f.frame->settings().motionFileName, "a.zrv");
-}
-
-TEST(MotionFrame, MenuStateAndGreyedKeys) {
-  FrameFixture f;
-  for (int id : {ID_ZORV_FILE_NEW, ID_ZORV_FILE_SAVE, ID_ZORV_FILE_SAVE_AS, ID_ZORV_CLEAN_SPRITES,
-                 ID_ZORV_DELETE_BUNDLE})
-    EXPECT_FALSE(f.enabled(id)) << id;
-  EXPECT_FALSE(f.run(ID_ZORV_FILE_SAVE));  // its key does nothing either
-  EXPECT_TRUE(f.host.questions.empty());
-  f.newBundle("walk", 1);
   for (int id : {ID_ZORV_FILE_NEW, ID_ZORV_FILE_SAVE_AS, ID_ZORV_CLEAN_SPRITES, ID_ZORV_DELETE_BUNDLE})
     EXPECT_TRUE(f.enabled(id)) << id;
   EXPECT_FALSE(f.enabled(ID_ZORV_FILE_SAVE));  // no name yet
@@ -109,12 +101,13 @@ TEST(MotionFrame, MenuStateAndGreyedKeys) {
   f.run(ID_ZORV_ZOOM_IN);
   EXPECT_EQ(f.frame->statusTexts()[1], " x2");
   EXPECT_EQ(f.frame->statusTexts()[0], " 기준선 옮김  * All *");
+  f.host.chosen.push_back(ChosenFile{f.folder.file("a.zrv"), "a.zrv"});
+  f.run(ID_ZORV_FILE_SAVE_AS);
+  EXPECT_EQ(f.frame->settings().motionFileName, "a.zrv");
 }
 
 TEST(MotionFrame, UndoAndRedoCommandsBringBundlesAndTheCanvasBack) {
   FrameFixture f;
-  EXPECT_FALSE(f.enabled(ID_ZORV_UNDO));
-  EXPECT_FALSE(f.enabled(ID_ZORV_REDO));
   f.newBundle("walk", 2);
   ASSERT_TRUE(f.run(ID_ZORV_UNDO));
   EXPECT_EQ(f.doc().file.count(), 0);
