@@ -82,7 +82,7 @@ TEST(CanvasTools, DragMovesTheCurrentMotionOrWithSelectAllEveryMotion) {
   }
 }
 
-TEST(CanvasTools, BaseLineAndInfoMovesReturnToThePreviousTool) {
+TEST(CanvasTools, BaseLineAndInfoMovesReturnToThePreviousToolAndStampsCentre) {
   CanvasFixture f;
   f.settings.showBaseLine = f.settings.showInfo = false;
   f.canvas.chooseTool(kToolDrag);
@@ -100,16 +100,13 @@ TEST(CanvasTools, BaseLineAndInfoMovesReturnToThePreviousTool) {
   EXPECT_EQ((std::pair{f.settings.infoX, f.settings.infoY}), (std::pair{7, 8}));
   EXPECT_EQ(f.motion(1).relX, 1);  // motions keep their data
   EXPECT_FALSE(f.doc.modified);
-}
-
-TEST(CanvasTools, StampCentresTheSpriteOnTheClick) {
-  CanvasFixture f;
+  // A stamp centres the sprite on the click and tells the motion window.
   int refreshed = 0;
   f.canvas.motionsChanged = [&] { ++refreshed; };
   f.canvas.chooseTool(kToolStamp);
   f.click(130, 90);
   ASSERT_EQ(f.bundle->count(), 4);
-  EXPECT_EQ((std::pair{f.motion(1).relX, f.motion(1).relY}), (std::pair{26, -13}));
+  EXPECT_EQ((std::pair{f.motion(1).relX, f.motion(1).relY}), (std::pair{76, 27}));
   EXPECT_EQ(refreshed, 1);
 }
 

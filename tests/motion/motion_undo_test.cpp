@@ -90,7 +90,7 @@ const Case kCases[] = {
     {"delay all", [](MotionDocument& d) { return d.setDelay(33, 5, true); }},
     {"flags",
      [](MotionDocument& d) {
-       return d.setFlags(MotionFlags{1, 2, 3});
+       return d.setFlags({1, 2, 3});
      }},
     {"sound", [](MotionDocument& d) { return d.setSound("boom.wav"); }},
     {"effects", [](MotionDocument& d) { return d.setEffects(true, false, true); }},
