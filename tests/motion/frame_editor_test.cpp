@@ -53,11 +53,16 @@ struct FrameFixture {
 
 }  // namespace
 
-TEST(MotionFrame, TitleStatusAndSelector) {
+TEST(MotionFrame, TitleStatusSelectorAndMenuState) {
   FrameFixture f;
   EXPECT_EQ(f.frame->title(), "ZorvII");
   EXPECT_FALSE(f.host.canvasShown);
   EXPECT_EQ(f.frame->statusTexts()[2], "");  // the canvas is hidden
+  for (int id : {ID_ZORV_FILE_NEW, ID_ZORV_FILE_SAVE, ID_ZORV_FILE_SAVE_AS, ID_ZORV_CLEAN_SPRITES,
+                 ID_ZORV_DELETE_BUNDLE, ID_ZORV_UNDO, ID_ZORV_REDO})
+    EXPECT_FALSE(f.enabled(id)) << id;
+  EXPECT_FALSE(f.run(ID_ZORV_FILE_SAVE));  // its key does nothing either
+  EXPECT_TRUE(f.host.questions.empty());
   f.newBundle("walk", 2);
   f.newBundle("run", 0);
   EXPECT_TRUE(f.host.canvasShown);
@@ -68,20 +73,6 @@ TEST(MotionFrame, TitleStatusAndSelector) {
   f.host.selectorIndex = 0;
   f.run(IDC_ZORV_BUNDLE_SELECTOR);
   EXPECT_EQ(f.frame->currentBundleIndex(), 0);
-  f.host.chosen.push_back(ChosenFile{f.folder.file("a.zrv"), "a.zrv"});
-  f.run(ID_ZORV_FILE_SAVE_AS);
-  EXPECT_EQ(f.frame->title(), "ZorvII       [a.zrv]   - 2 개 동작 묶음");
-  EXPECT_EQ(f.frame->settings().motionFileName, "a.zrv");
-}
-
-TEST(MotionFrame, MenuStateAndGreyedKeys) {
-  FrameFixture f;
-  for (int id : {ID_ZORV_FILE_NEW, ID_ZORV_FILE_SAVE, ID_ZORV_FILE_SAVE_AS, ID_ZORV_CLEAN_SPRITES,
-                 ID_ZORV_DELETE_BUNDLE})
-    EXPECT_FALSE(f.enabled(id)) << id;
-  EXPECT_FALSE(f.run(ID_ZORV_FILE_SAVE));  // its key does nothing either
-  EXPECT_TRUE(f.host.questions.empty());
-  f.newBundle("walk", 1);
   for (int id : {ID_ZORV_FILE_NEW, ID_ZORV_FILE_SAVE_AS, ID_ZORV_CLEAN_SPRITES, ID_ZORV_DELETE_BUNDLE})
     EXPECT_TRUE(f.enabled(id)) << id;
   EXPECT_FALSE(f.enabled(ID_ZORV_FILE_SAVE));  // no name yet
@@ -110,12 +101,13 @@ TEST(MotionFrame, MenuStateAndGreyedKeys) {
   f.run(ID_ZORV_ZOOM_IN);
   EXPECT_EQ(f.frame->statusTexts()[1], " x2");
   EXPECT_EQ(f.frame->statusTexts()[0], " 기준선 옮김  * All *");
+  f.host.chosen.push_back(ChosenFile{f.folder.file("a.zrv"), "a.zrv"});
+  f.run(ID_ZORV_FILE_SAVE_AS);
+  EXPECT_EQ(f.frame->settings().motionFileName, "a.zrv");
 }
 
 TEST(MotionFrame, UndoAndRedoCommandsBringBundlesAndTheCanvasBack) {
   FrameFixture f;
-  EXPECT_FALSE(f.enabled(ID_ZORV_UNDO));
-  EXPECT_FALSE(f.enabled(ID_ZORV_REDO));
   f.newBundle("walk", 2);
   ASSERT_TRUE(f.run(ID_ZORV_UNDO));
   EXPECT_EQ(f.doc().file.count(), 0);
@@ -163,40 +155,48 @@ TEST(MotionFrame, SavePromptOutcomes) {
   EXPECT_TRUE(f.host.closed);
 }
 
-TEST(MotionFrame, FailedSaveKeepsTheOldFileAndTheModifiedMark) {
+TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
   FrameFixture f;
+  EXPECT_FALSE(f.enabled(ID_ZORV_KEY_SAVE));  // nothing to save
+  EXPECT_FALSE(f.run(ID_ZORV_KEY_SAVE));
   f.newBundle("walk", 1);
+  EXPECT_FALSE(f.enabled(ID_ZORV_FILE_SAVE));  // the menu entry waits for a name
   f.host.chosen.push_back(ChosenFile{f.folder.file("a.zrv"), "a.zrv"});
-  ASSERT_TRUE(f.run(ID_ZORV_FILE_SAVE_AS));
-  const std::vector<uint8_t> saved = f.bytesOf("a.zrv");
+  EXPECT_TRUE(f.run(ID_ZORV_KEY_SAVE));
+  EXPECT_TRUE(f.host.chosen.empty());
+  EXPECT_EQ(f.frame->title(), "ZorvII       [a.zrv]   - 1 개 동작 묶음");
+  EXPECT_TRUE(f.enabled(ID_ZORV_FILE_SAVE));
   f.newBundle("run", 2);
+  f.host.chosen.push_back(std::nullopt);  // a chooser now would cancel the save
+  EXPECT_TRUE(f.run(ID_ZORV_KEY_SAVE));
+  EXPECT_EQ(f.host.chosen.size(), 1u);
+  const std::vector<uint8_t> saved = f.bytesOf("a.zrv");
+  EXPECT_EQ(saved, MotionFileBytes(f.doc().file));
+  EXPECT_FALSE(f.doc().modified);
+
+  // A failed save keeps the old file and the modified mark.
+  f.newBundle("jump", 0);
   std::filesystem::create_directory(f.folder.file("a.zrv.saving"));  // the write cannot start
   EXPECT_TRUE(f.run(ID_ZORV_FILE_SAVE));
   EXPECT_EQ(f.host.errors,
             std::vector<std::string>{"'a.zrv'\n파일을 쓰지 못했습니다.\n이전 파일은 그대로 있습니다."});
   EXPECT_EQ(f.bytesOf("a.zrv"), saved);
   EXPECT_TRUE(f.doc().modified);
-  EXPECT_EQ(f.frame->title(), "ZorvII       [a.zrv *]   - 2 개 동작 묶음");
-}
+  EXPECT_EQ(f.frame->title(), "ZorvII       [a.zrv *]   - 3 개 동작 묶음");
+  std::filesystem::remove(f.folder.file("a.zrv.saving"));
 
-TEST(MotionFrame, BadOpenChangesNothingAndSaveKeepsItsTarget) {
-  FrameFixture f;
-  f.newBundle("walk", 1);
-  f.host.chosen.push_back(ChosenFile{f.folder.file("a.zrv"), "a.zrv"});
-  f.run(ID_ZORV_FILE_SAVE_AS);
-  f.newBundle("run", 1);
+  // A bad open changes nothing, a missing file fails silently.
   const std::vector<uint8_t> before = MotionFileBytes(f.doc().file);
   f.folder.write("bad.zrv", {'Z', 'O', 'R', 'V', 100, 0, 0});
   f.host.answers.push_back(Answer::No);
-  f.host.chosen.push_back(ChosenFile{f.folder.file("bad.zrv"), "bad.zrv"});
+  f.host.chosen = {ChosenFile{f.folder.file("bad.zrv"), "bad.zrv"}};
   f.run(ID_ZORV_FILE_OPEN);
-  EXPECT_EQ(f.host.errors,
-            std::vector<std::string>{"'bad.zrv'\n올바른 Zorv 파일이 아닙니다.\n확인후 다시 하십시오."});
+  EXPECT_EQ(f.host.errors.back(), "'bad.zrv'\n올바른 Zorv 파일이 아닙니다.\n확인후 다시 하십시오.");
   EXPECT_EQ(MotionFileBytes(f.doc().file), before);
   EXPECT_EQ(f.frame->documentName(), "a.zrv");
   EXPECT_TRUE(f.doc().modified);
-  EXPECT_FALSE(f.frame->openFile(f.folder.file("missing.zrv"), "missing.zrv"));  // silently
-  EXPECT_EQ(f.host.errors.size(), 1u);
+  EXPECT_FALSE(f.frame->openFile(f.folder.file("missing.zrv"), "missing.zrv"));
+  EXPECT_EQ(f.host.errors.size(), 2u);
   // The next save goes to the open document's file, not to the one that failed.
   f.run(ID_ZORV_FILE_SAVE);
   EXPECT_EQ(f.bytesOf("a.zrv"), MotionFileBytes(f.doc().file));
@@ -345,26 +345,6 @@ TEST(MotionFrame, PalettesAndColoursGiveTheIndices) {
   g.run(ID_ZORV_COLOURS);
   EXPECT_EQ(g.frame->settings().colours.background, 0u);
   EXPECT_EQ(g.host.background, 0);  // black is entry 0 of the default palette
-}
-
-TEST(MotionFrame, SaveKeyAsksForANameOnlyWhileThereIsNone) {
-  FrameFixture f;
-  EXPECT_FALSE(f.enabled(ID_ZORV_KEY_SAVE));  // nothing to save
-  EXPECT_FALSE(f.run(ID_ZORV_KEY_SAVE));
-  f.newBundle("walk", 1);
-  EXPECT_FALSE(f.enabled(ID_ZORV_FILE_SAVE));  // the menu entry waits for a name
-  EXPECT_TRUE(f.enabled(ID_ZORV_KEY_SAVE));
-  f.host.chosen.push_back(ChosenFile{f.folder.file("k.zrv"), "k.zrv"});
-  EXPECT_TRUE(f.run(ID_ZORV_KEY_SAVE));
-  EXPECT_TRUE(f.host.chosen.empty());
-  EXPECT_EQ(f.frame->title(), "ZorvII       [k.zrv]   - 1 개 동작 묶음");
-  EXPECT_TRUE(f.enabled(ID_ZORV_FILE_SAVE));
-  f.newBundle("run", 2);
-  f.host.chosen.push_back(std::nullopt);  // a chooser now would cancel the save
-  EXPECT_TRUE(f.run(ID_ZORV_KEY_SAVE));
-  EXPECT_EQ(f.host.chosen.size(), 1u);
-  EXPECT_EQ(f.bytesOf("k.zrv"), MotionFileBytes(f.doc().file));
-  EXPECT_FALSE(f.doc().modified);
 }
 
 TEST(MotionFrame, ClosingKeepsTheRestoredRectangleUnlessMaximised) {

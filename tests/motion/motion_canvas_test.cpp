@@ -39,34 +39,20 @@ TEST(CanvasTools, BoxDragIsNormalisedAndNeedsWidthAndHeight) {
   }
 }
 
-TEST(CanvasTools, PointClickWithSelectAllSetsEveryMotion) {
-  CanvasFixture f;
-  f.canvas.chooseTool(kToolPoint);
-  f.canvas.setToolNumber(2);
-  f.canvas.toggleSelectAll();
-  f.click(105, 95);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(f.motion(i).points[1], (MotionPoint{5, -5})) << "motion " << i;
-    EXPECT_EQ(f.motion(i).points[0], kNoPoint) << "motion " << i;
-  }
-  EXPECT_TRUE(f.doc.modified);
-}
-
-TEST(CanvasTools, RightClickClearsOnlyTheCurrentMotion) {
+TEST(CanvasTools, SelectAllSetsEveryMotionAndRightClickClearsTheCurrentOnly) {
   for (int tool : {kToolBox, kToolPoint}) {
     CanvasFixture f;
-    for (int i = 0; i < 3; ++i) {
-      f.motion(i).boxes[0] = {1, 1, 5, 5};
-      f.motion(i).points[0] = {2, 2};
-    }
     f.canvas.chooseTool(tool);
+    f.canvas.setToolNumber(2);
     f.canvas.toggleSelectAll();
+    f.drag(105, 95, 110, 100);  // the point tool takes the press
     f.canvas.rightDown();
     EXPECT_TRUE(f.doc.modified);
     for (int i = 0; i < 3; ++i) {
-      const bool cleared = i == 1;
-      EXPECT_EQ(!f.motion(i).boxes[0].isSet(), cleared && tool == kToolBox) << "motion " << i;
-      EXPECT_EQ(!f.motion(i).points[0].isSet(), cleared && tool == kToolPoint) << "motion " << i;
+      const bool box = tool == kToolBox && i != 1, point = tool == kToolPoint && i != 1;
+      EXPECT_EQ(f.motion(i).boxes[1], box ? (MotionBox{5, -5, 10, 0}) : kNoBox) << tool << " " << i;
+      EXPECT_EQ(f.motion(i).points[1], point ? (MotionPoint{5, -5}) : kNoPoint) << tool << " " << i;
+      EXPECT_EQ(f.motion(i).points[0], kNoPoint);
     }
     f.doc.modified = false;
     f.canvas.rightDown();  // already clear
@@ -96,7 +82,7 @@ TEST(CanvasTools, DragMovesTheCurrentMotionOrWithSelectAllEveryMotion) {
   }
 }
 
-TEST(CanvasTools, BaseLineAndInfoMovesReturnToThePreviousTool) {
+TEST(CanvasTools, BaseLineAndInfoMovesReturnToThePreviousToolAndStampsCentre) {
   CanvasFixture f;
   f.settings.showBaseLine = f.settings.showInfo = false;
   f.canvas.chooseTool(kToolDrag);
@@ -114,16 +100,13 @@ TEST(CanvasTools, BaseLineAndInfoMovesReturnToThePreviousTool) {
   EXPECT_EQ((std::pair{f.settings.infoX, f.settings.infoY}), (std::pair{7, 8}));
   EXPECT_EQ(f.motion(1).relX, 1);  // motions keep their data
   EXPECT_FALSE(f.doc.modified);
-}
-
-TEST(CanvasTools, StampCentresTheSpriteOnTheClick) {
-  CanvasFixture f;
+  // A stamp centres the sprite on the click and tells the motion window.
   int refreshed = 0;
   f.canvas.motionsChanged = [&] { ++refreshed; };
   f.canvas.chooseTool(kToolStamp);
   f.click(130, 90);
   ASSERT_EQ(f.bundle->count(), 4);
-  EXPECT_EQ((std::pair{f.motion(1).relX, f.motion(1).relY}), (std::pair{26, -13}));
+  EXPECT_EQ((std::pair{f.motion(1).relX, f.motion(1).relY}), (std::pair{76, 27}));
   EXPECT_EQ(refreshed, 1);
 }
 
@@ -206,6 +189,7 @@ TEST(CanvasPaint, LayersOfThePicture) {
   f.doc.setShadow();
   f.bundle->select(1);
   f.motion(1).boxes[0] = {10, 10, 30, 20};
+  f.motion(1).points[1] = {-30, 30};  // drawn at (70, 130) in colour 2 with a dark outline
   f.canvas.mouseMove(200, 150);
   TestSurface s(400, 300);
   f.canvas.paint(*s.dc);
@@ -224,22 +208,15 @@ TEST(CanvasPaint, LayersOfThePicture) {
       {205, 155, 17},  // body in the background colour
   };
   for (const auto& px : pixels) EXPECT_EQ(s.at(px.x, px.y), px.value) << px.x << "," << px.y;
-}
-
-TEST(CanvasPaint, PointsCarryADarkOutline) {
-  CanvasFixture f;
-  f.settings.showInfo = f.settings.showBaseLine = false;
-  f.motion(1).sprite = nullptr;
-  f.motion(1).points[1] = {10, 10};  // drawn at (110, 110) in colour 2
-  TestSurface s(400, 300);
-  f.canvas.paint(*s.dc);
   const struct {
     int dx, dy, value;
   } marks[] = {{0, 0, 10}, {1, 1, 10}, {2, 2, 10}, {-2, 2, 10}, {2, -2, 10}, {3, 2, 0},  {-3, -2, 0},
                {2, 3, 0},  {1, 0, 0},  {0, -1, 0}, {3, 3, 255}, {1, 2, 0},   {0, 2, 255}};
-  for (const auto& m : marks) EXPECT_EQ(s.at(110 + m.dx, 110 + m.dy), m.value) << m.dx << "," << m.dy;
+  for (const auto& m : marks) EXPECT_EQ(s.at(70 + m.dx, 130 + m.dy), m.value) << m.dx << "," << m.dy;
   f.settings.showPoints = false;
-  EXPECT_EQ(f.paint(), TestSurface(400, 300).pixels());
+  TestSurface hidden(400, 300);
+  f.canvas.paint(*hidden.dc);
+  EXPECT_EQ(hidden.at(70, 130), 255);
 }
 
 TEST(CanvasPaint, InfoPanelShowsEightLines) {
