@@ -372,11 +372,6 @@ bool MotionDocument::open(std::istream& in) {
   return true;
 }
 
-bool MotionDocument::openFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return in && open(in);
-}
-
 bool MotionDocument::saveFile(const std::filesystem::path& path) {
   bool saved = SaveFileSafely(path, [this](std::ostream& out) { return WriteMotionFile(file, out) != 0; });
   if (saved) {

@@ -121,7 +121,6 @@ class MotionDocument {
   // not modified and clipboard and shadow are cleared); a failed open leaves
   // everything as it was.
   bool open(std::istream& in);
-  bool openFile(const std::filesystem::path& path);
   // Saves through a temporary file; clears modified on success.
   bool saveFile(const std::filesystem::path& path);
 
