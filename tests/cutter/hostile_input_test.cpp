@@ -52,17 +52,12 @@ std::vector<Bytes> ValidFiles() {
                             FrameChunk({WordDeltaChunk(frames[0], frames[1])}),
                             FrameChunk({ByteDeltaChunk(frames[1], frames[2]), Colour64Full(TestPalette())}),
                             FrameChunk({Chunk(13, {}), CopyChunk(frames[3])})};
-  BmpOptions rle, shortTable, core;
-  rle.rle8 = true;
-  shortTable.coloursUsed = 200;
-  shortTable.shortTable = true;
-  core.coreHeader = true;
   const std::vector<Image> fli = {frames[0], frames[1], Image(19, 9), frames[3]};
   return {WritePcx(frames[0], TestPalette()),
           WriteBmp(frames[0], TestPalette()),
-          WriteBmp(frames[0], TestPalette(), rle),
-          WriteBmp(Pattern(19, 9, 5, 200), TestPalette(), shortTable),
-          WriteBmp(frames[0], TestPalette(), core),
+          WriteBmp(frames[0], TestPalette(), {0, false, false, 0, false, true}),
+          WriteBmp(Pattern(19, 9, 5, 200), TestPalette(), {200, true}),
+          WriteBmp(frames[0], TestPalette(), {0, false, true}),
           WriteFlc(19, 9, chunks),
           WriteFli(fli, TestPalette()),
           WriteAnm(19, 9, TestPalette(), AnmRecords(frames), 2, false)};
@@ -104,40 +99,26 @@ TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
   // Each is refused by the decoder's open(), before any frame is allocated.
   std::vector<std::pair<std::string, Bytes>> files;
   const Image img = Pattern(8, 8);
-  for (auto [bits, planes] : {std::pair{4, 1}, {1, 4}, {8, 3}, {1, 1}}) {
-    PcxOptions o;
-    o.bitsPerPixel = bits;
-    o.planes = planes;
-    files.push_back(
-        {"pcx depth " + std::to_string(bits) + "x" + std::to_string(planes), WritePcx(img, {}, o)});
-  }
-  PcxOptions shortLines;
-  shortLines.bytesPerLine = 6;
-  files.push_back({"pcx scan line shorter than the image", WritePcx(Pattern(10, 3), {}, shortLines)});
+  for (auto [bits, planes] : {std::pair{4, 1}, {1, 4}, {8, 3}, {1, 1}})
+    files.push_back({"pcx depth " + std::to_string(bits) + "x" + std::to_string(planes),
+                     WritePcx(img, {}, {0, 0, -1, bits, planes})});
+  files.push_back({"pcx scan line shorter than the image", WritePcx(Pattern(10, 3), {}, {0, 0, 6})});
   for (auto [bits, used, core] : {std::tuple{8, 257, false},
                                   {4, 0, false},
                                   {4, 256, false},
                                   {24, 0, false},
                                   {1, 0, false},
                                   {4, 0, true},
-                                  {24, 0, true}}) {
-    BmpOptions o;
-    o.bitsPerPixel = bits;
-    o.coloursUsed = used;
-    o.coreHeader = core;
+                                  {24, 0, true}})
     files.push_back(
         {std::string(core ? "os/2 " : "") + "bmp " + std::to_string(bits) + " bits " + std::to_string(used),
-         WriteBmp(img, {}, o)});
-  }
+         WriteBmp(img, {}, {used, false, core, 0, false, false, false, bits})});
   for (uint32_t compression : {2u, 3u}) {  // RLE4, bit fields
     Bytes b = WriteBmp(img, {});
     Patch(b, 30, compression, 4);
     files.push_back({"bmp compression " + std::to_string(compression), b});
   }
-  BmpOptions shortTable;
-  shortTable.coloursUsed = 16;
-  shortTable.shortTable = true;
-  Bytes cutTable = WriteBmp(Image(4, 4), {}, shortTable);
+  Bytes cutTable = WriteBmp(Image(4, 4), {}, {16, true});
   cutTable.resize(14 + 40 + 15 * 4);
   files.push_back({"bmp table cut short", cutTable});
   // Small files asking for huge, zero or negative sizes, or more frames than they hold.
@@ -159,9 +140,7 @@ TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
     Patch(b, 22, h, 4);
     files.push_back({name, b});
   }
-  BmpOptions core;
-  core.coreHeader = true;
-  Bytes os2 = WriteBmp(Image(4, 4), {}, core);
+  Bytes os2 = WriteBmp(Image(4, 4), {}, {0, false, true});
   Patch(os2, 18, 0xFFFF);
   Patch(os2, 20, 0xFFFF);
   files.push_back({"os/2 bmp 65535 squared", os2});

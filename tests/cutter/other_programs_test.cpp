@@ -108,15 +108,10 @@ TEST_F(OtherPrograms, ImageMagickFilesDecodeToTheSourceColours) {
 TEST_F(OtherPrograms, ImageMagickReadsOurBmpsAsWeDo) {
   if (!Succeeds("convert -version")) GTEST_SKIP() << "ImageMagick convert not found";
   const Palette pal = TestPalette(5);
-  BmpOptions shortTable, unusedGap, core;
-  shortTable.coloursUsed = unusedGap.coloursUsed = 40;
-  shortTable.shortTable = unusedGap.shortTable = true;
-  unusedGap.gap = 10;
-  core.coreHeader = true;
   const std::vector<std::pair<const char*, Bytes>> files = {
-      {"table of 40", WriteBmp(Pattern(13, 7, 1, 40), pal, shortTable)},
-      {"table of 40, pixels further on", WriteBmp(Pattern(21, 6, 2, 40), pal, unusedGap)},
-      {"os/2", WriteBmp(Pattern(13, 7, 3), pal, core)},
+      {"table of 40", WriteBmp(Pattern(13, 7, 1, 40), pal, {40, true})},
+      {"table of 40, pixels further on", WriteBmp(Pattern(21, 6, 2, 40), pal, {40, true, false, 10})},
+      {"os/2", WriteBmp(Pattern(13, 7, 3), pal, {0, false, true})},
   };
   for (const auto& [name, file] : files) {
     WriteAll(dir_ / "ours.bmp", file);

@@ -126,14 +126,14 @@ inline Bytes WritePcx(const Image& img, const Palette& pal, PcxOptions o = {}) {
 
 // ---------------------------------------------------------------- BMP
 struct BmpOptions {
-  bool topDown = false;  // negative height, rows stored top first
-  int gap = 0;           // bytes between the colour table and the pixels (data offset moved)
-  bool rle8 = false;
   int coloursUsed = 0;
-  int bitsPerPixel = 8;
-  bool negativeWidth = false;
   bool shortTable = false;  // the table holds coloursUsed entries, not 256
   bool coreHeader = false;  // OS/2 1.x: 12-byte header, 16-bit sizes, 3-byte entries
+  int gap = 0;              // bytes between the colour table and the pixels (data offset moved)
+  bool topDown = false;     // negative height, rows stored top first
+  bool rle8 = false;
+  bool negativeWidth = false;
+  int bitsPerPixel = 8;
 };
 
 // RLE8 rows, bottom row first; literal stretches under 3 pixels go as runs of 1.
