@@ -228,8 +228,6 @@ TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {
   const auto two = Moving(16, 8, 2);
   const auto nine = Moving(40, 20, 9);
   const auto four = Moving(300, 30, 4);
-  AnmCodeOptions longCodes;
-  longCodes.longCodes = true;
   // A 600-pixel row of pairs needs 300 packets: the count byte cannot hold that, so
   // it does not end the row.
   Image wide(600, 2);
@@ -266,7 +264,7 @@ TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {
        {sparse}},
       {"flc no frames", WriteFlc(8, 8, {}), {}},
       {"anm several pages", WriteAnm(40, 20, TestPalette(), AnmRecords(nine), 4, false), nine},
-      {"anm long codes", WriteAnm(300, 30, TestPalette(), AnmRecords(four, longCodes)), four},
+      {"anm long codes", WriteAnm(300, 30, TestPalette(), AnmRecords(four, true)), four},
   };
   for (const auto& [name, file, frames] : cases) {
     SCOPED_TRACE(name);
