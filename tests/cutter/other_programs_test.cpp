@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 
+#include "cutter_test_files.h"
 #include "picture_checks.h"
 
 using namespace testpic;
@@ -25,16 +26,6 @@ bool Succeeds(const std::string& command) {
 
 std::string Quoted(const fs::path& p) {
   return "'" + p.string() + "'";
-}
-
-Bytes ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteAll(const fs::path& p, const Bytes& b) {
-  std::ofstream(p, std::ios::binary)
-      .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
 }
 
 // The colours of frame f's left `width` columns, red, green and blue per pixel.
@@ -66,14 +57,10 @@ class OtherPrograms : public ::testing::Test {
 #ifdef _WIN32
     GTEST_SKIP() << "not run under Wine";
 #endif
-    // A folder of its own, so that two builds' tests can run at once.
-    dir_ = fs::temp_directory_path() / ("cutter_other_programs_" + std::to_string(std::random_device{}()));
-    fs::create_directories(dir_);
   }
-  void TearDown() override {
-    fs::remove_all(dir_);
-  }
-  fs::path dir_;
+  // A folder of its own, so that two builds' tests can run at once.
+  edtest::TempDir tmp_{"cutter_other_programs"};
+  const fs::path dir_ = tmp_.dir;
 };
 
 }  // namespace
@@ -114,7 +101,7 @@ TEST_F(OtherPrograms, ImageMagickReadsOurBmpsAsWeDo) {
       {"os/2", WriteBmp(Pattern(13, 7, 3), pal, {0, false, true})},
   };
   for (const auto& [name, file] : files) {
-    WriteAll(dir_ / "ours.bmp", file);
+    tmp_.write("ours.bmp", file);
     ASSERT_TRUE(
         Succeeds("convert " + Quoted(dir_ / "ours.bmp") + " -depth 8 ppm:" + Quoted(dir_ / "theirs.ppm")))
         << name;
@@ -151,11 +138,12 @@ TEST_F(OtherPrograms, FfmpegReadsOurFlicsAsWeDo) {
   };
   for (const auto& [name, file] : files) {
     const fs::path in = dir_ / (std::string("ours.") + name), out = dir_ / "theirs.rgb";
-    WriteAll(in, file);
+    tmp_.write(in.filename().string(), file);
     ASSERT_TRUE(Succeeds("ffmpeg -y -v error -i " + Quoted(in) +
                          " -vsync passthrough -f rawvideo -pix_fmt rgb24 " + Quoted(out)))
         << name;
-    const Bytes theirs = ReadAll(out);
+    std::ifstream read(out, std::ios::binary);
+    const Bytes theirs{std::istreambuf_iterator<char>(read), std::istreambuf_iterator<char>()};
     Picture pic;
     ASSERT_TRUE(pic.load(in)) << name;
     ASSERT_EQ(pic.frameCount(), static_cast<int32_t>(frames.size())) << name;
