@@ -333,14 +333,11 @@ TEST_F(FrameTest, CutSizeAndColourDialogs) {
 }
 
 TEST_F(FrameTest, FramesOfAnAnimation) {
-  std::vector<testpic::Bytes> chunks;
-  for (int i = 0; i < 3; ++i) {
-    testpic::Image img(8, 6, static_cast<uint8_t>(20 + i));
-    chunks.push_back(i == 0 ? testpic::FrameChunk({testpic::Colour256Full(testpic::TestPalette()),
-                                                   testpic::ByteRunChunk(img)})
-                            : testpic::FrameChunk({testpic::ByteRunChunk(img)}));
-  }
-  ASSERT_TRUE(frame().importPicture(dir.write("walk.flc", testpic::WriteFlc(8, 6, chunks)), "walk.flc"));
+  using namespace testpic;
+  std::vector<Bytes> chunks;
+  for (int i = 0; i < 3; ++i)
+    chunks.push_back(FrameChunk({Colour256Full(TestPalette()), ByteRunChunk(Image(8, 6, uint8_t(20 + i)))}));
+  ASSERT_TRUE(frame().importPicture(dir.write("walk.flc", WriteFlc(8, 6, chunks)), "walk.flc"));
   EXPECT_EQ(frame().frameBar(), (ScrollBarState{true, 2, 0}));
   for (const char* expected : {"(2/3)", "(3/3)", "(1/3)"}) {
     frame().command(ID_PLYK_NEXT_FRAME);
