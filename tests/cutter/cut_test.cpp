@@ -112,22 +112,6 @@ TEST(InwardCut, AgreesWithABruteForceBoundingBox) {
   }
 }
 
-TEST(CopyCutPixels, TransparentIndexBecomesZeroAndOutsideIsTransparent) {
-  const PictureFrame f = Frame({"5615", "7555"});
-  CutSource s = Source(f, 5);
-  Px out(8);
-  s.copyCutPixels({0, 0, 3, 1}, out.data());
-  EXPECT_EQ(out, Px({0, 6, 1, 0, 7, 0, 0, 0}));
-  s.ignoreTransparent = 1;
-  s.copyCutPixels({0, 0, 3, 1}, out.data());
-  EXPECT_EQ(out, Px({5, 6, 1, 5, 7, 5, 5, 5}));
-  const PictureFrame g = Frame({"23", "45"});
-  const CutSource t = Source(g, 9);
-  Px part(12, 0xEE);
-  t.copyCutPixels({-1, 1, 2, 3}, part.data());  // 4 x 3, only (0,1) and (1,1) inside
-  EXPECT_EQ(part, Px({0, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-}
-
 TEST(CutToSprite, RectangleReachingPastTheFrameAndUnusableOnes) {
   const PictureFrame f = Frame({"123", "456"});
   const CutSource s = Source(f, 9);
@@ -181,25 +165,6 @@ TEST(CutTools, GridSnapsAndCutsTheCell) {
   CutTools tools;
   EXPECT_TRUE(tools.buttonDown(GridCut, x, y, {32, 32}, s, set).spriteAdded);
   EXPECT_TRUE(Equal(*set.Get(0), *s.makeSprite({64, 32, 95, 63})));
-}
-
-TEST(CutTools, DragDirectionDoesNotMatter) {
-  const PictureFrame f = Frame({"......", ".2....", "...3..", "......"});
-  for (CutTool tool : {InwardCut, FreeCut}) {
-    CutSource s = Source(f);
-    SpriteSet a, b;
-    CutTools t;
-    t.buttonDown(tool, 0, 0, {}, s, a);
-    EXPECT_TRUE(t.dragging());
-    EXPECT_TRUE(t.buttonUp(5, 3, s, a).spriteAdded);
-    EXPECT_FALSE(t.dragging());
-    t.buttonDown(tool, 5, 3, {}, s, b);
-    EXPECT_TRUE(t.buttonUp(0, 0, s, b).spriteAdded);
-    ASSERT_EQ(a.Count(), 1);
-    ASSERT_EQ(b.Count(), 1);
-    EXPECT_TRUE(Equal(*a.Get(0), *b.Get(0)));
-    EXPECT_EQ(a.Get(0)->width, tool == InwardCut ? 3 : 6);
-  }
 }
 
 TEST(CutTools, AutomaticCutsWithIgnoreTransparent) {

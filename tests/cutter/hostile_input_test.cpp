@@ -254,18 +254,14 @@ TEST(PictureLoad, FailuresKeepThePreviousPictureAndFramesAreSelectable) {
   EXPECT_STREQ(pic.lastError(), kPictureCannotOpen);
   EXPECT_EQ(pic.fileData(), junk);
   EXPECT_EQ(pic.frameCount(), 3);
-  ASSERT_TRUE(Load(pic, WriteFlc(10, 4, chunks)));  // a new load starts at frame 0
-  EXPECT_EQ(pic.currentFrame(), 0);
-}
-
-TEST(PictureLoad, LoadsFromAFileAndBuildsTheMixTable) {
+  // A new load starts at frame 0, holds the file's bytes and builds the mix table.
   const auto path = std::filesystem::temp_directory_path() / "cutter_test_picture.dat";
-  const Bytes pcx = WritePcx(Pattern(6, 6), TestPalette(1));
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(pcx.data()), pcx.size());
-  Picture pic;
+  const Bytes flc = WriteFlc(10, 4, chunks);
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(flc.data()), flc.size());
   ASSERT_TRUE(pic.load(path));
   std::filesystem::remove(path);
-  EXPECT_EQ(pic.fileData(), pcx);
+  EXPECT_EQ(pic.currentFrame(), 0);
+  EXPECT_EQ(pic.fileData(), flc);
   PaletteBlock expected;
   std::copy(pic.palette().palette(), pic.palette().palette() + 768, expected.palette());
   BuildMixTable(expected);
