@@ -1,6 +1,7 @@
 // Files of other programs, when they are installed: PCX and BMP files that ImageMagick
-// writes decode to the source colours, and files of our own writers decode to the
-// colours that ImageMagick (BMP) or ffmpeg (FLI, FLC) read from them.
+// writes decode to the source colours, files of our own writers decode to the
+// colours that ImageMagick (BMP) or ffmpeg (FLI, FLC) read from them, and ImageMagick
+// reads the colours our PCX writer wrote.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <random>
 #include <string>
 
+#include "cutter/pcx_writer.h"
 #include "cutter_test_files.h"
 #include "picture_checks.h"
 
@@ -153,5 +155,23 @@ TEST_F(OtherPrograms, FfmpegReadsOurFlicsAsWeDo) {
       EXPECT_EQ(Colours(pic, i, w),
                 Bytes(theirs.begin() + i * frameBytes, theirs.begin() + (i + 1) * frameBytes))
           << name << " frame " << i;
+  }
+}
+
+TEST_F(OtherPrograms, ImageMagickReadsOurPcxColours) {
+  if (!Succeeds("convert -version")) GTEST_SKIP() << "ImageMagick convert not found";
+  const PaletteBlock palette = BuiltinPaletteBlock();
+  // An odd width too: ImageMagick drops the padding.
+  for (const Image& img : {Pattern(13, 5), Pattern(300, 80, 4)}) {
+    tmp_.write("ours.pcx", EncodePcx(img.width, img.height, img.pixels.data(), palette.palette()));
+    ASSERT_TRUE(
+        Succeeds("convert " + Quoted(dir_ / "ours.pcx") + " -depth 8 ppm:" + Quoted(dir_ / "theirs.ppm")));
+    int w = 0, h = 0;
+    const Bytes theirs = PpmPixels(dir_ / "theirs.ppm", w, h);
+    Bytes ours;
+    for (uint8_t p : img.pixels)
+      ours.insert(ours.end(), palette.palette() + 3 * p, palette.palette() + 3 * p + 3);
+    EXPECT_EQ(std::make_pair(w, h), std::make_pair(img.width, img.height));
+    EXPECT_TRUE(theirs == ours) << img.width;
   }
 }
