@@ -226,8 +226,10 @@ TEST(HostileInput, AnmRecordsOutsideAnyPageOrTooLargeForTheCache) {
   Bytes tooLarge = anm;  // a page whose table and data would not fit the cache is not decoded
   Patch(tooLarge, 2816 + 2, 30000);
   Patch(tooLarge, 2816 + 4, 20000);
-  ASSERT_TRUE(Load(pic, tooLarge));
-  EXPECT_EQ(pic.frames()[0].pixels, Bytes(32, 0));
+  DecodedPicture decoded;
+  ASSERT_TRUE(DecodePicture(tooLarge.data(), tooLarge.size(), decoded));
+  EXPECT_EQ(decoded.frames[0].pixels, Bytes(32, 0));
+  EXPECT_EQ(decoded.damagedFrames, (std::vector<int32_t>{0, 1}));
 }
 
 TEST(PictureLoad, FailuresKeepThePreviousPictureAndFramesAreSelectable) {
