@@ -267,19 +267,18 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
   EXPECT_EQ(f.host.errors.back(), "파일을 열수 없습니다.");
 
   // Write the palette, restore the built-in one, read it back.
-  const std::string pal = dir.path("p.pal");
-  f.host.files.push_back(ChosenFile{pal, "p.pal"});
-  frame().command(ID_PLYK_WRITE_PALETTE);
+  const int builtinRed = NearestColor(BuiltinPaletteBlock(), 0x000000FF);
+  const std::string pal = dir.path("p.pal"), bad = dir.write("bad.pal", {'P', 'A', 'L'});
+  for (auto [command, file, index] : {std::tuple{ID_PLYK_WRITE_PALETTE, pal, 40},
+                                      {ID_PLYK_DEFAULT_PALETTE, pal, builtinRed},
+                                      {ID_PLYK_READ_PALETTE, pal, 40},
+                                      {ID_PLYK_READ_PALETTE, bad, 40}}) {
+    if (command != ID_PLYK_DEFAULT_PALETTE) f.host.files.push_back(ChosenFile{file, "p.pal"});
+    frame().command(command);
+    EXPECT_EQ(frame().settings().backgroundIndex, index) << command;
+  }
   EXPECT_EQ(FileBytes(pal).size(), kPaletteFileSize);
-  frame().command(ID_PLYK_DEFAULT_PALETTE);
-  EXPECT_NE(frame().settings().backgroundIndex, 40);
-  f.host.files.push_back(ChosenFile{pal, "p.pal"});
-  frame().command(ID_PLYK_READ_PALETTE);
-  EXPECT_EQ(frame().settings().backgroundIndex, 40);
-  f.host.files.push_back(ChosenFile{dir.write("bad.pal", {'P', 'A', 'L'}), "bad.pal"});
-  frame().command(ID_PLYK_READ_PALETTE);
   EXPECT_EQ(f.host.errors.back(), kNotPaletteFileText);
-  EXPECT_EQ(frame().settings().backgroundIndex, 40);
   // The remembered palette is read when the frame is created.
   CutterSettings remembered;
   remembered.palettePath = pal;
