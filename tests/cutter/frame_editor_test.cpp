@@ -325,6 +325,8 @@ TEST_F(FrameTest, CutSizeAndColourDialogs) {
   frame().command(ID_PLYK_COLOURS);
   EXPECT_EQ(frame().settings().backgroundColour, 0x000000FFu);
   EXPECT_EQ(frame().settings().backgroundIndex, NearestColor(BuiltinPaletteBlock(), 0x000000FF));
+  EXPECT_EQ(frame().settings().shadowIndex, 0);  // black
+  EXPECT_EQ(frame().settings().systemIndex, NearestColor(BuiltinPaletteBlock(), 0x007F0000));
   EXPECT_EQ(f.host.takeRepaints(), kAllWindows);
 }
 
