@@ -135,13 +135,8 @@ TEST_F(CanvasTest, PaintsTheVisiblePartAndEachToolsCursor) {
   Import(120, 90, Busy);
   Zoom(1);
   const CutterSettings& s = f.editor.settings();
-  const int tools[] = {0,
-                       ID_PLYK_TOOL_OUTWARD_CUT,
-                       ID_PLYK_TOOL_PICK,
-                       ID_PLYK_TOOL_INWARD_CUT,
-                       ID_PLYK_TOOL_FREE_CUT,
-                       ID_PLYK_TOOL_FIXED_CUT};
-  for (int tool : tools) {
+  for (int tool : {0, ID_PLYK_TOOL_OUTWARD_CUT, ID_PLYK_TOOL_PICK, ID_PLYK_TOOL_INWARD_CUT,
+                   ID_PLYK_TOOL_FREE_CUT, ID_PLYK_TOOL_FIXED_CUT}) {
     if (tool) f.editor.command(tool);
     canvas().mouseMove(30, 40);
     Canvas c(200, 200);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "cutter/editor/interface_colours.h"
 #include "ui/settings_block.h"
 
 namespace {
@@ -56,31 +55,24 @@ TEST(CutterSettings, DefaultsAndTheirBytes) {
   EXPECT_EQ(EncodeCutterSettings(DecodeCutterSettings({}, kScreen)), bytes);
 }
 
-TEST(CutterSettings, RoundTripsByteForByte) {
+TEST(CutterSettings, RoundTripsByteForByteAndShortFilesFillOnlyTheirLength) {
   const std::vector<uint8_t> bytes = EncodeCutterSettings(Custom());
   const CutterSettings read = DecodeCutterSettings(bytes, kScreen);
   EXPECT_EQ(EncodeCutterSettings(read), bytes);
   EXPECT_EQ(read.spritePath, "C:\\그림\\영웅.plk");
   EXPECT_EQ(read.picturePath.size(), 259u);
-  EXPECT_EQ(read.zoom, 3);
-  EXPECT_TRUE(read.maximised && read.ignoreTransparent && !read.detailShown);
   // Longer files are read to the block's length.
   std::vector<uint8_t> longer = bytes;
   longer.resize(4000, 0xEE);
   EXPECT_EQ(EncodeCutterSettings(DecodeCutterSettings(longer, kScreen)), bytes);
-}
-
-TEST(CutterSettings, AShortFileFillsOnlyItsLength) {
-  const std::vector<uint8_t> full = EncodeCutterSettings(Custom());
-  const std::vector<uint8_t> shortFile(full.begin(), full.begin() + 0x40);  // up to the zoom
-  const CutterSettings read = DecodeCutterSettings(shortFile, kScreen);
-  EXPECT_EQ(read.zoom, 3);
-  EXPECT_EQ(read.frameRect, Custom().frameRect);
-  EXPECT_EQ(read.cutWidth, 32);
-  EXPECT_EQ(read.spritePath, "");
-  // Half a field: its first bytes come from the file, the rest from the default.
-  const std::vector<uint8_t> half(full.begin(), full.begin() + 0x3D);
-  EXPECT_EQ(DecodeCutterSettings(half, kScreen).zoom, 3);
+  // Up to the zoom; half a field takes its first bytes from the file, the rest from the default.
+  for (size_t length : {0x40, 0x3D}) {
+    const CutterSettings part = DecodeCutterSettings({bytes.begin(), bytes.begin() + length}, kScreen);
+    EXPECT_EQ(part.zoom, 3);
+    EXPECT_EQ(part.frameRect, Custom().frameRect);
+    EXPECT_EQ(part.cutWidth, 32);
+    EXPECT_EQ(part.spritePath, "");
+  }
 }
 
 TEST(CutterSettings, DamagedFieldsTakeTheirDefaults) {
@@ -115,17 +107,4 @@ TEST(CutterSettings, DamagedFieldsTakeTheirDefaults) {
   EXPECT_EQ(DecodeCutterSettings(EncodeCutterSettings(defaults), kScreen).frameRect, kSystemChosenRect);
   EXPECT_EQ(DecodeCutterSettings(EncodeCutterSettings(Custom()), ScreenArea{2000, 0, 3000, 800}).frameRect,
             kSystemChosenRect);
-}
-
-TEST(InterfaceColours, IndicesAreTheNearestPaletteColours) {
-  const PaletteBlock palette = BuiltinPaletteBlock();
-  CutterSettings s;
-  s.backgroundColour = 0x000000FF;  // pure red
-  RecomputeColourIndices(s, palette);
-  EXPECT_EQ(s.backgroundIndex, NearestColor(palette, 0x000000FF));
-  const uint8_t* rgb = palette.palette() + 3 * s.backgroundIndex;
-  EXPECT_EQ(rgb[0], 255);
-  EXPECT_LT(rgb[1] + rgb[2], 100);
-  EXPECT_EQ(s.shadowIndex, 0);  // black
-  EXPECT_EQ(s.systemIndex, NearestColor(palette, 0x007F0000));
 }

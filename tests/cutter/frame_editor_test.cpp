@@ -51,10 +51,7 @@ TEST_F(FrameTest, TitleInItsThreeForms) {
   EXPECT_EQ(frame().title(), "PlykII");
   ASSERT_TRUE(ImportPcx("a.pcx", 320, 200));
   EXPECT_EQ(frame().title(), "PlykII       [새 파일]   - a.pcx[320x200]  (1/1)");
-  frame().command(ID_PLYK_TOOL_OUTWARD_CUT);
-  frame().canvas().resize(400, 300);
-  frame().canvas().mouseMove(6, 5);
-  frame().canvas().leftDown();
+  doc().modified = true;
   EXPECT_EQ(frame().title(), "PlykII       [새 파일 *]   - a.pcx[320x200]  (1/1)");
 
   Frame g;  // sprites without a picture: the short form
@@ -270,19 +267,18 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
   EXPECT_EQ(f.host.errors.back(), "파일을 열수 없습니다.");
 
   // Write the palette, restore the built-in one, read it back.
-  const std::string pal = dir.path("p.pal");
-  f.host.files.push_back(ChosenFile{pal, "p.pal"});
-  frame().command(ID_PLYK_WRITE_PALETTE);
+  const int builtinRed = NearestColor(BuiltinPaletteBlock(), 0x000000FF);
+  const std::string pal = dir.path("p.pal"), bad = dir.write("bad.pal", {'P', 'A', 'L'});
+  for (auto [command, file, index] : {std::tuple{ID_PLYK_WRITE_PALETTE, pal, 40},
+                                      {ID_PLYK_DEFAULT_PALETTE, pal, builtinRed},
+                                      {ID_PLYK_READ_PALETTE, pal, 40},
+                                      {ID_PLYK_READ_PALETTE, bad, 40}}) {
+    if (command != ID_PLYK_DEFAULT_PALETTE) f.host.files.push_back(ChosenFile{file, "p.pal"});
+    frame().command(command);
+    EXPECT_EQ(frame().settings().backgroundIndex, index) << command;
+  }
   EXPECT_EQ(FileBytes(pal).size(), kPaletteFileSize);
-  frame().command(ID_PLYK_DEFAULT_PALETTE);
-  EXPECT_NE(frame().settings().backgroundIndex, 40);
-  f.host.files.push_back(ChosenFile{pal, "p.pal"});
-  frame().command(ID_PLYK_READ_PALETTE);
-  EXPECT_EQ(frame().settings().backgroundIndex, 40);
-  f.host.files.push_back(ChosenFile{dir.write("bad.pal", {'P', 'A', 'L'}), "bad.pal"});
-  frame().command(ID_PLYK_READ_PALETTE);
   EXPECT_EQ(f.host.errors.back(), kNotPaletteFileText);
-  EXPECT_EQ(frame().settings().backgroundIndex, 40);
   // The remembered palette is read when the frame is created.
   CutterSettings remembered;
   remembered.palettePath = pal;
@@ -329,18 +325,17 @@ TEST_F(FrameTest, CutSizeAndColourDialogs) {
   frame().command(ID_PLYK_COLOURS);
   EXPECT_EQ(frame().settings().backgroundColour, 0x000000FFu);
   EXPECT_EQ(frame().settings().backgroundIndex, NearestColor(BuiltinPaletteBlock(), 0x000000FF));
+  EXPECT_EQ(frame().settings().shadowIndex, 0);  // black
+  EXPECT_EQ(frame().settings().systemIndex, NearestColor(BuiltinPaletteBlock(), 0x007F0000));
   EXPECT_EQ(f.host.takeRepaints(), kAllWindows);
 }
 
 TEST_F(FrameTest, FramesOfAnAnimation) {
-  std::vector<testpic::Bytes> chunks;
-  for (int i = 0; i < 3; ++i) {
-    testpic::Image img(8, 6, static_cast<uint8_t>(20 + i));
-    chunks.push_back(i == 0 ? testpic::FrameChunk({testpic::Colour256Full(testpic::TestPalette()),
-                                                   testpic::ByteRunChunk(img)})
-                            : testpic::FrameChunk({testpic::ByteRunChunk(img)}));
-  }
-  ASSERT_TRUE(frame().importPicture(dir.write("walk.flc", testpic::WriteFlc(8, 6, chunks)), "walk.flc"));
+  using namespace testpic;
+  std::vector<Bytes> chunks;
+  for (int i = 0; i < 3; ++i)
+    chunks.push_back(FrameChunk({Colour256Full(TestPalette()), ByteRunChunk(Image(8, 6, uint8_t(20 + i)))}));
+  ASSERT_TRUE(frame().importPicture(dir.write("walk.flc", WriteFlc(8, 6, chunks)), "walk.flc"));
   EXPECT_EQ(frame().frameBar(), (ScrollBarState{true, 2, 0}));
   for (const char* expected : {"(2/3)", "(3/3)", "(1/3)"}) {
     frame().command(ID_PLYK_NEXT_FRAME);

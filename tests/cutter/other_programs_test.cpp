@@ -1,6 +1,7 @@
 // Files of other programs, when they are installed: PCX and BMP files that ImageMagick
-// writes decode to the source colours, and files of our own writers decode to the
-// colours that ImageMagick (BMP) or ffmpeg (FLI, FLC) read from them.
+// writes decode to the source colours, files of our own writers decode to the
+// colours that ImageMagick (BMP) or ffmpeg (FLI, FLC) read from them, and ImageMagick
+// reads the colours our PCX writer wrote.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,6 +11,8 @@
 #include <random>
 #include <string>
 
+#include "cutter/pcx_writer.h"
+#include "cutter_test_files.h"
 #include "picture_checks.h"
 
 using namespace testpic;
@@ -25,16 +28,6 @@ bool Succeeds(const std::string& command) {
 
 std::string Quoted(const fs::path& p) {
   return "'" + p.string() + "'";
-}
-
-Bytes ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteAll(const fs::path& p, const Bytes& b) {
-  std::ofstream(p, std::ios::binary)
-      .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
 }
 
 // The colours of frame f's left `width` columns, red, green and blue per pixel.
@@ -66,14 +59,10 @@ class OtherPrograms : public ::testing::Test {
 #ifdef _WIN32
     GTEST_SKIP() << "not run under Wine";
 #endif
-    // A folder of its own, so that two builds' tests can run at once.
-    dir_ = fs::temp_directory_path() / ("cutter_other_programs_" + std::to_string(std::random_device{}()));
-    fs::create_directories(dir_);
   }
-  void TearDown() override {
-    fs::remove_all(dir_);
-  }
-  fs::path dir_;
+  // A folder of its own, so that two builds' tests can run at once.
+  edtest::TempDir tmp_{"cutter_other_programs"};
+  const fs::path dir_ = tmp_.dir;
 };
 
 }  // namespace
@@ -108,18 +97,13 @@ TEST_F(OtherPrograms, ImageMagickFilesDecodeToTheSourceColours) {
 TEST_F(OtherPrograms, ImageMagickReadsOurBmpsAsWeDo) {
   if (!Succeeds("convert -version")) GTEST_SKIP() << "ImageMagick convert not found";
   const Palette pal = TestPalette(5);
-  BmpOptions shortTable, unusedGap, core;
-  shortTable.coloursUsed = unusedGap.coloursUsed = 40;
-  shortTable.shortTable = unusedGap.shortTable = true;
-  unusedGap.gap = 10;
-  core.coreHeader = true;
   const std::vector<std::pair<const char*, Bytes>> files = {
-      {"table of 40", WriteBmp(Pattern(13, 7, 1, 40), pal, shortTable)},
-      {"table of 40, pixels further on", WriteBmp(Pattern(21, 6, 2, 40), pal, unusedGap)},
-      {"os/2", WriteBmp(Pattern(13, 7, 3), pal, core)},
+      {"table of 40", WriteBmp(Pattern(13, 7, 1, 40), pal, {40, true})},
+      {"table of 40, pixels further on", WriteBmp(Pattern(21, 6, 2, 40), pal, {40, true, false, 10})},
+      {"os/2", WriteBmp(Pattern(13, 7, 3), pal, {0, false, true})},
   };
   for (const auto& [name, file] : files) {
-    WriteAll(dir_ / "ours.bmp", file);
+    tmp_.write("ours.bmp", file);
     ASSERT_TRUE(
         Succeeds("convert " + Quoted(dir_ / "ours.bmp") + " -depth 8 ppm:" + Quoted(dir_ / "theirs.ppm")))
         << name;
@@ -156,11 +140,12 @@ TEST_F(OtherPrograms, FfmpegReadsOurFlicsAsWeDo) {
   };
   for (const auto& [name, file] : files) {
     const fs::path in = dir_ / (std::string("ours.") + name), out = dir_ / "theirs.rgb";
-    WriteAll(in, file);
+    tmp_.write(in.filename().string(), file);
     ASSERT_TRUE(Succeeds("ffmpeg -y -v error -i " + Quoted(in) +
                          " -vsync passthrough -f rawvideo -pix_fmt rgb24 " + Quoted(out)))
         << name;
-    const Bytes theirs = ReadAll(out);
+    std::ifstream read(out, std::ios::binary);
+    const Bytes theirs{std::istreambuf_iterator<char>(read), std::istreambuf_iterator<char>()};
     Picture pic;
     ASSERT_TRUE(pic.load(in)) << name;
     ASSERT_EQ(pic.frameCount(), static_cast<int32_t>(frames.size())) << name;
@@ -170,5 +155,23 @@ TEST_F(OtherPrograms, FfmpegReadsOurFlicsAsWeDo) {
       EXPECT_EQ(Colours(pic, i, w),
                 Bytes(theirs.begin() + i * frameBytes, theirs.begin() + (i + 1) * frameBytes))
           << name << " frame " << i;
+  }
+}
+
+TEST_F(OtherPrograms, ImageMagickReadsOurPcxColours) {
+  if (!Succeeds("convert -version")) GTEST_SKIP() << "ImageMagick convert not found";
+  const PaletteBlock palette = BuiltinPaletteBlock();
+  // An odd width too: ImageMagick drops the padding.
+  for (const Image& img : {Pattern(13, 5), Pattern(300, 80, 4)}) {
+    tmp_.write("ours.pcx", EncodePcx(img.width, img.height, img.pixels.data(), palette.palette()));
+    ASSERT_TRUE(
+        Succeeds("convert " + Quoted(dir_ / "ours.pcx") + " -depth 8 ppm:" + Quoted(dir_ / "theirs.ppm")));
+    int w = 0, h = 0;
+    const Bytes theirs = PpmPixels(dir_ / "theirs.ppm", w, h);
+    Bytes ours;
+    for (uint8_t p : img.pixels)
+      ours.insert(ours.end(), palette.palette() + 3 * p, palette.palette() + 3 * p + 3);
+    EXPECT_EQ(std::make_pair(w, h), std::make_pair(img.width, img.height));
+    EXPECT_TRUE(theirs == ours) << img.width;
   }
 }

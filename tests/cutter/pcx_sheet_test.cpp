@@ -1,14 +1,8 @@
 // The PCX writer and the sprite sheet: a sheet written and decoded, then cut
-// outward, gives back its sprites in order; ImageMagick, when installed, reads the
-// same colours from what we write.
+// outward, gives back its sprites in order.
 #include "cutter/pcx_writer.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "cutter/batch_cut.h"
 #include "cutter/picture.h"
@@ -43,12 +37,6 @@ SpriteSet Figures(int count, uint32_t seed) {
   }
   set.SetCurrent(0);
   return set;
-}
-
-std::vector<uint8_t> Rgb(const std::vector<uint8_t>& pixels, const uint8_t* palette) {
-  std::vector<uint8_t> rgb;
-  for (uint8_t p : pixels) rgb.insert(rgb.end(), palette + 3 * p, palette + 3 * p + 3);
-  return rgb;
 }
 
 }  // namespace
@@ -88,32 +76,4 @@ TEST(SpriteSheet, CutsBackIntoTheSameSpritesInOrder) {
   EXPECT_FALSE(MakeSingleSpriteSheet(*Solid(0, 4, 1), sheet, kMaxPcxSide));
   ASSERT_TRUE(MakeSingleSpriteSheet(*wide.Get(0), sheet, 100));
   EXPECT_EQ(sheet.width, 100);
-}
-
-TEST(SpriteSheet, ImageMagickReadsTheSameColours) {
-#ifdef _WIN32
-  GTEST_SKIP() << "there \"convert\" is the file-system converter";
-#endif
-  if (std::system("convert -version > /dev/null 2>&1") != 0) GTEST_SKIP() << "ImageMagick convert not found";
-  TempDir dir("pcx_imagemagick_test");
-  const PaletteBlock palette = BuiltinPaletteBlock();
-  SpriteSet set = Figures(40, 9);
-  SpriteSheet sheet;
-  ASSERT_TRUE(MakeSpriteSheet(set, sheet, kMaxPcxSide));
-  std::vector<uint8_t> odd;  // an odd width too: ImageMagick drops the padding
-  for (int i = 0; i < 13 * 5; ++i) odd.push_back(static_cast<uint8_t>(i * 11));
-  const struct {
-    int width, height;
-    const std::vector<uint8_t>& pixels;
-  } images[] = {{sheet.width, sheet.height, sheet.pixels}, {13, 5, odd}};
-  for (const auto& image : images) {
-    const std::string pcx =
-        dir.write("sheet.pcx", EncodePcx(image.width, image.height, image.pixels.data(), palette.palette()));
-    const std::string rgb = dir.path("sheet.rgb");
-    const std::string cmd = "convert '" + pcx + "' -depth 8 'rgb:" + rgb + "' > /dev/null 2>&1";
-    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
-    std::ifstream in(rgb, std::ios::binary);
-    const std::vector<uint8_t> got((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_TRUE(got == Rgb(image.pixels, palette.palette())) << image.width << "x" << image.height;
-  }
 }

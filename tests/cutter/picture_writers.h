@@ -126,14 +126,14 @@ inline Bytes WritePcx(const Image& img, const Palette& pal, PcxOptions o = {}) {
 
 // ---------------------------------------------------------------- BMP
 struct BmpOptions {
-  bool topDown = false;  // negative height, rows stored top first
-  int gap = 0;           // bytes between the colour table and the pixels (data offset moved)
-  bool rle8 = false;
   int coloursUsed = 0;
-  int bitsPerPixel = 8;
-  bool negativeWidth = false;
   bool shortTable = false;  // the table holds coloursUsed entries, not 256
   bool coreHeader = false;  // OS/2 1.x: 12-byte header, 16-bit sizes, 3-byte entries
+  int gap = 0;              // bytes between the colour table and the pixels (data offset moved)
+  bool topDown = false;     // negative height, rows stored top first
+  bool rle8 = false;
+  bool negativeWidth = false;
+  int bitsPerPixel = 8;
 };
 
 // RLE8 rows, bottom row first; literal stretches under 3 pixels go as runs of 1.
@@ -234,6 +234,30 @@ inline Bytes CopyChunk(const Image& img) {
   return Chunk(16, img.pixels);
 }
 
+// The packets of row y from prev to cur in units of `unit` pixels: a skip of at most
+// maxSkip units (written in pixels), then up to 127 units, as a run of one unit when
+// there are at least minRun equal ones, else literally. n == 0: a skip longer than
+// maxSkip in an empty packet.
+inline int RowPackets(const Image& prev, const Image& cur, int y, int unit, int maxSkip, int minRun,
+                      Bytes& out) {
+  const int units = cur.width / unit;
+  auto at = [&](const Image& img, int i) { return img.row(y, unit * i, unit); };
+  int count = 0;
+  for (int p = 0; p < units; ++count) {
+    int skip = 0, n = 0, run = 1;
+    while (p < units && at(cur, p) == at(prev, p) && skip < maxSkip) ++p, ++skip;
+    if (p >= units) break;
+    while (p + n < units && n < 127 && at(cur, p + n) != at(prev, p + n)) ++n;
+    while (run < n && at(cur, p + run) == at(cur, p)) ++run;
+    const bool isRun = run == n && n >= minRun;
+    Put(out, skip * unit);
+    Put(out, isRun ? -n : n);
+    Append(out, cur.row(y, unit * p, unit * (isRun ? 1 : n)));
+    p += n;
+  }
+  return count;
+}
+
 // Byte-oriented delta (type 12) from prev to cur.
 inline Bytes ByteDeltaChunk(const Image& prev, const Image& cur) {
   int first = -1, last = 0;
@@ -248,35 +272,17 @@ inline Bytes ByteDeltaChunk(const Image& prev, const Image& cur) {
   Put(d, last - first + 1, 2);
   for (int y = first; y <= last; ++y) {
     Bytes row;
-    int packets = 0;
-    for (int x = 0; x < cur.width; ++packets) {
-      int skip = 0;
-      while (x < cur.width && cur.at(x, y) == prev.at(x, y) && skip < 255) ++x, ++skip;
-      if (x >= cur.width) break;
-      int n = 0, run = 1;
-      while (x + n < cur.width && n < 127 && cur.at(x + n, y) != prev.at(x + n, y)) ++n;
-      while (run < n && cur.at(x + run, y) == cur.at(x, y)) ++run;
-      Put(row, skip);  // n == 0: a skip longer than 255 in an empty packet
-      if (run == n && n >= 3) {
-        Append(row, {static_cast<uint8_t>(-n), cur.at(x, y)});
-      } else {
-        Put(row, n);
-        Append(row, cur.row(y, x, n));
-      }
-      x += n;
-    }
-    Put(d, packets);
+    Put(d, RowPackets(prev, cur, y, 1, 255, 3, row));
     Append(d, row);
   }
   return Chunk(12, d);
 }
 
 // Word-oriented delta (type 7) from prev to cur; an odd width's last pixel goes in
-// a 0x8000 word.
+// a 0x8000 word, and when only that pixel changed the line has no packets at all.
 inline Bytes WordDeltaChunk(const Image& prev, const Image& cur) {
   Bytes body;
   int lines = 0, skipRows = 0;
-  const int pairs = cur.width / 2;
   for (int y = 0; y < cur.height; ++y) {
     if (cur.sameRow(prev, y)) {
       ++skipRows;
@@ -285,28 +291,8 @@ inline Bytes WordDeltaChunk(const Image& prev, const Image& cur) {
     if (skipRows > 0) Put(body, static_cast<uint16_t>(-skipRows), 2);
     skipRows = 0;
     if (cur.width & 1) Put(body, 0x8000 | cur.at(cur.width - 1, y), 2);
-    auto differs = [&](int i) { return cur.row(y, 2 * i, 2) != prev.row(y, 2 * i, 2); };
     Bytes packets;
-    int count = 0;
-    for (int p = 0; p < pairs; ++count) {
-      int skip = 0;
-      while (p < pairs && !differs(p) && skip < 127) ++p, ++skip;
-      if (p >= pairs) break;
-      int n = 0, run = 1;
-      while (p + n < pairs && n < 127 && differs(p + n)) ++n;
-      while (run < n && cur.row(y, 2 * (p + run), 2) == cur.row(y, 2 * p, 2)) ++run;
-      Put(packets, skip * 2);  // n == 0: a long skip in an empty packet
-      if (run == n && n >= 2) {
-        Put(packets, -n);
-        Append(packets, cur.row(y, 2 * p, 2));
-      } else {
-        Put(packets, n);
-        Append(packets, cur.row(y, 2 * p, 2 * n));
-      }
-      p += n;
-    }
-    // When only the odd last pixel changed the line has no packets at all.
-    Put(body, count, 2);
+    Put(body, RowPackets(prev, cur, y, 2, 127, 2, packets), 2);
     Append(body, packets);
     ++lines;
   }
@@ -373,52 +359,29 @@ inline Bytes WriteFli(const std::vector<Image>& frames, const Palette& pal64, in
 }
 
 // ---------------------------------------------------------------- ANM
-struct AnmCodeOptions {
-  bool longCodes = false;  // use the 0x80-word forms for every run, skip and dump
-};
-
-// Run/skip/dump coding of cur as a delta of prev.
-inline Bytes EncodeRunSkipDump(const Bytes& prev, const Bytes& cur, AnmCodeOptions o = {}) {
+// Run/skip/dump coding of cur as a delta of prev; longCodes: the 0x80-word forms for
+// every run, skip and dump.
+inline Bytes EncodeRunSkipDump(const Bytes& prev, const Bytes& cur, bool longCodes = false) {
   Bytes b;
-  const size_t n = cur.size();
-  auto word = [&](uint32_t v) { Append(b, {0x80, static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8)}); };
+  const size_t n = cur.size(), maxRun = longCodes ? 0x3FFF : 255, maxLit = longCodes ? 0x3FFF : 127;
+  auto word = [&](size_t v) { Append(b, {0x80, static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8)}); };
+  auto fourSame = [&](size_t at) { return at + 3 < n && std::count(&cur[at], &cur[at] + 4, cur[at]) == 4; };
   for (size_t i = 0; i < n;) {
-    size_t same = 0;
-    while (i + same < n && cur[i + same] == prev[i + same]) ++same;
+    size_t same = 0, run = 1, lit = 0;
+    while (i + same < n && same < 0x7FFF && cur[i + same] == prev[i + same]) ++same;
     if (i + same == n) break;
-    if (same > 0 && !o.longCodes && same <= 127) {
-      Put(b, 0x80 | same);
-      i += same;
-    }
-    for (size_t s; same > 127 || (same > 0 && o.longCodes); same -= s, i += s) {
-      s = std::min<size_t>(same, 0x7FFF);
-      word(static_cast<uint32_t>(s));
-    }
-    if (same > 0) continue;
-    size_t run = 1, lit = 0;
-    while (i + run < n && cur[i + run] == cur[i]) ++run;
-    if (run >= 4) {
-      run = std::min<size_t>(run, o.longCodes ? 0x3FFF : 255);
-      if (o.longCodes) {
-        word(0xC000 | static_cast<uint32_t>(run));
-      } else {
-        Append(b, {0, static_cast<uint8_t>(run)});
-      }
+    while (i + run < n && run < maxRun && cur[i + run] == cur[i]) ++run;
+    if (same > 0) {
+      longCodes || same > 127 ? word(same) : Put(b, 0x80 | static_cast<uint32_t>(same));
+    } else if (run >= 4) {
+      longCodes ? word(0xC000 | run) : Append(b, {0, static_cast<uint8_t>(run)});
       Put(b, cur[i]);
-      i += run;
-      continue;
-    }
-    const size_t maxLit = o.longCodes ? 0x3FFF : 127;
-    for (; i + lit < n && lit < maxLit && cur[i + lit] != prev[i + lit]; ++lit)
-      if (i + lit + 3 < n && std::count(&cur[i + lit], &cur[i + lit] + 4, cur[i + lit]) == 4) break;
-    lit = std::max<size_t>(lit, 1);
-    if (o.longCodes) {
-      word(0x8000 | static_cast<uint32_t>(lit));
     } else {
-      Put(b, static_cast<uint32_t>(lit));
+      while (i + lit < n && lit < maxLit && cur[i + lit] != prev[i + lit] && !fourSame(i + lit)) ++lit;
+      longCodes ? word(0x8000 | lit) : Put(b, static_cast<uint32_t>(lit));
+      b.insert(b.end(), cur.begin() + i, cur.begin() + i + lit);
     }
-    b.insert(b.end(), cur.begin() + i, cur.begin() + i + lit);
-    i += lit;
+    i += same > 0 ? same : run >= 4 ? run : lit;
   }
   word(0);
   return b;
@@ -470,11 +433,11 @@ inline Bytes WriteAnm(int width, int height, const Palette& pal, const std::vect
 
 // Records for a sequence of frames, each a delta of the one before (the first of a
 // cleared frame).
-inline std::vector<Bytes> AnmRecords(const std::vector<Image>& frames, AnmCodeOptions o = {}) {
+inline std::vector<Bytes> AnmRecords(const std::vector<Image>& frames, bool longCodes = false) {
   std::vector<Bytes> records;
   Bytes prev(frames.empty() ? 0 : frames[0].pixels.size(), 0);
   for (const Image& f : frames) {
-    records.push_back(AnmRecord(EncodeRunSkipDump(prev, f.pixels, o)));
+    records.push_back(AnmRecord(EncodeRunSkipDump(prev, f.pixels, longCodes)));
     prev = f.pixels;
   }
   return records;
