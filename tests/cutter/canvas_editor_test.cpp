@@ -52,26 +52,9 @@ class CanvasTest : public ::testing::Test {
 
 }  // namespace
 
+// The view's own paging and clamping are checked with the view; here the canvas's
+// zoom commands, scroll keys and mouse positions.
 TEST_F(CanvasTest, ZoomScrollAndClientPoints) {
-  Import(100, 50, Busy, 300, 200);  // smaller than the client area: nothing to scroll
-  for (ScrollAxis axis : {ScrollAxis::Horizontal, ScrollAxis::Vertical}) {
-    canvas().scroll(axis, kScrollPageDown, 0);
-    EXPECT_EQ(canvas().scrollBar(axis), (ScrollBarState{false, 0, 0}));
-  }
-  const struct {
-    int pictureHeight, zoom, offsetAfterTwoPages, bar;
-  } pages[] = {{400, 1, 120, 120}, {400, 2, 120, 240}, {230, 1, 30, 30}, {90, 3, 23, 69}};
-  for (const auto& p : pages) {
-    Import(100, p.pictureHeight, Busy, 100, 200);
-    Zoom(p.zoom);
-    canvas().scroll(ScrollAxis::Vertical, kScrollPageDown, 0);
-    canvas().scroll(ScrollAxis::Vertical, kScrollPageDown, 0);
-    EXPECT_EQ(canvas().view().offsetY(), p.offsetAfterTwoPages) << "zoom " << p.zoom;
-    EXPECT_EQ(canvas().scrollBar(ScrollAxis::Vertical),
-              (ScrollBarState{true, p.pictureHeight * p.zoom - 200, p.bar}));
-    canvas().scroll(ScrollAxis::Vertical, kScrollThumbTrack, 2 * p.zoom);
-    EXPECT_EQ(canvas().view().offsetY(), 2);
-  }
   Import(400, 400, Busy, 120, 120);
   const struct {
     int zoom, lines, x, y, pictureX, pictureY;
@@ -88,6 +71,7 @@ TEST_F(CanvasTest, ZoomScrollAndClientPoints) {
   // Zoom stays within 1 ... 4; the frame places the canvas for the zoomed picture.
   for (int step : {-1, -1, 1, 1, 1, 1, 1}) f.editor.command(step < 0 ? ID_PLYK_ZOOM_OUT : ID_PLYK_ZOOM_IN);
   EXPECT_EQ(canvas().view().zoom(), 4);
+  EXPECT_EQ(canvas().scrollBar(ScrollAxis::Vertical).max, 400 * 4 - 120);
   EXPECT_EQ(f.editor.statusTexts()[1], " x4");
   f.editor.resize(SizeKind::Restored, 800, 600);
   EXPECT_EQ(f.host.placement->width, 800);
@@ -210,9 +194,7 @@ TEST_F(CanvasTest, ToolsCutWhatTheRulesSay) {
   const struct {
     int tool, x0, y0, x1, y1, width, height;  // width 0: nothing cut
   } cuts[] = {{ID_PLYK_TOOL_OUTWARD_CUT, 12, 11, 12, 11, 4, 3},
-              {ID_PLYK_TOOL_OUTWARD_CUT, 1, 1, 1, 1, 0, 0},
               {ID_PLYK_TOOL_INWARD_CUT, 40, 30, 25, 15, 5, 5},
-              {ID_PLYK_TOOL_INWARD_CUT, 0, 0, 5, 5, 0, 0},
               {ID_PLYK_TOOL_FREE_CUT, 2, 1, 0, 0, 3, 2}};
   for (const auto& c : cuts) {
     f.editor.command(c.tool);
