@@ -179,8 +179,9 @@ TEST_F(CanvasTest, GridToolSnapsAndDrawsTheCellOutline) {
     }
   canvas().leftDown();
   ASSERT_EQ(sprites().Count(), 1);
-  EXPECT_EQ(sprites().Get(0)->width, 32);
-  EXPECT_EQ(sprites().Get(0)->pixels[0], Busy(64, 32));
+  const Sprite& cell = *sprites().Get(0);
+  EXPECT_EQ(std::make_pair(cell.width, cell.height), std::make_pair(32, 32));
+  EXPECT_EQ(std::make_pair(cell.pixels[0], cell.at(31, 31)), std::make_pair(Busy(64, 32), Busy(95, 63)));
 }
 
 TEST_F(CanvasTest, ToolsCutWhatTheRulesSay) {
