@@ -71,7 +71,9 @@ TEST_F(CanvasTest, ZoomScrollAndClientPoints) {
   // Zoom stays within 1 ... 4; the frame places the canvas for the zoomed picture.
   for (int step : {-1, -1, 1, 1, 1, 1, 1}) f.editor.command(step < 0 ? ID_PLYK_ZOOM_OUT : ID_PLYK_ZOOM_IN);
   EXPECT_EQ(canvas().view().zoom(), 4);
-  EXPECT_EQ(canvas().scrollBar(ScrollAxis::Vertical).max, 400 * 4 - 120);
+  canvas().scroll(ScrollAxis::Vertical, kScrollThumbTrack, 8);
+  EXPECT_EQ(canvas().view().offsetY(), 2);
+  EXPECT_EQ(canvas().scrollBar(ScrollAxis::Vertical), (ScrollBarState{true, 400 * 4 - 120, 8}));
   EXPECT_EQ(f.editor.statusTexts()[1], " x4");
   f.editor.resize(SizeKind::Restored, 800, 600);
   EXPECT_EQ(f.host.placement->width, 800);

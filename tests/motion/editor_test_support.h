@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "../graphics/graphics_test_support.h"
 #include "graphics/builtin_fonts.h"
-#include "graphics/draw_context.h"
 #include "motion/editor/editor_host.h"
 #include "motion/editor/motion_dialogs.h"
 #include "motion/motion_document.h"
@@ -80,37 +80,15 @@ inline Motion DistinctMotion(int seed) {
   return m;
 }
 
-inline const PaletteBlock& TestPalette() {
-  static const PaletteBlock block = [] {
-    PaletteBlock b;
-    std::copy(kDefaultPaletteColours.begin(), kDefaultPaletteColours.end(), b.palette());
-    BuildMixTable(b);
-    return b;
-  }();
-  return block;
-}
-
-// A surface with the default palette and both fonts, cleared to `background`.
-struct TestSurface {
-  Surface surface;
-  std::unique_ptr<DrawContext> dc;
-
-  explicit TestSurface(int width = 320, int height = 240, uint8_t background = 255) {
-    SurfaceParams params;
-    params.width = width;
-    params.height = height;
-    surface.Create(params);
-    surface.SetPalette(0, 256, TestPalette().bytes.data(), 1);
-    dc = std::make_unique<DrawContext>(&surface);
+// The graphics tests' canvas with both fonts, its context locked.
+struct TestSurface : Canvas {
+  explicit TestSurface(int width = 320, int height = 240, uint8_t background = 255)
+      : Canvas(width, height, background) {
     dc->SetFonts(&BuiltinAsciiFont(), &BuiltinHangulFont());
     dc->setBackground(background);
     dc->Lock();
-    dc->Begin();
   }
-  uint8_t at(int x, int y) const { return surface.pixels()[y * surface.pitch() + x]; }
-  std::vector<uint8_t> pixels() const {
-    return {surface.pixels(), surface.pixels() + surface.pitch() * surface.height()};
-  }
+  std::vector<uint8_t> pixels() const { return snapshot(); }
 };
 
 // Glyphs of the built-in sizes: a body of 255 inside an outline of 254.
