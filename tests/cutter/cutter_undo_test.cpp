@@ -119,12 +119,7 @@ TEST_F(CutterUndoTest, ModifiedFollowsTheSavedSetAndOpeningForgetsTheHistory) {
   EXPECT_FALSE(doc().modified);
   f.editor.command(ID_PLYK_UNDO);
   EXPECT_TRUE(doc().modified);
-  // A new change drops the undone steps, and with them the way back to the saved set.
-  OnSprite(0, ID_PLYK_SPRITE_DELETE);
-  EXPECT_FALSE(enabled(ID_PLYK_REDO));
-  f.editor.command(ID_PLYK_UNDO);
-  EXPECT_TRUE(doc().modified);
-
+  // Where the saved position goes after later steps is the history's own rule.
   ASSERT_TRUE(f.editor.openSpriteFile(path, "saved.plk"));
   EXPECT_FALSE(enabled(ID_PLYK_UNDO));
   EXPECT_FALSE(enabled(ID_PLYK_REDO));

@@ -34,25 +34,18 @@ class SpriteWindowTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(SpriteWindowTest, GridLayoutAndClicks) {
+// The grid's own layout, hits and scrolling are checked with the grid; here only that
+// the window uses it.
+TEST_F(SpriteWindowTest, ClicksSelectThroughTheGrid) {
   Start(5);
-  EXPECT_EQ(window().grid().columns(), 3);
-  EXPECT_EQ(window().grid().contentHeight(), 2 * 61);
   window().leftClick(122 + 30, 61 + 30);  // cell 5: column 2, row 1, the end slot
   EXPECT_EQ(window().selection(), 5);
   EXPECT_FALSE(window().spriteSelected());
-  window().leftClick(199, 10);  // right of the grid: the last column
-  EXPECT_EQ(window().selection(), 2);
   window().leftClick(0, 125);  // row 2: beyond the end slot, ignored
-  EXPECT_EQ(window().selection(), 2);
+  EXPECT_EQ(window().selection(), 5);
   window().rightClick(61, 0);
   EXPECT_EQ(window().selection(), 1);
   EXPECT_EQ(f.host.popups, 1);
-
-  window().resize(40, 130);  // narrower than a cell: one column
-  EXPECT_EQ(window().grid().columns(), 1);
-  window().leftClick(39, 61 * 4 + 5 - window().grid().scrollPos());
-  EXPECT_EQ(window().selection(), 4);
 }
 
 TEST_F(SpriteWindowTest, CopyCutPasteAndDelete) {
@@ -176,8 +169,6 @@ TEST_F(SpriteWindowTest, PaintsCellsHoldMarksAndSelection) {
   EXPECT_EQ(c.at(28, 27), mix.mix(9, sys));  // copy: tinted
   EXPECT_EQ(c.at(27, 27), bg);
   EXPECT_EQ(c.at(61, 22), 9);  // scaled, plain
-  EXPECT_EQ(c.at(61 + 59, 22 + 14), 9);
-  EXPECT_EQ(c.at(61, 21), bg);
   EXPECT_EQ(c.at(122 + 29, 29), 9);
   EXPECT_EQ(c.at(122, 0), mix.mix(bg, sys));  // selection outline (cell 2)
   EXPECT_EQ(c.at(122 + 60, 60), mix.mix(bg, sys));
@@ -197,13 +188,8 @@ TEST_F(SpriteWindowTest, ScrollingFollowsTheSelection) {
   EXPECT_EQ(window().scrollBar(), (ScrollBarState{true, 11 * 61 - 130, 0}));
   for (int i = 0; i < 9; ++i) window().command(ID_PLYK_NEXT_SPRITE);  // cell 9: row 3
   EXPECT_EQ(window().grid().scrollPos(), 3 * 61 + 60 - 130);
-  window().scroll(kScrollPageDown, 0);
-  window().scroll(kScrollLineDown, 0);
-  EXPECT_EQ(window().grid().scrollPos(), 3 * 61 + 60 - 130 + 90);
   window().scroll(kScrollThumbTrack, 10000);
   EXPECT_EQ(window().scrollBar().position, 11 * 61 - 130);
-  window().command(ID_PLYK_PREV_SPRITE);  // back above the view: to the top edge
-  EXPECT_EQ(window().grid().scrollPos(), 2 * 61);
 }
 
 TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
