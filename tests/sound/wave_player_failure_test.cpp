@@ -104,8 +104,6 @@ TEST_F(PlayerTest, HostileFilesAreRefusedWithoutABuffer) {
       {RiffFile("AVI ", {{"fmt ", PcmFormat()}, {"data", Samples(8)}}), "웨이브 파일이 아닙니다."},
       {{}, "웨이브 파일이 아닙니다."},
       {RiffFile("WAVE", {{"fmt ", shortFormat}, {"data", Samples(30)}}), "손상된 웨이브 파일입니다."},
-      {RiffFile("WAVE", {{"fmt ", PcmFormat()}, {"data", {}}}), "손상된 웨이브 파일입니다."},
-      {RiffFile("WAVE", {{"data", {}}, {"fmt ", PcmFormat()}}), "손상된 웨이브 파일입니다."},
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
     files["f" + std::to_string(i)] = cases[i].first;

@@ -140,18 +140,6 @@ TEST_F(PlayerTest, FortyOneFilesDropTheFirstWhichIsThenReadAgain) {
   EXPECT_EQ(player->cache().find("w1"), -1);
 }
 
-TEST_F(PlayerTest, DataBeforeFormatAndPaddedOddChunkPlay) {
-  MakeReady();
-  const std::vector<uint8_t> samples = Samples(77, 8);
-  files["swapped"] = RiffFile("WAVE", {{"data", samples}, {"fmt ", PcmFormat()}});
-  files["odd"] = RiffFile("WAVE", {{"fmt ", PcmFormat()}, {"note", {1, 2, 3, 4, 5}}, {"data", samples}});
-  for (const char* name : {"swapped", "odd"}) {
-    ASSERT_TRUE(Play(name)) << name;
-    EXPECT_EQ(fake->buffer(LastCreatedBuffer()).bytes, samples) << name;
-    EXPECT_EQ(fake->buffer(LastCreatedBuffer()).format, PcmFormat()) << name;
-  }
-}
-
 TEST_F(PlayerTest, VolumePanLoopAndTwoRegionLockReachTheBuffer) {
   MakeReady();
   fake->splitLockAt(100);
