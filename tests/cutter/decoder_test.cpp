@@ -5,6 +5,7 @@
 
 #include "cutter/anm_decoder.h"
 #include "cutter/flc_decoder.h"
+#include "cutter/fli_decoder.h"
 #include "picture_checks.h"
 #include "sprites/indexed_bmp.h"
 
@@ -183,7 +184,7 @@ TEST(FlicDecoders, EveryChunkTypeOverSeveralFrames) {
       FrameChunk({CopyChunk(Image(w, h, 1))}),  // a ring frame after the counted ones
   };
   // The palette after the last frame is the 64-level one: FLC multiplies by four, FLI
-  // scales 63 to 255. Each FLC frame also equals a replay from the start.
+  // scales 63 to 255. Each frame also equals a replay from the start.
   for (unsigned magic : {0xAF12u, 0xAF11u}) {
     Bytes file = WriteFlc(w, h, chunks, {}, magic);
     Patch(file, 6, 6);
@@ -194,9 +195,8 @@ TEST(FlicDecoders, EveryChunkTypeOverSeveralFrames) {
     for (int i = 0; i < 768; ++i)
       want[i] = magic == 0xAF12u ? static_cast<uint8_t>(pal64[i] * 4) : Scale64(pal64[i]);
     ExpectPalette(pic, want);
-    if (magic == 0xAF12u) {
-      EXPECT_EQ(CheckDecoder<FlcDecoder>(file, pic), want);
-    }
+    EXPECT_EQ(magic == 0xAF12u ? CheckDecoder<FlcDecoder>(file, pic) : CheckDecoder<FliDecoder>(file, pic),
+              want);
   }
 }
 
