@@ -1,6 +1,7 @@
 // The end-to-end test driver: a console program run in the same Wine session as the
 // program under test. Each invocation carries out one step and reports through its
-// exit code (0 done, 1 failed or timed out, 2 bad usage) and its output (UTF-8).
+// exit code (0 done, 3 failed or timed out, 2 bad usage; any other code comes from
+// Wine or a crash, never from the step) and its output (UTF-8).
 //
 //   wait-window CLASS MS            wait until a visible top-level window of CLASS exists
 //   wait-title CLASS TITLE MS       wait until that window's title is TITLE
@@ -109,6 +110,14 @@ std::wstring TextOf(HWND window) {
   return std::wstring(text, static_cast<size_t>(length));
 }
 
+// A top-level window's caption as the system keeps it: read without a message to
+// the owner, so a busy program cannot hold the driver up.
+std::wstring TitleOf(HWND window) {
+  wchar_t text[1024] = {};
+  const int length = GetWindowTextW(window, text, 1024);
+  return std::wstring(text, static_cast<size_t>(std::max(length, 0)));
+}
+
 std::wstring ClassOf(HWND window) {
   wchar_t name[256] = {};
   GetClassNameW(window, name, 256);
@@ -127,7 +136,7 @@ struct DialogSearch {
 
 BOOL CALLBACK FindDialogProc(HWND window, LPARAM data) {
   auto* search = reinterpret_cast<DialogSearch*>(data);
-  if (ClassOf(window) == L"#32770" && IsWindowVisible(window) && TextOf(window) == search->title) {
+  if (ClassOf(window) == L"#32770" && IsWindowVisible(window) && TitleOf(window) == search->title) {
     search->found = window;
     return FALSE;
   }
@@ -166,7 +175,7 @@ std::vector<HWND> ChildrenOf(HWND window) {
 }
 
 void PrintDialog(HWND dialog) {
-  Print("title\t" + Utf8(TextOf(dialog)));
+  Print("title\t" + Utf8(TitleOf(dialog)));
   for (HWND child : ChildrenOf(dialog)) {
     if (!IsWindowVisible(child)) continue;
     Print(Utf8(ClassOf(child)) + "\t" + std::to_string(GetDlgCtrlID(child)) + "\t" + Utf8(TextOf(child)));
@@ -411,11 +420,11 @@ double TimeKeys(HWND window, HWND child, WORD key, int count) {
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&start);
   for (int i = 0; i < count; ++i) {
-    const std::wstring before = TextOf(window);
+    const std::wstring before = TitleOf(window);
     PostMessageW(window, WM_KEYDOWN, key, scan | 1);
     PostMessageW(window, WM_KEYUP, key, scan | 1 | (3u << 30));
     const DWORD began = GetTickCount();
-    while (TextOf(window) == before && GetTickCount() - began < 10000) Sleep(0);
+    while (TitleOf(window) == before && GetTickCount() - began < 10000) Sleep(0);
     UpdateWindow(child);
   }
   QueryPerformanceCounter(&end);
@@ -424,7 +433,7 @@ double TimeKeys(HWND window, HWND child, WORD key, int count) {
 
 int Fail(const std::string& message) {
   Print("FAIL " + message);
-  return 1;
+  return 3;
 }
 
 int Run(const std::vector<std::wstring>& args) {
@@ -438,7 +447,7 @@ int Run(const std::vector<std::wstring>& args) {
     if (!WaitFor(number(2), [&] { return (window = FindTopLevel(target)) != nullptr; })) {
       return Fail("no window of class " + Utf8(target));
     }
-    Print(Utf8(TextOf(window)));
+    Print(Utf8(TitleOf(window)));
     return 0;
   }
   if (verb == L"wait-title" && args.size() == 4) {
@@ -446,7 +455,7 @@ int Run(const std::vector<std::wstring>& args) {
     bool ok = WaitFor(number(3), [&] {
       HWND window = FindTopLevel(target);
       if (window == nullptr) return false;
-      seen = TextOf(window);
+      seen = TitleOf(window);
       return seen == args[2];
     });
     if (!ok) return Fail("title is \"" + Utf8(seen) + "\", expected \"" + Utf8(args[2]) + "\"");
@@ -528,7 +537,7 @@ int Run(const std::vector<std::wstring>& args) {
   if (verb == L"wait-chooser" && args.size() == 2) {
     HWND chooser = nullptr;
     if (!WaitFor(number(1), [&] { return (chooser = FindChooser()) != nullptr; })) return Fail("no chooser");
-    Print(Utf8(TextOf(chooser)));
+    Print(Utf8(TitleOf(chooser)));
     return 0;
   }
   if (verb == L"answer-chooser" && (args.size() == 2 || args.size() == 5)) {
@@ -546,7 +555,7 @@ int Run(const std::vector<std::wstring>& args) {
     const bool ok = WaitFor(number(4), [&] {
       for (int i = 0; i < 200; ++i) {
         HWND window = FindTopLevel(args[2]);
-        seen = window != nullptr ? TextOf(window) : L"";
+        seen = window != nullptr ? TitleOf(window) : L"";
         if (seen.find(args[3]) != std::wstring::npos) return true;
         Sleep(1);
       }
@@ -628,7 +637,7 @@ int Run(const std::vector<std::wstring>& args) {
     return 0;
   }
   if (verb == L"title" && args.size() == 2) {
-    Print(Utf8(TextOf(window)));
+    Print(Utf8(TitleOf(window)));
     return 0;
   }
   if (verb == L"command" && args.size() == 3) {

@@ -33,11 +33,21 @@ driver_arg() {
 }
 
 # Runs one driver step; its output goes to stdout. Returns the driver's exit code.
+# The driver answers 0, 2 or 3; any other code means it never came to an answer
+# (Wine could not start it, it crashed or hung). Then what Wine said goes to stderr
+# and the step runs once more: a test fails on the program, not on the tooling.
 drv() {
-  local args=() arg
+  local args=() arg attempt rc=0 errors
   for arg in "$@"; do args+=("$(driver_arg "$arg")"); done
-  with_timeout 60 wine "$E2E_DRIVER" "${args[@]}" 2>/dev/null | tr -d '\r'
-  return "${PIPESTATUS[0]}"
+  errors=$(mktemp "${TMPDIR:-/tmp}/e2e-driver.XXXXXX")
+  for attempt in 1 2; do
+    with_timeout 60 wine "$E2E_DRIVER" "${args[@]}" 2>"$errors" | tr -d '\r'
+    rc=${PIPESTATUS[0]}
+    case $rc in 0 | 2 | 3) break ;; esac
+    echo "  driver step '$*' ended with exit code $rc (try $attempt): $(tail -n 5 "$errors" | tr '\n' ' ')" >&2
+  done
+  rm -f "$errors"
+  return "$rc"
 }
 
 check() {
