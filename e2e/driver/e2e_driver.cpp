@@ -5,19 +5,14 @@
 //
 //   wait-window CLASS MS            wait until a visible top-level window of CLASS exists
 //   wait-title CLASS TITLE MS       wait until that window's title is TITLE
-//   title CLASS                     print the title
 //   command CLASS ID                post the command ID to the window
 //   close CLASS                     post the close message to the window
 //   open-menu CLASS LETTER          open the menu with that mnemonic letter
 //   wait-dialog TITLE MS            wait for a visible dialog with that title; print its texts
-//   dialog-texts TITLE              print the dialog's title and control texts, one a line
 //   click TITLE BUTTON              click the dialog's button with that text
 //   wait-no-dialog TITLE MS         wait until no dialog with that title is shown
-//   wait-gone CLASS MS              wait until no window of CLASS exists
 //   child-text CLASS CHILDCLASS     print the text of the window's first child of that
 //                                   class (a status bar answers with its first part)
-//   mouse CLASS CHILDCLASS X Y B    post a click of button B (left or right) at client
-//                                   point X, Y of that child window
 //   hover CLASS X Y                 put the mouse pointer at client point X, Y of the window
 //   wait-tooltip TEXT MS            wait until a tool tip shows TEXT
 //   rect CLASS                      print the window rectangle: left top right bottom
@@ -37,13 +32,11 @@
 //   click-at CLASS CHILD X Y left|right       press and release there
 //   drag CLASS CHILD X1 Y1 X2 Y2              left button from one point to the other,
 //                                             through a few points on the way
-//   client-size CLASS CHILD                   print the client width and height
 //
 // Dialogs (found by title) and their controls (by id):
 //   set-text TITLE ID TEXT          set a control's text
 //   item-text TITLE ID              print a control's text
 //   click-id TITLE ID               click the control (a button or check box)
-//   is-checked TITLE ID             print 1 or 0
 //   wait-chooser MS                 wait for a file chooser; print its title
 //   answer-chooser PATH [CLASS TEXT MS]
 //                                   type PATH into the shown file chooser and confirm it;
@@ -491,18 +484,6 @@ int Run(const std::vector<std::wstring>& args) {
     }
     return 0;
   }
-  if (verb == L"wait-gone" && args.size() == 3) {
-    if (!WaitFor(number(2), [&] { return FindWindowW(target.c_str(), nullptr) == nullptr; })) {
-      return Fail("window still exists: " + Utf8(target));
-    }
-    return 0;
-  }
-  if (verb == L"dialog-texts" && args.size() == 2) {
-    HWND dialog = FindDialog(target);
-    if (dialog == nullptr) return Fail("no dialog titled " + Utf8(target));
-    PrintDialog(dialog);
-    return 0;
-  }
   if (verb == L"click" && args.size() == 3) {
     HWND dialog = FindDialog(target);
     if (dialog == nullptr) return Fail("no dialog titled " + Utf8(target));
@@ -516,7 +497,7 @@ int Run(const std::vector<std::wstring>& args) {
   }
 
   if ((verb == L"set-text" && args.size() == 4) || (verb == L"item-text" && args.size() == 3) ||
-      (verb == L"click-id" && args.size() == 3) || (verb == L"is-checked" && args.size() == 3)) {
+      (verb == L"click-id" && args.size() == 3)) {
     HWND dialog = FindDialog(target);
     if (dialog == nullptr) return Fail("no dialog titled " + Utf8(target));
     HWND item = GetDlgItem(dialog, number(2));
@@ -530,9 +511,7 @@ int Run(const std::vector<std::wstring>& args) {
       Print(Utf8(TextOf(item)));
       return 0;
     }
-    if (verb == L"click-id") return PostMessageW(item, BM_CLICK, 0, 0) ? 0 : Fail("post failed");
-    Print(SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED ? "1" : "0");
-    return 0;
+    return PostMessageW(item, BM_CLICK, 0, 0) ? 0 : Fail("post failed");
   }
   if (verb == L"wait-chooser" && args.size() == 2) {
     HWND chooser = nullptr;
@@ -596,14 +575,6 @@ int Run(const std::vector<std::wstring>& args) {
     ok = ok && MouseAt(aim, x2, y2, MOUSEEVENTF_LEFTUP);
     return ok ? 0 : Fail("mouse input failed");
   }
-  if (verb == L"client-size" && args.size() == 3) {
-    HWND aim = MouseTarget(window, args[2]);
-    if (aim == nullptr) return Fail("no child of class " + Utf8(args[2]));
-    RECT client;
-    GetClientRect(aim, &client);
-    Print(std::to_string(client.right) + " " + std::to_string(client.bottom));
-    return 0;
-  }
   if (verb == L"time-moves" && args.size() == 4) {
     HWND aim = MouseTarget(window, args[2]);
     if (aim == nullptr) return Fail("no child of class " + Utf8(args[2]));
@@ -636,10 +607,6 @@ int Run(const std::vector<std::wstring>& args) {
     Print(line);
     return 0;
   }
-  if (verb == L"title" && args.size() == 2) {
-    Print(Utf8(TitleOf(window)));
-    return 0;
-  }
   if (verb == L"command" && args.size() == 3) {
     // Posted, not sent: a command may open a modal dialog.
     return PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(number(2)), 0) ? 0 : Fail("post failed");
@@ -668,16 +635,6 @@ int Run(const std::vector<std::wstring>& args) {
     HWND child = FindChild(window, args[2]);
     if (child == nullptr) return Fail("no child of class " + Utf8(args[2]));
     Print(Utf8(TextOf(child)));
-    return 0;
-  }
-  if (verb == L"mouse" && args.size() == 6) {
-    HWND child = FindChild(window, args[2]);
-    if (child == nullptr) return Fail("no child of class " + Utf8(args[2]));
-    const LPARAM point = MAKELPARAM(number(3), number(4));
-    const bool right = args[5] == L"right";
-    PostMessageW(child, WM_MOUSEMOVE, 0, point);
-    PostMessageW(child, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, point);
-    PostMessageW(child, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, point);
     return 0;
   }
   if (verb == L"hover" && args.size() == 4) {
