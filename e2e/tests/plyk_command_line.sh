@@ -2,7 +2,7 @@
 # message and ends the program without writing its settings; a sprite file opens and
 # names the three windows; the idle program uses no processor time; a change then
 # brings the unsaved-work question on closing, where Cancel keeps the program and No
-# ends it.
+# ends it; a sprite file dropped on it asks about unsaved work before it opens.
 source "$(dirname "$0")/../lib/driver.sh"
 
 work="$E2E_SCRATCH/명령줄"
@@ -45,11 +45,27 @@ screenshot plyk_unsaved_question.png
 drv click-id PlykII 2 >/dev/null
 check "Cancel keeps the program and the document" \
   drv wait-title Plyk2 "PlykII       [expected.plk *]" 10000
+
+# A dropped sprite file replaces the document: the unsaved work is asked about first,
+# and a folder in the drop is passed over.
+cp "$work/expected.plk" "$work/다른 파일.plk"
+mkdir -p "$work/빈 폴더"
+drv drop Plyk2 "$(wine_path "$work/빈 폴더")" "$(wine_path "$work/다른 파일.plk")" >/dev/null
+texts=$(drv wait-dialog PlykII 10000)
+check "a drop asks about the unsaved work first" grep -qF "Plyk 파일이 저장되지 않았습니다." <<<"$texts"
+drv click-id PlykII 7 >/dev/null
+check "No opens the dropped file, the folder passed over" \
+  drv wait-title Plyk2 "PlykII       [다른 파일.plk]" 10000
+check "the dropped file's sprites are listed" \
+  drv wait-title "스프라이트 창" "스프라이트 창      [ 4개, 0번 선택 ]" 10000
+drv click-at "스프라이트 창" - 30 30 left >/dev/null
+drv key "스프라이트 창" delete >/dev/null
+drv wait-title Plyk2 "PlykII       [다른 파일.plk *]" 10000 >/dev/null
 drv close Plyk2 >/dev/null
 drv wait-dialog PlykII 10000 >/dev/null
 drv click-id PlykII 7 >/dev/null
 wait_program_exit 30
 check "No ends the program (exit code $PROGRAM_EXIT)" test "$PROGRAM_EXIT" = 0
-check "the sprite file is unchanged" test "$(stat -c %s "$work/expected.plk")" = 1724
+check "the sprite files are unchanged" test "$(stat -c %s "$work/expected.plk" "$work/다른 파일.plk")" = $'1724\n1724'
 check "settings written" test -e "$PROGRAM_DIR/PlykII.cfg"
 finish_test
