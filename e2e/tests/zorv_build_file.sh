@@ -1,7 +1,8 @@
 # A motion file built as a user builds one: a sprite file added through the sprite
 # window's chooser from a folder named in Hangul, a new bundle, two motions stamped
 # with the mouse, one dragged, a box drawn and a point set on it, its delay set in the
-# dialog (61 refused, 7 taken), saved with Ctrl+S and read back with plyktool. Then
+# dialog (61 refused, 7 taken), its flags (one typed in binary), effects and sound
+# set in theirs, saved with Ctrl+S and read back with plyktool. Then
 # the time of a mouse move over the canvas at zoom 1 and 4 against a bare present.
 source "$(dirname "$0")/../lib/driver.sh"
 
@@ -57,6 +58,33 @@ drv wait-no-dialog ZorvII 10000 >/dev/null
 drv set-text "동작 지연 시간 설정" 1002 7 >/dev/null
 drv click-id "동작 지연 시간 설정" 1 >/dev/null
 check "7 taken" drv wait-no-dialog "동작 지연 시간 설정" 10000
+
+# Flags, flag 0 typed in decimal and seen again in binary, flag 9 typed in binary;
+# then the effects and the sound of the same motion.
+drv key Zorv2 f >/dev/null
+drv wait-dialog "플래그 설정" 20000 >/dev/null
+drv set-text "플래그 설정" 1012 5 >/dev/null
+drv click-id "플래그 설정" 1007 >/dev/null
+shown=""
+for _ in 1 2 3 4 5 6 7 8 9 10; do
+  shown=$(drv item-text "플래그 설정" 1012)
+  [ "$shown" = 101 ] && break
+done
+check "the binary box shows flag 0 as 101 (got $shown)" test "$shown" = 101
+drv set-text "플래그 설정" 1021 1100 >/dev/null
+drv click-id "플래그 설정" 1 >/dev/null
+check "flags taken" drv wait-no-dialog "플래그 설정" 10000
+drv command Zorv2 40091 >/dev/null
+drv wait-dialog "효과 설정" 20000 >/dev/null
+drv click-id "효과 설정" 1023 >/dev/null
+drv click-id "효과 설정" 1025 >/dev/null
+drv click-id "효과 설정" 1 >/dev/null
+check "effects taken" drv wait-no-dialog "효과 설정" 10000
+drv key Zorv2 s >/dev/null
+drv wait-dialog "동작 소리 설정" 20000 >/dev/null
+drv set-text "동작 소리 설정" 1002 step.wav >/dev/null
+drv click-id "동작 소리 설정" 1 >/dev/null
+check "sound taken" drv wait-no-dialog "동작 소리 설정" 10000
 drv pointer Zorv2 $canvas 300 150 >/dev/null
 screenshot zorv_build_file.png
 
@@ -82,8 +110,8 @@ check "one bundle, two motions, five sprites" test "$(printf '%s\n' "$info" | gr
   "$(printf 'bundles 1\n    0  "walk"  2 motions\nsprites 5')"
 check "motion 0 as stamped" contains_line "$motions" \
   "0 sprite 0  rel -9,-9  delay 2  effects 0  boxes - $none  points - $none  flags 0 0 0 0 0 0 0 0 0 0  sound \"\""
-check "motion 1 dragged, with its box, point and delay" contains_line "$motions" \
-  "1 sprite 0  rel 61,-4  delay 7  effects 0  boxes -20,-30,30,40 $none  points 10,-10 $none  flags 0 0 0 0 0 0 0 0 0 0  sound \"\""
+check "motion 1 dragged, with its box, point, delay, effects, flags and sound" contains_line "$motions" \
+  "1 sprite 0  rel 61,-4  delay 7  effects 5  boxes -20,-30,30,40 $none  points 10,-10 $none  flags 5 0 0 0 0 0 0 0 0 12  sound \"step.wav\""
 [ "$E2E_FAILURES" -eq 0 ] || printf '%s\n' "$info"
 
 # A mouse move over the canvas with its repaint, against presenting the same size,
