@@ -25,10 +25,10 @@ packages=()
 lean=yes
 for group in "${groups[@]}"; do
   case "$group" in
-    build) packages+=(g++ make cmake ninja-build) ;;
+    build) packages+=(g++ make cmake ninja-build zlib1g-dev nlohmann-json3-dev) ;;
     tests) packages+=(build-essential clang libclang-rt-14-dev clang-format libgtest-dev libgmock-dev googletest
-      libbenchmark-dev imagemagick ffmpeg file zlib1g-dev) ;;
-    windows) packages+=(mingw-w64) ;;
+      libbenchmark-dev imagemagick ffmpeg file) ;;
+    windows) packages+=(mingw-w64 libz-mingw-w64-dev) ;;
     wine) packages+=(wine wine32:i386 fonts-wine xvfb imagemagick fonts-nanum) ;;
     wine64) packages+=(wine wine64 fonts-wine xvfb imagemagick fonts-nanum) ;;
     all) exec bash "$0" build tests windows wine wine64 ;;
