@@ -26,3 +26,4 @@ int RunSheet(Args args);
 int RunFrames(Args args);
 int RunCut(Args args);
 int RunPcx(Args args);
+int RunPng(Args args);

@@ -21,6 +21,7 @@ const Command kCommands[] = {
     {"cut", "cut PICTURE OUT.plk [--frame N | --all-frames] [--transparent N] [--grid WxH] [--palette OUT.pal]\n                                cut every figure (or grid cell) of a picture into a sprite file", RunCut},
     {"sheet", "sheet SPRITES.plk OUT.bmp [--palette P.pal] [--columns N]  contact sheet of a sprite file", RunSheet},
     {"pcx", "pcx SPRITES.plk OUT.pcx [--palette P.pal]  every sprite on one PCX picture that cuts back into them", RunPcx},
+    {"png", "png SPRITES.plk OUT.png [--palette P.pal] [--atlas OUT.json] [--power-of-two]\n                                the same as a PNG, index 0 transparent; --atlas packs them tightly and lists their places", RunPng},
 };
 
 void PrintHelp(FILE* out) {
