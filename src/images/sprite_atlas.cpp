@@ -165,5 +165,6 @@ std::string AtlasJson(const SpriteAtlas& atlas, const std::string& imageName) {
                      {"format", "RGBA8888"},
                      {"size", {{"w", atlas.width}, {"h", atlas.height}}},
                      {"scale", "1"}};
-  return Json{{"frames", frames}, {"meta", meta}}.dump(1) + "\n";
+  // A name that is not UTF-8 (a command line in another code page) gets U+FFFD.
+  return Json{{"frames", frames}, {"meta", meta}}.dump(1, ' ', false, Json::error_handler_t::replace) + "\n";
 }

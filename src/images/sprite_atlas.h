@@ -28,5 +28,5 @@ SpriteAtlas PackSprites(const SpriteSet& sprites, bool powerOfTwo);
 // palette's colours.
 IndexedImage DrawAtlas(const SpriteSet& sprites, const SpriteAtlas& atlas, const PaletteBlock& palette);
 // The widely used packer layout: {"frames":[{"filename":"0","frame":{"x":..,"y":..,"w":..,"h":..}}, ...],
-//  "meta":{"image":"OUT.png","size":{"w":..,"h":..}}}
+//  "meta":{"image":"OUT.png","size":{"w":..,"h":..}}}; `imageName` is UTF-8.
 std::string AtlasJson(const SpriteAtlas& atlas, const std::string& imageName);

@@ -207,7 +207,7 @@ TEST_F(PngExport, CommandsOfTheFrameAndTheSpriteWindow) {
   ASSERT_TRUE(f.editor.openSpriteFile(dir.write("s.plk", SpriteFile(6)), "s.plk"));
   f.doc().palette = palette;
   f.host.files = {std::nullopt, ChosenFile{dir.path("sheet.png"), "sheet.png"},
-                  ChosenFile{dir.path("atlas.png"), "atlas.png"}};
+                  ChosenFile{dir.path("아틀라스.png"), "아틀라스.png"}};
   f.editor.command(ID_PLYK_SAVE_PNG);  // cancelled: nothing written
   EXPECT_FALSE(std::filesystem::exists(PathFromText(dir.path("sheet.png"))));
   EXPECT_TRUE(f.editor.command(ID_PLYK_SAVE_PNG));
@@ -215,9 +215,11 @@ TEST_F(PngExport, CommandsOfTheFrameAndTheSpriteWindow) {
   ExpectCutsBack(DecodeWithImageMagick(dir.path("sheet.png"), palette), f.doc().sprites);
   EXPECT_TRUE(f.editor.command(ID_PLYK_SAVE_PNG_ATLAS));
   std::vector<uint8_t> json;
-  ASSERT_TRUE(ReadFileBytes(PathFromText(dir.path("atlas.json")), json));
-  ExpectAtlas(DecodeWithImageMagick(dir.path("atlas.png"), palette), std::string(json.begin(), json.end()),
-              f.doc().sprites, false);
+  ASSERT_TRUE(ReadFileBytes(PathFromText(dir.path("아틀라스.json")), json));
+  const std::string text(json.begin(), json.end());
+  EXPECT_EQ(nlohmann::json::parse(text)["meta"]["image"], u8"아틀라스.png");  // UTF-8 in the JSON
+  const std::string utf8Path = PathFromText(dir.path("아틀라스.png")).u8string();
+  ExpectAtlas(DecodeWithImageMagick(utf8Path, palette), text, f.doc().sprites, false);
 
   f.doc().sprites.SetCurrent(6);  // the end slot: nothing selected
   EXPECT_FALSE(f.editor.spriteWindow().commands().enabled(ID_PLYK_SPRITE_SAVE_PNG));

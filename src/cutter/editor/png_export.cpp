@@ -41,7 +41,9 @@ bool ExportAtlasPng(CutterHost& host, const SpriteSet& sprites, const PaletteBlo
   ChosenFile file;
   if (!host.chooseSaveFile(PngFileFilter(), file)) return false;
   AtlasFiles atlas;
-  if (!MakeAtlasFiles(sprites, palette, false, FileNameOf(file.path), atlas)) {
+  // The JSON is UTF-8; the program's names are CP949.
+  const std::string imageName = PathFromText(FileNameOf(file.path)).u8string();
+  if (!MakeAtlasFiles(sprites, palette, false, imageName, atlas)) {
     host.showError(kTooLargeText);
     return false;
   }
