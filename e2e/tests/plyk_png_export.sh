@@ -29,14 +29,14 @@ check "the sheet's pixels are plyktool's" \
 
 # "PNG 아틀라스로 저장...": the picture and its JSON beside it.
 drv command Plyk2 40131 >/dev/null
-check "atlas saved" drv answer-chooser "$(wine_path "$work/atlas.png")"
+check "atlas saved" drv answer-chooser "$(wine_path "$work/아틀라스.png")"
 sleep 1
-check "the atlas JSON lists the four sprites on atlas.png" test \
+check "the atlas JSON lists the four sprites on 아틀라스.png" test \
   "$(python3 -c 'import json,sys; a=json.load(open(sys.argv[1])); print(len(a["frames"]), a["meta"]["image"])' \
-    "$work/atlas.json")" = "4 atlas.png"
-check "the atlas picture has the JSON's size" test "$(identify -format '%w %h' "$work/atlas.png")" = \
+    "$work/아틀라스.json")" = "4 아틀라스.png"
+check "the atlas picture has the JSON's size" test "$(identify -format '%w %h' "$work/아틀라스.png")" = \
   "$(python3 -c 'import json,sys; s=json.load(open(sys.argv[1]))["meta"]["size"]; print(s["w"], s["h"])' \
-    "$work/atlas.json")"
+    "$work/아틀라스.json")"
 
 # The selected sprite (0, 20 x 16) alone from the sprite window.
 drv command "스프라이트 창" 40132 >/dev/null
