@@ -38,8 +38,9 @@ bool ReadTable(ByteReader& r, int entries, std::array<Rgba, 256>& table) {
   return true;
 }
 
-// The LZW code stream into out, which it must fill exactly.
-bool DecodeLzw(const std::vector<uint8_t>& data, int minCodeSize, std::vector<uint8_t>& out,
+// The LZW code stream into out (total pixels), which it must fill exactly; with out
+// null the codes are only checked.
+bool DecodeLzw(const std::vector<uint8_t>& data, int minCodeSize, uint8_t* out, size_t total,
                std::string& reason) {
   uint16_t prefix[4096];
   uint8_t suffix[4096], first[4096];
@@ -52,8 +53,7 @@ bool DecodeLzw(const std::vector<uint8_t>& data, int minCodeSize, std::vector<ui
   }
   int next = clear + 2, width = minCodeSize + 1, prev = -1;
   size_t bitPos = 0, pos = 0;
-  const size_t bits = data.size() * 8, total = out.size();
-  uint8_t* o = out.data();
+  const size_t bits = data.size() * 8;
   while (pos < total) {
     if (bitPos + size_t(width) > bits) {
       reason = "LZW data ends before the image is full";
@@ -76,24 +76,22 @@ bool DecodeLzw(const std::vector<uint8_t>& data, int minCodeSize, std::vector<ui
       reason = "LZW data ends before the image is full";
       return false;
     }
-    int emit = code;
-    uint8_t tail = 0;
     if (prev < 0 ? code >= clear : code > next || (code == next && next >= 4096)) {
       reason = "LZW code " + std::to_string(code) + " past the table of " + std::to_string(next);
       return false;
     }
-    if (prev >= 0 && code == next) {
-      emit = prev;
-      tail = first[prev];
-    }
+    // A code one past the table is the previous string and its own first byte.
+    const int emit = prev >= 0 && code == next ? prev : code;
     const size_t len = size_t(length[emit]) + (emit != code ? 1 : 0);
     if (len > total - pos) {
       reason = "LZW data runs past the image";
       return false;
     }
-    if (emit != code) o[pos + len - 1] = tail;
-    size_t at = pos + length[emit];
-    for (int c = emit; at > pos; c = prefix[c]) o[--at] = suffix[c];
+    if (out) {
+      if (emit != code) out[pos + len - 1] = first[prev];
+      size_t at = pos + length[emit];
+      for (int c = emit; at > pos; c = prefix[c]) out[--at] = suffix[c];
+    }
     if (prev >= 0 && next < 4096) {
       prefix[next] = uint16_t(prev);
       suffix[next] = first[emit];
@@ -108,15 +106,15 @@ bool DecodeLzw(const std::vector<uint8_t>& data, int minCodeSize, std::vector<ui
   return true;
 }
 
-void Deinterlace(GifImage& image) {
-  std::vector<uint8_t> rows(image.indices.size());
-  const size_t w = size_t(image.width);
-  size_t src = 0;
-  static const int kStart[4] = {0, 4, 2, 1}, kStep[4] = {8, 8, 4, 2};
-  for (int pass = 0; pass < 4; ++pass)
-    for (int32_t y = kStart[pass]; y < image.height; y += kStep[pass], src += w)
-      std::memcpy(&rows[size_t(y) * w], &image.indices[src], w);
-  image.indices.swap(rows);
+// Where picture row y lies among the rows as stored: interlaced images store every
+// eighth row from 0, every eighth from 4, every fourth from 2, then the odd rows.
+int32_t FileRow(int32_t y, int32_t height, bool interlaced) {
+  if (!interlaced) return y;
+  const int32_t pass1 = (height + 7) / 8, pass2 = (height + 3) / 8, pass3 = (height + 1) / 4;
+  if (y % 8 == 0) return y / 8;
+  if (y % 8 == 4) return pass1 + y / 8;
+  if (y % 4 == 2) return pass1 + pass2 + y / 4;
+  return pass1 + pass2 + pass3 + y / 2;
 }
 
 }  // namespace
@@ -211,12 +209,13 @@ bool ParseGif(const uint8_t* data, size_t size, GifFile& out, std::string& reaso
                " larger than its data" + At(blockAt);
       return false;
     }
-    image.indices.resize(size_t(pixels));
-    if (pixels > 0 && !DecodeLzw(codes, minCodeSize, image.indices, reason)) {
+    if (pixels > 0 && !DecodeLzw(codes, minCodeSize, nullptr, size_t(pixels), reason)) {
       reason += At(blockAt);
       return false;
     }
-    if (imageFlags & 0x40) Deinterlace(image);
+    image.minCodeSize = minCodeSize;
+    image.interlaced = imageFlags & 0x40;
+    image.codes = std::move(codes);
     file.images.push_back(std::move(image));
   }
   if (file.images.empty()) {
@@ -268,9 +267,13 @@ bool GifComposer<Pixel>::draw(const GifFile& file, size_t index, Pixel* screen,
       std::copy(row, row + w, &saved_[size_t(y - b.y0) * w]);
     }
   }
-  for (int32_t y = b.y0; y < b.y1 && w > 0; ++y) {
+  if (w == 0 || b.y1 <= b.y0) return changed;
+  indices_.resize(size_t(im.width) * size_t(im.height));
+  std::string unused;  // the codes were checked when the file was parsed
+  DecodeLzw(im.codes, im.minCodeSize, indices_.data(), indices_.size(), unused);
+  for (int32_t y = b.y0; y < b.y1; ++y) {
     Pixel* row = screen + size_t(y) * sw + size_t(b.x0);
-    const uint8_t* src = &im.indices[size_t(y - im.top) * size_t(im.width)];
+    const uint8_t* src = &indices_[size_t(FileRow(y - im.top, im.height, im.interlaced)) * size_t(im.width)];
     if (im.transparent < 0) {
       for (size_t x = 0; x < w; ++x) {
         changed |= row[x] != lut[src[x]];

@@ -26,7 +26,8 @@ struct GifMovie {
 };
 bool ReadGif(const uint8_t* data, size_t size, GifMovie& out, std::string& reason);
 
-// One image of the file, its indices decoded and de-interlaced, not yet composed.
+// One image of the file, its LZW data checked but kept coded (decoded again as it is
+// drawn, so a long animation costs no more memory than its file).
 struct GifImage {
   int32_t left = 0, top = 0, width = 0, height = 0;
   int disposal = 0;
@@ -34,7 +35,9 @@ struct GifImage {
   int32_t delayCentiseconds = 0;
   int tableSize = 0;                // entries of the colour table in effect
   std::array<Rgba, 256> colours{};  // that table (local, else global); black past its end
-  std::vector<uint8_t> indices;     // width * height, top row first
+  int minCodeSize = 2;
+  bool interlaced = false;
+  std::vector<uint8_t> codes;  // the LZW data, its sub-blocks joined
 };
 struct GifFile {
   int32_t width = 0, height = 0;  // the logical screen
@@ -44,7 +47,7 @@ struct GifFile {
 };
 // Width and height of the logical screen; false when the data does not start like a GIF.
 bool PeekGifSize(const uint8_t* data, size_t size, int32_t& width, int32_t& height);
-// Every image of the file, checked and decoded.
+// Every image of the file, checked down to each LZW code.
 bool ParseGif(const uint8_t* data, size_t size, GifFile& out, std::string& reason);
 
 // Draws image `index` on a screen of file.width * file.height pixels that holds what
@@ -56,5 +59,6 @@ class GifComposer {
   bool draw(const GifFile& file, size_t index, Pixel* screen, const std::array<Pixel, 256>& lut);
 
  private:
-  std::vector<Pixel> saved_;  // under the last image of disposal 3
+  std::vector<Pixel> saved_;      // under the last image of disposal 3
+  std::vector<uint8_t> indices_;  // the image being drawn, in file row order
 };
