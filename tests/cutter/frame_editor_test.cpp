@@ -252,7 +252,7 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
   frame().command(ID_PLYK_IMPORT_PICTURE);
   // Every format the import reads is listed, FLI included.
   EXPECT_EQ(f.host.filters.back(),
-            (FilterEntries{{"그림 파일(pcx,bmp,flc,fli,anm)", "*.pcx;*.bmp;*.flc;*.fli;*.anm"},
+            (FilterEntries{{"그림 파일(pcx,bmp,flc,fli,anm,png,gif)", "*.pcx;*.bmp;*.flc;*.fli;*.anm;*.png;*.gif"},
                            {"모든 파일(*.*)", "*.*"}}));
   EXPECT_EQ(doc().cut.transparentIndex, 7);  // the top-left pixel
   EXPECT_EQ(frame().settings().backgroundIndex, 40);
