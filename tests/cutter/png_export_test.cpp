@@ -92,13 +92,10 @@ SpriteSet Figures(int count, uint32_t seed) {
   return set;
 }
 
-// Cutting the decoded sheet gives the set back, in order.
-void ExpectCutsBack(const Decoded& d, const SpriteSet& set) {
-  std::vector<uint8_t> pixels(d.indices.begin(), d.indices.end());
-  const PaletteBlock palette = BuiltinPaletteBlock();
-  const std::vector<uint8_t> pcx = EncodePcx(d.width, d.height, pixels.data(), palette.palette());
+// Cutting the sheet picture (a file Picture reads) gives the set back, in order.
+void ExpectCutsBack(const std::vector<uint8_t>& file, const SpriteSet& set) {
   Picture picture;
-  ASSERT_TRUE(picture.loadFromMemory(pcx.data(), pcx.size()));
+  ASSERT_TRUE(picture.loadFromMemory(file.data(), file.size()));
   CutSource source;
   source.refresh(picture);
   source.transparentIndex = 0;
@@ -106,6 +103,11 @@ void ExpectCutsBack(const Decoded& d, const SpriteSet& set) {
   ASSERT_EQ(rects.size(), size_t(set.Count()));
   for (int i = 0; i < set.Count(); ++i)
     EXPECT_TRUE(Equal(*source.makeSprite(rects[size_t(i)]), *set.Get(i))) << "sprite " << i;
+}
+// The same through ImageMagick's decoding, passed on as a PCX.
+void ExpectCutsBack(const Decoded& d, const SpriteSet& set) {
+  std::vector<uint8_t> pixels(d.indices.begin(), d.indices.end());
+  ExpectCutsBack(EncodePcx(d.width, d.height, pixels.data(), BuiltinPaletteBlock().palette()), set);
 }
 
 // The JSON's frames hold every sprite's pixels and nothing else is opaque; no two
@@ -174,8 +176,10 @@ TEST_F(PngExport, SheetsAndAtlasesDecodeToTheirSprites) {
     } else {
       SpriteSheet sheet;
       ASSERT_TRUE(MakeSpriteSheet(set, sheet, kMaxPngSide));
-      dir.write("out.png", EncodeSheetPng(sheet, palette));
+      const std::vector<uint8_t> png = EncodeSheetPng(sheet, palette);
+      dir.write("out.png", png);
       ExpectCutsBack(DecodeWithImageMagick(path, palette), set);
+      ExpectCutsBack(png, set);  // and through our own reader
     }
   }
 }
