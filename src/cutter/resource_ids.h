@@ -88,6 +88,7 @@
 #define ID_PLYK_SAVE_PCX 40049       // the whole set as one PCX sheet
 #define ID_PLYK_UNDO 40121           // Ctrl+Z
 #define ID_PLYK_REDO 40122           // Ctrl+Y, Ctrl+Shift+Z
+#define ID_PLYK_MANUAL 40140         // F1: the user manual in the browser
 
 // ---- Commands of the sprite window pop-up (IDR_PLYK_SPRITE_POPUP) -----------------
 // These come back to the sprite window; some share numbers with frame commands.

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "commands.h"
+#include "plyk_version.h"
 
 namespace {
 
@@ -17,14 +18,21 @@ const Command kCommands[] = {
     {"palette", "palette --default OUT.pal     write the built-in palette as a palette file", RunPalette},
     {"mixtable", "mixtable IN.pal OUT.pal       rebuild the mixing table from the colours", RunMixTable},
     {"resave", "resave IN OUT                 read a file and write it again", RunResave},
-    {"frames", "frames PICTURE OUTDIR         write every frame of a picture as a BMP, and its palette", RunFrames},
-    {"cut", "cut PICTURE OUT.plk [--frame N | --all-frames] [--transparent N] [--grid WxH] [--palette OUT.pal]\n                                cut every figure (or grid cell) of a picture into a sprite file", RunCut},
-    {"sheet", "sheet SPRITES.plk OUT.bmp [--palette P.pal] [--columns N]  contact sheet of a sprite file", RunSheet},
-    {"pcx", "pcx SPRITES.plk OUT.pcx [--palette P.pal]  every sprite on one PCX picture that cuts back into them", RunPcx},
+    {"frames", "frames PICTURE OUTDIR         write every frame of a picture as a BMP, and its palette",
+     RunFrames},
+    {"cut",
+     "cut PICTURE OUT.plk [--frame N | --all-frames] [--transparent N] [--grid WxH] [--palette OUT.pal]\n    "
+     "                            cut every figure (or grid cell) of a picture into a sprite file",
+     RunCut},
+    {"sheet", "sheet SPRITES.plk OUT.bmp [--palette P.pal] [--columns N]  contact sheet of a sprite file",
+     RunSheet},
+    {"pcx",
+     "pcx SPRITES.plk OUT.pcx [--palette P.pal]  every sprite on one PCX picture that cuts back into them",
+     RunPcx},
 };
 
 void PrintHelp(FILE* out) {
-  std::fprintf(out, "usage: plyktool COMMAND ARGS...\n\ncommands:\n");
+  std::fprintf(out, "usage: plyktool COMMAND ARGS...\n       plyktool --version\n\ncommands:\n");
   for (const Command& c : kCommands) std::fprintf(out, "  %s\n", c.usage);
 }
 
@@ -66,6 +74,10 @@ int main(int argc, char** argv) {
   }
   if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") || !std::strcmp(argv[1], "help")) {
     PrintHelp(stdout);
+    return 0;
+  }
+  if (!std::strcmp(argv[1], "--version")) {
+    std::printf("plyktool %s\n", PLYK_VERSION_TEXT);
     return 0;
   }
   for (const Command& c : kCommands) {
