@@ -30,6 +30,7 @@ VIAddVersionKey /LANG=1042 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=1042 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1042 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1042 "FileDescription" "${PRODUCT} 설치 프로그램"
+VIAddVersionKey /LANG=1042 "LegalCopyright" "Copyright (c) 2026 the Plyk2 and Zorv2 developers, MIT License"
 
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -39,7 +40,7 @@ VIAddVersionKey /LANG=1042 "FileDescription" "${PRODUCT} 설치 프로그램"
 
 ; One association key: its default value, as the programs write it.
 !macro ClassKey KEY VALUE
-  WriteRegStr HKCU "Software\Classes\${KEY}" "" "${VALUE}"
+  WriteRegStr HKCU "Software\Classes\${KEY}" "" `${VALUE}`
 !macroend
 
 ; An extension key goes only while it still names our class.
