@@ -45,8 +45,9 @@ keys=$(classes)
 check "open command of .plk files" contains_line "$keys" "plyk_key\\Shell\\Open\\Command=\"$windir\\Plyk2.exe\" \"%1\""
 check "open command of .zrv files" contains_line "$keys" "zorv_key\\Shell\\Open\\Command=\"$windir\\Zorv2.exe\" \"%1\""
 check "icon of palette files" contains_line "$keys" "pal_key\\DefaultIcon=\"$windir\\Plyk2.exe\",3"
-check "listed among the installed programs" \
-  wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\PlykZorv' /v QuietUninstallString
+check "listed among the installed programs, with a silent uninstall" contains_line \
+  "$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\PlykZorv' /v QuietUninstallString |
+    tr -d '\r' | sed -n 's/^.*REG_SZ *//p')" "\"$windir\\uninstall.exe\" /S"
 
 # A stand-in browser: the shell's open command of HTML pages writes the page's name
 # to a file (this Wine reads associations from the machine's classes).
