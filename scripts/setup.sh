@@ -12,6 +12,7 @@
 #             the Windows programs (scripts/run.sh, the tests under Wine)
 #   wine64    64-bit Wine with the same, for machines that run no 32-bit code
 #             (scripts/run.sh then builds the programs for 64-bit Windows)
+#   package   NSIS and zip for the release packages (scripts/package.sh)
 #   all       every group: what scripts/test.sh needs (it falls back on 64-bit Wine
 #             where 32-bit programs cannot run)
 #
@@ -31,8 +32,9 @@ for group in "${groups[@]}"; do
     windows) packages+=(mingw-w64 libz-mingw-w64-dev) ;;
     wine) packages+=(wine wine32:i386 fonts-wine xvfb imagemagick fonts-nanum) ;;
     wine64) packages+=(wine wine64 fonts-wine xvfb imagemagick fonts-nanum) ;;
-    all) exec bash "$0" build tests windows wine wine64 ;;
-    *) echo "usage: $0 [build|tests|windows|wine|wine64|all]..." >&2; exit 2 ;;
+    package) packages+=(nsis zip) ;;
+    all) exec bash "$0" build tests windows wine wine64 package ;;
+    *) echo "usage: $0 [build|tests|windows|wine|wine64|package|all]..." >&2; exit 2 ;;
   esac
   [ "$group" = build ] || lean=no
 done

@@ -4,6 +4,8 @@ include(${CMAKE_CURRENT_LIST_DIR}/plyktool_support.cmake)
 
 run(0 --help)
 expect_contains("resave IN OUT")
+run(0 --version)
+expect_contains("plyktool ${VERSION}")
 
 run(0 info ${EXAMPLES}/shapes.plk)
 expect_contains("count 5")

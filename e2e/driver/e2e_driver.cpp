@@ -20,7 +20,7 @@
 //   move CLASS X Y WIDTH HEIGHT     move and size the window
 //   key CLASS KEY                   bring the window to the front and type KEY as the
 //                                   keyboard would: a letter, digit or name (escape,
-//                                   tab, delete, left, right, up, down, add, subtract,
+//                                   tab, delete, left, right, up, down, add, subtract, f1,
 //                                   [, ]), with "ctrl+", "shift+" or "alt+" in front
 //
 // Real mouse input (the pointer moves, as a user's would; a window that checks where
@@ -187,8 +187,8 @@ WORD VirtualKeyOf(const std::wstring& name) {
   } kNames[] = {{L"escape", VK_ESCAPE}, {L"tab", VK_TAB},     {L"delete", VK_DELETE},
                 {L"left", VK_LEFT},     {L"right", VK_RIGHT}, {L"up", VK_UP},
                 {L"down", VK_DOWN},     {L"add", VK_ADD},     {L"subtract", VK_SUBTRACT},
-                {L"return", VK_RETURN}, {L"f4", VK_F4},       {L"[", VK_OEM_4},
-                {L"]", VK_OEM_6}};
+                {L"return", VK_RETURN}, {L"f1", VK_F1},       {L"f4", VK_F4},
+                {L"[", VK_OEM_4},       {L"]", VK_OEM_6}};
   for (const auto& entry : kNames) {
     if (name == entry.name) return entry.key;
   }

@@ -51,6 +51,14 @@ screenshot plyk_outward_cursor.png
 cut_and_count o 1 drv click-at Plyk2 "$canvas" 15 12 left
 check "the cut marks the document modified" \
   drv wait-title Plyk2 "PlykII       [새 파일 *]   - picture.pcx[200x150]  (1/1)" 5000
+# The pointers of the other tools, for the manual.
+tool_shot() {  # KEY X Y SHOT
+  drv key Plyk2 "$1" >/dev/null
+  drv pointer Plyk2 "$canvas" "$2" "$3" >/dev/null
+  sleep 0.5
+  screenshot "$4"
+}
+tool_shot i 44 4 plyk_inward_cursor.png
 cut_and_count i 2 drv drag Plyk2 "$canvas" 44 4 70 30
 drv key Plyk2 r >/dev/null
 drv press Plyk2 "$canvas" 110 70 left >/dev/null
@@ -59,6 +67,7 @@ sleep 0.5
 screenshot plyk_free_drag.png
 drv release Plyk2 "$canvas" 129 79 left >/dev/null
 check "free drag gives 3 sprites" drv wait-title "스프라이트 창" "스프라이트 창      [ 3개, 3번 선택 ]" 10000
+tool_shot f 130 80 plyk_fixed_cursor.png
 cut_and_count f 4 drv click-at Plyk2 "$canvas" 130 80 left
 drv key Plyk2 g >/dev/null
 drv pointer Plyk2 "$canvas" 125 70 >/dev/null
@@ -66,6 +75,7 @@ sleep 0.5
 check "grid tool snaps the mouse" test "$(drv status-text Plyk2 2)" = " 마우스 : 120 ,  64"
 screenshot plyk_grid_cursor.png
 cut_and_count g 5 drv click-at Plyk2 "$canvas" 125 70 left
+tool_shot t 60 100 plyk_pick_cursor.png
 
 # Sprite window: copy A onto the free cut, move the fixed cut to the end, delete B.
 sprites="스프라이트 창"

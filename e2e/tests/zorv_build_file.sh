@@ -72,17 +72,20 @@ for _ in 1 2 3 4 5 6 7 8 9 10; do
 done
 check "the binary box shows flag 0 as 101 (got $shown)" test "$shown" = 101
 drv set-text "플래그 설정" 1021 1100 >/dev/null
+screenshot zorv_flags_dialog.png
 drv click-id "플래그 설정" 1 >/dev/null
 check "flags taken" drv wait-no-dialog "플래그 설정" 10000
 drv command Zorv2 40091 >/dev/null
 drv wait-dialog "효과 설정" 20000 >/dev/null
 drv click-id "효과 설정" 1023 >/dev/null
 drv click-id "효과 설정" 1025 >/dev/null
+screenshot zorv_effects_dialog.png
 drv click-id "효과 설정" 1 >/dev/null
 check "effects taken" drv wait-no-dialog "효과 설정" 10000
 drv key Zorv2 s >/dev/null
 drv wait-dialog "동작 소리 설정" 20000 >/dev/null
 drv set-text "동작 소리 설정" 1002 step.wav >/dev/null
+screenshot zorv_sound_dialog.png
 drv click-id "동작 소리 설정" 1 >/dev/null
 check "sound taken" drv wait-no-dialog "동작 소리 설정" 10000
 drv pointer Zorv2 $canvas 300 150 >/dev/null

@@ -90,6 +90,7 @@
 #define ID_PLYK_REDO 40122           // Ctrl+Y, Ctrl+Shift+Z
 #define ID_PLYK_SAVE_PNG 40130       // the whole set as one PNG sheet
 #define ID_PLYK_SAVE_PNG_ATLAS 40131 // the set packed tightly: PNG and JSON atlas
+#define ID_PLYK_MANUAL 40140         // F1: the user manual in the browser
 
 // ---- Commands of the sprite window pop-up (IDR_PLYK_SPRITE_POPUP) -----------------
 // These come back to the sprite window; some share numbers with frame commands.

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/dialog_base.h"
+#include "framework/text_codec.h"
 
 Answer WindowPrompts::askYesNoCancel(const std::string& text) {
   switch (ShowMessage(owner_.hwnd(), text, caption_, MB_YESNOCANCEL | MB_ICONQUESTION)) {
@@ -51,4 +52,11 @@ bool WindowPrompts::choose(bool save, const FilterEntries& filter, ChosenFile& f
 
 void WindowPrompts::setBusy(bool busy) {
   SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+bool WindowPrompts::openInBrowser(const std::string& path) {
+  // ShellExecute reports success with a value above 32.
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(owner_.hwnd(), L"open", Widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return result > 32;
 }

@@ -19,6 +19,7 @@ class WindowPrompts : public UserPrompts {
   bool chooseOpenFile(const FilterEntries& filter, ChosenFile& file) override;
   bool chooseSaveFile(const FilterEntries& filter, ChosenFile& file) override;
   void setBusy(bool busy) override;
+  bool openInBrowser(const std::string& path) override;
 
   const std::string& caption() const { return caption_; }
 

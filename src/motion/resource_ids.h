@@ -85,6 +85,7 @@
 #define ID_ZORV_CLEAN_SPRITES 40045    // Ctrl+R
 #define ID_ZORV_UNDO 40121             // Ctrl+Z
 #define ID_ZORV_REDO 40122             // Ctrl+Y, Ctrl+Shift+Z
+#define ID_ZORV_MANUAL 40140           // F1: the user manual in the browser
 #define ID_ZORV_KEY_NEXT_SPRITE 40057  // ]
 #define ID_ZORV_KEY_PREV_SPRITE 40058  // [
 #define ID_ZORV_KEY_DELETE 40059       // Delete (motion or sprite window focused)

@@ -32,4 +32,7 @@ class UserPrompts {
   virtual bool chooseSaveFile(const FilterEntries& filter, ChosenFile& file) = 0;
   // The wait cursor while a long file operation runs.
   virtual void setBusy(bool busy) = 0;
+  // Asks the shell to show a page (the user manual) in the default browser; false
+  // when nothing could be started.
+  virtual bool openInBrowser(const std::string& path) = 0;
 };

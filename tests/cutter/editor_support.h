@@ -21,9 +21,10 @@ class FakeHost : public CutterHost {
   std::function<bool(CutSizeDialog&)> cutSizeDialog;
   std::function<bool(ColourDialog&)> colourDialog;
   bool focused = false;  // the sprite window has the keyboard focus
+  bool browserWorks = true;
 
   // What the editors asked for.
-  std::vector<std::string> questions, errors, warnings;
+  std::vector<std::string> questions, errors, warnings, browsed;
   std::vector<FilterEntries> filters;
   int repainted = 0;  // CutterWindow bits since the last take
   int closed = 0, popups = 0, abouts = 0, palettes = 0;
@@ -49,6 +50,10 @@ class FakeHost : public CutterHost {
   bool chooseOpenFile(const FilterEntries& filter, ChosenFile& file) override { return choose(filter, file); }
   bool chooseSaveFile(const FilterEntries& filter, ChosenFile& file) override { return choose(filter, file); }
   void setBusy(bool) override {}
+  bool openInBrowser(const std::string& path) override {
+    browsed.push_back(path);
+    return browserWorks;
+  }
 
   void repaint(int windows) override { repainted |= windows; }
   bool runCutSizeDialog(CutSizeDialog& d) override { return cutSizeDialog ? cutSizeDialog(d) : false; }

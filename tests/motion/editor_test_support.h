@@ -137,7 +137,7 @@ class FakeHost : public ZorvHost {
   ZorvWindow focused = ZorvWindow::Frame;
 
   // Records.
-  std::vector<std::string> questions, errors, warnings, played;
+  std::vector<std::string> questions, errors, warnings, played, browsed;
   int slept = 0, presents = 0, palettes = 0, background = -1, pointerX = 0, pointerY = 0;
   unsigned repaints = 0;
   bool canvasShown = true, spriteWindowShown = true, closed = false;
@@ -156,6 +156,10 @@ class FakeHost : public ZorvHost {
   bool chooseOpenFile(const FilterEntries&, ChosenFile& file) override { return choose(file); }
   bool chooseSaveFile(const FilterEntries&, ChosenFile& file) override { return choose(file); }
   void setBusy(bool) override {}
+  bool openInBrowser(const std::string& path) override {
+    browsed.push_back(path);
+    return true;
+  }
   void playWave(const std::string& path) override { played.push_back(path); }
   void sleep(int milliseconds) override { slept += milliseconds; }
   void repaint(unsigned windows) override { repaints |= windows; }

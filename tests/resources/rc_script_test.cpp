@@ -19,6 +19,7 @@
 #include "cutter/resource_ids.h"
 #include "motion/editor/frame_editor.h"
 #include "motion/resource_ids.h"
+#include "plyk_version.h"
 
 #ifdef PLYK_RES_DIR
 
@@ -27,7 +28,7 @@ namespace {
 // A reader of .res files (as windres -O res writes them), enough to look resources up
 // by type and id and to decode menus, accelerators, dialogs and string tables.
 constexpr uint16_t kRtBitmap = 2, kRtMenu = 4, kRtDialog = 5, kRtString = 6, kRtAccelerator = 9,
-                   kRtGroupCursor = 12, kRtGroupIcon = 14, kRtVersion = 16, kPopup = 0xFFFF;
+                   kRtGroupCursor = 12, kRtGroupIcon = 14, kRtVersion = 16, kRtManifest = 24, kPopup = 0xFFFF;
 using Ids = std::set<int>;
 
 struct ResEntry {
@@ -300,7 +301,15 @@ void CheckEmbedded(const ProgramFiles& p, const std::vector<ResEntry>& all) {
   ASSERT_TRUE(strip && strip->data.size() >= 8);
   EXPECT_EQ(LoadU32(&strip->data[4]), 16u * p.toolBarImages);
   EXPECT_NE(FindRes(all, kRtGroupCursor, p.cursor), nullptr);
-  EXPECT_NE(FindRes(all, kRtVersion, 1), nullptr);
+  // The manifest is the generated one; the version block carries the project's version.
+  const ResEntry* manifest = FindRes(all, kRtManifest, 1);
+  EXPECT_TRUE(manifest && manifest->data == ReadFile(generated + p.name + "/" + p.name + ".manifest"));
+  const ResEntry* version = FindRes(all, kRtVersion, 1);
+  ASSERT_NE(version, nullptr);
+  std::vector<uint8_t> utf16;
+  for (const char c : std::string(PLYK_VERSION_TEXT)) utf16.insert(utf16.end(), {uint8_t(c), 0});
+  EXPECT_NE(std::search(version->data.begin(), version->data.end(), utf16.begin(), utf16.end()),
+            version->data.end());
   std::vector<uint16_t> icons;
   for (const ResEntry& e : all) {
     EXPECT_EQ(e.language, 0x0412) << "type " << e.typeId << " id " << e.id;  // Korean

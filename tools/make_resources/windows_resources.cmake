@@ -16,10 +16,14 @@ function(plyk_compile_rc output rc prefix format windres)
   set(gen ${PLYK_GENERATED_DIR})
   set(fonts_dir ${PROJECT_SOURCE_DIR}/src/graphics/fonts)
   file(GLOB fonts CONFIGURE_DEPENDS ${fonts_dir}/*.fnt)
+  # The application manifest the .rc names (${prefix}.manifest).
+  set(PLYK_MANIFEST_PROGRAM ${prefix})
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/program.manifest.in ${gen}/${prefix}/${prefix}.manifest @ONLY)
   add_custom_command(OUTPUT ${output}
     COMMAND ${windres} -c 65001 -I ${rc_dir} -I ${gen} -I ${gen}/${prefix} -I ${fonts_dir}
             -i ${rc} -O ${format} -o ${output}
     DEPENDS ${rc} ${rc_dir}/../resource_ids.h ${PLYK_PALETTE_BLOCK} ${gen}/${prefix}/art.stamp ${fonts}
+            ${gen}/plyk_version.h ${gen}/${prefix}/${prefix}.manifest
     COMMENT "Compiling ${name}"
     VERBATIM)
 endfunction()

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "commands.h"
+#include "plyk_version.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ const Command kCommands[] = {
 };
 
 void PrintHelp(FILE* out) {
-  std::fprintf(out, "usage: plyktool COMMAND ARGS...\n\ncommands:\n");
+  std::fprintf(out, "usage: plyktool COMMAND ARGS...\n       plyktool --version\n\ncommands:\n");
   for (const Command& c : kCommands) std::fprintf(out, "  %s\n", c.usage);
 }
 
@@ -67,6 +68,10 @@ int main(int argc, char** argv) {
   }
   if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") || !std::strcmp(argv[1], "help")) {
     PrintHelp(stdout);
+    return 0;
+  }
+  if (!std::strcmp(argv[1], "--version")) {
+    std::printf("plyktool %s\n", PLYK_VERSION_TEXT);
     return 0;
   }
   for (const Command& c : kCommands) {

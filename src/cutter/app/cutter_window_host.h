@@ -25,6 +25,7 @@ class CutterWindowHost : public CutterHost {
   bool chooseOpenFile(const FilterEntries& filter, ChosenFile& file) override;
   bool chooseSaveFile(const FilterEntries& filter, ChosenFile& file) override;
   void setBusy(bool busy) override;
+  bool openInBrowser(const std::string& path) override { return prompts_.openInBrowser(path); }
 
   void repaint(int windows) override;
   bool runCutSizeDialog(CutSizeDialog& dialog) override;

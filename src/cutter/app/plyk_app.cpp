@@ -46,6 +46,7 @@ std::vector<AssociationValue> PlykApp::association(const std::string& programDir
 
 int PlykApp::CreateMainWindow(HINSTANCE instance, int showCommand) {
   frame_ = std::make_unique<PlykFrame>(settings_, ResourcePalette(instance));
+  frame_->editor().setProgramDirectory(programDirectory());
   frame_->Setup(instance, settings_.maximised ? SW_SHOWMAXIMIZED : showCommand, "Plyk2", nullptr);
   frame_->SetClass(LTGRAY_BRUSH, IDI_PLYK_APP, -1, IDR_PLYK_MAIN_MENU);
   const WindowRect& r = settings_.frameRect;

@@ -7,6 +7,7 @@
 #include "cutter/editor/png_export.h"
 #include "cutter/resource_ids.h"
 #include "ui/status_text.h"
+#include "ui/user_manual.h"
 
 const char* const kUnsavedWorkQuestion = "Plyk 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?";
 
@@ -24,6 +25,7 @@ FrameEditor::FrameEditor(CutterHost& host, const CutterSettings& settings, const
 void FrameEditor::buildCommands() {
   auto hasSprites = [this] { return doc_.sprites.Count() > 0; };
   commands_.add(ID_PLYK_ABOUT, [this] { host_.showAbout(); })
+      .add(ID_PLYK_MANUAL, [this] { OpenUserManual(programDirectory_, host_); })
       .add(
           ID_PLYK_FILE_NEW, [this] { newFile(); }, hasSprites)
       .add(ID_PLYK_FILE_OPEN, [this] { chooseAndOpen(); })

@@ -83,6 +83,9 @@ class FrameEditor {
   bool readPalette(const std::string& path, const std::string& name);
   bool writePalette(const std::string& path, const std::string& name);
 
+  // The folder of the program (ending in a backslash), where the manual ships.
+  void setProgramDirectory(const std::string& directory) { programDirectory_ = directory; }
+
   CutterDocument& document() { return doc_; }
   const CutterDocument& document() const { return doc_; }
   CutterSettings& settings() { return settings_; }
@@ -92,6 +95,7 @@ class FrameEditor {
 
  private:
   WheelNotches wheel_;
+  std::string programDirectory_;
   void buildCommands();
   void layout();
   void newFile();

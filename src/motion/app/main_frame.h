@@ -46,6 +46,7 @@ class ZorvFrame : public BaseWindow, public ZorvHost {
     return prompts_.chooseSaveFile(filter, file);
   }
   void setBusy(bool busy) override { prompts_.setBusy(busy); }
+  bool openInBrowser(const std::string& path) override { return prompts_.openInBrowser(path); }
   void playWave(const std::string& path) override;
   void sleep(int milliseconds) override;
   void repaint(unsigned windows) override;

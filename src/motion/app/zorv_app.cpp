@@ -28,6 +28,7 @@ std::vector<AssociationValue> ZorvApp::association(const std::string& programDir
 
 int ZorvApp::CreateMainWindow(HINSTANCE instance, int showCommand) {
   frame_ = std::make_unique<ZorvFrame>(instance, settings_);
+  frame_->editor().setProgramDirectory(programDirectory());
   frame_->Setup(instance, settings_.maximised ? SW_SHOWMAXIMIZED : showCommand, "Zorv2", nullptr);
   frame_->SetClass(GRAY_BRUSH, IDI_ZORV_APP, -1, IDR_ZORV_MAIN_MENU);
   const WindowPlacement at = PlacementOf(settings_.mainWindow);

@@ -3,6 +3,7 @@
 
 #include "motion/editor/frame_editor.h"
 #include "motion/resource_ids.h"
+#include "ui/user_manual.h"
 
 void MotionFrameEditor::addViewToggle(int id, bool ZorvSettings::*flag) {
   commands_.add(
@@ -91,7 +92,8 @@ void MotionFrameEditor::buildCommands() {
           },
           {}, [this] { return doc_.autoShadow; })
       .add(ID_ZORV_COLOURS, [this] { editColours(); })
-      .add(ID_ZORV_ABOUT, [this] { host_.showAbout(); });
+      .add(ID_ZORV_ABOUT, [this] { host_.showAbout(); })
+      .add(ID_ZORV_MANUAL, [this] { OpenUserManual(programDirectory_, host_); });
 
   t.add(ID_ZORV_POINTER_LEFT, [this] { canvas_.stepPointer(-1, 0); })
       .add(ID_ZORV_POINTER_RIGHT, [this] { canvas_.stepPointer(1, 0); })

@@ -68,6 +68,9 @@ class MotionFrameEditor {
     if (!settings_.maximised) settings_.mainWindow = restored;
   }
 
+  // The folder of the program (ending in a backslash), where the manual ships.
+  void setProgramDirectory(const std::string& directory) { programDirectory_ = directory; }
+
   MotionDocument& document() { return doc_; }
   ZorvSettings& settings() { return settings_; }
   const PaletteBlock& palette() const { return *palette_; }
@@ -116,6 +119,7 @@ class MotionFrameEditor {
   EffectsDialog effectsDialog_;
   ColoursDialog coloursDialog_;
   std::string documentName_;  // without folder; empty for a new document
+  std::string programDirectory_;
   std::string documentPath_;  // where "쓰기" writes
   CommandTable commands_;
 };
