@@ -27,6 +27,7 @@ class QuietHost : public CutterHost {
   bool runCutSizeDialog(CutSizeDialog&) override { return false; }
   bool runColourDialog(ColourDialog&) override { return false; }
   void showAbout() override {}
+  bool openInBrowser(const std::string&) override { return false; }
   void showCanvas(bool) override {}
   void showDetailWindow(bool) override {}
   void placeCanvas(const CanvasPlacement&) override {}
