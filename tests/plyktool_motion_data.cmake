@@ -1,0 +1,31 @@
+# plyktool gif, json and zrv as a user runs them on the samples.
+# Called by CTest with -DPLYKTOOL=... -DWORK=... -DEXAMPLES=...
+include(${CMAKE_CURRENT_LIST_DIR}/plyktool_support.cmake)
+
+# The first bundle by default, another by name or position; ffprobe (when present)
+# reads as many frames as the bundle has motions and the delays playback shows.
+run(0 gif ${EXAMPLES}/walker.zrv ${WORK}/walk.gif)
+expect_contains("8 frames, 17 x 39 pixels")
+run(0 gif ${EXAMPLES}/walker.zrv ${WORK}/ball.gif --bundle "공 튀기기" --scale 2 --boxes --points)
+run(0 gif ${EXAMPLES}/walker.zrv ${WORK}/ghost.gif --bundle 2 --background transparent --once)
+run(0 gif ${EXAMPLES}/walker.zrv ${WORK}/grey.gif --background "#808080")
+find_program(FFPROBE ffprobe)
+if(FFPROBE)
+  execute_process(COMMAND ${FFPROBE} -v error -show_frames ${WORK}/walk.gif OUTPUT_VARIABLE probe)
+  string(REGEX MATCHALL "duration_time=[0-9.]+" durations "${probe}")
+  string(REPLACE ";" " " durations "${durations}")
+  # Delay 3: 68 ms a motion, 7 7 6 7 7 7 7 6 hundredths (54 for 544 ms) with the rounding carried.
+  set(want "duration_time=0.070000 duration_time=0.070000 duration_time=0.060000 duration_time=0.070000 duration_time=0.070000 duration_time=0.070000 duration_time=0.070000 duration_time=0.060000")
+  if(NOT durations STREQUAL want)
+    message(FATAL_ERROR "ffprobe read ${durations}")
+  endif()
+endif()
+
+# Refusals: one line, nothing written.
+run(1 gif ${EXAMPLES}/walker.zrv ${WORK}/x.gif --scale 5)
+run(1 gif ${EXAMPLES}/walker.zrv ${WORK}/x.gif --bundle "없는 묶음")
+run(1 gif ${EXAMPLES}/walker.zrv ${WORK}/x.gif --background pink)
+run(1 gif ${EXAMPLES}/walker.plk ${WORK}/x.gif)
+if(EXISTS ${WORK}/x.gif)
+  message(FATAL_ERROR "a refused gif was written")
+endif()
