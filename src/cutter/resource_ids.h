@@ -88,6 +88,8 @@
 #define ID_PLYK_SAVE_PCX 40049       // the whole set as one PCX sheet
 #define ID_PLYK_UNDO 40121           // Ctrl+Z
 #define ID_PLYK_REDO 40122           // Ctrl+Y, Ctrl+Shift+Z
+#define ID_PLYK_SAVE_PNG 40130       // the whole set as one PNG sheet
+#define ID_PLYK_SAVE_PNG_ATLAS 40131 // the set packed tightly: PNG and JSON atlas
 
 // ---- Commands of the sprite window pop-up (IDR_PLYK_SPRITE_POPUP) -----------------
 // These come back to the sprite window; some share numbers with frame commands.
@@ -97,6 +99,7 @@
 #define ID_PLYK_SPRITE_DELETE 40049
 #define ID_PLYK_SPRITE_PASTE 40050
 #define ID_PLYK_SPRITE_ADD 40051
+#define ID_PLYK_SPRITE_SAVE_PNG 40132
 
 // ---- Dialog controls --------------------------------------------------------------
 #define IDC_PLYK_STATIC (-1)

@@ -30,5 +30,6 @@ int RunSheet(Args args);
 int RunFrames(Args args);
 int RunCut(Args args);
 int RunPcx(Args args);
+int RunPng(Args args);
 // Motion data for other programs (motion_gif_command.cpp, motion_json_commands.cpp).
 int RunGif(Args args);

@@ -17,22 +17,12 @@ const Command kCommands[] = {
     {"palette", "palette --default OUT.pal     write the built-in palette as a palette file", RunPalette},
     {"mixtable", "mixtable IN.pal OUT.pal       rebuild the mixing table from the colours", RunMixTable},
     {"resave", "resave IN OUT                 read a file and write it again", RunResave},
-    {"frames", "frames PICTURE OUTDIR         write every frame of a picture as a BMP, and its palette",
-     RunFrames},
-    {"cut",
-     "cut PICTURE OUT.plk [--frame N | --all-frames] [--transparent N] [--grid WxH] [--palette OUT.pal]\n    "
-     "                            cut every figure (or grid cell) of a picture into a sprite file",
-     RunCut},
-    {"sheet", "sheet SPRITES.plk OUT.bmp [--palette P.pal] [--columns N]  contact sheet of a sprite file",
-     RunSheet},
-    {"gif",
-     "gif MOTIONS.zrv OUT.gif [--bundle N|NAME] [--scale 1-4] [--boxes] [--points] [--background "
-     "transparent|INDEX|#RRGGBB] [--palette P.pal] [--once]\n                                one bundle as "
-     "an animated GIF, each motion as playback shows it",
-     RunGif},
-    {"pcx",
-     "pcx SPRITES.plk OUT.pcx [--palette P.pal]  every sprite on one PCX picture that cuts back into them",
-     RunPcx},
+    {"frames", "frames PICTURE OUTDIR         write every frame of a picture as a BMP, and its palette", RunFrames},
+    {"cut", "cut PICTURE OUT.plk [--frame N | --all-frames] [--transparent N] [--grid WxH] [--palette OUT.pal]\n                                cut every figure (or grid cell) of a picture into a sprite file", RunCut},
+    {"sheet", "sheet SPRITES.plk OUT.bmp [--palette P.pal] [--columns N]  contact sheet of a sprite file", RunSheet},
+    {"gif", "gif MOTIONS.zrv OUT.gif [--bundle N|NAME] [--scale 1-4] [--boxes] [--points] [--background transparent|INDEX|#RRGGBB] [--palette P.pal] [--once]\n                                one bundle as an animated GIF, each motion as playback shows it", RunGif},
+    {"pcx", "pcx SPRITES.plk OUT.pcx [--palette P.pal]  every sprite on one PCX picture that cuts back into them", RunPcx},
+    {"png", "png SPRITES.plk OUT.png [--palette P.pal] [--atlas OUT.json] [--power-of-two]\n                                the same as a PNG, index 0 transparent; --atlas packs them tightly and lists their places", RunPng},
 };
 
 void PrintHelp(FILE* out) {

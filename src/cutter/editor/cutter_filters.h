@@ -16,3 +16,6 @@ inline FilterEntries PaletteFileFilter() {
 inline FilterEntries PcxFileFilter() {
   return {{"PCX 파일(*.pcx)", "*.pcx"}, {"모든 파일(*.*)", "*.*"}};
 }
+inline FilterEntries PngFileFilter() {
+  return {{"PNG 파일(*.png)", "*.png"}, {"모든 파일(*.*)", "*.*"}};
+}

@@ -4,6 +4,7 @@
 #include "cutter/editor/cut_size_dialog.h"
 #include "cutter/editor/frame_text.h"
 #include "cutter/editor/interface_colours.h"
+#include "cutter/editor/png_export.h"
 #include "cutter/resource_ids.h"
 #include "ui/status_text.h"
 
@@ -32,6 +33,10 @@ void FrameEditor::buildCommands() {
           ID_PLYK_FILE_SAVE_AS, [this] { save(true); }, hasSprites)
       .add(
           ID_PLYK_SAVE_PCX, [this] { exportSheet(); }, hasSprites)
+      .add(
+          ID_PLYK_SAVE_PNG, [this] { exportSheetPng(); }, hasSprites)
+      .add(
+          ID_PLYK_SAVE_PNG_ATLAS, [this] { ExportAtlasPng(host_, doc_.sprites, doc_.palette); }, hasSprites)
       .add(ID_PLYK_IMPORT_PICTURE, [this] { chooseAndImport(); })
       .add(ID_PLYK_READ_PALETTE, [this] { chooseAndReadPalette(); })
       .add(ID_PLYK_WRITE_PALETTE, [this] { chooseAndWritePalette(); })

@@ -107,6 +107,7 @@ class FrameEditor {
   void showFrame(int index);
   void zoom(int step);
   void exportSheet();
+  void exportSheetPng();
   bool forwardedKeyEnabled(int id) const;
 
   CutterHost& host_;

@@ -1,5 +1,5 @@
 // The frame's file work: sprite files, pictures, palettes, dropped files, the
-// command line and the PCX sheet.
+// command line and the PCX and PNG sheets.
 #include <filesystem>
 #include <fstream>
 
@@ -9,8 +9,10 @@
 #include "cutter/editor/frame_editor.h"
 #include "cutter/editor/interface_colours.h"
 #include "cutter/editor/pcx_export.h"
+#include "cutter/editor/png_export.h"
 #include "cutter/editor/sprite_file_ops.h"
 #include "cutter/pcx_writer.h"
+#include "cutter/sheet_png.h"
 
 const char* const kNotPaletteFileText = "팔레트 파일이 아닙니다.\n확인후 다시 하십시오.";
 
@@ -215,4 +217,10 @@ void FrameEditor::exportSheet() {
   SpriteSheet sheet;
   const bool made = MakeSpriteSheet(doc_.sprites, sheet, kMaxPcxSide);
   ExportPcx(host_, made, sheet, doc_.palette);
+}
+
+void FrameEditor::exportSheetPng() {
+  SpriteSheet sheet;
+  const bool made = MakeSpriteSheet(doc_.sprites, sheet, kMaxPngSide);
+  ExportSheetPng(host_, made, sheet, doc_.palette);
 }

@@ -6,9 +6,11 @@
 #include "cutter/editor/cutter_filters.h"
 #include "cutter/editor/detail_window_editor.h"
 #include "cutter/editor/pcx_export.h"
+#include "cutter/editor/png_export.h"
 #include "cutter/editor/sprite_file_ops.h"
 #include "cutter/pcx_writer.h"
 #include "cutter/resource_ids.h"
+#include "cutter/sheet_png.h"
 #include "graphics/contact_sheet.h"
 
 CutterSpriteWindowEditor::CutterSpriteWindowEditor(CutterDocument& document, CutterSettings& settings,
@@ -36,6 +38,14 @@ void CutterSpriteWindowEditor::buildCommands() {
             SpriteSheet sheet;
             const bool made = MakeSingleSpriteSheet(*doc_.sprites.Current(), sheet, kMaxPcxSide);
             ExportPcx(host_, made, sheet, doc_.palette);
+          },
+          selected)
+      .add(
+          ID_PLYK_SPRITE_SAVE_PNG,
+          [this] {
+            SpriteSheet sheet;
+            const bool made = MakeSingleSpriteSheet(*doc_.sprites.Current(), sheet, kMaxPngSide);
+            ExportSheetPng(host_, made, sheet, doc_.palette);
           },
           selected)
       .alias(ID_PLYK_KEY_COPY, ID_PLYK_SPRITE_COPY)
