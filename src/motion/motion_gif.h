@@ -15,6 +15,11 @@
 #include "motion/motion_bundle.h"
 #include "sprites/palette.h"
 
+// The editor's default colours of boxes and points 1 to 6 (0x00BBGGRR), for callers
+// that have no editor settings.
+constexpr std::array<uint32_t, kMotionBoxCount> kDefaultMarkColours{0x00FF5757, 0x0057FDC7, 0x00FFFF57,
+                                                                    0x005757FF, 0x00FF57FF, 0x0057FFFF};
+
 struct MotionGifOptions {
   int scale = 1;  // 1 to 4, each pixel drawn as scale x scale
   bool boxes = false;
