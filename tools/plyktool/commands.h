@@ -33,3 +33,5 @@ int RunPcx(Args args);
 int RunPng(Args args);
 // Motion data for other programs (motion_gif_command.cpp, motion_json_commands.cpp).
 int RunGif(Args args);
+int RunJson(Args args);
+int RunZrv(Args args);
