@@ -301,8 +301,10 @@ std::string MotionJson(const StoredMotionFile& file, const SpriteAtlas& atlas, c
       ",\n";
   out += "  \"sprites\": [";
   for (size_t i = 0; i < atlas.places.size(); ++i) {
+    // The size is the sprite's own: a sprite without pixels may still have a width or a height.
     const AtlasPlace& p = atlas.places[i];
-    out += (i ? ",\n    " : "\n    ") + Dump(Json{{"x", p.x}, {"y", p.y}, {"w", p.w}, {"h", p.h}});
+    const Sprite* s = file.sprites.Get(static_cast<int32_t>(i));
+    out += (i ? ",\n    " : "\n    ") + Dump(Json{{"x", p.x}, {"y", p.y}, {"w", s->width}, {"h", s->height}});
   }
   out += atlas.places.empty() ? "],\n" : "\n  ],\n";
   out += "  \"bundles\": [";
