@@ -109,6 +109,7 @@ TEST(MotionGif, DelaysCarryTheRoundingSoTheLoopKeepsItsLength) {
 
 TEST(MotionGif, SeeThroughWhereNoMotionDrawsAndRefusals) {
   GifFixture f;
+  f.motion(0).sprite->pixels[2] = 255;  // the background's colour, drawn: not see-through
   MotionGifOptions options;
   options.transparent = true;
   GifOut movie;
@@ -122,6 +123,7 @@ TEST(MotionGif, SeeThroughWhereNoMotionDrawsAndRefusals) {
   const size_t at = size_t(canvas.baseY + f.motion(0).relY) * movie.width + canvas.baseX + f.motion(0).relX;
   EXPECT_EQ(movie.frames[0].indices[at], movie.transparentIndex);
   EXPECT_EQ(movie.frames[0].indices[at + 1], 20 + 7);
+  EXPECT_EQ(movie.frames[0].indices[at + 2], 255);
 
   MotionBundle empty("empty");
   EXPECT_FALSE(MakeMotionGif(empty, TestPalette(), options, movie, reason));
