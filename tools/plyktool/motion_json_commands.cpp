@@ -40,7 +40,7 @@ int RunJson(Args args) {
   // The atlas goes beside the JSON, named after it.
   const fs::path pngPath = fs::path(out).replace_extension(".png");
   MotionJsonExport exported;
-  if (!ExportMotionJson(file, palette, pngPath.filename().string(), exported, error))
+  if (!ExportMotionJson(file, palette, pngPath.filename().u8string(), exported, error))
     return Fail(in + ": " + error);
   if (!Save(pngPath.string(), exported.png.data(), exported.png.size()))
     return Fail(pngPath.string() + ": cannot write the file");

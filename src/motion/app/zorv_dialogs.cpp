@@ -131,7 +131,8 @@ bool EffectsWindow::OnOK() {
 
 // ---- Animated GIF -------------------------------------------------------------------
 
-GifExportWindow::GifExportWindow(GifExportDialog& values) : ZorvDialog(IDD_ZORV_GIF_EXPORT), values_(values) {}
+GifExportWindow::GifExportWindow(GifExportDialog& values)
+    : ZorvDialog(IDD_ZORV_GIF_EXPORT), values_(values) {}
 
 void GifExportWindow::OnInitDialog() {
   setItemText(IDC_ZORV_GIF_SCALE, values_.scaleText());
