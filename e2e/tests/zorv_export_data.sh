@@ -30,7 +30,7 @@ drv answer-chooser "$(wine_path "$folder/걷기.gif")" >/dev/null
 for _ in $(seq 1 50); do [ -s "$folder/걷기.gif" ] && break; sleep 0.2; done
 check "GIF written" test -s "$folder/걷기.gif"
 if command -v ffprobe >/dev/null; then
-  durations=$(ffprobe -v error -show_frames "$folder/걷기.gif" | sed -n 's/^duration_time=//p' | tr '\n' ' ')
+  durations=$(ffprobe -v error -show_frames "$folder/걷기.gif" | sed -n 's/^\(pkt_\)\{0,1\}duration_time=//p' | tr '\n' ' ')
   check "eight frames of 68 ms, the rounding carried (got $durations)" \
     test "$durations" = "0.070000 0.070000 0.060000 0.070000 0.070000 0.070000 0.070000 0.060000 "
 fi

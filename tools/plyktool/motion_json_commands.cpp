@@ -66,7 +66,7 @@ int RunZrv(Args args) {
   if (!ReadFileBytes(in, text)) return Fail(in + ": cannot read the file");
   const fs::path folder = fs::path(in).parent_path();
   const ImageLoader load = [&](const std::string& name, std::vector<uint8_t>& bytes) {
-    return ReadFileBytes((folder / fs::u8path(name)).string(), bytes);
+    return ReadFileBytes(folder / fs::u8path(name), bytes);
   };
   std::vector<uint8_t> zrv;
   if (!ImportMotionJson(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()), load,
