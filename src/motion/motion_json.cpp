@@ -144,27 +144,33 @@ const Json& ArrayAt(const Json& j, const std::string& path, size_t exactSize = S
   return j;
 }
 
-int32_t IntAt(const Json& j, const std::string& path, int64_t low = INT32_MIN, int64_t high = INT32_MAX) {
+// The value when it is an integer within [low, high]. Paths are only put together
+// for a refusal: building them for every number would cost more than the reading.
+bool IntValue(const Json& j, int64_t low, int64_t high, int32_t& out) {
   int64_t v = 0;
-  bool ok = false;
-  if (j.is_number_integer()) {
-    if (j.is_number_unsigned()) {
-      const uint64_t u = j.get<uint64_t>();
-      ok = u <= uint64_t(INT64_MAX);
-      v = static_cast<int64_t>(u);
-    } else {
-      v = j.get<int64_t>();
-      ok = true;
-    }
+  if (j.is_number_unsigned()) {
+    const uint64_t u = j.get<uint64_t>();
+    if (u > uint64_t(INT64_MAX)) return false;
+    v = static_cast<int64_t>(u);
+  } else if (j.is_number_integer()) {
+    v = j.get<int64_t>();
+  } else {
+    return false;
   }
-  if (!ok || v < low || v > high)
-    Refuse(path, "must be an integer from " + std::to_string(low) + " to " + std::to_string(high));
-  return static_cast<int32_t>(v);
+  if (v < low || v > high) return false;
+  out = static_cast<int32_t>(v);
+  return true;
+}
+
+[[noreturn]] void RefuseRange(const std::string& path, int64_t low, int64_t high) {
+  Refuse(path, "must be an integer from " + std::to_string(low) + " to " + std::to_string(high));
 }
 
 int32_t IntField(const Json& object, const std::string& path, const char* key, int64_t low = INT32_MIN,
                  int64_t high = INT32_MAX) {
-  return IntAt(Field(object, path, key), Member(path, key), low, high);
+  int32_t v = 0;
+  if (!IntValue(Field(object, path, key), low, high, v)) RefuseRange(Member(path, key), low, high);
+  return v;
 }
 
 const std::string& StringAt(const Json& j, const std::string& path) {
@@ -209,8 +215,9 @@ FixedName NameFrom(const Json& j, const std::string& path, bool mayBeEmpty) {
 
 std::vector<int32_t> IntList(const Json& j, const std::string& path, size_t size) {
   ArrayAt(j, path, size);
-  std::vector<int32_t> out;
-  for (size_t i = 0; i < j.size(); ++i) out.push_back(IntAt(j[i], Item(path, i)));
+  std::vector<int32_t> out(j.size());
+  for (size_t i = 0; i < j.size(); ++i)
+    if (!IntValue(j[i], INT32_MIN, INT32_MAX, out[i])) RefuseRange(Item(path, i), INT32_MIN, INT32_MAX);
   return out;
 }
 
@@ -238,8 +245,8 @@ Motion ReadMotion(const Json& j, const std::string& path, int32_t spriteCount) {
   const std::string boxesPath = Member(path, "boxes");
   const Json& boxes = ArrayAt(Field(j, path, "boxes"), boxesPath, kMotionBoxCount);
   for (size_t k = 0; k < boxes.size(); ++k) {
-    const std::string at = Item(boxesPath, k);
     if (boxes[k].is_null()) continue;
+    const std::string at = Item(boxesPath, k);
     ObjectAt(boxes[k], at);
     int32_t v[4];
     for (int c = 0; c < 4; ++c) v[c] = IntField(boxes[k], at, kBoxKeys[c]);
@@ -251,8 +258,8 @@ Motion ReadMotion(const Json& j, const std::string& path, int32_t spriteCount) {
   const std::string pointsPath = Member(path, "points");
   const Json& points = ArrayAt(Field(j, path, "points"), pointsPath, kMotionPointCount);
   for (size_t k = 0; k < points.size(); ++k) {
-    const std::string at = Item(pointsPath, k);
     if (points[k].is_null()) continue;
+    const std::string at = Item(pointsPath, k);
     ObjectAt(points[k], at);
     const int32_t x = IntField(points[k], at, "x"), y = IntField(points[k], at, "y");
     if (x == kUnset) Refuse(at, "x is -19775, the mark of an unset point (write null)");
