@@ -21,3 +21,6 @@ else
   PLYK_HEADLESS=1 PLYK_SHOT="$dir/plyk2.png" bash scripts/run.sh plyk2 examples/sheet.plk examples/sheet.pcx
 fi
 PLYK_HEADLESS=1 PLYK_SHOT="$dir/zorv2.png" bash scripts/run.sh zorv2 examples/walker.zrv
+# The first bundle of the sample motion file as plyktool's animated GIF.
+cmake --build build/native --target plyktool >/dev/null
+build/native/tools/plyktool/plyktool gif examples/walker.zrv "$dir/walker.gif" --scale 4 --boxes --points

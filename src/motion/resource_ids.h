@@ -25,6 +25,7 @@
 #define IDI_ZORV_SPRITE_WINDOW 142    // sprite window (index 2)
 #define IDI_ZORV_MOTION_FILE 143      // motion files in the shell (index 3)
 #define IDD_ZORV_EFFECTS 145          // "효과 설정"
+#define IDD_ZORV_GIF_EXPORT 130       // "애니메이션 GIF로 저장"
 
 // Custom resource type names, as they stand in the .rc file.
 #define ZORV_RT_FONTS "FONTS"
@@ -117,6 +118,8 @@
 // Ctrl+S saves even a document without a name (through the chooser), while the menu
 // entry "쓰기" stays greyed until the document has one. 40121 and up are kept free.
 #define ID_ZORV_KEY_SAVE 40120
+#define ID_ZORV_EXPORT_GIF 40130   // "애니메이션 GIF로 저장..."
+#define ID_ZORV_EXPORT_JSON 40131  // "JSON으로 내보내기..."
 
 // Control and notification ids the frame receives as commands.
 #define ID_ZORV_MOTION_CHANGED 1000  // sent by the motion window after paste or delete
@@ -153,6 +156,10 @@
 #define IDC_ZORV_EFFECT_FLIP_X 1023       // "좌우 반전"
 #define IDC_ZORV_EFFECT_FLIP_Y 1024       // "상하 반전"
 #define IDC_ZORV_EFFECT_TRANSLUCENT 1025  // "반투명"
+#define IDC_ZORV_GIF_SCALE 1100        // edit in IDD_ZORV_GIF_EXPORT: 1 to 4
+#define IDC_ZORV_GIF_TRANSPARENT 1101  // check boxes "배경 투명", "충돌 박스", "포인트"
+#define IDC_ZORV_GIF_BOXES 1102
+#define IDC_ZORV_GIF_POINTS 1103
 // Owner-drawn swatches of IDD_ZORV_COLOURS, row by row.
 #define IDC_ZORV_COLOUR_BACKGROUND 40094
 #define IDC_ZORV_COLOUR_SYSTEM 40095

@@ -133,6 +133,7 @@ class FakeHost : public ZorvHost {
   std::function<bool(FlagsDialog&)> flags = [](FlagsDialog&) { return false; };
   std::function<bool(EffectsDialog&)> effects = [](EffectsDialog&) { return false; };
   std::function<bool(ColoursDialog&)> colours = [](ColoursDialog&) { return false; };
+  std::function<bool(GifExportDialog&)> gifExport = [](GifExportDialog&) { return false; };
   int selectorIndex = 0;
   ZorvWindow focused = ZorvWindow::Frame;
 
@@ -180,6 +181,7 @@ class FakeHost : public ZorvHost {
   bool runFlagsDialog(FlagsDialog& d) override { return flags(d); }
   bool runEffectsDialog(EffectsDialog& d) override { return effects(d); }
   bool runColoursDialog(ColoursDialog& d) override { return colours(d); }
+  bool runGifExportDialog(GifExportDialog& d) override { return gifExport(d); }
   void showAbout() override {}
 
  private:

@@ -10,6 +10,7 @@
 #include "editor_test_support.h"
 #include "motion/editor/colour_indices.h"
 #include "motion/motion_file_io.h"
+#include "motion/motion_json.h"
 #include "motion/resource_ids.h"
 
 namespace {
@@ -346,4 +347,49 @@ TEST(MotionFrame, ClosingKeepsTheRestoredRectangleUnlessMaximised) {
   f.frame->frameClosing(second);
   EXPECT_EQ(f.frame->settings().mainWindow, first);
   EXPECT_TRUE(f.frame->settings().maximised);
+}
+
+TEST(MotionFrame, ExportsTheBundleAsGifAndTheDocumentAsJson) {
+  FrameFixture f;
+  EXPECT_FALSE(f.enabled(ID_ZORV_EXPORT_GIF));
+  EXPECT_FALSE(f.enabled(ID_ZORV_EXPORT_JSON));
+  f.newBundle("walk", 3);
+  ASSERT_TRUE(f.enabled(ID_ZORV_EXPORT_GIF));
+  ASSERT_TRUE(f.enabled(ID_ZORV_EXPORT_JSON));
+
+  // The dialog's values stay for the next export; a refused scale keeps it open.
+  int opened = 0;
+  f.host.gifExport = [&](GifExportDialog& d) {
+    if (opened++ == 0) {
+      EXPECT_FALSE(d.ok("5", true, true, false).accepted);
+      return d.ok("2", true, true, false).accepted;
+    }
+    EXPECT_EQ(d.scaleText(), "2");
+    EXPECT_TRUE(d.transparent && d.boxes && !d.points);
+    return false;
+  };
+  f.host.chosen.push_back(ChosenFile{f.folder.file("walk.gif"), "walk.gif"});
+  f.run(ID_ZORV_EXPORT_GIF);
+  f.run(ID_ZORV_EXPORT_GIF);
+  const std::vector<uint8_t> gif = f.bytesOf("walk.gif");
+  ASSERT_GT(gif.size(), 6u);
+  EXPECT_EQ(std::string(gif.begin(), gif.begin() + 6), "GIF89a");
+  // 8 x 8 sprites at relX 0, 1, 2 and scale 2: 20 x 16.
+  EXPECT_EQ(gif[6] | gif[7] << 8, 20);
+  EXPECT_EQ(gif[8] | gif[9] << 8, 16);
+
+  // The JSON with its atlas gives back the bytes "쓰기" would write.
+  f.host.chosen.push_back(ChosenFile{f.folder.file("walk.json"), "walk.json"});
+  f.run(ID_ZORV_EXPORT_JSON);
+  const std::vector<uint8_t> json = f.bytesOf("walk.json"), png = f.bytesOf("walk.png");
+  const ImageLoader load = [&](const std::string& name, std::vector<uint8_t>& bytes) {
+    bytes = png;
+    return name == "walk.png";
+  };
+  std::vector<uint8_t> zrv;
+  std::string error;
+  ASSERT_TRUE(ImportMotionJson(std::string(json.begin(), json.end()), load, TestPalette(), zrv, error))
+      << error;
+  EXPECT_EQ(zrv, MotionFileBytes(f.doc().file));
+  EXPECT_TRUE(f.host.errors.empty());
 }

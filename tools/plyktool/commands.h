@@ -5,12 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "sprites/palette.h"
+
 using Args = std::vector<std::string>;
 
 // Prints "plyktool: message" on stderr and returns 1.
 int Fail(const std::string& message);
 // Removes "--name VALUE" from args; returns false when absent. A missing value fails.
 bool TakeOption(Args& args, const std::string& name, std::string& value, bool& bad);
+// The palette file at path, or the built-in palette when path is empty.
+bool LoadPaletteOption(const std::string& path, PaletteBlock& palette, std::string& error);
 // Removes the flag "--name" from args; returns whether it was there.
 bool TakeFlag(Args& args, const std::string& name);
 
@@ -27,3 +31,7 @@ int RunFrames(Args args);
 int RunCut(Args args);
 int RunPcx(Args args);
 int RunPng(Args args);
+// Motion data for other programs (motion_gif_command.cpp, motion_json_commands.cpp).
+int RunGif(Args args);
+int RunJson(Args args);
+int RunZrv(Args args);

@@ -21,7 +21,10 @@ const Command kCommands[] = {
     {"frames", "frames PICTURE OUTDIR         write every frame of a picture as a BMP, and its palette", RunFrames},
     {"cut", "cut PICTURE OUT.plk [--frame N | --all-frames] [--transparent N] [--grid WxH] [--palette OUT.pal]\n                                cut every figure (or grid cell) of a picture into a sprite file", RunCut},
     {"sheet", "sheet SPRITES.plk OUT.bmp [--palette P.pal] [--columns N]  contact sheet of a sprite file", RunSheet},
+    {"gif", "gif MOTIONS.zrv OUT.gif [--bundle N|NAME] [--scale 1-4] [--boxes] [--points] [--background transparent|INDEX|#RRGGBB] [--palette P.pal] [--once]\n                                one bundle as an animated GIF, each motion as playback shows it", RunGif},
     {"pcx", "pcx SPRITES.plk OUT.pcx [--palette P.pal]  every sprite on one PCX picture that cuts back into them", RunPcx},
+    {"json", "json MOTIONS.zrv OUT.json [--palette P.pal]\n                                every bundle and motion as JSON, the sprites on a PNG atlas beside it", RunJson},
+    {"zrv", "zrv IN.json OUT.zrv [--palette P.pal]\n                                the motion file back from the JSON and its atlas, byte for byte", RunZrv},
     {"png", "png SPRITES.plk OUT.png [--palette P.pal] [--atlas OUT.json] [--power-of-two]\n                                the same as a PNG, index 0 transparent; --atlas packs them tightly and lists their places", RunPng},
 };
 

@@ -276,6 +276,11 @@ bool ZorvFrame::runEffectsDialog(EffectsDialog& dialog) {
   return ShowDialog(this, &window) == kDialogOk;
 }
 
+bool ZorvFrame::runGifExportDialog(GifExportDialog& dialog) {
+  GifExportWindow window(dialog);
+  return ShowDialog(this, &window) == kDialogOk;
+}
+
 bool ZorvFrame::runColoursDialog(ColoursDialog& dialog) {
   ColoursWindow window(dialog);
   return ShowDialog(this, &window) == kDialogOk;

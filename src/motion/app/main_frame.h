@@ -67,6 +67,7 @@ class ZorvFrame : public BaseWindow, public ZorvHost {
   bool runFlagsDialog(FlagsDialog& dialog) override;
   bool runEffectsDialog(EffectsDialog& dialog) override;
   bool runColoursDialog(ColoursDialog& dialog) override;
+  bool runGifExportDialog(GifExportDialog& dialog) override;
   void showAbout() override;
 
  private:

@@ -129,6 +129,24 @@ bool EffectsWindow::OnOK() {
                            isButtonChecked(IDC_ZORV_EFFECT_TRANSLUCENT)));
 }
 
+// ---- Animated GIF -------------------------------------------------------------------
+
+GifExportWindow::GifExportWindow(GifExportDialog& values)
+    : ZorvDialog(IDD_ZORV_GIF_EXPORT), values_(values) {}
+
+void GifExportWindow::OnInitDialog() {
+  setItemText(IDC_ZORV_GIF_SCALE, values_.scaleText());
+  checkButton(IDC_ZORV_GIF_TRANSPARENT, values_.transparent);
+  checkButton(IDC_ZORV_GIF_BOXES, values_.boxes);
+  checkButton(IDC_ZORV_GIF_POINTS, values_.points);
+  selectAllText(IDC_ZORV_GIF_SCALE);
+}
+
+bool GifExportWindow::OnOK() {
+  return accept(values_.ok(itemText(IDC_ZORV_GIF_SCALE), isButtonChecked(IDC_ZORV_GIF_TRANSPARENT),
+                           isButtonChecked(IDC_ZORV_GIF_BOXES), isButtonChecked(IDC_ZORV_GIF_POINTS)));
+}
+
 // ---- Colours ------------------------------------------------------------------------
 
 ColoursWindow::ColoursWindow(ColoursDialog& values) : ZorvDialog(IDD_ZORV_COLOURS), values_(values) {}

@@ -73,6 +73,16 @@ class EffectsWindow : public ZorvDialog {
   EffectsDialog& values_;
 };
 
+class GifExportWindow : public ZorvDialog {
+ public:
+  explicit GifExportWindow(GifExportDialog& values);
+  void OnInitDialog() override;
+  bool OnOK() override;
+
+ private:
+  GifExportDialog& values_;
+};
+
 class ColoursWindow : public ZorvDialog {
  public:
   explicit ColoursWindow(ColoursDialog& values);

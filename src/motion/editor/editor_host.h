@@ -15,6 +15,7 @@ class SoundDialog;
 class FlagsDialog;
 class EffectsDialog;
 class ColoursDialog;
+class GifExportDialog;
 
 // The windows of the editor, for repaints and focus.
 enum class ZorvWindow { Frame, Canvas, MotionWindow, SpriteWindow };
@@ -61,5 +62,6 @@ class ZorvHost : public UserPrompts, public SoundSink, public Sleeper {
   virtual bool runFlagsDialog(FlagsDialog& dialog) = 0;
   virtual bool runEffectsDialog(EffectsDialog& dialog) = 0;
   virtual bool runColoursDialog(ColoursDialog& dialog) = 0;
+  virtual bool runGifExportDialog(GifExportDialog& dialog) = 0;
   virtual void showAbout() = 0;
 };

@@ -28,6 +28,10 @@ void MotionFrameEditor::buildCommands() {
           ID_ZORV_KEY_SAVE, [this] { save(false); }, hasContent)
       .add(
           ID_ZORV_FILE_SAVE_AS, [this] { save(true); }, hasContent)
+      .add(
+          ID_ZORV_EXPORT_GIF, [this] { exportGif(); }, [this] { return doc_.file.current() != nullptr; })
+      .add(
+          ID_ZORV_EXPORT_JSON, [this] { exportJson(); }, hasContent)
       .add(ID_ZORV_READ_PALETTE, [this] { choosePalette(); })
       .add(ID_ZORV_DEFAULT_PALETTE, [this] { restorePalette(); })
       .add(

@@ -98,6 +98,9 @@ class MotionFrameEditor {
   void editDelay();
   void editEffects();
   void editColours();
+  // The current bundle as an animated GIF; the whole document as JSON with its atlas.
+  void exportGif();
+  void exportJson();
   void dialogAccepted();
   // After the current bundle changed: motion window, playback, selector, repaint.
   void bundlesChanged();
@@ -118,6 +121,7 @@ class MotionFrameEditor {
   FlagsDialog flagsDialog_;
   EffectsDialog effectsDialog_;
   ColoursDialog coloursDialog_;
+  GifExportDialog gifDialog_;
   std::string documentName_;  // without folder; empty for a new document
   std::string programDirectory_;
   std::string documentPath_;  // where "쓰기" writes

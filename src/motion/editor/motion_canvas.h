@@ -15,6 +15,7 @@
 #include "motion/editor/playback.h"
 #include "motion/editor/zorv_settings.h"
 #include "motion/motion_document.h"
+#include "motion/motion_drawing.h"
 #include "sprites/sprite_set.h"
 #include "ui/wheel_notches.h"
 
@@ -87,6 +88,8 @@ class MotionCanvas {
   // point, base-line and info tools invert pixels, so drawing them twice restores
   // the picture.
   void paintOverlay(DrawContext& dc) const;
+  // The boxes and points as the canvas shows them (view settings and colours).
+  MotionMarks marks() const;
   // The three parts of the frame's status bar.
   std::array<std::string, 3> statusTexts() const;
 

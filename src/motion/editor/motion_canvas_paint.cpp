@@ -4,22 +4,18 @@
 #include <cstdio>
 
 #include "motion/editor/motion_canvas.h"
+#include "motion/motion_drawing.h"
 
 namespace {
 
-// Motion offsets come from files and may be anything; positions are held within a
-// range far outside every surface, where sums cannot overflow.
-constexpr int64_t kFar = int64_t(1) << 28;
-
 int At(int base, int64_t offset) {
-  return static_cast<int>(std::clamp<int64_t>(base + offset, -kFar, kFar));
+  return MotionAt(base, offset);
 }
 
 constexpr int kXor = -255;
 
 void DrawXMark(DrawContext& dc, int x, int y, int colour) {
-  dc.DrawLine(x - 2, y - 2, x + 2, y + 2, colour, 0);
-  dc.DrawLine(x + 2, y - 2, x - 2, y + 2, colour, 0);
+  DrawPointMark(dc, x, y, colour);
 }
 
 template <typename... Args>
@@ -37,14 +33,13 @@ void MotionCanvas::paint(DrawContext& dc) const {
   const int bx = settings_.baseX, by = settings_.baseY;
 
   if (const Motion* shadow = doc_.shadow.motion) {
-    const int x = At(bx, shadow->relX), y = At(by, shadow->relY);
-    dc.DrawSprite(x, y, shadow->sprite, shadow->effects, -1);
-    dc.DrawSprite(x, y, shadow->sprite, shadow->effects | kTranslucent, colour.shadow);
+    DrawMotionSprite(dc, *shadow, bx, by);
+    DrawMotionSprite(dc, *shadow, bx, by, kTranslucent, colour.shadow);
   }
   const MotionBundle* bundle = doc_.file.current();
   const Motion* motion = bundle ? bundle->current() : nullptr;
   if (motion) {
-    dc.DrawSprite(At(bx, motion->relX), At(by, motion->relY), motion->sprite, motion->effects, -1);
+    DrawMotionSprite(dc, *motion, bx, by);
     paintMarks(dc, *motion);
   }
   if (settings_.showBaseLine) {
@@ -61,27 +56,15 @@ void MotionCanvas::paint(DrawContext& dc) const {
 }
 
 void MotionCanvas::paintMarks(DrawContext& dc, const Motion& motion) const {
-  const ColourIndices& colour = settings_.indices;
-  const int bx = settings_.baseX, by = settings_.baseY;
-  if (settings_.showBoxes) {
-    for (size_t k = 0; k < motion.boxes.size(); ++k) {
-      const MotionBox& b = motion.boxes[k];
-      if (b.isSet()) dc.DrawRect(At(bx, b.x1), At(by, b.y1), At(bx, b.x2), At(by, b.y2), colour.boxes[k], 0);
-    }
-  }
-  if (settings_.showPoints) {
-    for (size_t k = 0; k < motion.points.size(); ++k) {
-      const MotionPoint& p = motion.points[k];
-      if (!p.isSet()) continue;
-      const int x = At(bx, p.x), y = At(by, p.y);
-      // A dark outline first, so the mark shows on any colour.
-      DrawXMark(dc, x + 1, y, 0);
-      DrawXMark(dc, x - 1, y, 0);
-      DrawXMark(dc, x, y + 1, 0);
-      DrawXMark(dc, x, y - 1, 0);
-      DrawXMark(dc, x, y, colour.boxes[k]);
-    }
-  }
+  DrawMotionMarks(dc, motion, settings_.baseX, settings_.baseY, marks());
+}
+
+MotionMarks MotionCanvas::marks() const {
+  MotionMarks m;
+  m.boxes = settings_.showBoxes;
+  m.points = settings_.showPoints;
+  for (size_t k = 0; k < m.colours.size(); ++k) m.colours[k] = settings_.indices.boxes[k];
+  return m;
 }
 
 void MotionCanvas::paintInfo(DrawContext& dc, const MotionBundle& bundle, const Motion& m) const {
@@ -169,7 +152,7 @@ void MotionCanvas::showPlayFrame() {
   dc->Lock();
   dc->Begin();
   if (const Motion* m = playback_.motion()) {
-    dc->DrawSprite(At(settings_.baseX, m->relX), At(settings_.baseY, m->relY), m->sprite, m->effects, -1);
+    DrawMotionSprite(*dc, *m, settings_.baseX, settings_.baseY);
   }
   if (mouseX_ != kUnset && mouseY_ != kUnset)
     drawGlyph(*dc, kGlyphClapperboard, settings_.baseX + mouseX_, settings_.baseY + mouseY_);

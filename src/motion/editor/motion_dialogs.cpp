@@ -146,3 +146,14 @@ void ColoursDialog::chose(int controlId, uint32_t colour) {
   const int index = buttonIndex(controlId);
   if (index >= 0) colours[index] = colour & 0x00FFFFFF;
 }
+
+DialogResult GifExportDialog::ok(const std::string& text, bool transparentChecked, bool boxesChecked,
+                                 bool pointsChecked) {
+  const int32_t value = ParseIntOrZero(text);
+  if (value < 1 || value > 4) return {false, "배율은 1에서 4 사이의 수여야 합니다."};
+  scale = value;
+  transparent = transparentChecked;
+  boxes = boxesChecked;
+  points = pointsChecked;
+  return {true, ""};
+}

@@ -108,6 +108,21 @@ class EffectsDialog {
   DialogResult ok(bool leftRight, bool upDown, bool translucentChecked);
 };
 
+// "애니메이션 GIF로 저장": scale, background and the marks drawn; the values stay for
+// the run.
+class GifExportDialog {
+ public:
+  int32_t scale = 1;
+  bool transparent = false;  // "배경 투명"
+  bool boxes = false;        // "충돌 박스"
+  bool points = false;       // "포인트"
+
+  std::string scaleText() const { return std::to_string(scale); }
+  // The scale must lie in 1 to 4.
+  DialogResult ok(const std::string& scaleText, bool transparentChecked, bool boxesChecked,
+                  bool pointsChecked);
+};
+
 // The nine colour buttons in dialog order: background, system, shadow, 1 to 6.
 constexpr int kDialogColourCount = 3 + kBoxColourCount;
 

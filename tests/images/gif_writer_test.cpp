@@ -1,0 +1,114 @@
+// Our GIFs as other programs read them: ffmpeg and ImageMagick give back every frame's
+// colours and delays, for small tables, the full table, noise that fills the LZW
+// string table, runs that grow long strings, and a see-through colour.
+#include "images/gif_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <fstream>
+#include <random>
+
+#include "other_decoders.h"
+
+using namespace gifcheck;
+
+namespace {
+
+struct Case {
+  const char* name;
+  int width, height, colours, frames;
+  int pattern;  // 0 noise, 1 long runs, 2 stripes
+  int transparent;
+};
+
+GifOut Make(const Case& c) {
+  GifOut movie;
+  movie.width = c.width;
+  movie.height = c.height;
+  movie.transparentIndex = c.transparent;
+  for (int i = 0; i < c.colours; ++i)
+    movie.colours.push_back(MakeRgba(uint8_t(i * 37), uint8_t(255 - i), uint8_t(i * 11)));
+  std::mt19937 random(7);
+  for (int f = 0; f < c.frames; ++f) {
+    GifOutFrame frame;
+    frame.delayCentiseconds = 3 + f;
+    frame.indices.resize(size_t(c.width) * c.height);
+    for (size_t i = 0; i < frame.indices.size(); ++i) {
+      const size_t v = c.pattern == 0 ? random() : c.pattern == 1 ? i / 1000 + f : (i % c.width) / 3 + f;
+      frame.indices[i] = uint8_t(v % size_t(c.colours));
+    }
+    movie.frames.push_back(frame);
+  }
+  return movie;
+}
+
+// What a decoder should show: RGBA, the see-through colour with alpha 0.
+Bytes Expected(const GifOut& movie) {
+  Bytes rgba;
+  for (const GifOutFrame& f : movie.frames)
+    for (uint8_t i : f.indices) {
+      const Rgba c = movie.colours[i];
+      const bool clear = i == movie.transparentIndex;
+      rgba.insert(rgba.end(), {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), uint8_t(clear ? 0 : 255)});
+    }
+  return rgba;
+}
+
+// Compares colours only where the pixel is opaque; decoders differ in what they put
+// behind a see-through pixel.
+void ExpectSame(const Bytes& want, const Bytes& got, const char* who, const char* name) {
+  ASSERT_EQ(want.size(), got.size()) << who << " on " << name;
+  for (size_t i = 0; i < want.size(); i += 4) {
+    if (want[i + 3] == 0) {
+      ASSERT_EQ(got[i + 3], 0) << who << " on " << name << " at pixel " << i / 4;
+    } else {
+      ASSERT_TRUE(std::equal(&want[i], &want[i] + 4, &got[i]))
+          << who << " on " << name << " at pixel " << i / 4;
+    }
+  }
+}
+
+}  // namespace
+
+TEST(GifWriter, OtherProgramsReadEveryFrameAndDelay) {
+  if (!HaveDecoders()) GTEST_SKIP() << "ffmpeg or ImageMagick missing";
+  const Case cases[] = {
+      {"one pixel, two colours", 1, 1, 2, 1, 0, -1},  {"three colours", 17, 5, 3, 3, 2, -1},
+      {"full table, noise", 301, 203, 256, 2, 0, -1}, {"long runs", 400, 150, 256, 2, 1, -1},
+      {"see-through", 40, 30, 16, 3, 2, 0},           {"five colours, noise", 255, 64, 5, 2, 0, 4},
+  };
+  const fs::path dir = fs::temp_directory_path() / ("gif_writer_test_" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  for (const Case& c : cases) {
+    const GifOut movie = Make(c);
+    const Bytes gif = EncodeGif(movie);
+    ASSERT_FALSE(gif.empty()) << c.name;
+    const fs::path file = dir / "movie.gif";
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(gif.data()), long(gif.size()));
+    const Bytes want = Expected(movie);
+    ExpectSame(want, MagickFrames(file, dir), "ImageMagick", c.name);
+    ExpectSame(want, FfmpegFrames(file, dir), "ffmpeg", c.name);
+    std::string delays, sizes;
+    for (const GifOutFrame& f : movie.frames) {
+      delays += std::to_string(f.delayCentiseconds) + ",";
+      sizes += std::to_string(c.width) + "x" + std::to_string(c.height) + ";";
+    }
+    EXPECT_EQ(MagickDelays(file), delays) << c.name;
+    EXPECT_EQ(MagickSizes(file), sizes) << c.name;
+  }
+  fs::remove_all(dir);
+}
+
+TEST(GifWriter, RefusesWhatCannotBeAGif) {
+  GifOut good = Make({"", 4, 4, 4, 1, 2, -1});
+  ASSERT_FALSE(EncodeGif(good).empty());
+  std::vector<GifOut> bad(6, good);
+  bad[0].width = 0;
+  bad[1].colours.clear();
+  bad[2].colours.resize(257);
+  bad[3].frames[0].indices.pop_back();
+  bad[4].frames[0].indices[5] = 4;
+  bad[5].frames[0].delayCentiseconds = 65536;
+  for (size_t i = 0; i < bad.size(); ++i) EXPECT_TRUE(EncodeGif(bad[i]).empty()) << "case " << i;
+}

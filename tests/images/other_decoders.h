@@ -1,0 +1,75 @@
+#pragma once
+// A GIF as ffmpeg and ImageMagick read it: the frames' colours and the delays. The
+// tests that use it skip themselves where the programs are missing (or under Wine).
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace gifcheck {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+inline bool Succeeds(const std::string& command) {
+  return std::system((command + " > /dev/null 2>&1").c_str()) == 0;
+}
+
+inline bool HaveDecoders() {
+#ifdef _WIN32
+  return false;
+#else
+  return Succeeds("ffmpeg -version") && Succeeds("identify -version");
+#endif
+}
+
+inline std::string Quoted(const fs::path& p) {
+  return "'" + p.string() + "'";
+}
+
+inline Bytes ReadAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline std::string Output(const std::string& command) {
+  std::string text;
+  if (FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r")) {
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) text.append(buffer, n);
+    pclose(pipe);
+  }
+  return text;
+}
+
+// Every frame as RGBA bytes, one after the other, as the program composes them.
+inline Bytes FfmpegFrames(const fs::path& gif, const fs::path& scratch) {
+  const fs::path raw = scratch / "ffmpeg.rgba";
+  fs::remove(raw);
+  if (!Succeeds("ffmpeg -v error -y -i " + Quoted(gif) + " -fps_mode passthrough -f rawvideo -pix_fmt rgba " +
+                Quoted(raw)))
+    return {};
+  return ReadAll(raw);
+}
+
+inline Bytes MagickFrames(const fs::path& gif, const fs::path& scratch) {
+  const fs::path raw = scratch / "magick.rgba";
+  fs::remove(raw);
+  if (!Succeeds("/usr/bin/convert " + Quoted(gif) + " -coalesce -depth 8 rgba:" + Quoted(raw))) return {};
+  return ReadAll(raw);
+}
+
+// "delay,delay,...," in centiseconds as ImageMagick reads them, and "WxH;" per frame.
+inline std::string MagickDelays(const fs::path& gif) {
+  return Output("identify -format '%T,' " + Quoted(gif));
+}
+inline std::string MagickSizes(const fs::path& gif) {
+  return Output("identify -format '%wx%h;' " + Quoted(gif));
+}
+
+}  // namespace gifcheck

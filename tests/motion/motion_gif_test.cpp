@@ -1,0 +1,133 @@
+// A bundle's GIF against the canvas: ffmpeg's reading of every frame equals the
+// canvas's own painting of that motion (enlarged by the scale), with the boxes and
+// points when asked for; frames last as playback shows them, the rounding carried.
+#include "motion/motion_gif.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "../images/other_decoders.h"
+#include "canvas_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Three motions over a 7 x 5 sprite of several colours: plain, flipped both ways and
+// translucent, far apart so that the canvas must hold all three.
+struct GifFixture : CanvasFixture {
+  GifFixture() : CanvasFixture(3) {
+    std::vector<uint8_t> px(35);
+    for (size_t i = 0; i < px.size(); ++i) px[i] = uint8_t(i % 4 == 0 ? 0 : 20 + 7 * i);
+    doc.file.sprites.Append(std::make_unique<Sprite>(7, 5, px));
+    Sprite* s = doc.file.sprites.Get(1);
+    const int32_t delays[] = {3, 1, 60};
+    for (int i = 0; i < 3; ++i) {
+      Motion& m = motion(i);
+      m = DistinctMotion(i + 1);
+      m.sprite = s;
+      m.delay = delays[i];
+      m.effects = i == 0 ? 0 : i == 1 ? 3 : 4;
+    }
+    settings.showBaseLine = settings.showInfo = false;
+  }
+};
+
+}  // namespace
+
+TEST(MotionGif, FramesAreTheCanvasPaintingOfEachMotion) {
+  if (!gifcheck::HaveDecoders()) GTEST_SKIP() << "ffmpeg or ImageMagick missing";
+  GifFixture f;
+  const fs::path dir = fs::temp_directory_path() / ("motion_gif_test_" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  struct Case {
+    int scale;
+    bool boxes, points;
+    int background;
+  };
+  for (const Case& c : {Case{1, false, false, 255}, Case{1, true, true, 255}, Case{3, true, false, 30}}) {
+    MotionGifOptions options;
+    options.scale = c.scale;
+    options.boxes = c.boxes;
+    options.points = c.points;
+    options.background = c.background;
+    GifOut movie;
+    std::string reason;
+    ASSERT_TRUE(MakeMotionGif(*f.bundle, TestPalette(), options, movie, reason)) << reason;
+    const std::vector<uint8_t> gif = EncodeGif(movie);
+    const fs::path file = dir / "bundle.gif";
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(gif.data()), long(gif.size()));
+    const gifcheck::Bytes decoded = gifcheck::FfmpegFrames(file, dir);
+    MotionGifCanvas canvas;
+    ASSERT_TRUE(BundleCanvas(*f.bundle, options, canvas, reason));
+    ASSERT_EQ(decoded.size(), size_t(3) * movie.width * movie.height * 4);
+    EXPECT_EQ(movie.width, canvas.width * c.scale);
+
+    f.settings.baseX = canvas.baseX;
+    f.settings.baseY = canvas.baseY;
+    f.settings.showBoxes = c.boxes;
+    f.settings.showPoints = c.points;
+    f.settings.indices.boxes = options.markColours;
+    for (int i = 0; i < 3; ++i) {
+      f.bundle->select(i);
+      TestSurface s(canvas.width + 8, canvas.height + 8, uint8_t(c.background));
+      f.canvas.paint(*s.dc);
+      const uint8_t* pal = TestPalette().palette();
+      for (int y = 0; y < movie.height; ++y)
+        for (int x = 0; x < movie.width; ++x) {
+          const uint8_t* want = pal + 3 * s.at(x / c.scale, y / c.scale);
+          const uint8_t* got = &decoded[((size_t(i) * movie.height + y) * movie.width + x) * 4];
+          ASSERT_TRUE(std::equal(want, want + 3, got))
+              << "scale " << c.scale << " frame " << i << " at " << x << "," << y;
+        }
+    }
+  }
+  fs::remove_all(dir);
+}
+
+TEST(MotionGif, DelaysCarryTheRoundingSoTheLoopKeepsItsLength) {
+  struct Case {
+    std::vector<int32_t> delays;
+    std::vector<int32_t> hundredths;
+  };
+  const Case cases[] = {
+      {{3, 3, 3}, {7, 7, 6}},        // 68 ms each: 7, 14, 20 in all
+      {{1, 1, 1, 1}, {3, 4, 3, 4}},  // 34 ms each
+      {{0, -5, 60}, {2, 1, 104}},    // a delay below zero shows one tick, as playback does
+  };
+  for (const Case& c : cases) {
+    MotionBundle bundle("b");
+    for (int32_t d : c.delays) {
+      auto m = std::make_unique<Motion>();
+      m->delay = d;
+      bundle.select(bundle.count());
+      bundle.insertBeforeCurrent(std::move(m));
+    }
+    EXPECT_EQ(GifDelays(bundle), c.hundredths) << "first delay " << c.delays[0];
+  }
+}
+
+TEST(MotionGif, SeeThroughWhereNoMotionDrawsAndRefusals) {
+  GifFixture f;
+  f.motion(0).sprite->pixels[2] = 255;  // the background's colour, drawn: not see-through
+  MotionGifOptions options;
+  options.transparent = true;
+  GifOut movie;
+  std::string reason;
+  ASSERT_TRUE(MakeMotionGif(*f.bundle, TestPalette(), options, movie, reason)) << reason;
+  ASSERT_GE(movie.transparentIndex, 0);
+  // The first motion's sprite is not flipped: its transparent pixel (0, 0) is
+  // see-through, its pixel (1, 0) is its own colour.
+  MotionGifCanvas canvas;
+  ASSERT_TRUE(BundleCanvas(*f.bundle, options, canvas, reason));
+  const size_t at = size_t(canvas.baseY + f.motion(0).relY) * movie.width + canvas.baseX + f.motion(0).relX;
+  EXPECT_EQ(movie.frames[0].indices[at], movie.transparentIndex);
+  EXPECT_EQ(movie.frames[0].indices[at + 1], 20 + 7);
+  EXPECT_EQ(movie.frames[0].indices[at + 2], 255);
+
+  MotionBundle empty("empty");
+  EXPECT_FALSE(MakeMotionGif(empty, TestPalette(), options, movie, reason));
+  f.motion(0).relX = 1 << 30;  // the canvas would be far too large
+  EXPECT_FALSE(MakeMotionGif(*f.bundle, TestPalette(), options, movie, reason));
+  EXPECT_NE(reason.find("too large"), std::string::npos) << reason;
+}
