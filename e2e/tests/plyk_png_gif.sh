@@ -25,7 +25,6 @@ check "title names the PNG and its size" drv wait-title Plyk2 "PlykII       [새
 drv key Plyk2 o >/dev/null
 drv click-at Plyk2 "$canvas" 15 15 left >/dev/null
 check "the red figure cut" drv wait-title "스프라이트 창" "스프라이트 창      [ 1개, 1번 선택 ]" 10000
-check "its size" drv wait-title "자세히 보기 창" "0 번 [20x16]" 5000
 drv click-at Plyk2 "$canvas" 60 30 left >/dev/null
 check "the yellow figure cut" drv wait-title "스프라이트 창" "스프라이트 창      [ 2개, 2번 선택 ]" 10000
 screenshot plyk_png_sheet.png
