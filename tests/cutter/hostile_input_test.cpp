@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/byte_reader.h"
 #include "cutter/picture_decoder.h"
 #include "picture_checks.h"
 
@@ -53,7 +54,13 @@ std::vector<Bytes> ValidFiles() {
                             FrameChunk({ByteDeltaChunk(frames[1], frames[2]), Colour64Full(TestPalette())}),
                             FrameChunk({Chunk(13, {}), CopyChunk(frames[3])})};
   const std::vector<Image> fli = {frames[0], frames[1], Image(19, 9), frames[3]};
-  return {WritePcx(frames[0], TestPalette()),
+  // PNG and GIF files as ImageMagick wrote them.
+  Bytes png, gif;
+  ReadFileBytes(PLYK_SOURCE_DIR "/tests/fuzz/corpus/picture/png_rgba.png", png);
+  ReadFileBytes(PLYK_SOURCE_DIR "/tests/fuzz/corpus/picture/gif_anim.gif", gif);
+  return {png,
+          gif,
+          WritePcx(frames[0], TestPalette()),
           WriteBmp(frames[0], TestPalette()),
           WriteBmp(frames[0], TestPalette(), {0, false, false, 0, false, true}),
           WriteBmp(Pattern(19, 9, 5, 200), TestPalette(), {200, true}),

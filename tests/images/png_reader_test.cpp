@@ -121,27 +121,29 @@ const Kind kKinds[] = {
 }  // namespace
 
 TEST_F(PngFiles, EveryKindDecodesAsImageMagickReadsIt) {
-  for (const Kind& kind : kKinds)
-    for (bool interlaced : {false, true}) {
-      const std::string what = std::string(kind.source) + " type " + std::to_string(kind.colourType) +
-                               " depth " + std::to_string(kind.depth) + (interlaced ? " interlaced" : "");
-      const Bytes file = Write(kind.source, kind.colourType, kind.depth, interlaced);
-      ASSERT_GT(file.size(), 33u) << what;
-      // The file is of the kind asked for, or the case proves nothing.
-      EXPECT_EQ(file[24], kind.depth) << what;
-      EXPECT_EQ(file[25], kind.colourType) << what;
-      EXPECT_EQ(file[28], interlaced ? 1 : 0) << what;
-      const std::vector<Rgba> theirs = Theirs(file);
-      for (size_t piece : {size_t(0), size_t(1), size_t(7)}) {
-        PngImage png;
-        std::string reason;
-        ASSERT_TRUE(ReadPng(piece ? SplitIdat(file, piece).data() : file.data(),
-                            piece ? SplitIdat(file, piece).size() : file.size(), png, reason))
-            << what << ": " << reason;
-        EXPECT_EQ(png.indexed, kind.colourType == 3) << what;
-        ExpectSamePixels(OurPixels(png), theirs, what + " IDAT pieces " + std::to_string(piece));
-      }
+  // Every other kind interlaced: each colour type is read both ways, and the test
+  // stays quick.
+  for (size_t k = 0; k < std::size(kKinds); ++k) {
+    const Kind& kind = kKinds[k];
+    const bool interlaced = k % 2 == 1;
+    const std::string what = std::string(kind.source) + " type " + std::to_string(kind.colourType) +
+                             " depth " + std::to_string(kind.depth) + (interlaced ? " interlaced" : "");
+    const Bytes file = Write(kind.source, kind.colourType, kind.depth, interlaced);
+    ASSERT_GT(file.size(), 33u) << what;
+    // The file is of the kind asked for, or the case proves nothing.
+    EXPECT_EQ(file[24], kind.depth) << what;
+    EXPECT_EQ(file[25], kind.colourType) << what;
+    EXPECT_EQ(file[28], interlaced ? 1 : 0) << what;
+    const std::vector<Rgba> theirs = Theirs(file);
+    for (size_t piece : {size_t(0), size_t(1), size_t(7)}) {
+      const Bytes bytes = piece ? SplitIdat(file, piece) : file;
+      PngImage png;
+      std::string reason;
+      ASSERT_TRUE(ReadPng(bytes.data(), bytes.size(), png, reason)) << what << ": " << reason;
+      EXPECT_EQ(png.indexed, kind.colourType == 3) << what;
+      ExpectSamePixels(OurPixels(png), theirs, what + " IDAT pieces " + std::to_string(piece));
     }
+  }
 }
 
 TEST_F(PngFiles, DamagedFilesAreRefusedWithAReason) {
