@@ -48,6 +48,7 @@ class ZorvFrame : public BaseWindow, public ZorvHost {
   void setBusy(bool busy) override { prompts_.setBusy(busy); }
   void playWave(const std::string& path) override;
   void sleep(int milliseconds) override;
+  double milliseconds() override;
   void repaint(unsigned windows) override;
   void showCanvas(bool show) override;
   void showSpriteWindow(bool show) override;

@@ -1,5 +1,8 @@
 #include "motion/editor/playback.h"
 
+#include <algorithm>
+#include <cmath>
+
 int Playback::nextBundleWithMotion(int from) const {
   for (int b = from; b < file_.count(); ++b) {
     if (file_.get(b)->count() > 0) return b;
@@ -23,6 +26,7 @@ bool Playback::start(bool allBundles) {
   const MotionBundle* b = file_.get(bundle);
   if (!b || b->count() == 0) return false;
   playing_ = true;
+  dueAt_ = sleeper_.milliseconds() + kPlaybackTickMilliseconds;
   show(bundle, 0);
   return true;
 }
@@ -34,7 +38,15 @@ const Motion* Playback::motion() const {
 
 Playback::Step Playback::tick() {
   if (!playing_) return Step::End;
-  sleeper_.sleep(kPlaybackTickMilliseconds);
+  // A tick less than a period late is made up by the next wait; one later than that
+  // (or a clock that jumped) starts the pace afresh rather than hurrying motions by.
+  double wait = dueAt_ - sleeper_.milliseconds();
+  if (wait < -kPlaybackTickMilliseconds || wait > kPlaybackTickMilliseconds) {
+    dueAt_ -= wait - kPlaybackTickMilliseconds;
+    wait = kPlaybackTickMilliseconds;
+  }
+  sleeper_.sleep(static_cast<int>(std::ceil(std::max(wait, 0.0))));
+  dueAt_ += kPlaybackTickMilliseconds;
   ++tickCount_;
   if (motion() && tickCount_ <= remaining_) return Step::Stay;
   const MotionBundle* bundle = file_.get(bundleIndex_);
