@@ -51,7 +51,8 @@ bool SpriteDocument(const std::string& path) {
   motion->sprite = sprite;
   motion->relX = -100;
   motion->relY = -150;
-  for (int k = 0; k < kMotionBoxCount; ++k) motion->boxes[k] = MotionBox{-90 + 10 * k, -140, -40 + 20 * k, 30};
+  for (int k = 0; k < kMotionBoxCount; ++k)
+    motion->boxes[k] = MotionBox{-90 + 10 * k, -140, -40 + 20 * k, 30};
   for (int k = 0; k < kMotionPointCount; ++k) motion->points[k] = MotionPoint{-60 + 25 * k, -20 - 15 * k};
   AddMotion(AddBundle(file, "sprite"), std::move(motion));
   Select(file, 0);
@@ -81,7 +82,8 @@ bool PlayDocument(const std::string& path) {
 bool LargeDocument(const std::string& path) {
   MotionFile file;
   constexpr int kSprites = 5000, kBundles = 200, kMotions = 200;
-  for (int i = 0; i < kSprites; ++i) AddSprite(file, 16 + i % 17, 20 + i % 13, static_cast<uint8_t>(i), false);
+  for (int i = 0; i < kSprites; ++i)
+    AddSprite(file, 16 + i % 17, 20 + i % 13, static_cast<uint8_t>(i), false);
   for (int b = 0; b < kBundles; ++b) {
     MotionBundle& bundle = AddBundle(file, "bundle " + std::to_string(b));
     for (int m = 0; m < kMotions; ++m) {

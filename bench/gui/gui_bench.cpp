@@ -220,7 +220,8 @@ struct Dib256 {
 Dib256 TestDib(int width, int height) {
   Dib256 dib{};
   dib.header = {sizeof(BITMAPINFOHEADER), width, -height, 1, 8, BI_RGB, 0, 0, 0, 256, 0};
-  for (int i = 0; i < 256; ++i) dib.colours[i] = RGBQUAD{static_cast<BYTE>(i), static_cast<BYTE>(255 - i), 7, 0};
+  for (int i = 0; i < 256; ++i)
+    dib.colours[i] = RGBQUAD{static_cast<BYTE>(i), static_cast<BYTE>(255 - i), 7, 0};
   return dib;
 }
 
@@ -279,8 +280,8 @@ void PaintStandIn(HWND window) {
     SetDIBitsToDevice(dc, 0, 0, s.width, s.height, 0, 0, 0, s.height, s.pixels.data(), info, DIB_RGB_COLORS);
   } else {
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDIBits(dc, 0, 0, s.width * s.zoom, s.height * s.zoom, 0, 0, s.width, s.height, s.pixels.data(), info,
-                  DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(dc, 0, 0, s.width * s.zoom, s.height * s.zoom, 0, 0, s.width, s.height, s.pixels.data(),
+                  info, DIB_RGB_COLORS, SRCCOPY);
   }
   EndPaint(window, &paint);
 }
@@ -362,9 +363,9 @@ int Watch(HWND window, int x, int y, int milliseconds) {
     if (!added && it->second != colours[i]) ++broken;
   }
   Print(Format("changes %d mean %.2f ms sd %.2f min %.2f max %.2f colours %d out-of-order %d",
-               static_cast<int>(gaps.size()),
-               mean, std::sqrt(squares / double(gaps.size())), *std::min_element(gaps.begin(), gaps.end()),
-               *std::max_element(gaps.begin(), gaps.end()), static_cast<int>(next.size()), broken));
+               static_cast<int>(gaps.size()), mean, std::sqrt(squares / double(gaps.size())),
+               *std::min_element(gaps.begin(), gaps.end()), *std::max_element(gaps.begin(), gaps.end()),
+               static_cast<int>(next.size()), broken));
   return 0;
 }
 
@@ -378,8 +379,8 @@ int TimeStart(const std::wstring& dir, const std::wstring& exe, const std::wstri
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
   const double start = Now();
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &startup,
-                      &process))
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(),
+                      &startup, &process))
     return Fail("cannot start the program");
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
@@ -405,7 +406,8 @@ int TimeDrop(HWND window, const std::wstring& text, int milliseconds, const std:
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
   if (process == nullptr) return Fail("cannot open the program's process");
   void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  const bool written = remote != nullptr && WriteProcessMemory(process, remote, block.data(), block.size(), nullptr);
+  const bool written =
+      remote != nullptr && WriteProcessMemory(process, remote, block.data(), block.size(), nullptr);
   CloseHandle(process);
   if (!written) return Fail("cannot write the dropped name");
   const double start = Now();
