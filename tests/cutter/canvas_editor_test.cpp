@@ -223,8 +223,9 @@ TEST_F(CanvasTest, AMouseMoveRepaintsCanvasAndStatusTextOnlyWhenItsPictureCellCh
   const struct {
     int tool, x, y;
     bool repaints;
-  } moves[] = {{ID_PLYK_TOOL_OUTWARD_CUT, 20, 30, true}, {0, 20, 30, false}, {0, 21, 30, true},
-               {ID_PLYK_TOOL_GRID_CUT, 40, 40, true},    {0, 50, 60, false}, {0, 70, 60, true}};
+  } moves[] = {
+      {ID_PLYK_TOOL_OUTWARD_CUT, 20, 30, true}, {0, 20, 30, false}, {0, 21, 30, true}, {0, 21, 45, true},
+      {ID_PLYK_TOOL_GRID_CUT, 40, 40, true},    {0, 50, 60, false}, {0, 70, 60, true}};
   for (const auto& move : moves) {
     if (move.tool != 0) f.editor.command(move.tool);
     f.host.takeRepaints();
