@@ -286,5 +286,15 @@ if wanted start; then
     start=$(printf '%s\n' "${times[@]}" | median)
     printf '  %s: %s ms (runs: %s; %s)\n' "$program" "$start" "${times[*]}" "$(verdict "${start:-99999}" 500)"
   done
+  # What starting any program with a window costs here, for scale.
+  times=()
+  for run in $(seq "$repeat"); do
+    times+=("$(bench time-start "$(wine_path "$(dirname "$BENCH")")" "$(wine_path "$BENCH")" "bench stand-in" \
+      "standin 640 480 1")")
+    drv close "bench stand-in" >/dev/null
+    wait_gone "bench stand-in"
+  done
+  printf '  for scale, the stand-in window of the driver: %s ms (runs: %s)\n' \
+    "$(printf '%s\n' "${times[@]}" | median)" "${times[*]}"
 fi
 echo "   load after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -38,14 +38,12 @@ const Motion* Playback::motion() const {
 
 Playback::Step Playback::tick() {
   if (!playing_) return Step::End;
-  // A tick less than a period late is made up by the next wait; one later than that
-  // (or a clock that jumped) starts the pace afresh rather than hurrying motions by.
-  double wait = dueAt_ - sleeper_.milliseconds();
-  if (wait < -kPlaybackTickMilliseconds || wait > kPlaybackTickMilliseconds) {
-    dueAt_ -= wait - kPlaybackTickMilliseconds;
-    wait = kPlaybackTickMilliseconds;
-  }
-  sleeper_.sleep(static_cast<int>(std::ceil(std::max(wait, 0.0))));
+  // The time spent since the last tick (drawing, sleeping a little long) comes off
+  // this wait. A tick already late by more than that (the program was held up) is
+  // taken at once and the pace starts afresh: later motions are never hurried.
+  const double now = sleeper_.milliseconds();
+  if (now > dueAt_ + kPlaybackLateMilliseconds || dueAt_ - now > kPlaybackTickMilliseconds) dueAt_ = now;
+  sleeper_.sleep(static_cast<int>(std::ceil(std::max(dueAt_ - now, 0.0))));
   dueAt_ += kPlaybackTickMilliseconds;
   ++tickCount_;
   if (motion() && tickCount_ <= remaining_) return Step::Stay;

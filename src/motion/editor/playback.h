@@ -13,6 +13,8 @@
 #include "motion/motion_file.h"
 
 constexpr int kPlaybackTickMilliseconds = 17;
+// How late a tick may come and still keep the pace (made up by the next wait).
+constexpr double kPlaybackLateMilliseconds = 1.0;
 
 class Playback {
  public:
