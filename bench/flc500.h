@@ -1,6 +1,6 @@
 #pragma once
-// The FLC of the picture benchmarks: 500 frames of 320 x 200, a background, then a
-// figure moving a few pixels a frame, coded as word and byte deltas with a full
+// The FLC of the picture benchmarks: 500 frames (of 320 x 200 unless told), a
+// background, then a figure moving a few pixels a frame, coded as word and byte deltas with a full
 // frame and a palette change now and then.
 
 #include <utility>
@@ -8,9 +8,9 @@
 
 #include "cutter/picture_writers.h"
 
-inline testpic::Bytes Flc500Frames() {
+inline testpic::Bytes Flc500Frames(int w = 320, int h = 200) {
   using namespace testpic;
-  const int w = 320, h = 200, count = 500;
+  const int count = 500;
   Image prev = Pattern(w, h, 3);
   std::vector<Bytes> chunks{FrameChunk({Colour256Full(TestPalette()), ByteRunChunk(prev)})};
   for (int i = 1; i < count; ++i) {

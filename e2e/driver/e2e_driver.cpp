@@ -44,13 +44,7 @@
 //                                   that window contains TEXT and print the milliseconds
 //                                   from the confirmation
 //   status-text CLASS PART          print the text of a part of the window's status bar
-//   time-keys CLASS CHILD KEY N     post KEY (a name as for "key") to the window N times,
-//                                   each time waiting until its title changes and its
-//                                   child has repainted; print milliseconds per key
-//   time-moves CLASS CHILD N        move the mouse N times over the child with a repaint
-//                                   each time, and present an 8-bit picture of the
-//                                   child's size N times in a window of the driver's
-//                                   own; print both in milliseconds per move
+// (Timings of mouse moves, keys and the like belong to the GUI benchmark, bench/gui.)
 //
 // Any argument may be given as "utf8hex:" and the hex digits of its UTF-8 bytes. The
 // scripts pass every text that is not a plain ASCII word so: Wine turns a command line
@@ -320,63 +314,6 @@ HWND FindChooser() {
   return found;
 }
 
-LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-// Milliseconds per present of an 8-bit width x height picture into a window of the
-// driver's own: what the programs' repaints are measured against.
-double TimeBarePresent(int width, int height, int count) {
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = PlainWindowProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"e2e bare present";
-  RegisterClassW(&windowClass);
-  RECT frame{0, 0, width, height};
-  AdjustWindowRect(&frame, WS_POPUP, FALSE);
-  HWND window = CreateWindowW(L"e2e bare present", L"", WS_POPUP | WS_VISIBLE, 0, 0, frame.right - frame.left,
-                              frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  struct {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[256];
-  } dib{};
-  dib.header = {sizeof(BITMAPINFOHEADER), width, -height, 1, 8, BI_RGB, 0, 0, 0, 256, 0};
-  for (int i = 0; i < 256; ++i)
-    dib.colours[i] = RGBQUAD{static_cast<BYTE>(i), static_cast<BYTE>(255 - i), 7, 0};
-  std::vector<uint8_t> pixels(static_cast<size_t>((width + 3) & ~3) * height);
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  for (int i = 0; i < count; ++i) {
-    pixels[static_cast<size_t>(i) % pixels.size()] ^= 0x55;
-    HDC dc = GetDC(window);
-    SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(),
-                      reinterpret_cast<const BITMAPINFO*>(&dib), DIB_RGB_COLORS);
-    ReleaseDC(window, dc);
-    GdiFlush();
-  }
-  QueryPerformanceCounter(&end);
-  DestroyWindow(window);
-  return 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart) / count;
-}
-
-// Milliseconds per mouse move over `window` with the repaint each move asks for.
-double TimeMoves(HWND window, int count) {
-  RECT client;
-  GetClientRect(window, &client);
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  for (int i = 0; i < count; ++i) {
-    const int x = 20 + (i * 7) % std::max<LONG>(1, client.right - 40);
-    const int y = 20 + (i * 5) % std::max<LONG>(1, client.bottom - 40);
-    SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-    UpdateWindow(window);
-  }
-  QueryPerformanceCounter(&end);
-  return 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart) / count;
-}
-
 // The text of a status bar part: the text lives in the program's memory, so it is
 // read through a buffer placed there.
 bool StatusPartText(HWND bar, int part, std::wstring& text) {
@@ -403,25 +340,6 @@ bool StatusPartText(HWND bar, int part, std::wstring& text) {
   }
   CloseHandle(process);
   return ok;
-}
-
-// Milliseconds per key posted to `window` until its title has changed and `child`
-// has repainted, over `count` keys.
-double TimeKeys(HWND window, HWND child, WORD key, int count) {
-  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
-  LARGE_INTEGER frequency, start, end;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  for (int i = 0; i < count; ++i) {
-    const std::wstring before = TitleOf(window);
-    PostMessageW(window, WM_KEYDOWN, key, scan | 1);
-    PostMessageW(window, WM_KEYUP, key, scan | 1 | (3u << 30));
-    const DWORD began = GetTickCount();
-    while (TitleOf(window) == before && GetTickCount() - began < 10000) Sleep(0);
-    UpdateWindow(child);
-  }
-  QueryPerformanceCounter(&end);
-  return 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart) / count;
 }
 
 int Fail(const std::string& message) {
@@ -575,36 +493,12 @@ int Run(const std::vector<std::wstring>& args) {
     ok = ok && MouseAt(aim, x2, y2, MOUSEEVENTF_LEFTUP);
     return ok ? 0 : Fail("mouse input failed");
   }
-  if (verb == L"time-moves" && args.size() == 4) {
-    HWND aim = MouseTarget(window, args[2]);
-    if (aim == nullptr) return Fail("no child of class " + Utf8(args[2]));
-    const int count = std::max(1, number(3));
-    RECT client;
-    GetClientRect(aim, &client);
-    const double moves = TimeMoves(aim, count);
-    const double bare = TimeBarePresent(client.right, client.bottom, count);
-    char line[160];
-    snprintf(line, sizeof line, "moves %.3f ms, bare present %.3f ms, ratio %.2f, client %ldx%ld", moves,
-             bare, bare > 0 ? moves / bare : 0.0, client.right, client.bottom);
-    Print(line);
-    return 0;
-  }
   if (verb == L"status-text" && args.size() == 3) {
     HWND bar = FindChild(window, L"msctls_statusbar32");
     if (bar == nullptr) return Fail("no status bar");
     std::wstring text;
     if (!StatusPartText(bar, number(2), text)) return Fail("cannot read the status bar");
     Print(Utf8(text));
-    return 0;
-  }
-  if (verb == L"time-keys" && args.size() == 5) {
-    HWND aim = MouseTarget(window, args[2]);
-    if (aim == nullptr) return Fail("no child of class " + Utf8(args[2]));
-    const WORD key = VirtualKeyOf(args[3]);
-    if (key == 0) return Fail("unknown key " + Utf8(args[3]));
-    char line[64];
-    snprintf(line, sizeof line, "%.3f ms per key", TimeKeys(window, aim, key, std::max(1, number(4))));
-    Print(line);
     return 0;
   }
   if (verb == L"command" && args.size() == 3) {

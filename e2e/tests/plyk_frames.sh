@@ -1,7 +1,6 @@
 # An animation in Plyk2: importing a five-frame FLC shows frame 1 of 5; Tab steps on
-# and wraps; the frame scroll bar's arrow steps too. Then a large picture: mouse moves
-# over the canvas at zoom 1 and 4, each with its repaint, timed against a bare present
-# of the same size (the figures are printed).
+# and wraps; the frame scroll bar's arrow steps too. Then a large picture zoomed to 4.
+# (Timings are the GUI benchmark's: scripts/bench-gui.sh.)
 source "$(dirname "$0")/../lib/driver.sh"
 
 work="$E2E_SCRATCH/frames"
@@ -26,18 +25,12 @@ done
 drv click-at Plyk2 ScrollBar 192 10 left >/dev/null
 check "the frame scroll bar's arrow shows frame 2" drv wait-title Plyk2 "$title  (2/5)" 5000
 screenshot plyk_animation.png
-echo "  Tab: $(drv time-keys Plyk2 주작업윈도우 tab 50)"
 
 drv key Plyk2 ctrl+v >/dev/null
 drv wait-chooser 10000 >/dev/null
 check "large picture imported" drv answer-chooser "$(wine_path "$work/large.pcx")" Plyk2 "(1/1)" 20000
 drv key Plyk2 r >/dev/null
-for zoom in 1 4; do
-  line=$(drv time-moves Plyk2 주작업윈도우 200)
-  echo "  zoom $zoom: $line"
-  check "mouse moves timed at zoom $zoom" grep -q '^moves ' <<<"$line"
-  [ $zoom = 1 ] && for _ in 1 2 3; do drv key Plyk2 add >/dev/null; done
-done
+for _ in 1 2 3; do drv key Plyk2 add >/dev/null; done
 check "zoom 4 reached" test "$(drv status-text Plyk2 1)" = " x4"
 screenshot plyk_large_zoom4.png
 drv close Plyk2 >/dev/null

@@ -16,9 +16,25 @@ void StatusBar::create(HWND parent, HINSTANCE instance, int id) {
   InitCommonControlsOnce();
   hwnd_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  // The texts are Hangul: in a face that holds it the bar draws them at once, where
+  // the system's status font goes through its fallback fonts for every character,
+  // which under Wine costs more than the rest of a mouse move's repaint.
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (hwnd_ != nullptr && SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+    LOGFONTW face = metrics.lfStatusFont;
+    face.lfCharSet = HANGUL_CHARSET;
+    wcscpy_s(face.lfFaceName, L"굴림");
+    font_ = CreateFontIndirectW(&face);
+    if (font_ != nullptr) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  }
   // The three parts exist from the start: a text set before the first layout would
   // otherwise go to a part the bar does not have yet, and be lost.
   setParts({0, 0, -1});
+}
+
+StatusBar::~StatusBar() {
+  if (font_ != nullptr) DeleteObject(font_);
 }
 
 void StatusBar::setParts(const std::array<int, 3>& rightEdges) {
@@ -128,11 +144,13 @@ bool AnswerToolTip(HINSTANCE instance, LPARAM notification) {
   return true;
 }
 
-void ComboBox::create(HWND parent, HINSTANCE instance, int id, int x, int y, int width, int height, HFONT font) {
-  hwnd_ = CreateWindowExW(0, L"COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, x, y,
-                          width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                          nullptr);
-  if (hwnd_ != nullptr && font != nullptr) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+void ComboBox::create(HWND parent, HINSTANCE instance, int id, int x, int y, int width, int height,
+                      HFONT font) {
+  hwnd_ = CreateWindowExW(0, L"COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, x,
+                          y, width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                          instance, nullptr);
+  if (hwnd_ != nullptr && font != nullptr)
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void ComboBox::setItems(const std::vector<std::string>& items, int selected) {
@@ -153,8 +171,8 @@ int ComboBox::selection() const {
 }
 
 void ScrollBarControl::create(HWND parent, HINSTANCE instance, int id, int x, int y, int width, int height) {
-  hwnd_ = CreateWindowExW(0, L"SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE | SBS_HORZ, x, y, width, height, parent,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  hwnd_ = CreateWindowExW(0, L"SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE | SBS_HORZ, x, y, width, height,
+                          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
 void ScrollBarControl::set(int max, int position, bool enabled) {

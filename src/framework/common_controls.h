@@ -14,6 +14,11 @@ void InitCommonControlsOnce();
 
 class StatusBar {
  public:
+  StatusBar() = default;
+  ~StatusBar();
+  StatusBar(const StatusBar&) = delete;
+  StatusBar& operator=(const StatusBar&) = delete;
+
   void create(HWND parent, HINSTANCE instance, int id);
   // The parts' right edges; -1 runs to the end of the bar.
   void setParts(const std::array<int, 3>& rightEdges);
@@ -25,6 +30,7 @@ class StatusBar {
 
  private:
   HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;
   std::array<std::string, 3> texts_;  // what each part shows, so unchanged texts are not rewritten
 };
 

@@ -1,8 +1,6 @@
 #pragma once
 // Shows a Surface in a window as a 256-colour device-independent bitmap: copied
-// unscaled with SetDIBitsToDevice, or stretched with StretchDIBits. A whole-number
-// zoom is widened here and handed over unscaled: stretching an 8-bit bitmap costs
-// the system several times a plain copy.
+// unscaled with SetDIBitsToDevice, or stretched with StretchDIBits.
 
 #include <cstdint>
 #include <vector>
@@ -25,5 +23,4 @@ class DibPresenter : public Presenter {
   HWND window_ = nullptr;
   HDC paintDc_ = nullptr;
   std::vector<uint8_t> aligned_;  // rows padded to four bytes when the pitch is not
-  std::vector<uint8_t> widened_;  // the picture at a whole-number zoom
 };

@@ -25,18 +25,24 @@ WavePlayer::~WavePlayer() {
 bool WavePlayer::init(NativeWindow window) {
   window_ = window;
   if (ready_) return true;
-  if (!deviceCreated_) {
-    if (!service_ || !service_->create()) {
-      message_ = wave_text::kCreateFailed;
-      return false;
-    }
-    deviceCreated_ = true;
+  if (!openDevice()) return false;
+  ready_ = true;
+  service_->release();
+  deviceCreated_ = false;
+  return true;
+}
+
+bool WavePlayer::openDevice() {
+  if (deviceCreated_) return true;
+  if (!service_ || !service_->create()) {
+    message_ = wave_text::kCreateFailed;
+    return false;
   }
-  if (!service_->setCooperativeLevel(window, kCooperativeNormal)) {
+  deviceCreated_ = true;
+  if (!service_->setCooperativeLevel(window_, kCooperativeNormal)) {
     message_ = wave_text::kCooperativeFailed;
     return false;
   }
-  ready_ = true;
   return true;
 }
 
@@ -178,7 +184,7 @@ bool WavePlayer::play(const std::string& path, int32_t volume, int32_t pan, int 
     message_ = wave_text::kNotReady;
     return false;
   }
-  if (path.empty()) return false;
+  if (path.empty() || !openDevice()) return false;
   const int32_t attenuation = WaveAttenuation(masterLevel_, volume);
   currentChannel_ = -1;
   message_ = wave_text::kBufferPlay;

@@ -26,7 +26,10 @@ class WavePlayer {
   WavePlayer(const WavePlayer&) = delete;
   WavePlayer& operator=(const WavePlayer&) = delete;
 
-  // Creates the device and sets the normal cooperative level for window.
+  // Creates the device and sets the normal cooperative level for window, which
+  // tells whether sound works; then closes the device again until the first sound
+  // plays: an open device mixes silence all the time (under Wine a steady share of
+  // a core for an idle program).
   bool init(NativeWindow window);
   // path: the bytes of a file name or full path; volume 0..10000; pan -10000..10000
   // passed on unchanged; loop non-zero plays in a loop.
@@ -49,6 +52,8 @@ class WavePlayer {
   const WaveCache& cache() const { return cache_; }
 
  private:
+  // Opens the device for the window if it is not open.
+  bool openDevice();
   struct Channel {
     bool inUse = false;
     std::string name;

@@ -216,6 +216,26 @@ TEST_F(CanvasTest, ToolsCutWhatTheRulesSay) {
   EXPECT_EQ(canvas().tool(), FreeCut);
 }
 
+TEST_F(CanvasTest, AMouseMoveRepaintsCanvasAndStatusTextOnlyWhenItsPictureCellChanges) {
+  Import(100, 100, Busy);
+  f.host.takeRepaints();
+  // Client moves in turn, and whether each repaints (grid cells are 32 x 32 here).
+  const struct {
+    int tool, x, y;
+    bool repaints;
+  } moves[] = {
+      {ID_PLYK_TOOL_OUTWARD_CUT, 20, 30, true}, {0, 20, 30, false}, {0, 21, 30, true}, {0, 21, 45, true},
+      {ID_PLYK_TOOL_GRID_CUT, 40, 40, true},    {0, 50, 60, false}, {0, 70, 60, true}};
+  for (const auto& move : moves) {
+    if (move.tool != 0) f.editor.command(move.tool);
+    f.host.takeRepaints();
+    canvas().mouseMove(move.x, move.y);
+    EXPECT_EQ(f.host.takeRepaints(), move.repaints ? kStatusBar | kCanvasWindow : 0)
+        << move.x << "," << move.y;
+  }
+  EXPECT_EQ(f.editor.statusTexts()[2], " 마우스 :  64 ,  32");
+}
+
 TEST_F(CanvasTest, LeavingOrAnUnsetPositionCutsNothing) {
   Import(100, 100, Busy);
   f.editor.command(ID_PLYK_TOOL_OUTWARD_CUT);
@@ -224,7 +244,7 @@ TEST_F(CanvasTest, LeavingOrAnUnsetPositionCutsNothing) {
   EXPECT_TRUE(canvas().hasMouse());
   canvas().leaveCheck(true, 21, 30);  // moved without a move message: gone
   EXPECT_EQ(f.editor.statusTexts()[2], " 마우스 : --- , ---");
-  EXPECT_NE(f.host.takeRepaints() & kFrameWindow, 0);
+  EXPECT_NE(f.host.takeRepaints() & kStatusBar, 0);
   f.editor.command(ID_PLYK_TOOL_GRID_CUT);
   canvas().mouseMove(20, 30);
   canvas().leaveCheck(true, 90, 90);  // the grid keeps its cell inside the client area

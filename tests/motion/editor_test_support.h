@@ -139,6 +139,7 @@ class FakeHost : public ZorvHost {
 
   // Records.
   std::vector<std::string> questions, errors, warnings, played, browsed;
+  double busy = 0;
   int slept = 0, presents = 0, palettes = 0, background = -1, pointerX = 0, pointerY = 0;
   unsigned repaints = 0;
   bool canvasShown = true, spriteWindowShown = true, closed = false;
@@ -163,6 +164,8 @@ class FakeHost : public ZorvHost {
   }
   void playWave(const std::string& path) override { played.push_back(path); }
   void sleep(int milliseconds) override { slept += milliseconds; }
+  // Time passes by sleeping, and by `busy` (drawing) where a test says so.
+  double milliseconds() override { return busy + slept; }
   void repaint(unsigned windows) override { repaints |= windows; }
   void showCanvas(bool show) override { canvasShown = show; }
   void showSpriteWindow(bool show) override { spriteWindowShown = show; }

@@ -267,3 +267,19 @@ TEST(CanvasPaint, XorOverlaysRestoreThePictureWhenDrawnTwice) {
     EXPECT_EQ(s.pixels(), without) << "tool " << tool;
   }
 }
+
+TEST(MotionCanvasMouse, AMoveRepaintsOverlayAndStatusTextOnlyWhenItsCanvasPixelChanges) {
+  CanvasFixture f;
+  f.settings.zoom = 2;
+  const unsigned both = kRepaintStatus | kRepaintCanvas;
+  const struct {
+    int x, y;
+    unsigned repaints;
+  } moves[] = {{300, 300, both}, {301, 301, 0}, {302, 301, both}, {302, 301, 0}, {302, 305, both}};
+  for (const auto& move : moves) {
+    f.host.repaints = 0;
+    f.canvas.mouseMove(move.x, move.y);
+    EXPECT_EQ(f.host.repaints, move.repaints) << move.x << "," << move.y;
+  }
+  EXPECT_EQ(f.canvas.statusTexts()[2], " 마우스 :  51 ,  52");
+}

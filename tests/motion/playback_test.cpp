@@ -91,3 +91,22 @@ TEST(Playback, AClickOrAToolStopsIt) {
   f.canvas.show(false);
   EXPECT_FALSE(f.canvas.startPlayback());
 }
+
+TEST(Playback, TicksArePacedByTheClockNotLengthenedByDrawing) {
+  CanvasFixture f;
+  for (int i = 0; i < 3; ++i) f.motion(i).delay = 0;
+  ASSERT_TRUE(f.canvas.startPlayback());
+  // The time spent before each tick (drawing, messages) and the sleep the tick then
+  // takes: up to a millisecond late is made up, later than that starts the pace
+  // afresh, so the next motion still gets its whole tick.
+  const struct {
+    double busy;
+    int slept;
+  } steps[] = {{5, 12}, {0, 17}, {10.5, 7}, {17, 0}, {20, 0}, {0, 17}};
+  for (const auto& step : steps) {
+    const int before = f.host.slept;
+    f.host.busy += step.busy;
+    f.canvas.idle();
+    EXPECT_EQ(f.host.slept - before, step.slept) << "after " << step.busy << " ms busy";
+  }
+}

@@ -57,6 +57,8 @@ void CutterWindowHost::repaint(int windows) {
   if (windows & kFrameWindow) {
     frame_.refreshFrameBar();
     frame_.invalidate(false);
+  } else if (windows & kStatusBar) {
+    frame_.refreshStatus();
   }
   if (windows & kCanvasWindow) {
     canvas_.refreshBars();

@@ -86,6 +86,10 @@ void PlykFrame::refreshFrameBar() {
 
 void PlykFrame::OnPaint(HDC, PAINTSTRUCT*) {
   setTitle(editor_.title());
+  refreshStatus();
+}
+
+void PlykFrame::refreshStatus() {
   const std::array<std::string, 3> texts = editor_.statusTexts();
   for (int part = 0; part < 3; ++part) statusBar_.setText(part, texts[part]);
 }

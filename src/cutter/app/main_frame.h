@@ -24,6 +24,8 @@ class PlykFrame : public BaseWindow {
   // The frame scroll bar from the editor; the title and status bar follow on the
   // next paint.
   void refreshFrameBar();
+  // The status bar's texts alone, after a mouse move.
+  void refreshStatus();
 
   void OnCreate() override;
   void OnDestroy() override;

@@ -113,10 +113,14 @@ ViewPoint CanvasEditor::picturePoint(int x, int y) const {
 void CanvasEditor::mouseMove(int x, int y) {
   if (!doc_.hasFrame()) return;
   const ViewPoint p = picturePoint(x, y);
-  mouseX_ = p.x;
-  mouseY_ = p.y;
-  if (tool_ == GridCut) snapToGrid(mouseX_, mouseY_, CutSize{settings_.cutWidth, settings_.cutHeight});
-  host_.repaint(kFrameWindow | kCanvasWindow);
+  int32_t newX = p.x, newY = p.y;
+  if (tool_ == GridCut) snapToGrid(newX, newY, CutSize{settings_.cutWidth, settings_.cutHeight});
+  // Only the drawn cursor and the status bar's mouse text follow the mouse; on the
+  // same picture pixel neither changes.
+  if (newX == mouseX_ && newY == mouseY_) return;
+  mouseX_ = newX;
+  mouseY_ = newY;
+  host_.repaint(kStatusBar | kCanvasWindow);
 }
 
 void CanvasEditor::leaveCheck(bool cursorInClient, int x, int y) {
@@ -125,7 +129,7 @@ void CanvasEditor::leaveCheck(bool cursorInClient, int x, int y) {
   const bool samePlace = mouseX_ == p.x && mouseY_ == p.y;
   if (cursorInClient && (tool_ == GridCut || samePlace)) return;
   mouseX_ = mouseY_ = kUnset;
-  host_.repaint(kFrameWindow | kCanvasWindow);
+  host_.repaint(kStatusBar | kCanvasWindow);
 }
 
 void CanvasEditor::leftDown() {

@@ -18,6 +18,7 @@ enum CutterWindow : int {
   kSpriteWindow = 4,
   kDetailWindow = 8,
   kAllWindows = 15,
+  kStatusBar = 16,  // the frame's status texts alone
 };
 
 class CutterHost : public UserPrompts {

@@ -181,6 +181,17 @@ void ZorvFrame::sleep(int milliseconds) {
   Sleep(static_cast<DWORD>(milliseconds));
 }
 
+double ZorvFrame::milliseconds() {
+  static const double perCount = [] {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 / static_cast<double>(frequency.QuadPart);
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) * perCount;
+}
+
 void ZorvFrame::repaint(unsigned windows) {
   if (windows & kRepaintFrame) refreshFrame();
   if ((windows & (kRepaintFrame | kRepaintStatus)) == kRepaintStatus) refreshStatus();

@@ -49,6 +49,7 @@ class ZorvFrame : public BaseWindow, public ZorvHost {
   bool openInBrowser(const std::string& path) override { return prompts_.openInBrowser(path); }
   void playWave(const std::string& path) override;
   void sleep(int milliseconds) override;
+  double milliseconds() override;
   void repaint(unsigned windows) override;
   void showCanvas(bool show) override;
   void showSpriteWindow(bool show) override;

@@ -51,7 +51,10 @@ void MotionCanvas::resize(int clientWidth, int clientHeight) {
 }
 
 void MotionCanvas::mouseMove(int clientX, int clientY) {
+  const int32_t oldX = mouseX_, oldY = mouseY_;
   setMouse(clientX, clientY);
+  // The overlay and the status bar's mouse text follow the canvas pixel only.
+  if (mouseX_ == oldX && mouseY_ == oldY) return;
   host_.repaint(playing() ? kRepaintStatus : kRepaintStatus | kRepaintCanvas);
 }
 

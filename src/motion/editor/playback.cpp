@@ -1,5 +1,8 @@
 #include "motion/editor/playback.h"
 
+#include <algorithm>
+#include <cmath>
+
 int Playback::nextBundleWithMotion(int from) const {
   for (int b = from; b < file_.count(); ++b) {
     if (file_.get(b)->count() > 0) return b;
@@ -23,6 +26,7 @@ bool Playback::start(bool allBundles) {
   const MotionBundle* b = file_.get(bundle);
   if (!b || b->count() == 0) return false;
   playing_ = true;
+  dueAt_ = sleeper_.milliseconds() + kPlaybackTickMilliseconds;
   show(bundle, 0);
   return true;
 }
@@ -34,7 +38,13 @@ const Motion* Playback::motion() const {
 
 Playback::Step Playback::tick() {
   if (!playing_) return Step::End;
-  sleeper_.sleep(kPlaybackTickMilliseconds);
+  // The time spent since the last tick (drawing, sleeping a little long) comes off
+  // this wait. A tick already late by more than that (the program was held up) is
+  // taken at once and the pace starts afresh: later motions are never hurried.
+  const double now = sleeper_.milliseconds();
+  if (now > dueAt_ + kPlaybackLateMilliseconds || dueAt_ - now > kPlaybackTickMilliseconds) dueAt_ = now;
+  sleeper_.sleep(static_cast<int>(std::ceil(std::max(dueAt_ - now, 0.0))));
+  dueAt_ += kPlaybackTickMilliseconds;
   ++tickCount_;
   if (motion() && tickCount_ <= remaining_) return Step::Stay;
   const MotionBundle* bundle = file_.get(bundleIndex_);

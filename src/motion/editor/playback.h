@@ -1,6 +1,7 @@
 #pragma once
 // Playing a bundle (or every bundle) as an animation, one tick per idle call: each
-// tick sleeps 17 ms, and a motion stays for its delay + 1 ticks. The motion being
+// tick sleeps until 17 ms after the last one was due, so the drawing between ticks
+// does not lengthen them, and a motion stays for its delay + 1 ticks. The motion being
 // played is held by position, so a document changed under a running playback ends
 // it instead of leaving a stale reference. The sound of each motion shown starts at
 // once.
@@ -12,6 +13,8 @@
 #include "motion/motion_file.h"
 
 constexpr int kPlaybackTickMilliseconds = 17;
+// How late a tick may come and still keep the pace (made up by the next wait).
+constexpr double kPlaybackLateMilliseconds = 1.0;
 
 class Playback {
  public:
@@ -25,7 +28,7 @@ class Playback {
   // that has one. False (nothing starts) when there is none; else the motion is to
   // be shown.
   bool start(bool allBundles);
-  // Sleeps one tick and counts it; Show when the next motion is due, End after the
+  // Sleeps until the next tick is due and counts it; Show when the next motion is due, End after the
   // last one (or when the played motion is gone).
   Step tick();
   void stop() { playing_ = false; }
@@ -53,4 +56,5 @@ class Playback {
   int motionIndex_ = -1;
   int32_t tickCount_ = 0;
   int32_t remaining_ = 0;
+  double dueAt_ = 0;  // when the next tick is due, on the sleeper's clock
 };

@@ -15,6 +15,8 @@ class Sleeper {
  public:
   virtual ~Sleeper() = default;
   virtual void sleep(int milliseconds) = 0;
+  // A steady clock in milliseconds, which playback paces its ticks by.
+  virtual double milliseconds() = 0;
 };
 
 // The path a motion's sound plays from: the folder part of `folder` (up to and
