@@ -348,6 +348,8 @@ TEST(ProgramResources, CommandsDialogsAndTexts) {
       {IDD_ZORV_FLAGS, flags},
       {IDD_ZORV_EFFECTS,
        {IDC_ZORV_EFFECT_FLIP_X, IDC_ZORV_EFFECT_FLIP_Y, IDC_ZORV_EFFECT_TRANSLUCENT, kOk, kCancel}},
+      {IDD_ZORV_GIF_EXPORT,
+       {IDC_ZORV_GIF_SCALE, IDC_ZORV_GIF_TRANSPARENT, IDC_ZORV_GIF_BOXES, IDC_ZORV_GIF_POINTS, kOk, kCancel}},
       {IDD_ZORV_COLOURS, colours}};
   const ProgramCommands programs[] = {
       {"plyk2", "cutter", IDR_PLYK_MAIN_MENU, IDR_PLYK_SPRITE_POPUP, 0, IDR_PLYK_ACCELERATORS,
