@@ -39,6 +39,14 @@ const uint8_t* ByteReader::take(size_t n) {
   return p;
 }
 
+bool ByteReader::readVector(std::vector<uint8_t>& out, size_t n) {
+  out.clear();
+  if (n == 0) return ok_;
+  const uint8_t* p = take(n);
+  if (p) out.assign(p, p + n);
+  return p != nullptr;
+}
+
 bool ByteReader::skip(size_t n) { return take(n) != nullptr || (ok_ && n == 0); }
 
 bool ByteReader::seek(size_t pos) {
@@ -68,7 +76,9 @@ uint32_t StreamReader::u32() {
 bool StreamReader::bytes(void* out, size_t n) {
   if (ok_ && n) {
     in_.read(static_cast<char*>(out), static_cast<std::streamsize>(n));
-    if (static_cast<size_t>(in_.gcount()) != n) ok_ = false;
+    const size_t got = static_cast<size_t>(in_.gcount());
+    pos_ += got;
+    if (got != n) ok_ = false;
   }
   if (!ok_ && n) std::memset(out, 0, n);
   return ok_;
