@@ -47,7 +47,14 @@ bool ByteReader::readVector(std::vector<uint8_t>& out, size_t n) {
   return p != nullptr;
 }
 
-bool ByteReader::skip(size_t n) { return take(n) != nullptr || (ok_ && n == 0); }
+bool ByteReader::skip(uint64_t n) {
+  if (!ok_ || n > size_ - pos_) {
+    ok_ = false;
+    return false;
+  }
+  pos_ += static_cast<size_t>(n);
+  return true;
+}
 
 bool ByteReader::seek(size_t pos) {
   if (!ok_ || pos > size_) {
@@ -97,10 +104,10 @@ bool StreamReader::readVector(std::vector<uint8_t>& out, size_t n) {
   return ok_;
 }
 
-bool StreamReader::skip(size_t n) {
+bool StreamReader::skip(uint64_t n) {
   uint8_t buf[4096];
   while (ok_ && n) {
-    size_t part = std::min(n, sizeof buf);
+    size_t part = static_cast<size_t>(std::min<uint64_t>(n, sizeof buf));
     bytes(buf, part);
     n -= part;
   }

@@ -27,7 +27,8 @@ class ByteReader {
   const uint8_t* take(size_t n);
   // Copies n bytes into out (resized), as StreamReader does; out is empty on failure.
   bool readVector(std::vector<uint8_t>& out, size_t n);
-  bool skip(size_t n);
+  // Skips take 64-bit counts: a count from a file may pass what size_t holds.
+  bool skip(uint64_t n);
   bool seek(size_t pos);
 
   size_t pos() const { return pos_; }
@@ -59,7 +60,7 @@ class StreamReader {
   // Reads n bytes into out. Memory grows with the data actually read, in bounded
   // chunks, so a huge count in a short stream never allocates more than it holds.
   bool readVector(std::vector<uint8_t>& out, size_t n);
-  bool skip(size_t n);
+  bool skip(uint64_t n);
   bool ok() const { return ok_; }
   void fail() { ok_ = false; }
   // Bytes taken from the stream so far, the last short read's included: after a

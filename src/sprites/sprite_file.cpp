@@ -78,16 +78,6 @@ class SpriteAdder {
 
 constexpr char kKind[] = "sprite file";
 
-// Skips n bytes, more than a size_t may hold on a 32-bit system.
-template <class Reader>
-void SkipLong(Reader& r, uint64_t n) {
-  while (n > 0 && r.ok()) {
-    const size_t part = static_cast<size_t>(std::min<uint64_t>(n, SIZE_MAX / 2));
-    r.skip(part);
-    n -= part;
-  }
-}
-
 // The data a field announced ran out. When the header's total length promises more
 // than the data holds, the file was cut short; otherwise the field claims too much.
 template <class Reader>
@@ -113,8 +103,7 @@ ReadResult ParseSprites(Reader& r, SpriteSet& set, bool skipDuplicates, SpriteIn
   const int32_t count = static_cast<int32_t>(LoadU32(header + 28));
   const uint32_t totalLength = LoadU32(header + 32);
   if (count < 0) return ReadResult::Damaged(FilePart::Header, 28);
-  SkipLong(r, uint64_t(count) * 4);
-  if (!r.ok())
+  if (!r.skip(uint64_t(count) * 4))
     return ShortClaim(r, totalLength, FilePart::OffsetTable, kSpriteFileHeaderSize, kSpriteFileHeaderSize,
                       uint64_t(count) * 4);
 
