@@ -24,5 +24,5 @@ struct WaveView {
 // chunk pair lies inside the RIFF length and inside the bytes: cut short (the RIFF
 // length promises more than there is), a chunk claiming more than the bytes hold, a
 // format chunk shorter than 16 bytes, or no pair at all. The first pair found wins,
-// in either order. Chunks are numbered from 0 in the reason.
+// in either order.
 ReadResult ParseWave(const uint8_t* bytes, size_t size, WaveView& view);

@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "base/read_result.h"
+
 using Args = std::vector<std::string>;
 
 // Prints "plyktool: message" on stderr and returns 1.
 int Fail(const std::string& message);
+// Fail with "path: reason" for a file that could not be read.
+int FailRead(const std::string& path, const ReadResult& why);
 // Removes "--name VALUE" from args; returns false when absent. A missing value fails.
 bool TakeOption(Args& args, const std::string& name, std::string& value, bool& bad);
 // Removes the flag "--name" from args; returns whether it was there.

@@ -35,6 +35,10 @@ int Fail(const std::string& message) {
   return 1;
 }
 
+int FailRead(const std::string& path, const ReadResult& why) {
+  return Fail(path + ": " + ReasonText(why));
+}
+
 bool TakeOption(Args& args, const std::string& name, std::string& value, bool& bad) {
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] != name) continue;
