@@ -24,11 +24,13 @@ bool Picture::loadFromMemory(const uint8_t* data, size_t size) {
 bool Picture::loadBytes(std::vector<uint8_t> bytes) {
   fileData_ = std::move(bytes);
   DecodedPicture decoded;
-  if (!DecodePicture(fileData_.data(), fileData_.size(), decoded)) {
+  reason_.clear();
+  if (!DecodePicture(fileData_.data(), fileData_.size(), decoded, true, mappingPalette_.get(), &reason_)) {
     lastError_ = kPictureUnsupported;  // the previous frames and palette stay
     return false;
   }
   frames_ = std::move(decoded.frames);
+  coloursMapped_ = decoded.coloursMapped;
   std::copy(decoded.palette.begin(), decoded.palette.end(), palette_.palette());
   BuildMixTable(palette_);
 
@@ -36,6 +38,10 @@ bool Picture::loadBytes(std::vector<uint8_t> bytes) {
   currentFrame_ = 0;
   selectFrame(0);
   return true;
+}
+
+void Picture::setMappingPalette(const PaletteBlock& palette) {
+  mappingPalette_ = std::make_shared<const PaletteBlock>(palette);
 }
 
 bool Picture::selectFrame(int32_t index) {

@@ -1,11 +1,13 @@
 #pragma once
 // The picture the cutter cuts from: one or more frames of 8-bit palette indices, all
 // of one size, and one palette with its mixing table. Read from PCX, BMP, Deluxe
-// Paint ANM, FLC or FLI files; the format is recognised from the content alone.
+// Paint ANM, FLC, FLI, PNG or GIF files; the format is recognised from the content alone.
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "cutter/picture_frame.h"
@@ -40,11 +42,22 @@ class Picture {
   const std::vector<uint8_t>& fileData() const { return fileData_; }
   int32_t fileSize() const { return static_cast<int32_t>(fileData_.size()); }
   const char* lastError() const { return lastError_; }
+  // What was wrong with the last refused file, in English, when its reader said
+  // (empty otherwise).
+  const std::string& reason() const { return reason_; }
+  // Pictures without a palette of their own are mapped to this one's colours by the
+  // nearest colour; the built-in palette until set.
+  void setMappingPalette(const PaletteBlock& palette);
+  // Whether the last successful load mapped the picture's colours that way.
+  bool coloursMapped() const { return coloursMapped_; }
 
  private:
   std::vector<PictureFrame> frames_;
   std::vector<uint8_t> fileData_;
   const char* lastError_ = "";
+  std::string reason_;
+  std::shared_ptr<const PaletteBlock> mappingPalette_;
+  bool coloursMapped_ = false;
   int32_t currentFrame_ = 0;
   PaletteBlock palette_;
 };

@@ -7,7 +7,9 @@
 #include "cutter/bmp_decoder.h"
 #include "cutter/flc_decoder.h"
 #include "cutter/fli_decoder.h"
+#include "cutter/gif_decoder.h"
 #include "cutter/pcx_decoder.h"
+#include "cutter/png_decoder.h"
 
 void FrameChanges::fill(uint8_t* dest, uint8_t value, size_t count) {
   if (!changed) changed = std::any_of(dest, dest + count, [value](uint8_t p) { return p != value; });
@@ -24,6 +26,16 @@ bool PictureDecoder::frameSizeAcceptable(int64_t width, int64_t height, size_t f
   const int64_t pixels = width * height;
   if (pixels > kMaxFramePixels) return false;
   return pixels <= kFreeFramePixels || pixels <= kMaxExpansion * static_cast<int64_t>(fileSize);
+}
+
+const PaletteBlock& PictureDecoder::mappingPalette() {
+  if (mappingPalette_) return *mappingPalette_;
+  static const PaletteBlock builtIn = [] {
+    PaletteBlock block;
+    std::copy(kDefaultPaletteColours.begin(), kDefaultPaletteColours.end(), block.palette());
+    return block;
+  }();
+  return builtIn;
 }
 
 FrameResult PictureDecoder::decodeInOrder(uint8_t* frame, int32_t index) {
@@ -79,10 +91,13 @@ std::vector<std::unique_ptr<PictureDecoder>> MakePictureDecoders() {
   decoders.push_back(std::make_unique<AnmDecoder>());
   decoders.push_back(std::make_unique<FlcDecoder>());
   decoders.push_back(std::make_unique<FliDecoder>());
+  decoders.push_back(std::make_unique<PngDecoder>());
+  decoders.push_back(std::make_unique<GifDecoder>());
   return decoders;
 }
 
-bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out, bool keepFrames) {
+bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out, bool keepFrames,
+                   const PaletteBlock* mappingPalette, std::string* reason) {
   std::unique_ptr<PictureDecoder> decoder;
   for (auto& candidate : MakePictureDecoders()) {
     if (candidate->probe(data, size, {})) {
@@ -92,7 +107,12 @@ bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out, bool k
   }
   // A header that passes the probe but asks for an impossible size or more frames
   // than the file can hold is refused like an unknown format.
-  if (!decoder || !decoder->open(data, size)) return false;
+  if (!decoder) return false;
+  decoder->setMappingPalette(mappingPalette);
+  if (!decoder->open(data, size)) {
+    if (reason) *reason = decoder->reason();
+    return false;
+  }
 
   DecodedPicture result;
   result.format = decoder->format();
@@ -116,6 +136,7 @@ bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out, bool k
     result.frames.push_back(std::move(frame));
   }
   result.palette = decoder->palette();
+  result.coloursMapped = decoder->coloursMapped();
   out = std::move(result);
   return true;
 }

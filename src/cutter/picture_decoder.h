@@ -8,10 +8,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "cutter/picture_frame.h"
+#include "sprites/palette.h"
 
 // Limits on what a header may ask for. A side holds at most kMaxSide pixels and a
 // frame at most kMaxFramePixels bytes; a frame larger than kFreeFramePixels (1920 x
@@ -53,7 +55,7 @@ class PictureDecoder {
   // The way a load decodes: frames 0, 1, 2, ... in turn, each onto frame, which
   // holds the previous frame as this call left it (a cleared frame for index 0).
   virtual FrameResult decodeInOrder(uint8_t* frame, int32_t index);
-  // "PCX", "BMP", "ANM", "FLC" or "FLI".
+  // "PCX", "BMP", "ANM", "FLC", "FLI", "PNG" or "GIF".
   virtual const char* format() const = 0;
 
   int32_t frameCount() const { return frameCount_; }
@@ -63,13 +65,25 @@ class PictureDecoder {
   const std::array<uint8_t, 768>& palette() const { return palette_; }
   // Frames decoded by the last decodeFrame call.
   int32_t framesDecoded() const { return framesDecoded_; }
+  // Why open() refused the file, when the format says more than "unsupported".
+  const std::string& reason() const { return reason_; }
+  // The palette that pictures without one (true colour) are mapped to; the built-in
+  // palette unless set. The block must outlive open().
+  void setMappingPalette(const PaletteBlock* palette) { mappingPalette_ = palette; }
+  // Whether open() mapped the picture's colours to the mapping palette.
+  bool coloursMapped() const { return coloursMapped_; }
 
  protected:
   // Checks one frame's size against the limits above for a file of fileSize bytes;
   // false when a side is zero, negative or too large.
   static bool frameSizeAcceptable(int64_t width, int64_t height, size_t fileSize);
 
+  const PaletteBlock& mappingPalette();
+
   std::array<uint8_t, 768> palette_{};
+  std::string reason_;
+  bool coloursMapped_ = false;
+  const PaletteBlock* mappingPalette_ = nullptr;
   const uint8_t* data_ = nullptr;
   size_t size_ = 0;
   int32_t frameCount_ = 0;
@@ -104,7 +118,7 @@ class AnimationDecoder : public PictureDecoder {
   int32_t nextInOrder_ = 0;  // the frame decodeInOrder expects
 };
 
-// The decoders in probe order: PCX, BMP, ANM, FLC, FLI.
+// The decoders in probe order: PCX, BMP, ANM, FLC, FLI, PNG, GIF.
 std::vector<std::unique_ptr<PictureDecoder>> MakePictureDecoders();
 
 // Everything a load takes from a file.
@@ -119,10 +133,14 @@ struct DecodedPicture {
   // Frames whose data ended early or did not hold together; they are decoded as far
   // as their data goes.
   std::vector<int32_t> damagedFrames;
+  bool coloursMapped = false;  // a true-colour picture was mapped to the mapping palette
 };
 
 // The decoding part of Picture::load: the first decoder whose probe says yes opens
 // the data and decodes every frame. False when no decoder reads the data, the header
 // is refused or the frames would hold more than kMaxHeldPixels; out is then untouched.
 // Without keepFrames every frame is decoded and counted but frames stays empty.
-bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out, bool keepFrames = true);
+// True-colour pictures are mapped to mappingPalette (the built-in one when null); a
+// refusal with more to say than "unsupported" leaves that in *reason.
+bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out, bool keepFrames = true,
+                   const PaletteBlock* mappingPalette = nullptr, std::string* reason = nullptr);

@@ -13,7 +13,9 @@ using Rgba = uint32_t;
 constexpr Rgba MakeRgba(uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
   return Rgba(r) | (Rgba(g) << 8) | (Rgba(b) << 16) | (Rgba(a) << 24);
 }
-constexpr uint8_t AlphaOf(Rgba c) { return uint8_t(c >> 24); }
+constexpr uint8_t AlphaOf(Rgba c) {
+  return uint8_t(c >> 24);
+}
 
 struct RgbaImage {
   int32_t width = 0;

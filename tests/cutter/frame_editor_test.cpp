@@ -4,6 +4,7 @@
 #include "cutter/editor/frame_editor.h"
 
 #include <gtest/gtest.h>
+#include <cstdlib>
 
 #include <set>
 
@@ -255,9 +256,10 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
   f.host.files.push_back(ChosenFile{dir.write("p.pcx", testpic::WritePcx(img, grey)), "p.pcx"});
   frame().command(ID_PLYK_IMPORT_PICTURE);
   // Every format the import reads is listed, FLI included.
-  EXPECT_EQ(f.host.filters.back(),
-            (FilterEntries{{"그림 파일(pcx,bmp,flc,fli,anm)", "*.pcx;*.bmp;*.flc;*.fli;*.anm"},
-                           {"모든 파일(*.*)", "*.*"}}));
+  EXPECT_EQ(
+      f.host.filters.back(),
+      (FilterEntries{{"그림 파일(pcx,bmp,flc,fli,anm,png,gif)", "*.pcx;*.bmp;*.flc;*.fli;*.anm;*.png;*.gif"},
+                     {"모든 파일(*.*)", "*.*"}}));
   EXPECT_EQ(doc().cut.transparentIndex, 7);  // the top-left pixel
   EXPECT_EQ(frame().settings().backgroundIndex, 40);
   EXPECT_EQ(f.host.palettes, 1);
@@ -391,4 +393,20 @@ TEST_F(FrameTest, PcxExportOfTheSetAndOfOneSprite) {
   const Sprite& s = *doc().sprites.Get(3);
   EXPECT_EQ(picture.frames()[0].height, s.height);
   EXPECT_EQ(picture.frames()[0].pixels[0], s.pixels[0]);
+}
+
+TEST_F(FrameTest, TrueColourImportSaysTheColoursWereMapped) {
+  if (std::system("convert -version > /dev/null 2>&1") != 0) GTEST_SKIP() << "ImageMagick convert not found";
+  const std::string png = dir.path("t.png");
+  ASSERT_EQ(
+      std::system(("convert -size 8x6 gradient:red-blue -define png:color-type=2 '" + png + "'").c_str()), 0);
+  ASSERT_TRUE(frame().importPicture(png, "t.png"));
+  EXPECT_EQ(frame().statusTexts()[0], kColoursMappedText);
+  // The current palette stays: the picture was mapped to it.
+  EXPECT_EQ(doc().palette.bytes, f.doc().picture.palette().bytes);
+  frame().command(ID_PLYK_TOOL_OUTWARD_CUT);
+  EXPECT_NE(frame().statusTexts()[0], kColoursMappedText);
+  // An indexed picture brings its own palette and says nothing.
+  ASSERT_TRUE(ImportPcx("p.pcx", 8, 6));
+  EXPECT_NE(frame().statusTexts()[0], kColoursMappedText);
 }

@@ -35,5 +35,6 @@ inline FileKind KindOf(const std::vector<uint8_t>& bytes, const std::string& pat
 }
 
 inline int32_t LoadS32(const uint8_t* p) {
-  return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
+  return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
+                              uint32_t(p[3]) << 24);
 }

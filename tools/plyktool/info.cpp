@@ -68,11 +68,14 @@ int InfoWave(const std::string& path, const std::vector<uint8_t>& bytes) {
 int InfoPicture(const std::string& path, const std::vector<uint8_t>& bytes) {
   DecodedPicture picture;
   // Every frame is decoded as a load would, but none is kept.
-  if (!DecodePicture(bytes.data(), bytes.size(), picture, false))
-    return Fail(path + ": not a sprite, palette, motion or picture file that can be read");
+  std::string reason;
+  if (!DecodePicture(bytes.data(), bytes.size(), picture, false, nullptr, &reason))
+    return Fail(path + ": " +
+                (reason.empty() ? "not a sprite, palette, motion or picture file that can be read" : reason));
   std::printf("picture file %s\n", path.c_str());
   std::printf("format %s, %zu bytes\n", picture.format, bytes.size());
   std::printf("size %d x %d\n", picture.width, picture.height);
+  if (picture.coloursMapped) std::printf("colours mapped to the built-in palette\n");
   if (picture.frameCount == 1)
     std::printf("frames 1\n");
   else

@@ -10,5 +10,6 @@
 inline int LoadPictureOrFail(Picture& picture, const std::string& path) {
   if (picture.load(path)) return 0;
   if (picture.lastError() == kPictureCannotOpen) return Fail(path + ": cannot read the file");
-  return Fail(path + ": not a picture that can be read (8-bit PCX, BMP, ANM, FLC or FLI)");
+  if (!picture.reason().empty()) return Fail(path + ": " + picture.reason());
+  return Fail(path + ": not a picture that can be read (8-bit PCX, BMP, ANM, FLC, FLI, PNG or GIF)");
 }

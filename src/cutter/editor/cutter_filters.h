@@ -7,8 +7,9 @@ inline FilterEntries SpriteFileFilter() {
   return {{"Plyk 파일(*.plk)", "*.plk"}, {"모든 파일(*.*)", "*.*"}};
 }
 inline FilterEntries PictureFileFilter() {
-  // FLI animations are read too, so the chooser lists them.
-  return {{"그림 파일(pcx,bmp,flc,fli,anm)", "*.pcx;*.bmp;*.flc;*.fli;*.anm"}, {"모든 파일(*.*)", "*.*"}};
+  // FLI animations, PNG and GIF are read too, so the chooser lists them.
+  return {{"그림 파일(pcx,bmp,flc,fli,anm,png,gif)", "*.pcx;*.bmp;*.flc;*.fli;*.anm;*.png;*.gif"},
+          {"모든 파일(*.*)", "*.*"}};
 }
 inline FilterEntries PaletteFileFilter() {
   return {{"팔레트 파일(*.pal)", "*.pal"}, {"모든 파일(*.*)", "*.*"}};

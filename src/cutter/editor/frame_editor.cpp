@@ -60,8 +60,12 @@ void FrameEditor::buildCommands() {
       {ID_PLYK_TOOL_GRID_CUT, GridCut},       {ID_PLYK_TOOL_PICK, PickTransparent}};
   for (auto [id, tool] : tools)
     commands_.add(
-        id, [this, tool = tool] { canvas_.setTool(tool); }, {},
-        [this, tool = tool] { return canvas_.tool() == tool; });
+        id,
+        [this, tool = tool] {
+          notice_.clear();
+          canvas_.setTool(tool);
+        },
+        {}, [this, tool = tool] { return canvas_.tool() == tool; });
 
   // Shift+arrows move the system pointer by one picture pixel.
   const std::array<int, 3> moves[] = {{ID_PLYK_POINTER_LEFT, -1, 0},
@@ -144,7 +148,7 @@ std::string FrameEditor::title() const {
 }
 
 std::array<std::string, 3> FrameEditor::statusTexts() const {
-  return {canvas_.toolText(), canvas_.zoomText(), canvas_.mouseText()};
+  return {notice_.empty() ? canvas_.toolText() : notice_, canvas_.zoomText(), canvas_.mouseText()};
 }
 
 std::array<int, 3> FrameEditor::statusPartEdges() const {

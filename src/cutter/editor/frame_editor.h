@@ -24,6 +24,9 @@
 
 extern const char* const kUnsavedWorkQuestion;
 extern const char* const kNotPaletteFileText;
+// In the status bar after a picture without a palette was mapped to the current one,
+// until a tool is chosen.
+extern const char* const kColoursMappedText;
 
 // How the frame's size changed (the system's size message kinds).
 enum class SizeKind { Restored = 0, Minimized = 1, Maximized = 2 };
@@ -116,6 +119,7 @@ class FrameEditor {
   DetailWindowEditor detail_;
   CutterSpriteWindowEditor sprites_;
   CanvasEditor canvas_;
+  std::string notice_;  // replaces the tool caption in the status bar while set
   CommandTable commands_;
   int clientWidth_ = 0;
   int clientHeight_ = 0;

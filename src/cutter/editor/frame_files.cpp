@@ -14,6 +14,7 @@
 #include "cutter/pcx_writer.h"
 
 const char* const kNotPaletteFileText = "팔레트 파일이 아닙니다.\n확인후 다시 하십시오.";
+const char* const kColoursMappedText = "그림의 색을 현재 색상표에 맞췄습니다.";
 
 namespace {
 
@@ -140,6 +141,8 @@ bool FrameEditor::importPicture(const std::string& path, const std::string& name
   bool loaded;
   {
     Busy busy(host_);
+    // A picture without a palette takes the colours in use now.
+    doc_.picture.setMappingPalette(doc_.palette);
     loaded = doc_.picture.load(PathFromText(path));
   }
   // Whatever happened, the cut state must not point into frames that are gone.
@@ -149,6 +152,7 @@ bool FrameEditor::importPicture(const std::string& path, const std::string& name
     return false;
   }
   doc_.pictureName = name;
+  notice_ = doc_.picture.coloursMapped() ? kColoursMappedText : "";
   doc_.palette = doc_.picture.palette();
   host_.usePalette(doc_.palette);
   if (doc_.hasFrame()) {

@@ -1,0 +1,63 @@
+#include "cutter/gif_decoder.h"
+
+#include <cstring>
+
+bool GifDecoder::probe(const uint8_t* data, size_t size, std::string_view) {
+  return PeekGifSize(data, size, width_, height_);
+}
+
+bool GifDecoder::open(const uint8_t* data, size_t size) {
+  if (!PeekGifSize(data, size, width_, height_)) return false;
+  if (!frameSizeAcceptable(width_, height_, size)) {
+    reason_ = "screen size " + std::to_string(width_) + " x " + std::to_string(height_);
+    return false;
+  }
+  if (!ParseGif(data, size, file_, reason_)) return false;
+  const GifImage& first = file_.images.front();
+  palette_.fill(0);
+  for (int i = 0; i < first.tableSize; ++i)
+    for (int k = 0; k < 3; ++k)
+      palette_[3 * size_t(i) + size_t(k)] = uint8_t(first.colours[size_t(i)] >> (8 * k));
+  // Images with the first image's table keep their indices; others take the nearest
+  // colours, each table searched once.
+  auto block = std::make_unique<PaletteBlock>();
+  std::memcpy(block->palette(), palette_.data(), palette_.size());
+  luts_.assign(file_.images.size(), {});
+  for (size_t n = 0; n < file_.images.size(); ++n) {
+    const GifImage& image = file_.images[n];
+    const bool same =
+        image.tableSize <= first.tableSize &&
+        std::equal(image.colours.begin(), image.colours.begin() + image.tableSize, first.colours.begin());
+    for (int i = 0; i < 256; ++i)
+      luts_[n][size_t(i)] =
+          same || i >= image.tableSize ? uint8_t(i) : NearestColor(*block, image.colours[size_t(i)]);
+  }
+  frameCount_ = static_cast<int32_t>(file_.images.size());
+  nextInOrder_ = 0;
+  return true;
+}
+
+bool GifDecoder::draw(uint8_t* screen, int32_t index) {
+  return composer_.draw(file_, size_t(index), screen, luts_[size_t(index)]);
+}
+
+void GifDecoder::decodeFrame(uint8_t* dest, int32_t index) {
+  framesDecoded_ = 0;
+  nextInOrder_ = -1;
+  if (index < 0 || index >= frameCount_) return;
+  std::memset(dest, 0, pixelCount());
+  for (int32_t i = 0; i <= index; ++i, ++framesDecoded_) draw(dest, i);
+}
+
+FrameResult GifDecoder::decodeInOrder(uint8_t* frame, int32_t index) {
+  if (index < 0 || index >= frameCount_) return {};
+  if (index != 0 && index != nextInOrder_) {
+    decodeFrame(frame, index);
+    return {true, false};
+  }
+  if (index == 0) std::memset(frame, 0, pixelCount());
+  const bool changed = draw(frame, index);
+  framesDecoded_ = 1;
+  nextInOrder_ = index + 1;
+  return {changed, false};
+}

@@ -1,0 +1,192 @@
+// PNG files that ImageMagick writes in every colour type, bit depth and interlace
+// method decode to the pixels ImageMagick reads back from them; damaged copies of one
+// are refused with a reason.
+#include "images/png_reader.h"
+
+#include <zlib.h>
+
+#include <cstring>
+
+#include "reader_support.h"
+
+using namespace readertest;
+
+namespace {
+
+uint32_t Be32(const uint8_t* p) {
+  return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+}
+
+void PutBe32(Bytes& b, size_t at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) b[at + i] = uint8_t(v >> (24 - 8 * i));
+}
+
+// Puts the right CRC back on the chunk starting at `at`.
+void FixCrc(Bytes& b, size_t at) {
+  const uint32_t length = Be32(&b[at]);
+  PutBe32(b, at + 8 + length, uint32_t(crc32(0, &b[at + 4], length + 4)));
+}
+
+size_t FindChunk(const Bytes& b, const char* type) {
+  for (size_t at = 8; at + 12 <= b.size(); at += Be32(&b[at]) + 12)
+    if (std::memcmp(&b[at + 4], type, 4) == 0) return at;
+  return 0;
+}
+
+// The same file with its image data cut into IDAT chunks of `piece` bytes.
+Bytes SplitIdat(const Bytes& b, size_t piece) {
+  const size_t at = FindChunk(b, "IDAT");
+  const uint32_t length = Be32(&b[at]);
+  Bytes out(b.begin(), b.begin() + long(at));
+  for (size_t done = 0; done < length; done += piece) {
+    const size_t n = std::min<size_t>(piece, length - done);
+    const size_t start = out.size();
+    out.resize(start + 12 + n);
+    PutBe32(out, start, uint32_t(n));
+    std::memcpy(&out[start + 4], "IDAT", 4);
+    std::memcpy(&out[start + 8], &b[at + 8 + done], n);
+    FixCrc(out, start);
+  }
+  out.insert(out.end(), b.begin() + long(at + 12 + length), b.end());
+  return out;
+}
+
+std::vector<Rgba> OurPixels(const PngImage& png) {
+  if (!png.indexed) return png.rgba.pixels;
+  std::vector<Rgba> out;
+  for (uint8_t i : png.index.pixels)
+    out.push_back(i < png.index.colours.size() ? png.index.colours[i] : MakeRgba(0, 0, 0));
+  return out;
+}
+
+class PngFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!Succeeds("convert -version")) GTEST_SKIP() << "ImageMagick convert not found";
+  }
+  // Writes a 37 x 23 picture of the given kind and returns the file's bytes.
+  Bytes Write(const std::string& source, int colourType, int depth, bool interlaced) {
+    const fs::path file = tmp_.dir / "x.png";
+    const std::string command = "convert -seed 7 -size 37x23 " + source +
+                                " -define png:color-type=" + std::to_string(colourType) +
+                                " -define png:bit-depth=" + std::to_string(depth) +
+                                (interlaced ? " -interlace PNG " : " -interlace none ") + Quoted(file);
+    EXPECT_TRUE(Succeeds(command)) << command;
+    return ReadAll(file);
+  }
+  std::vector<Rgba> Theirs(const Bytes& png) {
+    const fs::path file = tmp_.dir / "y.png";
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(png.data()), long(png.size()));
+    // Sixteen bits a sample, rounded to eight here: ImageMagick's own reduction truncates.
+    EXPECT_TRUE(Succeeds("convert " + Quoted(file) + " -depth 16 rgba:" + Quoted(tmp_.dir / "y.rgba")));
+    const Bytes wide = ReadAll(tmp_.dir / "y.rgba");
+    Bytes narrow(wide.size() / 2);
+    for (size_t i = 0; i < narrow.size(); ++i)
+      narrow[i] = uint8_t((wide[2 * i] + 256 * wide[2 * i + 1] + 128) / 257);
+    return AsRgba(narrow);
+  }
+  TempFolder tmp_{"png_reader_test"};
+};
+
+// Sources: colour, colour with graded alpha, colour with a few fully transparent pixels.
+const char* const kColour = "plasma:";
+const char* const kAlpha = "plasma: -alpha set -channel A -fx 'i/w' +channel";
+const char* const kHoles = "plasma: -alpha set -channel A -fx 'i%5==0?0:1' +channel";
+
+struct Kind {
+  const char* source;
+  int colourType, depth;
+};
+const Kind kKinds[] = {
+    {"plasma: -colorspace Gray -posterize 2", 0, 1},
+    {"plasma: -colorspace Gray -posterize 4", 0, 2},
+    {"plasma: -colorspace Gray -posterize 16", 0, 4},
+    {"plasma: -colorspace Gray", 0, 8},
+    {"plasma: -colorspace Gray", 0, 16},
+    {kColour, 2, 8},
+    {kColour, 2, 16},
+    {"plasma: -monochrome", 3, 1},
+    {"plasma: +dither -colors 3", 3, 2},
+    {"plasma: +dither -colors 15", 3, 4},
+    {"plasma: -colors 200", 3, 8},
+    {"plasma: -colors 30 -alpha set -channel A -fx 'i%5==0?0:1' +channel", 3, 8},
+    {"plasma: -colorspace Gray -alpha set -channel A -fx 'i/w' +channel", 4, 8},
+    {"plasma: -colorspace Gray -alpha set -channel A -fx 'i/w' +channel", 4, 16},
+    {kAlpha, 6, 8},
+    {kAlpha, 6, 16},
+    {kHoles, 2, 8},
+    {"plasma: -colorspace Gray -alpha set -channel A -fx 'i%5==0?0:1' +channel", 0, 8},
+};
+
+}  // namespace
+
+TEST_F(PngFiles, EveryKindDecodesAsImageMagickReadsIt) {
+  for (const Kind& kind : kKinds)
+    for (bool interlaced : {false, true}) {
+      const std::string what = std::string(kind.source) + " type " + std::to_string(kind.colourType) +
+                               " depth " + std::to_string(kind.depth) + (interlaced ? " interlaced" : "");
+      const Bytes file = Write(kind.source, kind.colourType, kind.depth, interlaced);
+      ASSERT_GT(file.size(), 33u) << what;
+      // The file is of the kind asked for, or the case proves nothing.
+      EXPECT_EQ(file[24], kind.depth) << what;
+      EXPECT_EQ(file[25], kind.colourType) << what;
+      EXPECT_EQ(file[28], interlaced ? 1 : 0) << what;
+      const std::vector<Rgba> theirs = Theirs(file);
+      for (size_t piece : {size_t(0), size_t(1), size_t(7)}) {
+        PngImage png;
+        std::string reason;
+        ASSERT_TRUE(ReadPng(piece ? SplitIdat(file, piece).data() : file.data(),
+                            piece ? SplitIdat(file, piece).size() : file.size(), png, reason))
+            << what << ": " << reason;
+        EXPECT_EQ(png.indexed, kind.colourType == 3) << what;
+        ExpectSamePixels(OurPixels(png), theirs, what + " IDAT pieces " + std::to_string(piece));
+      }
+    }
+}
+
+TEST_F(PngFiles, DamagedFilesAreRefusedWithAReason) {
+  const Bytes good = Write("plasma: -colors 16", 3, 8, false);
+  const size_t idat = FindChunk(good, "IDAT"), iend = FindChunk(good, "IEND");
+  ASSERT_TRUE(idat && iend);
+  struct Damage {
+    const char* reason;  // a piece of the reason given
+    std::function<void(Bytes&)> apply;
+  };
+  const Damage kDamages[] = {
+      {"CRC error in chunk IDAT", [&](Bytes& b) { b[idat + 20] ^= 0x10; }},
+      {"zlib error", [&](Bytes& b) { b[idat + 8] ^= 0x0F, FixCrc(b, idat); }},
+      {"no IEND", [&](Bytes& b) { b.resize(iend); }},
+      {"after IEND", [&](Bytes& b) { b.push_back(0); }},
+      {"runs past the end", [&](Bytes& b) { b.resize(idat + 20); }},
+      {"cut short", [&](Bytes& b) { b.resize(iend + 3); }},
+      {"picture size", [&](Bytes& b) { PutBe32(b, 16, 0x7FFFFFFF), FixCrc(b, 8); }},
+      {"image data too short", [&](Bytes& b) { PutBe32(b, 16, 16000), PutBe32(b, 20, 16000), FixCrc(b, 8); }},
+      {"image data ends early", [&](Bytes& b) { PutBe32(b, 20, 24), FixCrc(b, 8); }},
+      {"more image data", [&](Bytes& b) { PutBe32(b, 20, 22), FixCrc(b, 8); }},
+      {"colour type", [&](Bytes& b) { b[25] = 5, FixCrc(b, 8); }},
+      {"without PLTE",
+       [&](Bytes& b) {
+         const size_t plte = FindChunk(b, "PLTE");
+         std::memcpy(&b[plte + 4], "xxxx", 4), FixCrc(b, plte);
+       }},
+      {"unknown critical chunk",
+       [&](Bytes& b) { std::memcpy(&b[FindChunk(b, "IEND") + 4], "IENX", 4), FixCrc(b, iend); }},
+      {"not a PNG", [&](Bytes& b) { b[1] = 'Q'; }},
+  };
+  for (const Damage& d : kDamages) {
+    Bytes bad = good;
+    d.apply(bad);
+    PngImage png;
+    std::string reason;
+    EXPECT_FALSE(ReadPng(bad.data(), bad.size(), png, reason)) << d.reason;
+    EXPECT_NE(reason.find(d.reason), std::string::npos)
+        << "wanted '" << d.reason << "', got '" << reason << "'";
+    EXPECT_TRUE(png.index.pixels.empty() && png.rgba.pixels.empty()) << d.reason;
+  }
+  // Every truncation is refused.
+  for (size_t n = 0; n < good.size(); n += 5) {
+    PngImage png;
+    std::string reason;
+    EXPECT_FALSE(ReadPng(good.data(), n, png, reason)) << "cut at " << n;
+  }
+}
