@@ -73,7 +73,14 @@ std::string PartRef(const ReadResult& r, bool korean) {
   return text;
 }
 
+// " at byte N", or nothing when the place is not known.
+std::string At(const ReadResult& r, bool korean) {
+  if (r.offset < 0) return "";
+  return korean ? "(" + Num(r.offset) + " 바이트)" : " at byte " + Num(r.offset);
+}
+
 std::string English(const ReadResult& r) {
+  if (!r.detail.empty()) return r.detail;
   const std::string ref = PartRef(r, false);
   const std::string context = ref.empty() ? "" : " (" + ref + ")";
   switch (r.problem) {
@@ -88,10 +95,9 @@ std::string English(const ReadResult& r) {
     case ReadProblem::Unsupported:
       return std::string("unsupported ") + FeatureWords(r.feature).english + " " + Num(r.value);
     case ReadProblem::Overrun:
-      return ref + " at byte " + Num(r.offset) + " claims " + Num(r.value) + " bytes; " + Num(r.limit) +
-             " are left";
+      return ref + At(r, false) + " claims " + Num(r.value) + " bytes; " + Num(r.limit) + " are left";
     case ReadProblem::Damaged:
-      return "damaged " + ref + " at byte " + Num(r.offset);
+      return "damaged " + ref + At(r, false);
     case ReadProblem::Missing:
       return "no " + ref;
     case ReadProblem::TooLarge:
@@ -102,6 +108,7 @@ std::string English(const ReadResult& r) {
 }
 
 std::string Korean(const ReadResult& r) {
+  if (!r.detail.empty()) return "손상된 파일입니다 (" + r.detail + ").";
   const std::string ref = PartRef(r, true);
   const std::string context = ref.empty() ? "" : " (" + ref + ")";
   switch (r.problem) {
@@ -116,10 +123,10 @@ std::string Korean(const ReadResult& r) {
     case ReadProblem::Unsupported:
       return std::string("지원하지 않는 ") + FeatureWords(r.feature).korean + "(" + Num(r.value) + ")입니다.";
     case ReadProblem::Overrun:
-      return ref + "(" + Num(r.offset) + " 바이트)의 크기 " + Num(r.value) + " 바이트가 남은 " +
-             Num(r.limit) + " 바이트보다 큽니다.";
+      return ref + At(r, true) + "의 크기 " + Num(r.value) + " 바이트가 남은 " + Num(r.limit) +
+             " 바이트보다 큽니다.";
     case ReadProblem::Damaged:
-      return "손상된 " + ref + "(" + Num(r.offset) + " 바이트)입니다.";
+      return "손상된 " + ref + At(r, true) + "입니다.";
     case ReadProblem::Missing:
       return ref + "를 찾을 수 없습니다.";
     case ReadProblem::TooLarge:
@@ -195,6 +202,13 @@ ReadResult ReadResult::TooLarge(int64_t size, int64_t most, FilePart part) {
   return r;
 }
 
+ReadResult ReadResult::Described(std::string detail) {
+  ReadResult r;
+  r.problem = ReadProblem::Damaged;
+  r.detail = std::move(detail);
+  return r;
+}
+
 ReadResult& ReadResult::shifted(int64_t base) {
   if (offset >= 0) offset += base;
   return *this;
@@ -205,6 +219,7 @@ std::string ReasonText(const ReadResult& result, TextLanguage language) {
 }
 
 std::string WithReason(const std::string& message, const ReadResult& result) {
-  if (result.ok()) return message;
+  // The message of a file that cannot be opened says all there is.
+  if (result.ok() || result.problem == ReadProblem::CannotOpen) return message;
   return message + "\n" + ReasonText(result, TextLanguage::Korean);
 }

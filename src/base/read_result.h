@@ -52,6 +52,9 @@ struct ReadResult {
   FileFeature feature = FileFeature::Version;
   int64_t value = 0;  // the unsupported value, the bytes claimed or needed
   int64_t limit = 0;  // the bytes that remain, or the most that is read
+  // English words of a reader that describes the damage itself (the PNG and GIF
+  // readers), used instead of the part and offset.
+  std::string detail;
 
   explicit operator bool() const { return problem == ReadProblem::None; }
   bool ok() const { return problem == ReadProblem::None; }
@@ -66,6 +69,7 @@ struct ReadResult {
   static ReadResult Damaged(FilePart part, int64_t offset, int64_t index = -1, int64_t count = 0);
   static ReadResult Missing(FilePart part);
   static ReadResult TooLarge(int64_t size, int64_t most, FilePart part = FilePart::None);
+  static ReadResult Described(std::string detail);
 
   // Moves the byte offset on by base, for a part read from inside a larger file.
   ReadResult& shifted(int64_t base);

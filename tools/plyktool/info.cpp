@@ -68,10 +68,12 @@ int InfoWave(const std::string& path, const std::vector<uint8_t>& bytes) {
 int InfoPicture(const std::string& path, const std::vector<uint8_t>& bytes) {
   DecodedPicture picture;
   // Every frame is decoded as a load would, but none is kept.
-  std::string reason;
-  if (!DecodePicture(bytes.data(), bytes.size(), picture, false, nullptr, &reason))
-    return Fail(path + ": " +
-                (reason.empty() ? "not a sprite, palette, motion or picture file that can be read" : reason));
+  ReadResult reason;
+  if (!DecodePicture(bytes.data(), bytes.size(), picture, false, nullptr, &reason)) {
+    if (reason.problem == ReadProblem::NotThisKind)
+      return Fail(path + ": not a sprite, palette, motion or picture file that can be read");
+    return FailRead(path, reason);
+  }
   std::printf("picture file %s\n", path.c_str());
   std::printf("format %s, %zu bytes\n", picture.format, bytes.size());
   std::printf("size %d x %d\n", picture.width, picture.height);
@@ -88,8 +90,8 @@ int InfoPicture(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::printf("damaged frames");
   for (size_t i = 0; i < damaged && i < 20; ++i) std::printf(" %d", picture.damagedFrames[i]);
   std::printf(damaged > 20 ? " ...\n" : "\n");
-  return Fail(path + ": " + std::to_string(damaged) + " of " + std::to_string(picture.frameCount) +
-              " frames damaged (data cut short or malformed)");
+  return Fail(path + ": " + ReasonText(picture.firstDamage) + "; " + std::to_string(damaged) + " of " +
+              std::to_string(picture.frameCount) + " frames damaged");
 }
 
 }  // namespace

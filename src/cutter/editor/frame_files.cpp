@@ -148,7 +148,7 @@ bool FrameEditor::importPicture(const std::string& path, const std::string& name
   // Whatever happened, the cut state must not point into frames that are gone.
   doc_.refreshCut();
   if (!loaded) {
-    host_.showError(doc_.picture.lastError());
+    host_.showError(WithReason(doc_.picture.lastError(), doc_.picture.reason()));
     return false;
   }
   doc_.pictureName = name;
