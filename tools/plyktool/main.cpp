@@ -13,14 +13,24 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"info", "info FILE                     figures of a sprite, palette, motion or picture file", RunInfo},
+    {"info",
+     "info FILE                     figures of a sprite, palette, motion, wave or picture file, or why it "
+     "cannot be read",
+     RunInfo},
     {"palette", "palette --default OUT.pal     write the built-in palette as a palette file", RunPalette},
     {"mixtable", "mixtable IN.pal OUT.pal       rebuild the mixing table from the colours", RunMixTable},
     {"resave", "resave IN OUT                 read a file and write it again", RunResave},
-    {"frames", "frames PICTURE OUTDIR         write every frame of a picture as a BMP, and its palette", RunFrames},
-    {"cut", "cut PICTURE OUT.plk [--frame N | --all-frames] [--transparent N] [--grid WxH] [--palette OUT.pal]\n                                cut every figure (or grid cell) of a picture into a sprite file", RunCut},
-    {"sheet", "sheet SPRITES.plk OUT.bmp [--palette P.pal] [--columns N]  contact sheet of a sprite file", RunSheet},
-    {"pcx", "pcx SPRITES.plk OUT.pcx [--palette P.pal]  every sprite on one PCX picture that cuts back into them", RunPcx},
+    {"frames", "frames PICTURE OUTDIR         write every frame of a picture as a BMP, and its palette",
+     RunFrames},
+    {"cut",
+     "cut PICTURE OUT.plk [--frame N | --all-frames] [--transparent N] [--grid WxH] [--palette OUT.pal]\n    "
+     "                            cut every figure (or grid cell) of a picture into a sprite file",
+     RunCut},
+    {"sheet", "sheet SPRITES.plk OUT.bmp [--palette P.pal] [--columns N]  contact sheet of a sprite file",
+     RunSheet},
+    {"pcx",
+     "pcx SPRITES.plk OUT.pcx [--palette P.pal]  every sprite on one PCX picture that cuts back into them",
+     RunPcx},
 };
 
 void PrintHelp(FILE* out) {
