@@ -53,3 +53,34 @@ run(1 mixtable ${WORK}/shapes.plk ${WORK}/x.pal)
 execute_process(COMMAND sh -c "head -c 200 ${EXAMPLES}/shapes.plk > ${WORK}/short.plk")
 run(1 resave ${WORK}/short.plk ${WORK}/shapes.plk)
 expect_same_file(${EXAMPLES}/shapes.plk ${WORK}/shapes.plk)
+
+# Broken copies of each format: every one says what is wrong and where.
+cut_copy(${EXAMPLES}/shapes.plk ${WORK}/cut.plk 200)
+expect_info_error(${WORK}/cut.plk "truncated at byte 200 (sprite 1 of 5)")
+patched_copy(${EXAMPLES}/shapes.plk ${WORK}/magic.plk 0 "504c5958")
+expect_info_error(${WORK}/magic.plk "not a sprite file")
+# Sprite 1 claims 256 x 256 pixels.
+patched_copy(${EXAMPLES}/shapes.plk ${WORK}/claims.plk 56 "000001000001000000010000")
+expect_info_error(${WORK}/claims.plk "sprite 1 of 5 at byte 56 claims 65536 bytes; 1463 are left")
+
+cut_copy(${WORK}/default.pal ${WORK}/cut.pal 1000)
+expect_info_error(${WORK}/cut.pal "truncated at byte 1000 (palette)")
+patched_copy(${WORK}/default.pal ${WORK}/magic.pal 0 "50414c21")
+expect_info_error(${WORK}/magic.pal "not a palette file")
+
+cut_copy(${EXAMPLES}/sample.zrv ${WORK}/cut.zrv 500)
+expect_info_error(${WORK}/cut.zrv "truncated at byte 500 (bundle 1 of 3)")
+patched_copy(${EXAMPLES}/sample.zrv ${WORK}/magic.zrv 0 "5a4f5258")
+expect_info_error(${WORK}/magic.zrv "not a motion file")
+patched_copy(${EXAMPLES}/sample.zrv ${WORK}/version.zrv 4 "65000000")
+expect_info_error(${WORK}/version.zrv "unsupported version 101")
+# The first bundle claims 100 motions.
+patched_copy(${EXAMPLES}/sample.zrv ${WORK}/claims.zrv 76 "64000000")
+expect_info_error(${WORK}/claims.zrv "bundle 1 of 3 at byte 44 claims 24400 bytes; 1156 are left")
+
+cut_copy(${EXAMPLES}/step.wav ${WORK}/cut.wav 100)
+expect_info_error(${WORK}/cut.wav "truncated at byte 100 (chunk 2)")
+patched_copy(${EXAMPLES}/step.wav ${WORK}/magic.wav 8 "41564920")
+expect_info_error(${WORK}/magic.wav "not a wave file")
+patched_copy(${EXAMPLES}/step.wav ${WORK}/claims.wav 40 "00001000")
+expect_info_error(${WORK}/claims.wav "chunk 2 at byte 36 claims 1048576 bytes; 1323 are left")

@@ -39,7 +39,22 @@ const uint8_t* ByteReader::take(size_t n) {
   return p;
 }
 
-bool ByteReader::skip(size_t n) { return take(n) != nullptr || (ok_ && n == 0); }
+bool ByteReader::readVector(std::vector<uint8_t>& out, size_t n) {
+  out.clear();
+  if (n == 0) return ok_;
+  const uint8_t* p = take(n);
+  if (p) out.assign(p, p + n);
+  return p != nullptr;
+}
+
+bool ByteReader::skip(uint64_t n) {
+  if (!ok_ || n > size_ - pos_) {
+    ok_ = false;
+    return false;
+  }
+  pos_ += static_cast<size_t>(n);
+  return true;
+}
 
 bool ByteReader::seek(size_t pos) {
   if (!ok_ || pos > size_) {
@@ -68,7 +83,9 @@ uint32_t StreamReader::u32() {
 bool StreamReader::bytes(void* out, size_t n) {
   if (ok_ && n) {
     in_.read(static_cast<char*>(out), static_cast<std::streamsize>(n));
-    if (static_cast<size_t>(in_.gcount()) != n) ok_ = false;
+    const size_t got = static_cast<size_t>(in_.gcount());
+    pos_ += got;
+    if (got != n) ok_ = false;
   }
   if (!ok_ && n) std::memset(out, 0, n);
   return ok_;
@@ -87,10 +104,10 @@ bool StreamReader::readVector(std::vector<uint8_t>& out, size_t n) {
   return ok_;
 }
 
-bool StreamReader::skip(size_t n) {
+bool StreamReader::skip(uint64_t n) {
   uint8_t buf[4096];
   while (ok_ && n) {
-    size_t part = std::min(n, sizeof buf);
+    size_t part = static_cast<size_t>(std::min<uint64_t>(n, sizeof buf));
     bytes(buf, part);
     n -= part;
   }

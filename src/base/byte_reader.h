@@ -25,7 +25,10 @@ class ByteReader {
   bool bytes(void* out, size_t n);
   // Points at n bytes in place and moves past them, or returns nullptr.
   const uint8_t* take(size_t n);
-  bool skip(size_t n);
+  // Copies n bytes into out (resized), as StreamReader does; out is empty on failure.
+  bool readVector(std::vector<uint8_t>& out, size_t n);
+  // Skips take 64-bit counts: a count from a file may pass what size_t holds.
+  bool skip(uint64_t n);
   bool seek(size_t pos);
 
   size_t pos() const { return pos_; }
@@ -34,6 +37,8 @@ class ByteReader {
   bool ok() const { return ok_; }
   void fail() { ok_ = false; }
   const uint8_t* data() const { return data_; }
+  // Where the data ends: what a reason for a short read names.
+  size_t endOfData() const { return size_; }
 
  private:
   const uint8_t* data_;
@@ -55,12 +60,17 @@ class StreamReader {
   // Reads n bytes into out. Memory grows with the data actually read, in bounded
   // chunks, so a huge count in a short stream never allocates more than it holds.
   bool readVector(std::vector<uint8_t>& out, size_t n);
-  bool skip(size_t n);
+  bool skip(uint64_t n);
   bool ok() const { return ok_; }
   void fail() { ok_ = false; }
+  // Bytes taken from the stream so far, the last short read's included: after a
+  // short read this is where the data ended.
+  size_t pos() const { return pos_; }
+  size_t endOfData() const { return pos_; }
 
  private:
   std::istream& in_;
+  size_t pos_ = 0;
   bool ok_ = true;
 };
 

@@ -26,16 +26,27 @@ bool AnmDecoder::probe(const uint8_t* data, size_t size, std::string_view) {
 bool AnmDecoder::open(const uint8_t* data, size_t size) {
   if (!probe(data, size, {})) return false;
   // Palette and page table must be there.
-  if (size < kPagesOffset) return false;
+  if (size < kPagesOffset) {
+    reason_ = ReadResult::Truncated(static_cast<int64_t>(size), FilePart::Header);
+    return false;
+  }
   data_ = data;
   size_ = size;
   pageCount_ = std::min<int>(LoadU16(data + 6), 256);
   const uint32_t records = LoadU32(data + 8);
   // Every record needs at least its two-byte entry in a page's size table, and a
   // record number is a 16-bit value.
-  if (records > 65536 || records > (size - kPagesOffset) / 2) return false;
+  if (records > 65536) {
+    reason_ = ReadResult::Unsupported(FileFeature::Size, records, 8);
+    return false;
+  }
+  if (records > (size - kPagesOffset) / 2) {
+    reason_ = ReadResult::Overrun(FilePart::Header, 8, int64_t(records) * 2,
+                                  static_cast<int64_t>(size - kPagesOffset));
+    return false;
+  }
   frameCount_ = static_cast<int32_t>(records);
-  if (!frameSizeAcceptable(width_, height_, size)) return false;
+  if (!acceptSize(width_, height_, size)) return false;
   for (size_t i = 0; i < 256; ++i) {
     const uint8_t* entry = data + kPaletteOffset + i * 4;
     palette_[i * 3] = entry[2];

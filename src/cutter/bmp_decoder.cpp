@@ -20,7 +20,10 @@ bool BmpDecoder::readHeader(const uint8_t* data, size_t size) {
   if (headerSize == kCoreHeaderSize) {
     // The OS/2 1.x core header: 16-bit sizes, bottom-up rows, no compression and a
     // table of 3-byte entries, one per colour of the depth.
-    if (LoadU16(data + 24) != 8) return false;
+    if (LoadU16(data + 24) != 8) {
+      reason_ = ReadResult::Unsupported(FileFeature::Depth, LoadU16(data + 24), 24);
+      return false;
+    }
     width = LoadU16(data + 18);
     height = LoadU16(data + 20);
     entrySize_ = 3;
@@ -31,10 +34,16 @@ bool BmpDecoder::readHeader(const uint8_t* data, size_t size) {
     if (headerSize < kInfoHeaderSize || size < kFileHeaderSize + kInfoHeaderSize) return false;
     // Other depths would be read as noise; a table of more than 256 colours cannot
     // belong to 8 bits per pixel.
-    if (LoadU16(data + 28) != 8) return false;
+    if (LoadU16(data + 28) != 8) {
+      reason_ = ReadResult::Unsupported(FileFeature::Depth, LoadU16(data + 28), 28);
+      return false;
+    }
     colours_ = LoadU32(data + 46);
     if (colours_ == 0) colours_ = 256;
-    if (colours_ > 256) return false;
+    if (colours_ > 256) {
+      reason_ = ReadResult::Unsupported(FileFeature::Colours, colours_, 46);
+      return false;
+    }
     entrySize_ = 4;
     compression_ = LoadU32(data + 30);
     width = static_cast<int32_t>(LoadU32(data + 18));
@@ -62,15 +71,20 @@ bool BmpDecoder::open(const uint8_t* data, size_t size) {
   frameCount_ = 1;
   palette_.fill(0);
   // Other compressions (bit fields, JPEG, PNG) would show as noise.
-  if (compression_ != kUncompressed && compression_ != kRle8) return false;
-  if (!frameSizeAcceptable(width_, height_, size)) return false;
+  if (compression_ != kUncompressed && compression_ != kRle8) {
+    reason_ = ReadResult::Unsupported(FileFeature::Compression, compression_, 30);
+    return false;
+  }
+  if (!acceptSize(width_, height_, size)) return false;
   // A core header's table is cut short when the pixels start inside it.
   const uint32_t dataOffset = LoadU32(data + 10);
   if (entrySize_ == 3 && dataOffset >= tableOffset_ && dataOffset < tableOffset_ + 3 * colours_)
     colours_ = static_cast<uint32_t>((dataOffset - tableOffset_) / 3);
   // The colour table must be there; without it there is nothing to show. (Summed in
   // 64 bits: a huge header size must not wrap around on a 32-bit build.)
-  return uint64_t(tableOffset_) + uint64_t(entrySize_) * colours_ <= size;
+  if (uint64_t(tableOffset_) + uint64_t(entrySize_) * colours_ <= size) return true;
+  reason_ = ReadResult::Truncated(static_cast<int64_t>(size), FilePart::Palette);
+  return false;
 }
 
 void BmpDecoder::decodeFrame(uint8_t* dest, int32_t index) {
@@ -103,7 +117,8 @@ void BmpDecoder::decodeRows(uint8_t* dest, size_t offset) {
   for (size_t r = 0; r < rows; ++r) {
     const size_t start = offset + r * rowLength;
     // A short file leaves its missing rows at 0.
-    if (start >= size_ || rowLength > size_ - start) damaged_ = true;
+    if (start >= size_ || rowLength > size_ - start)
+      damage(ReadResult::Truncated(static_cast<int64_t>(size_), FilePart::None));
     if (start >= size_) break;
     const size_t length = std::min(rowLength, size_ - start);
     const size_t row = topDown_ ? r : rows - 1 - r;
@@ -149,5 +164,5 @@ void BmpDecoder::decodeRle8(uint8_t* dest, size_t offset) {
       if (value & 1) in.skip(1);
     }
   }
-  if (!in.ok()) damaged_ = true;
+  if (!in.ok()) damage(ReadResult::Truncated(static_cast<int64_t>(size_), FilePart::None));
 }

@@ -74,8 +74,16 @@ bool FlcDecoder::open(const uint8_t* data, size_t size) {
   size_ = size;
   const int32_t frames = static_cast<int16_t>(LoadU16(data + 6));
   // Every frame needs at least its 16-byte chunk header.
-  if (frames < 0 || static_cast<size_t>(frames) > (size - kHeaderSize) / kChunkHeaderSize) return false;
-  if (!frameSizeAcceptable(width_, height_, size)) return false;
+  if (frames < 0) {
+    reason_ = ReadResult::Damaged(FilePart::Header, 6);
+    return false;
+  }
+  if (static_cast<size_t>(frames) > (size - kHeaderSize) / kChunkHeaderSize) {
+    reason_ = ReadResult::Overrun(FilePart::Header, 6, int64_t(frames) * kChunkHeaderSize,
+                                  static_cast<int64_t>(size - kHeaderSize));
+    return false;
+  }
+  if (!acceptSize(width_, height_, size)) return false;
   frameCount_ = frames;
   rewind();
   return true;
@@ -104,12 +112,19 @@ void FlcDecoder::decodeNext(uint8_t* frame) {
   const uint16_t subChunks = header.u16();
   if (!header.ok()) {
     next_ = size_;
-    damaged_ = true;
+    damage(ReadResult::Truncated(static_cast<int64_t>(size_), FilePart::None));
     return;
   }
   // A chunk too small for its own header is an empty frame; stepping over the
   // header keeps every frame moving forward through the file.
-  if (chunkSize < kChunkHeaderSize || chunkSize > size_ - chunkStart) damaged_ = true;
+  const int64_t at = static_cast<int64_t>(chunkStart);
+  if (chunkSize < kChunkHeaderSize) damage(ReadResult::Damaged(FilePart::None, at));
+  // Past the end: cut short when the header's file size promises more, otherwise
+  // the chunk claims too much.
+  if (chunkSize > size_ - chunkStart && LoadU32(data_) > size_)
+    damage(ReadResult::Truncated(static_cast<int64_t>(size_), FilePart::None));
+  else if (chunkSize > size_ - chunkStart)
+    damage(ReadResult::Overrun(FilePart::None, at, chunkSize, static_cast<int64_t>(size_ - chunkStart)));
   const size_t chunkEnd =
       chunkStart + std::min<size_t>(std::max<size_t>(chunkSize, kChunkHeaderSize), size_ - chunkStart);
   next_ = chunkEnd;
@@ -119,7 +134,8 @@ void FlcDecoder::decodeNext(uint8_t* frame) {
   size_t subStart = chunkStart + kChunkHeaderSize;
   for (uint16_t i = 0; i < subChunks; ++i) {
     if (subStart + 6 > chunkEnd) {
-      damaged_ = true;  // the frame chunk ends before its last sub-chunks
+      // The frame chunk ends before its last sub-chunks.
+      damage(ReadResult::Damaged(FilePart::Chunk, static_cast<int64_t>(subStart)));
       return;
     }
     const uint32_t subSize = LoadU32(data_ + subStart);
@@ -130,7 +146,11 @@ void FlcDecoder::decodeNext(uint8_t* frame) {
     // the frame chunk) leaves the frame chunk as the limit and the next header right
     // after what the decoding read.
     const bool sizeSound = subSize >= 6 && subSize <= chunkEnd - subStart;
-    if (!sizeSound) damaged_ = true;
+    if (!sizeSound) {
+      damage(subSize < 6 ? ReadResult::Damaged(FilePart::Chunk, static_cast<int64_t>(subStart))
+                         : ReadResult::Overrun(FilePart::Chunk, static_cast<int64_t>(subStart), subSize,
+                                               static_cast<int64_t>(chunkEnd - subStart)));
+    }
     ByteReader in(data_, sizeSound ? subStart + subSize : chunkEnd);
     in.seek(subStart + 6);
     switch (subType) {
@@ -161,7 +181,7 @@ void FlcDecoder::decodeNext(uint8_t* frame) {
         if (!sizeSound) return;
         break;
     }
-    if (!in.ok()) damaged_ = true;
+    if (!in.ok()) damage(ReadResult::Damaged(FilePart::Chunk, static_cast<int64_t>(subStart)));
     if (sizeSound) {
       subStart += subSize;
     } else {

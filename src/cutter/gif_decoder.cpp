@@ -8,11 +8,12 @@ bool GifDecoder::probe(const uint8_t* data, size_t size, std::string_view) {
 
 bool GifDecoder::open(const uint8_t* data, size_t size) {
   if (!PeekGifSize(data, size, width_, height_)) return false;
-  if (!frameSizeAcceptable(width_, height_, size)) {
-    reason_ = "screen size " + std::to_string(width_) + " x " + std::to_string(height_);
+  if (!acceptSize(width_, height_, size)) return false;
+  std::string why;
+  if (!ParseGif(data, size, file_, why)) {
+    reason_ = ReadResult::Described(why);
     return false;
   }
-  if (!ParseGif(data, size, file_, reason_)) return false;
   const GifImage& first = file_.images.front();
   palette_.fill(0);
   for (int i = 0; i < first.tableSize; ++i)

@@ -14,7 +14,14 @@ bool PcxDecoder::readHeader(const uint8_t* data, size_t size) {
   // Other depths and plane layouts would be read as noise.
   const uint8_t bitsPerPixel = data[3];
   const uint8_t planes = data[65];
-  if (bitsPerPixel != 8 || planes != 1) return false;
+  if (bitsPerPixel != 8) {
+    reason_ = ReadResult::Unsupported(FileFeature::Depth, bitsPerPixel, 3);
+    return false;
+  }
+  if (planes != 1) {
+    reason_ = ReadResult::Unsupported(FileFeature::Planes, planes, 65);
+    return false;
+  }
   const int32_t xmin = static_cast<int16_t>(LoadU16(data + 4));
   const int32_t ymin = static_cast<int16_t>(LoadU16(data + 6));
   const int32_t xmax = static_cast<int16_t>(LoadU16(data + 8));
@@ -41,12 +48,17 @@ bool PcxDecoder::open(const uint8_t* data, size_t size) {
   const int32_t imageWidth =
       static_cast<int16_t>(LoadU16(data + 8)) - static_cast<int16_t>(LoadU16(data + 4)) + 1;
   // A scan line shorter than the image cannot hold its rows.
-  if (bytesPerLine_ < imageWidth) return false;
-  if (!frameSizeAcceptable(width_, height_, size)) return false;
+  if (bytesPerLine_ < imageWidth) {
+    reason_ = ReadResult::Damaged(FilePart::Header, 66);
+    return false;
+  }
+  if (!acceptSize(width_, height_, size)) return false;
   // A run codes at most 63 bytes in 2, so the data cannot hold more scan bytes than
   // 32 per byte; a header that asks for more is not a PCX we can read.
   const int64_t scanBytes = int64_t(bytesPerLine_) * height_;
-  return scanBytes <= 32 * static_cast<int64_t>(size - kHeaderSize);
+  if (scanBytes <= 32 * static_cast<int64_t>(size - kHeaderSize)) return true;
+  reason_ = ReadResult::Truncated(static_cast<int64_t>(size), FilePart::Pixels);
+  return false;
 }
 
 void PcxDecoder::decodeFrame(uint8_t* dest, int32_t index) {
@@ -88,6 +100,8 @@ void PcxDecoder::decodeFrame(uint8_t* dest, int32_t index) {
   const size_t available = std::min<size_t>(in.remaining(), 768);
   if (available > 0) std::memcpy(palette_.data(), in.take(available), available);
   // Scan lines or colours cut short by the end of the file.
-  damaged_ = pos < scanTotal || available < 768;
+  if (pos < scanTotal || available < 768)
+    damage(ReadResult::Truncated(static_cast<int64_t>(size_),
+                                 pos < scanTotal ? FilePart::Pixels : FilePart::Palette));
   framesDecoded_ = 1;
 }

@@ -12,6 +12,7 @@ bool Picture::load(const std::filesystem::path& path) {
   std::vector<uint8_t> bytes;
   if (!ReadFileBytes(path, bytes)) {
     lastError_ = kPictureCannotOpen;
+    reason_ = ReadResult::CannotOpen();
     return false;
   }
   return loadBytes(std::move(bytes));
@@ -24,7 +25,7 @@ bool Picture::loadFromMemory(const uint8_t* data, size_t size) {
 bool Picture::loadBytes(std::vector<uint8_t> bytes) {
   fileData_ = std::move(bytes);
   DecodedPicture decoded;
-  reason_.clear();
+  reason_ = ReadResult::Ok();
   if (!DecodePicture(fileData_.data(), fileData_.size(), decoded, true, mappingPalette_.get(), &reason_)) {
     lastError_ = kPictureUnsupported;  // the previous frames and palette stay
     return false;

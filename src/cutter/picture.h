@@ -42,9 +42,9 @@ class Picture {
   const std::vector<uint8_t>& fileData() const { return fileData_; }
   int32_t fileSize() const { return static_cast<int32_t>(fileData_.size()); }
   const char* lastError() const { return lastError_; }
-  // What was wrong with the last refused file, in English, when its reader said
-  // (empty otherwise).
-  const std::string& reason() const { return reason_; }
+  // Why the last file was refused (Ok after a success). lastError() stays the
+  // message; this is the cause to show under it.
+  const ReadResult& reason() const { return reason_; }
   // Pictures without a palette of their own are mapped to this one's colours by the
   // nearest colour; the built-in palette until set.
   void setMappingPalette(const PaletteBlock& palette);
@@ -55,7 +55,7 @@ class Picture {
   std::vector<PictureFrame> frames_;
   std::vector<uint8_t> fileData_;
   const char* lastError_ = "";
-  std::string reason_;
+  ReadResult reason_;
   std::shared_ptr<const PaletteBlock> mappingPalette_;
   bool coloursMapped_ = false;
   int32_t currentFrame_ = 0;

@@ -28,6 +28,23 @@ bool PictureDecoder::frameSizeAcceptable(int64_t width, int64_t height, size_t f
   return pixels <= kFreeFramePixels || pixels <= kMaxExpansion * static_cast<int64_t>(fileSize);
 }
 
+bool PictureDecoder::acceptSize(int64_t width, int64_t height, size_t fileSize) {
+  if (frameSizeAcceptable(width, height, fileSize)) return true;
+  if (width <= 0 || height <= 0) {
+    reason_ = ReadResult::Unsupported(FileFeature::Size, width <= 0 ? width : height);
+  } else {
+    const int64_t most =
+        std::min(kMaxFramePixels, std::max(kFreeFramePixels, kMaxExpansion * int64_t(fileSize)));
+    reason_ = ReadResult::TooLarge(width * height, most, FilePart::Frame);
+  }
+  return false;
+}
+
+void PictureDecoder::damage(ReadResult why) {
+  if (!damaged_) reason_ = std::move(why);
+  damaged_ = true;
+}
+
 const PaletteBlock& PictureDecoder::mappingPalette() {
   if (mappingPalette_) return *mappingPalette_;
   static const PaletteBlock builtIn = [] {
@@ -97,17 +114,23 @@ std::vector<std::unique_ptr<PictureDecoder>> MakePictureDecoders() {
 }
 
 bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out, bool keepFrames,
-                   const PaletteBlock* mappingPalette, std::string* reason) {
+                   const PaletteBlock* mappingPalette, ReadResult* reason) {
   std::unique_ptr<PictureDecoder> decoder;
+  ReadResult refused = ReadResult::NotThisKind("picture (PCX, BMP, ANM, FLC, FLI, PNG or GIF)");
   for (auto& candidate : MakePictureDecoders()) {
     if (candidate->probe(data, size, {})) {
       decoder = std::move(candidate);
       break;
     }
+    // A decoder that knew the file but not its depth or layout says so.
+    if (!candidate->reason() && refused.problem == ReadProblem::NotThisKind) refused = candidate->reason();
   }
   // A header that passes the probe but asks for an impossible size or more frames
   // than the file can hold is refused like an unknown format.
-  if (!decoder) return false;
+  if (!decoder) {
+    if (reason) *reason = refused;
+    return false;
+  }
   decoder->setMappingPalette(mappingPalette);
   if (!decoder->open(data, size)) {
     if (reason) *reason = decoder->reason();
@@ -124,6 +147,16 @@ bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out, bool k
   std::vector<uint8_t> running(result.frameCount > 0 ? pixels : 0, 0);
   for (int32_t i = 0; i < result.frameCount; ++i) {
     const FrameResult decoded = decoder->decodeInOrder(running.data(), i);
+    if (decoded.damaged && result.damagedFrames.empty()) {
+      // The first damage, told with its frame when the decoder gave no place.
+      result.firstDamage = decoder->reason();
+      if (result.firstDamage.ok()) result.firstDamage = ReadResult::Damaged(FilePart::None, -1);
+      if (result.firstDamage.part == FilePart::None && result.firstDamage.detail.empty()) {
+        result.firstDamage.part = FilePart::Frame;
+        result.firstDamage.index = i;
+        result.firstDamage.count = result.frameCount;
+      }
+    }
     if (decoded.damaged) result.damagedFrames.push_back(i);
     const bool distinct = i == 0 || decoded.changed;
     if (distinct && ++result.distinctFrames > kMaxHeldPixels / static_cast<int64_t>(pixels)) return false;

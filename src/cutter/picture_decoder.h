@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/read_result.h"
 #include "cutter/picture_frame.h"
 #include "sprites/palette.h"
 
@@ -65,8 +66,9 @@ class PictureDecoder {
   const std::array<uint8_t, 768>& palette() const { return palette_; }
   // Frames decoded by the last decodeFrame call.
   int32_t framesDecoded() const { return framesDecoded_; }
-  // Why open() refused the file, when the format says more than "unsupported".
-  const std::string& reason() const { return reason_; }
+  // Why probe() or open() refused a file of this format, or why the last frame
+  // decoded was damaged.
+  const ReadResult& reason() const { return reason_; }
   // The palette that pictures without one (true colour) are mapped to; the built-in
   // palette unless set. The block must outlive open().
   void setMappingPalette(const PaletteBlock* palette) { mappingPalette_ = palette; }
@@ -77,11 +79,15 @@ class PictureDecoder {
   // Checks one frame's size against the limits above for a file of fileSize bytes;
   // false when a side is zero, negative or too large.
   static bool frameSizeAcceptable(int64_t width, int64_t height, size_t fileSize);
+  // The same, keeping the reason of a refusal.
+  bool acceptSize(int64_t width, int64_t height, size_t fileSize);
+  // Marks the frame being decoded damaged; the first reason given stays.
+  void damage(ReadResult why);
 
   const PaletteBlock& mappingPalette();
 
   std::array<uint8_t, 768> palette_{};
-  std::string reason_;
+  ReadResult reason_;
   bool coloursMapped_ = false;
   const PaletteBlock* mappingPalette_ = nullptr;
   const uint8_t* data_ = nullptr;
@@ -133,6 +139,7 @@ struct DecodedPicture {
   // Frames whose data ended early or did not hold together; they are decoded as far
   // as their data goes.
   std::vector<int32_t> damagedFrames;
+  ReadResult firstDamage;      // why the first damaged frame was
   bool coloursMapped = false;  // a true-colour picture was mapped to the mapping palette
 };
 
@@ -140,7 +147,7 @@ struct DecodedPicture {
 // the data and decodes every frame. False when no decoder reads the data, the header
 // is refused or the frames would hold more than kMaxHeldPixels; out is then untouched.
 // Without keepFrames every frame is decoded and counted but frames stays empty.
-// True-colour pictures are mapped to mappingPalette (the built-in one when null); a
-// refusal with more to say than "unsupported" leaves that in *reason.
+// True-colour pictures are mapped to mappingPalette (the built-in one when null). A
+// refusal leaves its reason in *reason: the reader's own, or "not a picture".
 bool DecodePicture(const uint8_t* data, size_t size, DecodedPicture& out, bool keepFrames = true,
-                   const PaletteBlock* mappingPalette = nullptr, std::string* reason = nullptr);
+                   const PaletteBlock* mappingPalette = nullptr, ReadResult* reason = nullptr);

@@ -11,12 +11,13 @@ bool PngDecoder::probe(const uint8_t* data, size_t size, std::string_view) {
 bool PngDecoder::open(const uint8_t* data, size_t size) {
   if (!PeekPngSize(data, size, width_, height_)) return false;
   // The size is checked before the reader allocates for it.
-  if (!frameSizeAcceptable(width_, height_, size)) {
-    reason_ = "picture size " + std::to_string(width_) + " x " + std::to_string(height_);
+  if (!acceptSize(width_, height_, size)) return false;
+  PngImage png;
+  std::string why;
+  if (!ReadPng(data, size, png, why)) {
+    reason_ = ReadResult::Described(why);
     return false;
   }
-  PngImage png;
-  if (!ReadPng(data, size, png, reason_)) return false;
   palette_.fill(0);
   if (png.indexed) {
     for (size_t i = 0; i < png.index.colours.size(); ++i)

@@ -362,14 +362,15 @@ bool MotionDocument::clearDocument() {
   return hadContent;
 }
 
-bool MotionDocument::open(std::istream& in) {
-  if (!ReadMotionFile(file, in)) return false;
+ReadResult MotionDocument::open(std::istream& in) {
+  const ReadResult read = ReadMotionFileWithReason(file, in);
+  if (!read) return read;
   history.clear();
   modified = false;
   clipboard.clear();
   shadow.clear();
   autoShadow = true;
-  return true;
+  return read;
 }
 
 bool MotionDocument::saveFile(const std::filesystem::path& path) {

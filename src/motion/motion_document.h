@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/read_result.h"
 #include "motion/motion_change.h"
 #include "motion/motion_file.h"
 #include "ui/undo_history.h"
@@ -120,7 +121,7 @@ class MotionDocument {
   // Opens a motion file. Only a file read whole replaces the document (then it is
   // not modified and clipboard and shadow are cleared); a failed open leaves
   // everything as it was.
-  bool open(std::istream& in);
+  ReadResult open(std::istream& in);
   // Saves through a temporary file; clears modified on success.
   bool saveFile(const std::filesystem::path& path);
 

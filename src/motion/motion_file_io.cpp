@@ -33,15 +33,6 @@ int64_t MotionPartSize(const MotionFile& doc) {
   return size;
 }
 
-int64_t SpriteSectionSize(const SpriteSet& sprites) {
-  int64_t size = kSpriteFileHeaderSize + 4 * int64_t(sprites.Count());
-  for (int32_t i = 0; i < sprites.Count(); ++i) {
-    const Sprite* s = sprites.Get(i);
-    size += 12 + int64_t(s->width) * s->height;
-  }
-  return size;
-}
-
 }  // namespace
 
 void EncodeMotionRecord(const Motion& m, uint8_t* record) {
@@ -90,16 +81,32 @@ void DecodeMotionRecord(const uint8_t* record, Motion& m) {
   std::memcpy(m.sound.bytes.data(), p, m.sound.bytes.size());
 }
 
-int ReadMotionFile(MotionFile& doc, std::istream& in) {
+ReadResult ReadMotionFileWithReason(MotionFile& doc, std::istream& in) {
   StreamReader reader(in);
   uint8_t header[kMotionFileHeaderSize];
-  if (!reader.bytes(header, sizeof header)) return 0;
-  if (std::memcmp(header, kMagic, 4) != 0 ||
-      static_cast<int32_t>(LoadU32(header + 4)) != kMotionFileVersion) {
-    return 0;
-  }
-  int32_t bundleCount = static_cast<int32_t>(LoadU32(header + 24));
-  if (bundleCount < 0 || !reader.skip(size_t(bundleCount) * 4)) return 0;
+  // The magic byte by byte, so that a short file of another kind is told apart
+  // from a cut-off motion file.
+  size_t got = 0;
+  while (got < 4 && (header[got] = reader.u8(), reader.ok())) ++got;
+  if (std::memcmp(header, kMagic, got) != 0) return ReadResult::NotThisKind("motion file");
+  if (got < 4 || !reader.bytes(header + 4, sizeof header - 4))
+    return ReadResult::Truncated(static_cast<int64_t>(reader.endOfData()), FilePart::Header);
+  const int32_t version = static_cast<int32_t>(LoadU32(header + 4));
+  if (version != kMotionFileVersion) return ReadResult::Unsupported(FileFeature::Version, version, 4);
+  const int32_t bundleCount = static_cast<int32_t>(LoadU32(header + 24));
+  const uint32_t fileSize = LoadU32(header + 28);
+  if (bundleCount < 0) return ReadResult::Damaged(FilePart::Header, 24);
+  // A short read of data a count announced: the file was cut short when its size
+  // word promises more than it holds; otherwise the count claims too much.
+  auto shortClaim = [&](FilePart part, int64_t start, int64_t dataStart, int64_t claimed, int64_t index,
+                        int64_t count) {
+    const int64_t end = static_cast<int64_t>(reader.endOfData());
+    if (fileSize > end) return ReadResult::Truncated(end, part, index, count);
+    return ReadResult::Overrun(part, start, claimed, end - dataStart, index, count);
+  };
+  const int64_t tableSize = 4 * int64_t(bundleCount);
+  if (!reader.skip(static_cast<uint64_t>(tableSize)))
+    return shortClaim(FilePart::OffsetTable, kMotionFileHeaderSize, kMotionFileHeaderSize, tableSize, -1, 0);
 
   // Everything is read into a fresh document; motions and bundles are created as
   // their records arrive, so a huge count in a short file fails at the short read
@@ -108,16 +115,23 @@ int ReadMotionFile(MotionFile& doc, std::istream& in) {
   std::vector<Motion*> motions;  // every kept motion, to resolve its sprite at the end
   uint8_t record[kMotionRecordSize];
   for (int32_t b = 0; b < bundleCount; ++b) {
+    const int64_t start = static_cast<int64_t>(reader.pos());
     auto bundle = std::make_unique<MotionBundle>();
     // A name without its terminator is kept as its 32 bytes and written back so.
-    if (!reader.bytes(bundle->name.bytes.data(), kNameFieldSize)) return 0;
-    int32_t motionCount = reader.s32();
-    if (!reader.ok() || motionCount < 0) return 0;
+    reader.bytes(bundle->name.bytes.data(), kNameFieldSize);
+    const int32_t motionCount = reader.s32();
+    if (!reader.ok())
+      return ReadResult::Truncated(static_cast<int64_t>(reader.endOfData()), FilePart::Bundle, b,
+                                   bundleCount);
+    if (motionCount < 0) return ReadResult::Damaged(FilePart::Bundle, start, b, bundleCount);
     for (int32_t i = 0; i < motionCount; ++i) {
-      if (!reader.bytes(record, sizeof record)) return 0;
+      const int64_t at = static_cast<int64_t>(reader.pos());
+      if (!reader.bytes(record, sizeof record))
+        return shortClaim(FilePart::Bundle, start, start + kBundleRecordHeaderSize,
+                          int64_t(kMotionRecordSize) * motionCount, b, bundleCount);
       auto motion = std::make_unique<Motion>();
       DecodeMotionRecord(record, *motion);
-      if (motion->spriteIndex < -1) return 0;
+      if (motion->spriteIndex < -1) return ReadResult::Damaged(FilePart::Motion, at, i, motionCount);
       bundle->select(bundle->count());
       bundle->insertBeforeCurrent(std::move(motion));
     }
@@ -128,8 +142,14 @@ int ReadMotionFile(MotionFile& doc, std::istream& in) {
     }
   }
 
+  const int64_t spritesStart = static_cast<int64_t>(reader.pos());
   SpriteIndexMap map;
-  if (!ReadSprites(fresh.sprites, in, true, &map)) return 0;
+  ReadResult sprites = ReadSpritesWithReason(fresh.sprites, in, true, &map);
+  // The section's own magic and header are told as the section's.
+  if (sprites.problem == ReadProblem::NotThisKind)
+    return ReadResult::Damaged(FilePart::SpriteSection, spritesStart);
+  if (sprites.part == FilePart::Header) sprites.part = FilePart::SpriteSection;
+  if (!sprites) return sprites.shifted(spritesStart);
   for (Motion* motion : motions) {
     // Files from elsewhere may refer past their sprites: such a motion has no picture.
     const bool known = motion->spriteIndex >= 0 && motion->spriteIndex < static_cast<int64_t>(map.size());
@@ -139,7 +159,11 @@ int ReadMotionFile(MotionFile& doc, std::istream& in) {
   fresh.sprites.SetCurrent(0);
   fresh.select(0);
   doc = std::move(fresh);
-  return 1;
+  return ReadResult::Ok();
+}
+
+int ReadMotionFile(MotionFile& doc, std::istream& in) {
+  return ReadMotionFileWithReason(doc, in) ? 1 : 0;
 }
 
 int ReadMotionFileFromMemory(MotionFile& doc, const uint8_t* data, size_t size) {
@@ -147,9 +171,9 @@ int ReadMotionFileFromMemory(MotionFile& doc, const uint8_t* data, size_t size) 
   return ReadMotionFile(doc, in);
 }
 
-int WriteMotionFile(MotionFile& doc, std::ostream& out) {
+int WriteMotionFile(const MotionFile& doc, std::ostream& out) {
   int64_t motionPart = MotionPartSize(doc);
-  int64_t spritePart = SpriteSectionSize(doc.sprites);
+  int64_t spritePart = SpriteFileLength(doc.sprites);
   if (motionPart + spritePart > INT32_MAX) return 0;
 
   // One pass over the set gives every sprite its position; looking each motion's
@@ -176,10 +200,11 @@ int WriteMotionFile(MotionFile& doc, std::ostream& out) {
     p += kNameFieldSize;
     Store(p, bundle->count());
     for (const auto& motion : bundle->items()) {
+      // The record carries the sprite's position now; the motion itself is not touched.
       auto found = motion->sprite ? position.find(motion->sprite) : position.end();
-      motion->spriteIndex = found != position.end() ? found->second : -1;
       EncodeMotionRecord(*motion, p);
-      p += kMotionRecordSize;
+      Store(p, found != position.end() ? found->second : -1);
+      p += kMotionRecordSize - 4;
     }
   }
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -198,7 +223,7 @@ int WriteMotionFile(MotionFile& doc, std::ostream& out) {
   return out.good() ? 1 : 0;
 }
 
-std::vector<uint8_t> MotionFileBytes(MotionFile& doc) {
+std::vector<uint8_t> MotionFileBytes(const MotionFile& doc) {
   std::ostringstream out(std::ios::binary);
   if (!WriteMotionFile(doc, out)) return {};
   std::string s = out.str();

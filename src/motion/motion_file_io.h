@@ -14,6 +14,7 @@
 #include <ostream>
 #include <vector>
 
+#include "base/read_result.h"
 #include "motion/motion_file.h"
 
 constexpr int32_t kMotionFileVersion = 100;
@@ -30,15 +31,18 @@ constexpr int32_t kMotionRecordSize = 244;
 // through the one kept. What other programs write is accepted: a motion whose
 // sprite index lies past the sprite section has no sprite, and a 32-byte name or
 // sound without a terminator is kept as it is and written back unchanged.
+// A failure says why and where (offsets from where the read began).
+ReadResult ReadMotionFileWithReason(MotionFile& doc, std::istream& in);
+// The same answering 1 or 0.
 int ReadMotionFile(MotionFile& doc, std::istream& in);
 int ReadMotionFileFromMemory(MotionFile& doc, const uint8_t* data, size_t size);
 
-// Writes doc at the stream's current position, storing each motion's sprite position
-// in its spriteIndex (-1 for none). Returns 0 when the file would pass 2 GiB or the
-// stream reports an error.
-int WriteMotionFile(MotionFile& doc, std::ostream& out);
+// Writes doc at the stream's current position, each motion record with its sprite's
+// position in the set (-1 for none); the motions in memory are not touched. Returns
+// 0 when the file would pass 2 GiB or the stream reports an error.
+int WriteMotionFile(const MotionFile& doc, std::ostream& out);
 // The bytes WriteMotionFile writes; empty when it would fail.
-std::vector<uint8_t> MotionFileBytes(MotionFile& doc);
+std::vector<uint8_t> MotionFileBytes(const MotionFile& doc);
 
 // One motion record: fields 1 to 10 of a Motion.
 void EncodeMotionRecord(const Motion& motion, uint8_t* record);

@@ -15,22 +15,34 @@ bool HasId(const uint8_t* p, const char* id) {
 
 }  // namespace
 
-WaveParse ParseWave(const uint8_t* bytes, size_t size, WaveView& view) {
+ReadResult ParseWave(const uint8_t* bytes, size_t size, WaveView& view) {
   view = WaveView{};
-  if (size < kHeaderSize || !HasId(bytes, "RIFF") || !HasId(bytes + 8, "WAVE")) return WaveParse::kNotWave;
+  if (size < kHeaderSize || !HasId(bytes, "RIFF") || !HasId(bytes + 8, "WAVE"))
+    return ReadResult::NotThisKind("wave file");
   // 64-bit positions: a RIFF or chunk length near 4 GiB must not wrap around.
   const uint64_t riffEnd = 8 + uint64_t(LoadU32(bytes + 4));
+  const int64_t end = static_cast<int64_t>(size);
   bool haveFormat = false;
   bool haveData = false;
   uint64_t pos = kHeaderSize;
-  while (pos < riffEnd) {
-    if (pos + kChunkHeaderSize > size) return WaveParse::kDamaged;
+  for (int64_t chunk = 0; pos < riffEnd; ++chunk) {
+    const int64_t at = static_cast<int64_t>(pos);
+    // The bytes end inside this chunk: cut short when the RIFF length promised more,
+    // otherwise the chunk itself claims too much.
+    if (pos + kChunkHeaderSize > size) {
+      if (riffEnd > size) return ReadResult::Truncated(end, FilePart::Chunk, chunk);
+      return ReadResult::Damaged(FilePart::Chunk, at, chunk);
+    }
     const uint8_t* header = bytes + pos;
     const uint64_t length = LoadU32(header + 4);
     const uint64_t dataPos = pos + kChunkHeaderSize;
-    if (dataPos + length > size) return WaveParse::kDamaged;
+    if (dataPos + length > size) {
+      if (riffEnd > size) return ReadResult::Truncated(end, FilePart::Chunk, chunk);
+      return ReadResult::Overrun(FilePart::Chunk, at, static_cast<int64_t>(length),
+                                 end - static_cast<int64_t>(dataPos), chunk);
+    }
     if (HasId(header, "fmt ") && !haveFormat) {
-      if (length < kWaveFormatMinSize) return WaveParse::kDamaged;
+      if (length < kWaveFormatMinSize) return ReadResult::Damaged(FilePart::Chunk, at, chunk);
       view.format = bytes + dataPos;
       view.formatSize = static_cast<uint32_t>(length);
       haveFormat = true;
@@ -40,8 +52,8 @@ WaveParse ParseWave(const uint8_t* bytes, size_t size, WaveView& view) {
       view.dataSize = static_cast<uint32_t>(length);
       haveData = true;
     }
-    if (haveFormat && haveData) return WaveParse::kOk;
+    if (haveFormat && haveData) return ReadResult::Ok();
     pos = dataPos + length + (length & 1);
   }
-  return WaveParse::kDamaged;
+  return ReadResult::Missing(FilePart::WaveChunks);
 }

@@ -122,15 +122,10 @@ int WavePlayer::readIntoCache(const std::string& path) {
 
 bool WavePlayer::buildBuffer(Channel& channel, int entry) {
   WaveView wave;
-  switch (ParseWave(cache_.data(entry), cache_.size(entry), wave)) {
-    case WaveParse::kOk:
-      break;
-    case WaveParse::kNotWave:
-      message_ = wave_text::kNotWave;
-      return false;
-    case WaveParse::kDamaged:
-      message_ = wave_text::kDamaged;
-      return false;
+  const ReadResult parsed = ParseWave(cache_.data(entry), cache_.size(entry), wave);
+  if (!parsed) {
+    message_ = parsed.problem == ReadProblem::NotThisKind ? wave_text::kNotWave : wave_text::kDamaged;
+    return false;
   }
   SoundBufferDescription description;
   description.bufferBytes = wave.dataSize;

@@ -11,6 +11,8 @@
 #include <istream>
 #include <ostream>
 
+#include "base/read_result.h"
+
 constexpr size_t kPaletteSize = 768;
 constexpr size_t kMixTableSize = 65536;
 constexpr size_t kPaletteBlockSize = kPaletteSize + kMixTableSize;  // 66,304
@@ -32,8 +34,10 @@ struct Hsv {
   uint8_t value = 0;
 };
 
-// Reads "PAL*" and the block. A wrong magic or a short file gives 0 and leaves the
-// block unchanged.
+// Reads "PAL*" and the block. A wrong magic or a short file fails with its reason
+// and leaves the block unchanged.
+ReadResult ReadPaletteFileWithReason(PaletteBlock& block, std::istream& in);
+// The same answering 1 or 0.
 int ReadPaletteFile(PaletteBlock& block, std::istream& in);
 // Writes "PAL*" and the block; 0 when the stream reports a write error.
 int WritePaletteFile(const PaletteBlock& block, std::ostream& out);

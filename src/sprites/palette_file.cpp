@@ -6,16 +6,25 @@ namespace {
 const char kMagic[4] = {'P', 'A', 'L', '*'};
 }
 
-int ReadPaletteFile(PaletteBlock& block, std::istream& in) {
+ReadResult ReadPaletteFileWithReason(PaletteBlock& block, std::istream& in) {
   char magic[4];
-  if (!in.read(magic, 4) || std::memcmp(magic, kMagic, 4) != 0) return 0;
+  in.read(magic, 4);
+  const std::streamsize got = in.gcount();
+  if (std::memcmp(magic, kMagic, static_cast<size_t>(got)) != 0)
+    return ReadResult::NotThisKind("palette file");
+  if (got < 4) return ReadResult::Truncated(got, FilePart::Header);
   // Read into a copy so that a short file leaves the current palette whole instead
   // of half replaced.
   PaletteBlock read;
   in.read(reinterpret_cast<char*>(read.bytes.data()), static_cast<std::streamsize>(read.bytes.size()));
-  if (in.gcount() != static_cast<std::streamsize>(read.bytes.size())) return 0;
+  if (in.gcount() != static_cast<std::streamsize>(read.bytes.size()))
+    return ReadResult::Truncated(4 + in.gcount(), FilePart::Palette);
   block.bytes = read.bytes;
-  return 1;
+  return ReadResult::Ok();
+}
+
+int ReadPaletteFile(PaletteBlock& block, std::istream& in) {
+  return ReadPaletteFileWithReason(block, in) ? 1 : 0;
 }
 
 int WritePaletteFile(const PaletteBlock& block, std::ostream& out) {

@@ -6,8 +6,9 @@
 //
 // Readers treat the data as hostile. A damaged file (short data, a negative pixel
 // count, a pixel count that disagrees with width * height or reaches past the data)
-// makes the read return 0; the complete sprites read before the damage stay in the
-// set, and no half-read sprite is ever added.
+// makes the read fail with its reason; the complete sprites read before the damage
+// stay in the set, and no half-read sprite is ever added. Stream and memory go through
+// one parser. Offsets in a reason count from where the read began.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include <ostream>
 #include <vector>
 
+#include "base/read_result.h"
 #include "sprites/sprite_set.h"
 
 constexpr int32_t kSpriteFileHeaderSize = 36;
@@ -25,16 +27,28 @@ constexpr int32_t kSpriteFileVersion = 100;
 using SpriteIndexMap = std::vector<int32_t>;
 
 // Appends the sprites of a sprite file read from the stream's current position.
-int ReadSprites(SpriteSet& set, std::istream& in, bool skipDuplicates, SpriteIndexMap* map = nullptr);
+ReadResult ReadSpritesWithReason(SpriteSet& set, std::istream& in, bool skipDuplicates,
+                                 SpriteIndexMap* map = nullptr);
 // The same from a block of memory holding a whole sprite file.
-int ReadSpritesFromMemory(SpriteSet& set, const uint8_t* data, size_t size, bool skipDuplicates,
-                          SpriteIndexMap* map = nullptr);
+ReadResult ReadSpritesWithReason(SpriteSet& set, const uint8_t* data, size_t size, bool skipDuplicates,
+                                 SpriteIndexMap* map = nullptr);
 // Clear the set, read with duplicates skipped, then SetCurrent(0). The set is
 // emptied even when the data is not a sprite file.
+ReadResult LoadSpritesWithReason(SpriteSet& set, std::istream& in);
+ReadResult LoadSpritesWithReason(SpriteSet& set, const uint8_t* data, size_t size);
+
+// The same answering 1 or 0.
+int ReadSprites(SpriteSet& set, std::istream& in, bool skipDuplicates, SpriteIndexMap* map = nullptr);
+int ReadSpritesFromMemory(SpriteSet& set, const uint8_t* data, size_t size, bool skipDuplicates,
+                          SpriteIndexMap* map = nullptr);
 int LoadSprites(SpriteSet& set, std::istream& in);
 int LoadSpritesFromMemory(SpriteSet& set, const uint8_t* data, size_t size);
-// Writes the set at the stream's current position. Returns 0 for an empty set
+
+// Writes the set at the stream's current position, each record with its pixel count
+// as width * height (the set itself is not touched). Returns 0 for an empty set
 // (nothing written) and when the stream reports a write error.
-int WriteSprites(SpriteSet& set, std::ostream& out);
+int WriteSprites(const SpriteSet& set, std::ostream& out);
 // The same into memory: the bytes WriteSprites would write.
-std::vector<uint8_t> SpriteFileBytes(SpriteSet& set);
+std::vector<uint8_t> SpriteFileBytes(const SpriteSet& set);
+// The length of that file: 36 + 4 * count + the sum of 12 + width * height.
+int64_t SpriteFileLength(const SpriteSet& set);

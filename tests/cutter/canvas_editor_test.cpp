@@ -303,7 +303,7 @@ TEST_F(CanvasTest, CutsReadTheCurrentFrameOfTheLatestPicture) {
             (std::vector<int>{0, 7, 7, 0}));
   // A failed import keeps the picture, and cuts still read it.
   EXPECT_FALSE(f.editor.importPicture(dir.write("bad.pcx", {1, 2, 3}), "bad.pcx"));
-  EXPECT_EQ(f.host.errors.back(), "지원하지 않는 포맷입니다.");
+  EXPECT_EQ(f.host.errors.back(), "지원하지 않는 포맷입니다.\n다른 종류의 파일입니다.");
   Drag(1, 1, 1, 1);
   EXPECT_EQ(sprites().Get(2)->pixels[0], 7);
 }

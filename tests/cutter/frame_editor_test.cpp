@@ -177,12 +177,16 @@ TEST_F(FrameTest, AFailedOpenChangesNothing) {
   const Sprite* held = frame().spriteWindow().heldSprite();
   std::vector<uint8_t> damaged = SpriteFile(6, 50);
   damaged.resize(damaged.size() / 2);
-  for (const auto& [name, bytes] :
-       {std::pair<std::string, std::vector<uint8_t>>{"text.plk", {'a', 'b', 'c'}}, {"half.plk", damaged}}) {
+  // The message, then why.
+  for (const auto& [name, bytes, reason] :
+       {std::tuple<std::string, std::vector<uint8_t>, std::string>{
+            "text.plk", {'a', 'b', 'c'}, "다른 종류의 파일입니다."},
+        {"half.plk", damaged, "파일이 113 바이트에서 끊겼습니다 (스프라이트 3/6)."}}) {
     f.host.answers.push_back(Answer::No);
     f.host.files.push_back(ChosenFile{dir.write(name, bytes), name});
     frame().command(ID_PLYK_FILE_OPEN);
-    EXPECT_EQ(f.host.errors.back(), "'" + name + "'\n올바른 Plyk 파일이 아닙니다.\n확인후 다시 하십시오.");
+    EXPECT_EQ(f.host.errors.back(),
+              "'" + name + "'\n올바른 Plyk 파일이 아닙니다.\n확인후 다시 하십시오.\n" + reason);
     EXPECT_EQ(doc().sprites.Count(), 4);
     EXPECT_EQ(frame().spriteWindow().selection(), 2);
     EXPECT_EQ(frame().spriteWindow().heldSprite(), held);
@@ -280,7 +284,8 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
     EXPECT_EQ(frame().settings().backgroundIndex, index) << command;
   }
   EXPECT_EQ(FileBytes(pal).size(), kPaletteFileSize);
-  EXPECT_EQ(f.host.errors.back(), kNotPaletteFileText);
+  EXPECT_EQ(f.host.errors.back(),
+            std::string(kNotPaletteFileText) + "\n파일이 3 바이트에서 끊겼습니다 (머리말).");
   // The remembered palette is read when the frame is created.
   CutterSettings remembered;
   remembered.palettePath = pal;

@@ -166,6 +166,9 @@ TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
     Picture pic;
     EXPECT_FALSE(Load(pic, file)) << name;
     EXPECT_STREQ(pic.lastError(), kPictureUnsupported) << name;
+    // Each format knows its own: the reason is more than "not a picture".
+    EXPECT_FALSE(pic.reason().ok()) << name;
+    EXPECT_NE(pic.reason().problem, ReadProblem::NotThisKind) << name << ": " << ReasonText(pic.reason());
     for (auto& decoder : MakePictureDecoders()) {
       if (!decoder->probe(file.data(), file.size(), {})) continue;
       EXPECT_FALSE(decoder->open(file.data(), file.size())) << name;
@@ -237,6 +240,45 @@ TEST(HostileInput, AnmRecordsOutsideAnyPageOrTooLargeForTheCache) {
   ASSERT_TRUE(DecodePicture(tooLarge.data(), tooLarge.size(), decoded));
   EXPECT_EQ(decoded.frames[0].pixels, Bytes(32, 0));
   EXPECT_EQ(decoded.damagedFrames, (std::vector<int32_t>{0, 1}));
+}
+
+// Broken copies give their reason: refused ones from the load, cut-off ones from
+// the first damaged frame.
+TEST(PictureReasons, BrokenCopiesSayWhyAndWhere) {
+  const Image img = Pattern(8, 8);
+  Bytes bmp24 = WriteBmp(img, {}), bmpBitFields = WriteBmp(img, {});
+  Patch(bmp24, 28, 24);
+  Patch(bmpBitFields, 30, 3, 4);
+  Bytes flc = WriteFlc(16, 8, {FrameChunk({ByteRunChunk(Pattern(16, 8))})});
+  Bytes manyFrames = flc;
+  Patch(manyFrames, 6, 30000);
+  const Bytes pcx = WritePcx(img, TestPalette());
+  const Bytes cutPcx(pcx.begin(), pcx.begin() + 140), cutFlc(flc.begin(), flc.begin() + 150);
+  Bytes bigChunk = flc;
+  Patch(bigChunk, 128, 5000, 4);  // the frame chunk claims more than the file holds
+  const struct {
+    const char* name;
+    Bytes file;
+    ReadProblem problem;
+    int64_t offset;
+  } cases[] = {
+      {"text", Bytes(200, 'x'), ReadProblem::NotThisKind, 0},
+      {"pcx 4 bits", WritePcx(img, {}, {0, 0, -1, 4, 1}), ReadProblem::Unsupported, 3},
+      {"bmp 24 bits", bmp24, ReadProblem::Unsupported, 28},
+      {"bmp bit fields", bmpBitFields, ReadProblem::Unsupported, 30},
+      {"flc 30000 frames", manyFrames, ReadProblem::Overrun, 6},
+      {"pcx cut in its pixels", cutPcx, ReadProblem::Truncated, 140},
+      {"flc cut in its frame", cutFlc, ReadProblem::Truncated, 150},
+      {"flc frame past the end", bigChunk, ReadProblem::Overrun, 128},
+  };
+  for (const auto& c : cases) {
+    DecodedPicture picture;
+    ReadResult refused;
+    const bool read = DecodePicture(c.file.data(), c.file.size(), picture, false, nullptr, &refused);
+    const ReadResult& why = read ? picture.firstDamage : refused;
+    EXPECT_EQ(std::tie(why.problem, why.offset), std::tie(c.problem, c.offset))
+        << c.name << ": " << ReasonText(why);
+  }
 }
 
 TEST(PictureLoad, FailuresKeepThePreviousPictureAndFramesAreSelectable) {

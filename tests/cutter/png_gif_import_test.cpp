@@ -23,7 +23,7 @@ class PngGifImport : public ::testing::Test {
   std::vector<Rgba> Load(const std::string& options, const std::string& name) {
     const fs::path file = tmp_.dir / name;
     EXPECT_TRUE(Succeeds("convert " + options + " " + Quoted(file)));
-    EXPECT_TRUE(picture_.load(file)) << name << ": " << picture_.reason();
+    EXPECT_TRUE(picture_.load(file)) << name << ": " << ReasonText(picture_.reason());
     EXPECT_TRUE(
         Succeeds("convert " + Quoted(file) + " -coalesce -depth 8 rgba:" + Quoted(tmp_.dir / "x.rgba")));
     bytes_ = ReadAll(file);

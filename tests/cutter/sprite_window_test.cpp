@@ -148,7 +148,9 @@ TEST_F(SpriteWindowTest, MergingIsAllOrNothing) {
     EXPECT_EQ(f.doc().modified, c.modified) << c.path;
     EXPECT_EQ(f.host.errors.size(), c.errors) << c.path;
   }
-  EXPECT_EQ(f.host.errors[0], "'x.plk'\n올바른 Plyk 파일이 아닙니다.\n\t확인후 다시 하십시오.");
+  EXPECT_EQ(f.host.errors[0],
+            "'x.plk'\n올바른 Plyk 파일이 아닙니다.\n\t확인후 다시 하십시오.\n"
+            "파일이 165 바이트에서 끊겼습니다 (스프라이트 4/4).");
   EXPECT_EQ(window().selection(), 2);
   EXPECT_EQ(f.doc().spritePath, "");  // the document's own file is unchanged
 }

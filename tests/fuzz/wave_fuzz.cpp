@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Copy so that the input's exact end is the end of an allocation.
   const std::vector<uint8_t> bytes(data, data + size);
   WaveView view;
-  const WaveParse result = ParseWave(bytes.data(), bytes.size(), view);
-  if (result == WaveParse::kOk) {
+  const ReadResult result = ParseWave(bytes.data(), bytes.size(), view);
+  if (result) {
     const uint8_t* begin = bytes.data();
     const uint8_t* end = begin + bytes.size();
     Check(view.format >= begin + 20 && view.formatSize >= kWaveFormatMinSize);
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   });
   Check(player.init(nullptr));
   const bool played = player.play("fuzz.wav", 10000, 0, 0);
-  Check(played == (result == WaveParse::kOk));
+  Check(played == result.ok());
   if (played) {
     const FakeBufferState& buffer = fake->buffer(0);
     Check(buffer.bytes.size() == view.dataSize);

@@ -189,7 +189,9 @@ TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
   f.host.answers.push_back(Answer::No);
   f.host.chosen = {ChosenFile{f.folder.file("bad.zrv"), "bad.zrv"}};
   f.run(ID_ZORV_FILE_OPEN);
-  EXPECT_EQ(f.host.errors.back(), "'bad.zrv'\n올바른 Zorv 파일이 아닙니다.\n확인후 다시 하십시오.");
+  EXPECT_EQ(f.host.errors.back(),
+            "'bad.zrv'\n올바른 Zorv 파일이 아닙니다.\n확인후 다시 하십시오.\n파일이 7 바이트에서 끊겼습니다 "
+            "(머리말).");
   EXPECT_EQ(MotionFileBytes(f.doc().file), before);
   EXPECT_EQ(f.frame->documentName(), "a.zrv");
   EXPECT_TRUE(f.doc().modified);
@@ -310,7 +312,8 @@ TEST(MotionFrame, PalettesAndColoursGiveTheIndices) {
   EXPECT_EQ(f.frame->settings().indices, ColourIndices());  // as stored until a change
   f.folder.write("bad.pal", {'P', 'A', 'L'});
   EXPECT_FALSE(f.frame->loadPalette(f.folder.file("bad.pal")));
-  EXPECT_EQ(f.host.errors, std::vector<std::string>{"팔레트 파일이 아닙니다.\n확인후 다시 하십시오."});
+  EXPECT_EQ(f.host.errors, std::vector<std::string>{"팔레트 파일이 아닙니다.\n확인후 다시 하십시오.\n"
+                                                    "파일이 3 바이트에서 끊겼습니다 (머리말)."});
   // A palette whose first entry is the system colour.
   PaletteBlock block = TestPalette();
   block.palette()[0] = 0;

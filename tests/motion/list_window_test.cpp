@@ -179,7 +179,9 @@ TEST(SpriteWindow, AddsAWholeFileInFrontOfTheCurrentSprite) {
     EXPECT_EQ(f.doc.modified, c.modified);
     ASSERT_EQ(f.host.errors.size(), c.errors);
     if (c.errors) {
-      EXPECT_EQ(f.host.errors[0], "'short.plk'\n올바른 Plyk 파일이 아닙니다.\n\t확인후 다시 하십시오.");
+      EXPECT_EQ(f.host.errors[0],
+                "'short.plk'\n올바른 Plyk 파일이 아닙니다.\n\t확인후 다시 하십시오.\n"
+                "파일이 83 바이트에서 끊겼습니다 (스프라이트 2/2).");
     }
     if (c.file) {
       EXPECT_EQ(f.settings.spriteFileName, c.file->name);

@@ -111,6 +111,7 @@ TEST(MotionFileWrite, MatchesIndependentLayout) {
     file.current()->insertBeforeCurrent(std::make_unique<Motion>(rich[i]));
     file.current()->get(i)->sprite = i ? file.sprites.Get(0) : nullptr;
   }
+  file.current()->get(0)->spriteIndex = 77;  // stale; the writer neither uses nor changes it
   Bytes written = MotionFileBytes(file);
   Bytes expected = RawFile(
       {{Name32("a"), {RawRecord(1, 5)}}, {Name32("bc"), {RawRecord(-1, rich[0]), RawRecord(0, rich[1])}}},
@@ -121,7 +122,7 @@ TEST(MotionFileWrite, MatchesIndependentLayout) {
   EXPECT_TRUE(std::equal(written.begin(), written.begin() + spriteStart + 36, expected.begin()));
   EXPECT_TRUE(
       std::equal(written.begin() + spriteStart + 44, written.end(), expected.begin() + spriteStart + 44));
-  EXPECT_EQ(file.current()->get(1)->spriteIndex, 0);  // the motions learn their indices
+  EXPECT_EQ(file.current()->get(0)->spriteIndex, 77);
 }
 
 TEST(MotionFileRoundTrip, WriteReadWriteGivesSameBytes) {
@@ -180,7 +181,9 @@ TEST(MotionFileRead, DuplicateSpritesAndBundleNamesAreDropped) {
   EXPECT_EQ(WordAt(MotionFileBytes(file), 32 + 8 + 36 + 3 * 244), 2);
 }
 
-TEST(MotionFileRead, HostileFilesFailAndLeaveTheDocument) {
+// Each broken copy is refused with its own reason, and the open document stays.
+// `one` has its bundle at 36, its motion record at 72 and its sprite section at 316.
+TEST(MotionFileRead, HostileFilesFailWithTheirReasonAndLeaveTheDocument) {
   const Bytes one = RawFile({{Name32("a"), {RawRecord(-1, 1)}}}, RawSpriteFile({}));
   auto withWord = [&](size_t at, int32_t v) { return WithWord(one, at, v); };
   auto spriteIndex = [](int32_t index) {
@@ -191,29 +194,43 @@ TEST(MotionFileRead, HostileFilesFailAndLeaveTheDocument) {
   badSprite[36 + 4] = 5;  // pixel count 4 but width 5
   Bytes foreignSection = RawSpriteFile({});
   foreignSection[0] = 'X';
-  const std::pair<const char*, Bytes> cases[] = {
-      {"version 101", RawFile({{Name32("z"), {}}}, RawSpriteFile({}), 101)},
-      {"version 99", RawFile({{Name32("z"), {}}}, RawSpriteFile({}), 99)},
-      {"foreign magic", RawFile({{Name32("z"), {}}}, RawSpriteFile({}), 100, "ZORW")},
-      {"sprite file", RawSpriteFile({SolidRaw(1, 1, 1)})},
-      {"bundle count huge", withWord(24, INT32_MAX)},
-      {"bundle count negative", withWord(24, -1)},
-      {"bundle count too big", withWord(24, 2)},
-      {"motion count huge", withWord(36 + 32, INT32_MAX)},
-      {"motion count negative", withWord(36 + 32, -5)},
-      {"motion count too big", withWord(36 + 32, 2)},
-      {"sprite index -2", spriteIndex(-2)},
-      {"sprite index minimum", spriteIndex(INT32_MIN)},
-      {"damaged sprite", RawFile({{Name32("a"), {}}}, badSprite)},
-      {"foreign sprite section", RawFile({{Name32("a"), {}}}, foreignSection)},
-      {"no sprite section", RawFile({{Name32("a"), {}}}, {})},
+  const ReadProblem kVersion = ReadProblem::Unsupported, kOther = ReadProblem::NotThisKind,
+                    kCut = ReadProblem::Truncated, kOver = ReadProblem::Overrun, kBad = ReadProblem::Damaged;
+  const FilePart kNone = FilePart::None, kBundle = FilePart::Bundle, kSection = FilePart::SpriteSection;
+  const struct {
+    const char* name;
+    Bytes bytes;
+    ReadProblem problem;
+    FilePart part;
+    int64_t offset;
+  } cases[] = {
+      {"version 101", RawFile({{Name32("z"), {}}}, RawSpriteFile({}), 101), kVersion, kNone, 4},
+      {"version 99", RawFile({{Name32("z"), {}}}, RawSpriteFile({}), 99), kVersion, kNone, 4},
+      {"foreign magic", RawFile({{Name32("z"), {}}}, RawSpriteFile({}), 100, "ZORW"), kOther, kNone, 0},
+      {"sprite file", RawSpriteFile({SolidRaw(1, 1, 1)}), kOther, kNone, 0},
+      {"cut in a motion", Bytes(one.begin(), one.begin() + 200), kCut, kBundle, 200},
+      {"cut in the header", Bytes(one.begin(), one.begin() + 30), kCut, FilePart::Header, 30},
+      {"bundle count huge", withWord(24, INT32_MAX), kOver, FilePart::OffsetTable, 32},
+      {"bundle count negative", withWord(24, -1), kBad, FilePart::Header, 24},
+      {"bundle count too big", withWord(24, 2), kBad, kBundle, 40},
+      {"motion count huge", withWord(36 + 32, INT32_MAX), kOver, kBundle, 36},
+      {"motion count negative", withWord(36 + 32, -5), kBad, kBundle, 36},
+      {"motion count too big", withWord(36 + 32, 2), kOver, kBundle, 36},
+      {"sprite index -2", spriteIndex(-2), kBad, FilePart::Motion, 72},
+      {"sprite index minimum", spriteIndex(INT32_MIN), kBad, FilePart::Motion, 72},
+      {"damaged sprite", RawFile({{Name32("a"), {}}}, badSprite), kBad, FilePart::Sprite, 72 + 40},
+      {"foreign sprite section", RawFile({{Name32("a"), {}}}, foreignSection), kBad, kSection, 72},
+      {"no sprite section", RawFile({{Name32("a"), {}}}, {}), kCut, kSection, 72},
   };
   MotionFile file;
   BuildRichDocument(file);
   const Bytes before = MotionFileBytes(file);
-  for (const auto& [name, bytes] : cases) {
-    EXPECT_EQ(Read(file, bytes), 0) << "case " << name;
-    EXPECT_EQ(MotionFileBytes(file), before) << "case " << name;
+  for (const auto& c : cases) {
+    std::istringstream in(std::string(c.bytes.begin(), c.bytes.end()));
+    const ReadResult result = ReadMotionFileWithReason(file, in);
+    EXPECT_EQ(std::tie(result.problem, result.part, result.offset), std::tie(c.problem, c.part, c.offset))
+        << "case " << c.name << ": " << ReasonText(result);
+    EXPECT_EQ(MotionFileBytes(file), before) << "case " << c.name;
   }
   // The edges that are fine: -1, the index of a dropped duplicate, 31-byte names.
   EXPECT_EQ(Read(file, spriteIndex(-1)), 1);

@@ -19,7 +19,9 @@ Bytes Wave(const std::vector<TestChunk>& chunks) {
   return RiffFile("WAVE", chunks);
 }
 
-constexpr WaveParse kOk = WaveParse::kOk, kNotWave = WaveParse::kNotWave, kDamaged = WaveParse::kDamaged;
+constexpr ReadProblem kOk = ReadProblem::None, kNotWave = ReadProblem::NotThisKind,
+                      kCut = ReadProblem::Truncated, kOver = ReadProblem::Overrun,
+                      kDamaged = ReadProblem::Damaged, kMissing = ReadProblem::Missing;
 
 }  // namespace
 
@@ -30,7 +32,8 @@ TEST(WaveParser, FindsTheFirstFormatAndDataPairOrRefuses) {
   paddedFormat.insert(paddedFormat.end(), {0, 0, 9});  // 19 bytes: padded too
   Bytes shortFormat = PcmFormat();
   shortFormat.resize(14);
-  Bytes rifx = SimpleWave(samples);
+  const Bytes simple = SimpleWave(samples);
+  Bytes rifx = simple;
   rifx[3] = 'X';
   Bytes cutHeader = RiffFile("WAVE", {{"fmt ", PcmFormat()}});
   cutHeader.insert(cutHeader.end(), {'d', 'a', 't', 'a', 4});
@@ -38,8 +41,9 @@ TEST(WaveParser, FindsTheFirstFormatAndDataPairOrRefuses) {
   struct Case {
     const char* name;
     Bytes file;
-    WaveParse result;
+    ReadProblem result;
     Bytes format, data;  // expected views when kOk
+    int64_t offset = -1;  // where the reason says the trouble is
   } cases[] = {
       {"data before fmt", Wave({{"data", samples}, {"fmt ", stereo}}), kOk, stereo, samples},
       // Reading the next id one byte early would see "\xEEdat" after the odd chunk.
@@ -52,26 +56,30 @@ TEST(WaveParser, FindsTheFirstFormatAndDataPairOrRefuses) {
       {"empty data skipped", Wave({{"data", {}}, {"fmt ", PcmFormat()}, {"data", samples}}), kOk, PcmFormat(),
        samples},
       {"RIFF length past the file", WithU32(SimpleWave(samples), 4, 0xFFFFFFFFu), kOk, PcmFormat(), samples},
-      {"AVI form", RiffFile("AVI ", {{"fmt ", PcmFormat()}, {"data", samples}}), kNotWave, {}, {}},
-      {"RIFX", rifx, kNotWave, {}, {}},
-      {"cut form type", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V'}, kNotWave, {}, {}},
-      {"empty", {}, kNotWave, {}, {}},
-      {"no data", Wave({{"fmt ", PcmFormat()}}), kDamaged, {}, {}},
-      {"no fmt", Wave({{"data", samples}}), kDamaged, {}, {}},
-      {"no chunks", Wave({}), kDamaged, {}, {}},
-      {"data one byte too long", WithU32(SimpleWave(samples), 40, 101), kDamaged, {}, {}},
-      {"data length wraps", WithU32(SimpleWave(samples), 40, 0xFFFFFFFFu), kDamaged, {}, {}},
-      {"fmt length wraps", WithU32(SimpleWave(samples), 16, 0xFFFFFFF8u), kDamaged, {}, {}},
-      {"cut chunk header", cutHeader, kDamaged, {}, {}},
-      {"short fmt", Wave({{"fmt ", shortFormat}, {"data", samples}}), kDamaged, {}, {}},
-      {"short fmt last", Wave({{"data", samples}, {"fmt ", shortFormat}}), kDamaged, {}, {}},
-      {"empty data", Wave({{"fmt ", PcmFormat()}, {"data", {}}}), kDamaged, {}, {}},
-      {"RIFF ends before data", WithU32(SimpleWave(samples), 4, 4 + 8 + 16), kDamaged, {}, {}},
+      {"AVI form", RiffFile("AVI ", {{"fmt ", PcmFormat()}, {"data", samples}}), kNotWave, {}, {}, 0},
+      {"RIFX", rifx, kNotWave, {}, {}, 0},
+      {"cut form type", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V'}, kNotWave, {}, {}, 0},
+      {"empty", {}, kNotWave, {}, {}, 0},
+      {"no data", Wave({{"fmt ", PcmFormat()}}), kMissing, {}, {}},
+      {"no fmt", Wave({{"data", samples}}), kMissing, {}, {}},
+      {"no chunks", Wave({}), kMissing, {}, {}},
+      // The simple wave has its "fmt " chunk at 12 and its "data" chunk at 36.
+      {"data one byte too long", WithU32(SimpleWave(samples), 40, 101), kOver, {}, {}, 36},
+      {"data length wraps", WithU32(SimpleWave(samples), 40, 0xFFFFFFFFu), kOver, {}, {}, 36},
+      {"fmt length wraps", WithU32(SimpleWave(samples), 16, 0xFFFFFFF8u), kOver, {}, {}, 12},
+      {"cut chunk header", cutHeader, kCut, {}, {}, 41},
+      {"cut in the data", Bytes(simple.begin(), simple.begin() + 50), kCut, {}, {}, 50},
+      {"short fmt", Wave({{"fmt ", shortFormat}, {"data", samples}}), kDamaged, {}, {}, 12},
+      {"short fmt last", Wave({{"data", samples}, {"fmt ", shortFormat}}), kDamaged, {}, {}, 120},
+      {"empty data", Wave({{"fmt ", PcmFormat()}, {"data", {}}}), kMissing, {}, {}},
+      {"RIFF ends before data", WithU32(SimpleWave(samples), 4, 4 + 8 + 16), kMissing, {}, {}},
   };
   for (const Case& c : cases) {
     WaveView view;
-    ASSERT_EQ(ParseWave(c.file.data(), c.file.size(), view), c.result) << "case " << c.name;
-    if (c.result != WaveParse::kOk) continue;
+    const ReadResult result = ParseWave(c.file.data(), c.file.size(), view);
+    ASSERT_EQ(result.problem, c.result) << "case " << c.name;
+    EXPECT_EQ(result.offset, c.offset) << "case " << c.name;
+    if (c.result != kOk) continue;
     EXPECT_EQ(Bytes(view.format, view.format + view.formatSize), c.format) << "case " << c.name;
     EXPECT_EQ(Bytes(view.data, view.data + view.dataSize), c.data) << "case " << c.name;
     EXPECT_TRUE(view.data >= c.file.data() && view.data + view.dataSize <= c.file.data() + c.file.size());
@@ -83,9 +91,10 @@ TEST(WaveParser, EveryTruncationIsRefusedOrInside) {
   for (size_t n = 0; n <= file.size(); ++n) {
     const Bytes prefix(file.begin(), file.begin() + n);
     WaveView view;
-    const WaveParse result = ParseWave(prefix.data(), prefix.size(), view);
-    // The last pad byte is not needed.
-    EXPECT_EQ(result == WaveParse::kOk, n >= file.size() - 1) << n;
-    EXPECT_EQ(result == WaveParse::kNotWave, n < 12) << n;
+    const ReadResult result = ParseWave(prefix.data(), prefix.size(), view);
+    // The last pad byte is not needed; every other cut is told as one, where it is.
+    const bool whole = n >= file.size() - 1;
+    EXPECT_EQ(result.problem, n < 12 ? kNotWave : whole ? kOk : kCut) << n;
+    EXPECT_EQ(result.offset, whole ? -1 : n < 12 ? 0 : int64_t(n)) << n;
   }
 }

@@ -108,19 +108,33 @@ TEST(PaletteFile, RoundTripIs66308BytesAndIdentical) {
   EXPECT_EQ(rest, "tail");
 }
 
-TEST(PaletteFile, ShortFilesAndWrongMagicAreRefusedAndLeaveTheBlockUnchanged) {
+TEST(PaletteFile, BrokenCopiesAreRefusedWithTheirReasonAndLeaveTheBlockUnchanged) {
   std::ostringstream out;
   WritePaletteFile(PatternBlock(1), out);
   const std::string file = out.str();
   std::string wrongMagic = file;
   wrongMagic[3] = '?';
-  for (const std::string& bad : {file.substr(0, 0), file.substr(0, 3), file.substr(0, 4), file.substr(0, 772),
-                                 file.substr(0, 40000), file.substr(0, file.size() - 1), wrongMagic}) {
+  const ReadProblem kCut = ReadProblem::Truncated, kOther = ReadProblem::NotThisKind;
+  const struct {
+    std::string bytes;
+    ReadProblem problem;
+    int64_t offset;
+  } cases[] = {
+      {file.substr(0, 0), kCut, 0},
+      {file.substr(0, 3), kCut, 3},
+      {file.substr(0, 4), kCut, 4},
+      {file.substr(0, 772), kCut, 772},
+      {file.substr(0, file.size() - 1), kCut, int64_t(file.size()) - 1},
+      {wrongMagic, kOther, 0},
+      {"RIFF", kOther, 0},
+  };
+  for (const auto& c : cases) {
     PaletteBlock block = PatternBlock(2);
     const PaletteBlock before = block;
-    std::istringstream in(bad);
-    EXPECT_EQ(ReadPaletteFile(block, in), 0) << bad.size();
-    EXPECT_EQ(block.bytes, before.bytes) << bad.size();
+    std::istringstream in(c.bytes);
+    const ReadResult result = ReadPaletteFileWithReason(block, in);
+    EXPECT_EQ(std::tie(result.problem, result.offset), std::tie(c.problem, c.offset)) << c.bytes.size();
+    EXPECT_EQ(block.bytes, before.bytes) << c.bytes.size();
   }
 }
 

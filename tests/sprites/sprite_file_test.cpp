@@ -193,6 +193,57 @@ TEST(SpriteFile, ImpossibleRecordsAreRefused) {
   EXPECT_EQ(ReadSpritesFromMemory(m, nullptr, 0, true), 0);
 }
 
+// Each kind of damage gives its own reason, the same from the stream and from memory.
+// The sample: sprites 3x2, 4x4, 1x5 with records at 48, 66 and 94; 111 bytes.
+TEST(SpriteFile, BrokenCopiesSayWhyAndWhere) {
+  const std::vector<RawSprite> raws = {Raw(3, 2, 1), Raw(4, 4, 2), Raw(1, 5, 3)};
+  const std::vector<uint8_t> good = RawSpriteFile(raws);
+  ASSERT_EQ(good.size(), 111u);
+  // The good file with words from `at` on replaced.
+  auto with = [&](size_t at, std::vector<uint32_t> words) {
+    std::vector<uint8_t> f = good;
+    for (uint32_t w : words)
+      for (int b = 0; b < 4; ++b) f[at++] = uint8_t(w >> (8 * b));
+    return f;
+  };
+  auto cut = [&](size_t n) { return std::vector<uint8_t>(good.begin(), good.begin() + long(n)); };
+  std::vector<uint8_t> fiveOfThree = with(28, {5, 119});  // with a table of five
+  fiveOfThree.insert(fiveOfThree.begin() + 48, 8, 0);
+  const ReadProblem kCut = ReadProblem::Truncated, kOver = ReadProblem::Overrun, kBad = ReadProblem::Damaged;
+  const struct {
+    const char* name;
+    std::vector<uint8_t> file;
+    ReadProblem problem;
+    FilePart part;
+    int64_t offset, index, value;
+  } cases[] = {
+      {"cut in the header", cut(20), kCut, FilePart::Header, 20, -1, 0},
+      {"cut in sprite 3", cut(100), kCut, FilePart::Sprite, 100, 2, 0},
+      {"cut before a record", cut(66), kCut, FilePart::Sprite, 66, 1, 0},
+      {"wrong magic", with(0, {0x4B594C51}), ReadProblem::NotThisKind, FilePart::None, 0, -1, 0},
+      {"another short file", {'R', 'I'}, ReadProblem::NotThisKind, FilePart::None, 0, -1, 0},
+      {"pixels past the end", with(66, {65536, 256, 256}), kOver, FilePart::Sprite, 66, 1, 65536},
+      {"table past the end", with(28, {0x40000000}), kOver, FilePart::OffsetTable, 36, -1, int64_t(1) << 32},
+      {"count not width x height", with(66, {15}), kBad, FilePart::Sprite, 66, 1, 0},
+      {"negative sprite count", with(28, {uint32_t(-1)}), kBad, FilePart::Header, 28, -1, 0},
+      {"more sprites than records", fiveOfThree, kCut, FilePart::Sprite, 119, 3, 0},
+  };
+  for (const auto& c : cases) {
+    SpriteSet m, s;
+    std::istringstream in(std::string(c.file.begin(), c.file.end()));
+    const ReadResult fromMemory = ReadSpritesWithReason(m, c.file.data(), c.file.size(), true);
+    const ReadResult fromStream = ReadSpritesWithReason(s, in, true);
+    EXPECT_EQ(std::tie(fromMemory.problem, fromMemory.part, fromMemory.offset, fromMemory.index),
+              std::tie(c.problem, c.part, c.offset, c.index))
+        << c.name;
+    EXPECT_EQ(ReasonText(fromStream), ReasonText(fromMemory)) << c.name;
+    EXPECT_EQ(fromMemory.value, c.value) << c.name;
+  }
+  SpriteSet set;
+  EXPECT_EQ(ReasonText(ReadSpritesWithReason(set, good.data(), 100, true)),
+            "truncated at byte 100 (sprite 3 of 3)");
+}
+
 TEST(SpriteFile, FailedWriteIsReported) {
   SpriteSet set = SetOf({Raw(2, 2, 1)});
   FillingBuffer disk(0);  // a full disk

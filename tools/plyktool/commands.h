@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "base/read_result.h"
 #include "sprites/palette.h"
 
 using Args = std::vector<std::string>;
 
 // Prints "plyktool: message" on stderr and returns 1.
 int Fail(const std::string& message);
+// Fail with "path: reason" for a file that could not be read.
+int FailRead(const std::string& path, const ReadResult& why);
 // Removes "--name VALUE" from args; returns false when absent. A missing value fails.
 bool TakeOption(Args& args, const std::string& name, std::string& value, bool& bad);
 // The palette file at path, or the built-in palette when path is empty.

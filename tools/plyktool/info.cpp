@@ -1,6 +1,7 @@
-// plyktool info FILE: recognises the file by its magic and prints its figures. A file
-// of none of our formats is tried as a picture; every frame is decoded, so this is
-// also the quick check of a picture file.
+// plyktool info FILE: recognises the file by its magic and prints its figures, or
+// fails with the reason the file cannot be read. A file of none of our formats is
+// tried as a picture; every frame is decoded, so this is also the quick check of a
+// picture file.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -9,6 +10,8 @@
 #include "commands.h"
 #include "cutter/picture_decoder.h"
 #include "file_kind.h"
+#include "sound/wave_cache.h"
+#include "sound/wave_parser.h"
 #include "sprites/palette.h"
 #include "sprites/sprite_file.h"
 
@@ -17,8 +20,8 @@ namespace {
 int InfoSprites(const std::string& path, const std::vector<uint8_t>& bytes) {
   SpriteSet set;
   // Duplicates are kept so the figures describe the file as it is.
-  if (!ReadSpritesFromMemory(set, bytes.data(), bytes.size(), false))
-    return Fail(path + ": damaged sprite file");
+  const ReadResult read = ReadSpritesWithReason(set, bytes.data(), bytes.size(), false);
+  if (!read) return FailRead(path, read);
   std::printf("sprite file %s\n", path.c_str());
   std::printf("count %d\n", LoadS32(&bytes[28]));
   std::printf("total length %d (file %zu bytes)\n", LoadS32(&bytes[32]), bytes.size());
@@ -30,7 +33,8 @@ int InfoSprites(const std::string& path, const std::vector<uint8_t>& bytes) {
 int InfoPalette(const std::string& path) {
   PaletteBlock block;
   std::ifstream in(path, std::ios::binary);
-  if (!ReadPaletteFile(block, in)) return Fail(path + ": damaged palette file");
+  const ReadResult read = ReadPaletteFileWithReason(block, in);
+  if (!read) return FailRead(path, read);
   std::printf("palette file %s\n", path.c_str());
   for (int i = 0; i < 16; ++i) {
     const uint8_t* c = block.palette() + 3 * i;
@@ -39,14 +43,37 @@ int InfoPalette(const std::string& path) {
   return 0;
 }
 
+// The format block's figures and the length of the samples. A file the player would
+// refuse (too large for its cache, or not parsed) fails with the reason.
+int InfoWave(const std::string& path, const std::vector<uint8_t>& bytes) {
+  if (bytes.size() > WaveCache::kCapacity)
+    return FailRead(path, ReadResult::TooLarge(int64_t(bytes.size()), int64_t(WaveCache::kCapacity)));
+  WaveView wave;
+  const ReadResult read = ParseWave(bytes.data(), bytes.size(), wave);
+  if (!read) return FailRead(path, read);
+  ByteReader format(wave.format, wave.formatSize);
+  const uint16_t tag = format.u16(), channels = format.u16();
+  const uint32_t rate = format.u32(), byteRate = format.u32();
+  format.u16();  // block align
+  const uint16_t bits = format.u16();
+  std::printf("wave file %s\n", path.c_str());
+  std::printf("format tag %u, %u channels, %u Hz, %u bits\n", tag, channels, rate, bits);
+  std::printf("data %u bytes", wave.dataSize);
+  if (byteRate) std::printf(" (%u ms)", static_cast<unsigned>(uint64_t(wave.dataSize) * 1000 / byteRate));
+  std::printf("\n");
+  return 0;
+}
+
 // Format, size and frames; damaged frames are listed and make the command fail.
 int InfoPicture(const std::string& path, const std::vector<uint8_t>& bytes) {
   DecodedPicture picture;
   // Every frame is decoded as a load would, but none is kept.
-  std::string reason;
-  if (!DecodePicture(bytes.data(), bytes.size(), picture, false, nullptr, &reason))
-    return Fail(path + ": " +
-                (reason.empty() ? "not a sprite, palette, motion or picture file that can be read" : reason));
+  ReadResult reason;
+  if (!DecodePicture(bytes.data(), bytes.size(), picture, false, nullptr, &reason)) {
+    if (reason.problem == ReadProblem::NotThisKind)
+      return Fail(path + ": not a sprite, palette, motion or picture file that can be read");
+    return FailRead(path, reason);
+  }
   std::printf("picture file %s\n", path.c_str());
   std::printf("format %s, %zu bytes\n", picture.format, bytes.size());
   std::printf("size %d x %d\n", picture.width, picture.height);
@@ -63,8 +90,8 @@ int InfoPicture(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::printf("damaged frames");
   for (size_t i = 0; i < damaged && i < 20; ++i) std::printf(" %d", picture.damagedFrames[i]);
   std::printf(damaged > 20 ? " ...\n" : "\n");
-  return Fail(path + ": " + std::to_string(damaged) + " of " + std::to_string(picture.frameCount) +
-              " frames damaged (data cut short or malformed)");
+  return Fail(path + ": " + ReasonText(picture.firstDamage) + "; " + std::to_string(damaged) + " of " +
+              std::to_string(picture.frameCount) + " frames damaged");
 }
 
 }  // namespace
@@ -75,13 +102,15 @@ int RunInfo(Args args) {
   const std::string& path = args[0];
   std::vector<uint8_t> bytes;
   if (!ReadFileBytes(path, bytes)) return Fail(path + ": cannot read the file");
-  switch (KindOf(bytes)) {
+  switch (KindOf(bytes, path)) {
     case FileKind::Sprites:
       return InfoSprites(path, bytes);
     case FileKind::Palette:
       return InfoPalette(path);
     case FileKind::Motions:
       return InfoMotionFile(path, listMotions);
+    case FileKind::Wave:
+      return InfoWave(path, bytes);
     default:
       return InfoPicture(path, bytes);
   }

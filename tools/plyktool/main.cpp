@@ -14,7 +14,10 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"info", "info FILE                     figures of a sprite, palette, motion or picture file", RunInfo},
+    {"info",
+     "info FILE                     figures of a sprite, palette, motion, wave or picture file, or why it "
+     "cannot be read",
+     RunInfo},
     {"palette", "palette --default OUT.pal     write the built-in palette as a palette file", RunPalette},
     {"mixtable", "mixtable IN.pal OUT.pal       rebuild the mixing table from the colours", RunMixTable},
     {"resave", "resave IN OUT                 read a file and write it again", RunResave},
@@ -38,6 +41,10 @@ void PrintHelp(FILE* out) {
 int Fail(const std::string& message) {
   std::fprintf(stderr, "plyktool: %s\n", message.c_str());
   return 1;
+}
+
+int FailRead(const std::string& path, const ReadResult& why) {
+  return Fail(path + ": " + ReasonText(why));
 }
 
 bool TakeOption(Args& args, const std::string& name, std::string& value, bool& bad) {

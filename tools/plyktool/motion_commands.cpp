@@ -3,7 +3,6 @@
 #include <fstream>
 #include <string>
 
-#include "base/byte_reader.h"
 #include "base/save_file.h"
 #include "commands.h"
 #include "display_text.h"
@@ -11,9 +10,10 @@
 
 namespace {
 
-bool Load(const std::string& path, MotionFile& file) {
+ReadResult Load(const std::string& path, MotionFile& file) {
   std::ifstream in(path, std::ios::binary);
-  return in && ReadMotionFile(file, in);
+  if (!in) return ReadResult::CannotOpen();
+  return ReadMotionFileWithReason(file, in);
 }
 
 // All fields of one motion on one line; unset boxes and points show as "-".
@@ -40,23 +40,12 @@ void PrintMotion(int32_t index, const Motion& m) {
   std::printf("  sound \"%s\"\n", DisplayText(m.sound.str()).c_str());
 }
 
-// A motion file of another version is refused with its own message.
-bool VersionKnown(const std::string& path, int32_t& version) {
-  std::ifstream in(path, std::ios::binary);
-  StreamReader reader(in);
-  reader.skip(4);
-  version = reader.s32();
-  return !reader.ok() || version == kMotionFileVersion;
-}
-
 }  // namespace
 
 int InfoMotionFile(const std::string& path, bool listMotions) {
   MotionFile file;
-  int32_t version = 0;
-  if (!VersionKnown(path, version))
-    return Fail(path + ": motion file version " + std::to_string(version) + " is not supported");
-  if (!Load(path, file)) return Fail(path + ": damaged motion file");
+  const ReadResult read = Load(path, file);
+  if (!read) return FailRead(path, read);
   std::printf("motion file %s\n", path.c_str());
   std::printf("bundles %d\n", file.count());
   for (int32_t b = 0; b < file.count(); ++b) {
@@ -71,10 +60,8 @@ int InfoMotionFile(const std::string& path, bool listMotions) {
 
 int ResaveMotionFile(const std::string& in, const std::string& out) {
   MotionFile file;
-  int32_t version = 0;
-  if (!VersionKnown(in, version))
-    return Fail(in + ": motion file version " + std::to_string(version) + " is not supported");
-  if (!Load(in, file)) return Fail(in + ": damaged motion file");
+  const ReadResult read = Load(in, file);
+  if (!read) return FailRead(in, read);
   if (!SaveFileSafely(out, [&](std::ostream& o) { return WriteMotionFile(file, o) != 0; }))
     return Fail(out + ": cannot write the file");
   return 0;

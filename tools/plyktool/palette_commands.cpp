@@ -32,12 +32,9 @@ int RunMixTable(Args args) {
   const std::string &in = args[0], &out = args[1];
   std::ifstream file(in, std::ios::binary);
   if (!file) return Fail(in + ": cannot read the file");
-  char magic[4] = {};
-  file.read(magic, 4);
-  if (file.gcount() != 4 || std::string(magic, 4) != "PAL*") return Fail(in + ": not a palette file");
-  file.seekg(0);
   PaletteBlock block;
-  if (!ReadPaletteFile(block, file)) return Fail(in + ": damaged palette file (too short)");
+  const ReadResult read = ReadPaletteFileWithReason(block, file);
+  if (!read) return FailRead(in, read);
   BuildMixTable(block);
   return SavePalette(block, out);
 }

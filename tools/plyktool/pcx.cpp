@@ -24,7 +24,8 @@ int RunPcx(Args args) {
   if (hasPalette) {
     std::ifstream file(palettePath, std::ios::binary);
     if (!file) return Fail(palettePath + ": cannot read the file");
-    if (!ReadPaletteFile(palette, file)) return Fail(palettePath + ": not a palette file");
+    const ReadResult read = ReadPaletteFileWithReason(palette, file);
+    if (!read) return FailRead(palettePath, read);
   } else {
     std::copy(kDefaultPaletteColours.begin(), kDefaultPaletteColours.end(), palette.palette());
   }
@@ -32,7 +33,8 @@ int RunPcx(Args args) {
   std::ifstream file(in, std::ios::binary);
   if (!file) return Fail(in + ": cannot read the file");
   SpriteSet set;
-  if (!ReadSprites(set, file, false)) return Fail(in + ": not a sprite file, or damaged");
+  const ReadResult read = ReadSpritesWithReason(set, file, false);
+  if (!read) return FailRead(in, read);
   if (set.Count() == 0) return Fail(in + ": the file holds no sprites");
 
   SpriteSheet sheet;

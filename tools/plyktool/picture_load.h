@@ -9,7 +9,5 @@
 // 0 when the picture was loaded; otherwise Fail's status after the message.
 inline int LoadPictureOrFail(Picture& picture, const std::string& path) {
   if (picture.load(path)) return 0;
-  if (picture.lastError() == kPictureCannotOpen) return Fail(path + ": cannot read the file");
-  if (!picture.reason().empty()) return Fail(path + ": " + picture.reason());
-  return Fail(path + ": not a picture that can be read (8-bit PCX, BMP, ANM, FLC, FLI, PNG or GIF)");
+  return FailRead(path, picture.reason());
 }

@@ -14,10 +14,11 @@ int RunResave(Args args) {
   const std::string &in = args[0], &out = args[1];
   std::vector<uint8_t> bytes;
   if (!ReadFileBytes(in, bytes)) return Fail(in + ": cannot read the file");
-  switch (KindOf(bytes)) {
+  switch (KindOf(bytes, in)) {
     case FileKind::Sprites: {
       SpriteSet set;
-      if (!LoadSpritesFromMemory(set, bytes.data(), bytes.size())) return Fail(in + ": damaged sprite file");
+      const ReadResult read = LoadSpritesWithReason(set, bytes.data(), bytes.size());
+      if (!read) return FailRead(in, read);
       if (set.Count() == 0) return Fail(in + ": no sprites to write");
       if (!SaveFileSafely(out, [&](std::ostream& o) { return WriteSprites(set, o) != 0; }))
         return Fail(out + ": cannot write the file");
@@ -26,7 +27,8 @@ int RunResave(Args args) {
     case FileKind::Palette: {
       PaletteBlock block;
       std::ifstream f(in, std::ios::binary);
-      if (!ReadPaletteFile(block, f)) return Fail(in + ": damaged palette file");
+      const ReadResult read = ReadPaletteFileWithReason(block, f);
+      if (!read) return FailRead(in, read);
       if (!SaveFileSafely(out, [&](std::ostream& o) { return WritePaletteFile(block, o) != 0; }))
         return Fail(out + ": cannot write the file");
       return 0;

@@ -41,7 +41,8 @@ int RunSheet(Args args) {
   if (hasPalette) {
     std::ifstream file(palettePath, std::ios::binary);
     if (!file) return Fail(palettePath + ": cannot read the file");
-    if (!ReadPaletteFile(palette, file)) return Fail(palettePath + ": not a palette file");
+    const ReadResult read = ReadPaletteFileWithReason(palette, file);
+    if (!read) return FailRead(palettePath, read);
   } else {
     std::copy(kDefaultPaletteColours.begin(), kDefaultPaletteColours.end(), palette.palette());
     BuildMixTable(palette);
@@ -50,10 +51,10 @@ int RunSheet(Args args) {
   std::ifstream file(in, std::ios::binary);
   if (!file) return Fail(in + ": cannot read the file");
   SpriteSet set;
-  if (!ReadSprites(set, file, false)) {
-    if (set.Count() == 0) return Fail(in + ": not a sprite file, or damaged before its first sprite");
-    std::fprintf(stderr, "plyktool: warning: %s is damaged; showing the %d sprites before the damage\n",
-                 in.c_str(), set.Count());
+  if (const ReadResult read = ReadSpritesWithReason(set, file, false); !read) {
+    if (set.Count() == 0) return FailRead(in, read);
+    std::fprintf(stderr, "plyktool: warning: %s: %s; showing the %d sprites before it\n", in.c_str(),
+                 ReasonText(read).c_str(), set.Count());
   }
   if (set.Count() == 0) return Fail(in + ": the file holds no sprites");
 

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "base/path_text.h"
+#include "base/read_result.h"
 #include "base/save_file.h"
 #include "cutter/editor/cutter_filters.h"
 #include "cutter/editor/frame_editor.h"
@@ -68,14 +69,14 @@ bool FrameEditor::save(bool askName) {
 bool FrameEditor::openSpriteFile(const std::string& path, const std::string& name) {
   // Read into a fresh set: the document changes only when the whole file was read.
   SpriteSet read;
-  SpriteFileRead result;
+  ReadResult result;
   {
     Busy busy(host_);
     result = ReadWholeSpriteFile(path, read);
   }
-  if (result == SpriteFileRead::CannotOpen) return false;
-  if (result == SpriteFileRead::NotSpriteFile) {
-    host_.showError(InvalidSpriteFileText(name, false));
+  if (result.problem == ReadProblem::CannotOpen) return false;
+  if (!result) {
+    host_.showError(InvalidSpriteFileText(name, false, result));
     return false;
   }
   sprites_.dropHold();
@@ -149,7 +150,7 @@ bool FrameEditor::importPicture(const std::string& path, const std::string& name
   // Whatever happened, the cut state must not point into frames that are gone.
   doc_.refreshCut();
   if (!loaded) {
-    host_.showError(doc_.picture.lastError());
+    host_.showError(WithReason(doc_.picture.lastError(), doc_.picture.reason()));
     return false;
   }
   doc_.pictureName = name;
@@ -182,8 +183,8 @@ bool FrameEditor::readPalette(const std::string& path, const std::string&) {
   std::ifstream in(PathFromText(path), std::ios::binary);
   if (!in) return false;
   PaletteBlock read;
-  if (!ReadPaletteFile(read, in)) {
-    host_.showError(kNotPaletteFileText);
+  if (const ReadResult result = ReadPaletteFileWithReason(read, in); !result) {
+    host_.showError(WithReason(kNotPaletteFileText, result));
     return false;
   }
   doc_.palette = read;

@@ -7,11 +7,10 @@
 #include "base/save_file.h"
 #include "sprites/sprite_file.h"
 
-SpriteFileRead ReadWholeSpriteFile(const std::string& path, SpriteSet& fresh) {
+ReadResult ReadWholeSpriteFile(const std::string& path, SpriteSet& fresh) {
   std::vector<uint8_t> bytes;
-  if (!ReadFileBytes(PathFromText(path), bytes)) return SpriteFileRead::CannotOpen;
-  if (!LoadSpritesFromMemory(fresh, bytes.data(), bytes.size())) return SpriteFileRead::NotSpriteFile;
-  return SpriteFileRead::Read;
+  if (!ReadFileBytes(PathFromText(path), bytes)) return ReadResult::CannotOpen();
+  return LoadSpritesWithReason(fresh, bytes.data(), bytes.size());
 }
 
 int MergeSprites(SpriteSet& into, SpriteSet& from) {
@@ -40,8 +39,10 @@ bool SaveSpriteFile(const std::string& path, SpriteSet& set) {
   return SaveFileSafely(PathFromText(path), [&](std::ostream& out) { return WriteSprites(set, out) != 0; });
 }
 
-std::string InvalidSpriteFileText(const std::string& name, bool indented) {
-  return "'" + name + "'\n올바른 Plyk 파일이 아닙니다.\n" + (indented ? "\t" : "") + "확인후 다시 하십시오.";
+std::string InvalidSpriteFileText(const std::string& name, bool indented, const ReadResult& why) {
+  return WithReason(
+      "'" + name + "'\n올바른 Plyk 파일이 아닙니다.\n" + (indented ? "\t" : "") + "확인후 다시 하십시오.",
+      why);
 }
 
 std::string SaveFailedText(const std::string& name) {

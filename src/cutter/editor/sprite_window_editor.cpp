@@ -146,17 +146,18 @@ void CutterSpriteWindowEditor::merge() {
   settings_.spriteName = file.name;
   host_.setBusy(true);
   SpriteSet read;
-  const SpriteFileRead result = ReadWholeSpriteFile(file.path, read);
+  const ReadResult result = ReadWholeSpriteFile(file.path, read);
   auto change = doc_.beginChange();
-  if (result == SpriteFileRead::Read) {
+  if (result) {
     // The new sprites go one after another in front of the selection.
     const int32_t first = doc_.sprites.CurrentIndex();
     const int added = MergeSprites(doc_.sprites, read);
     for (int i = 0; i < added; ++i) change->inserted(first + i);
   }
   host_.setBusy(false);
-  if (result == SpriteFileRead::NotSpriteFile) host_.showError(InvalidSpriteFileText(file.name, true));
-  if (result != SpriteFileRead::Read) return;
+  if (!result && result.problem != ReadProblem::CannotOpen)
+    host_.showError(InvalidSpriteFileText(file.name, true, result));
+  if (!result) return;
   doc_.commit(std::move(change));
   // Even a file of sprites the set already holds counts as a change.
   changed();

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "base/path_text.h"
+#include "base/read_result.h"
 #include "motion/editor/colour_indices.h"
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
@@ -85,8 +86,9 @@ void MotionFrameEditor::bundlesChanged() {
 bool MotionFrameEditor::openFile(const std::string& path, const std::string& name) {
   std::ifstream in(PathFromText(path), std::ios::binary);
   if (!in) return false;
-  if (!doc_.open(in)) {
-    host_.showError(WithName("'%s'\n올바른 Zorv 파일이 아닙니다.\n확인후 다시 하십시오.", name));
+  if (const ReadResult read = doc_.open(in); !read) {
+    host_.showError(
+        WithReason(WithName("'%s'\n올바른 Zorv 파일이 아닙니다.\n확인후 다시 하십시오.", name), read));
     return false;
   }
   documentName_ = name;
@@ -158,8 +160,8 @@ bool MotionFrameEditor::loadPalette(const std::string& path) {
   std::ifstream in(PathFromText(path), std::ios::binary);
   if (!in) return false;
   auto block = std::make_unique<PaletteBlock>();
-  if (!ReadPaletteFile(*block, in)) {
-    host_.showError("팔레트 파일이 아닙니다.\n확인후 다시 하십시오.");
+  if (const ReadResult read = ReadPaletteFileWithReason(*block, in); !read) {
+    host_.showError(WithReason("팔레트 파일이 아닙니다.\n확인후 다시 하십시오.", read));
     return false;
   }
   palette_ = std::move(block);

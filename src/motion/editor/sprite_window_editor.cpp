@@ -57,11 +57,11 @@ bool SpriteWindowEditor::addSprites(const std::string& path, const std::string& 
   if (!in) return false;
   // The file goes into a set of its own first, so a damaged one adds nothing.
   SpriteSet read;
-  if (!ReadSprites(read, in, true)) {
+  if (const ReadResult result = ReadSpritesWithReason(read, in, true); !result) {
     char text[400];
     std::snprintf(text, sizeof text, "'%s'\n올바른 Plyk 파일이 아닙니다.\n\t확인후 다시 하십시오.",
                   name.c_str());
-    host_.showError(text);
+    host_.showError(WithReason(text, result));
     return false;
   }
   std::vector<std::unique_ptr<Sprite>> sprites;
