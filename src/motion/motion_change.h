@@ -63,10 +63,10 @@ class MotionChange : public UndoStep {
     Kind kind;
     int32_t bundle = 0;
     int32_t index = 0;
-    Motion value;                          // the other state of an edited motion
-    std::unique_ptr<Motion> motion;        // a motion while it is out of the document
-    std::unique_ptr<MotionBundle> group;   // a bundle while it is out of the document
-    std::unique_ptr<Sprite> sprite;        // a sprite while it is out of the document
+    Motion value;                         // the other state of an edited motion
+    std::unique_ptr<Motion> motion;       // a motion while it is out of the document
+    std::unique_ptr<MotionBundle> group;  // a bundle while it is out of the document
+    std::unique_ptr<Sprite> sprite;       // a sprite while it is out of the document
   };
   // Puts the object of an insertion into the document (in) or takes it out.
   void bringIn(Edit& edit);
