@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cutter/picture_decoder.h"
+#include "cutter/decode_picture.h"
 #include "picture_checks.h"
 
 using namespace testpic;

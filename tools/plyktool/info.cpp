@@ -7,7 +7,7 @@
 
 #include "base/byte_reader.h"
 #include "commands.h"
-#include "cutter/picture_decoder.h"
+#include "cutter/decode_picture.h"
 #include "file_kind.h"
 #include "sprites/palette.h"
 #include "sprites/sprite_file.h"
