@@ -33,3 +33,19 @@ class UserPrompts {
   // The wait cursor while a long file operation runs.
   virtual void setBusy(bool busy) = 0;
 };
+
+// The unsaved-work question before new, open and exit; true when the action may go
+// on. Yes saves first and goes on only when the save worked; an empty document is
+// never written and has nothing to lose, so Yes then goes on as No does.
+template <typename Save>
+bool AskAboutUnsavedWork(UserPrompts& prompts, const std::string& question, bool empty, Save save) {
+  switch (prompts.askYesNoCancel(question)) {
+    case Answer::Yes:
+      return empty || save();
+    case Answer::No:
+      return true;
+    case Answer::Cancel:
+      break;
+  }
+  return false;
+}

@@ -137,6 +137,24 @@ TEST_F(FrameTest, UnsavedWorkQuestion) {
   EXPECT_EQ(f.host.closed, 1);
 }
 
+// An empty set is never written: Yes has nothing to save and goes on as No.
+// (New is greyed for an empty set.)
+TEST_F(FrameTest, YesOnAnEmptyModifiedSetGoesOn) {
+  {
+    Frame g;
+    const std::vector<uint8_t> original = SpriteFile(1);
+    ASSERT_TRUE(g.editor.openSpriteFile(dir.write("e.plk", original), "e.plk"));
+    g.editor.spriteWindow().command(ID_PLYK_SPRITE_DELETE);
+    ASSERT_TRUE(g.editor.document().modified && g.editor.document().sprites.Count() == 0);
+    g.host.answers.push_back(Answer::Yes);
+    g.editor.command(ID_PLYK_EXIT);
+    EXPECT_EQ(g.host.questions, std::vector<std::string>{kUnsavedWorkQuestion});
+    EXPECT_EQ(g.host.closed, 1);
+    EXPECT_EQ(FileBytes(dir.path("e.plk")), original);
+    EXPECT_TRUE(g.host.errors.empty());
+  }
+}
+
 TEST_F(FrameTest, SavingAsksForANameAndKeepsTheOldFileWhenItFails) {
   NamedAndModified(2);
   // Save as: a name is asked for; a cancelled chooser writes nothing.

@@ -241,13 +241,6 @@ void FrameEditor::close() {
 
 bool FrameEditor::askToSave() {
   if (!doc_.modified) return true;
-  switch (host_.askYesNoCancel(kUnsavedWorkQuestion)) {
-    case Answer::Yes:
-      return save(false);
-    case Answer::No:
-      return true;
-    case Answer::Cancel:
-      break;
-  }
-  return false;
+  return AskAboutUnsavedWork(host_, kUnsavedWorkQuestion, doc_.sprites.Count() == 0,
+                             [this] { return save(false); });
 }

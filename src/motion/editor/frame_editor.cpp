@@ -136,15 +136,8 @@ bool MotionFrameEditor::save(bool saveAs) {
 
 bool MotionFrameEditor::savePrompt() {
   if (!doc_.modified) return true;
-  switch (host_.askYesNoCancel("Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?")) {
-    case Answer::Yes:
-      return save(false);
-    case Answer::No:
-      return true;
-    case Answer::Cancel:
-      break;
-  }
-  return false;
+  return AskAboutUnsavedWork(host_, "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?", doc_.file.empty(),
+                             [this] { return save(false); });
 }
 
 bool MotionFrameEditor::close() {
