@@ -4,6 +4,8 @@
 // with the program's title) and the system's choosers; tests answer with scripted
 // replies, so that every outcome of a question can be checked without windows.
 
+#include <exception>
+#include <new>
 #include <string>
 
 #include "ui/file_filter.h"
@@ -46,6 +48,25 @@ bool AskAboutUnsavedWork(UserPrompts& prompts, const std::string& question, bool
       return true;
     case Answer::Cancel:
       break;
+  }
+  return false;
+}
+
+inline constexpr const char* kOutOfMemoryText = "메모리가 모자라 이 일을 하지 못했습니다.";
+inline constexpr const char* kActionFailedText = "이 일을 하지 못했습니다.";
+
+// Runs one action of the user. A failure on the way (most likely an allocation) is
+// reported instead of being lost in the window procedure; actions allocate before
+// they change the document, so it stays as it was. False when it failed.
+template <typename Action>
+bool RunReportingFailure(UserPrompts& prompts, Action action) {
+  try {
+    action();
+    return true;
+  } catch (const std::bad_alloc&) {
+    prompts.showError(kOutOfMemoryText);
+  } catch (const std::exception&) {
+    prompts.showError(kActionFailedText);
   }
   return false;
 }

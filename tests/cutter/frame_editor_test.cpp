@@ -310,13 +310,17 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
 TEST_F(FrameTest, CutSizeAndColourDialogs) {
   f.host.cutSizeDialog = [&](CutSizeDialog& d) {
     EXPECT_EQ(d.widthText(), "32");
-    for (auto [w, h] :
-         {std::pair<std::string, std::string>{"0", "5"}, {"12", "a"}, {" -3", "4"}, {"1000", "1"}})
+    for (auto [w, h] : {std::pair<std::string, std::string>{"0", "5"},
+                        {"12", "a"},
+                        {" -3", "4"},
+                        {"32768", "32768"},
+                        {"1000", "1"}})
       if (d.accept(w, h)) return true;
     return false;
   };
   frame().command(ID_PLYK_CUT_SIZE);
-  EXPECT_EQ(f.host.warnings, std::vector<std::string>(3, kCutSizeRangeWarning));
+  // Each side fits, but a 32768 x 32768 cut would need a 1 GiB buffer.
+  EXPECT_EQ(f.host.warnings, std::vector<std::string>(4, kCutSizeRangeWarning));
   EXPECT_EQ(frame().settings().cutWidth, 1000);
   EXPECT_EQ(frame().settings().cutHeight, 1);
   f.host.cutSizeDialog = [](CutSizeDialog&) { return false; };

@@ -21,6 +21,7 @@ FrameEditor::FrameEditor(CutterHost& host, const CutterSettings& settings, const
 }
 
 void FrameEditor::buildCommands() {
+  commands_.reportFailuresTo(&host_);
   auto hasSprites = [this] { return doc_.sprites.Count() > 0; };
   commands_.add(ID_PLYK_ABOUT, [this] { host_.showAbout(); })
       .add(

@@ -42,6 +42,7 @@ MotionFrameEditor::MotionFrameEditor(ZorvHost& host, const ZorvSettings& setting
       soundDialog_(host),
       coloursDialog_(settings_.customColours) {
   doc_.defaultDelay = settings_.defaultDelay;
+  commands_.reportFailuresTo(&host_);
   canvas_.motionsChanged = [this] { motionWindow_.refresh(); };
   motionWindow_.motionsChanged = [this] { commands_.execute(ID_ZORV_MOTION_CHANGED); };
   buildCommands();
