@@ -102,12 +102,7 @@ RECT BaseWindow::screenRect() const {
 }
 
 void BaseWindow::OnCommand(WPARAM wParam) {
-  const int id = LOWORD(wParam);
-  if (commands_.contains(id)) {
-    commands_.execute(id);
-  } else if (lastLParam_ != 0) {
-    OnControl(id, HIWORD(wParam), reinterpret_cast<HWND>(lastLParam_));
-  }
+  commands_.execute(LOWORD(wParam));
 }
 
 void BaseWindow::applyMenuState(HMENU menu) const {
