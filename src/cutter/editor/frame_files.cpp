@@ -11,6 +11,7 @@
 #include "cutter/editor/pcx_export.h"
 #include "cutter/editor/sprite_file_ops.h"
 #include "cutter/pcx_writer.h"
+#include "ui/command_line.h"
 
 const char* const kNotPaletteFileText = "팔레트 파일이 아닙니다.\n확인후 다시 하십시오.";
 
@@ -26,12 +27,6 @@ class Busy {
   UserPrompts& prompts_;
 };
 
-// The name after the folder. Dropped paths use backslashes; a slash is taken too.
-// CP949 trail bytes are never either, so a byte search is safe.
-std::string NameOf(const std::string& path) {
-  const size_t cut = path.find_last_of("\\/");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
 
 }  // namespace
 
@@ -115,7 +110,7 @@ void FrameEditor::dropFiles(const std::vector<std::string>& paths) {
       if (!askToSave()) return;
       asked = true;
     }
-    if (openSpriteFile(path, NameOf(path))) return;
+    if (openSpriteFile(path, FileTitleOf(path))) return;
   }
 }
 

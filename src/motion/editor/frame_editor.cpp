@@ -8,6 +8,7 @@
 #include "motion/editor/colour_indices.h"
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
+#include "ui/command_line.h"
 
 namespace {
 
@@ -17,11 +18,6 @@ std::string WithName(const char* format, const std::string& name) {
   return text;
 }
 
-// The file name of a dropped path; either separator ends the folder part.
-std::string NameOf(const std::string& path) {
-  const size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 }  // namespace
 
@@ -105,7 +101,7 @@ bool MotionFrameEditor::dropFiles(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
     std::error_code error;
     if (std::filesystem::is_directory(PathFromText(path), error)) continue;
-    if (openFile(path, NameOf(path))) return true;
+    if (openFile(path, FileTitleOf(path))) return true;
   }
   return false;
 }
