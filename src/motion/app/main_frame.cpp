@@ -15,14 +15,6 @@ constexpr int kStatusBarId = 2;
 constexpr int kSelectorSeparators = 26;
 constexpr int kSelectorX = 0, kSelectorY = 3, kSelectorWidth = 200, kSelectorHeight = 250;
 
-PaletteBlock BuiltinPalette(HINSTANCE instance) {
-  PaletteBlock block;
-  const ResourceBytes bytes = LoadResourceBytes(instance, IDR_ZORV_PALETTE, ZORV_RT_PALETTE);
-  if (bytes.data != nullptr && bytes.size >= block.bytes.size())
-    std::copy(bytes.data, bytes.data + block.bytes.size(), block.bytes.begin());
-  return block;
-}
-
 // The screen rectangle the frame has when it is neither minimised nor maximised.
 WindowRect RestoredRect(HWND window) {
   RECT r{};
@@ -42,7 +34,7 @@ WindowRect RestoredRect(HWND window) {
 ZorvFrame::ZorvFrame(HINSTANCE instance, const ZorvSettings& settings)
     : host_(*this, [this](unsigned windows) { refresh(windows); }, canvas_, spriteWindow_, motionWindow_,
             bundleSelector_) {
-  editor_ = std::make_unique<MotionFrameEditor>(host_, settings, BuiltinPalette(instance));
+  editor_ = std::make_unique<MotionFrameEditor>(host_, settings, LoadPaletteResource(instance, IDR_ZORV_PALETTE, ZORV_RT_PALETTE));
   // Menu, keys and tool bar all run through the editor's commands.
   commands() = editor_->commands();
   canvas_.attach(&editor_->canvas());
