@@ -36,6 +36,19 @@ class UserPrompts {
   virtual void setBusy(bool busy) = 0;
 };
 
+// The wait cursor for the length of a scope; it goes also when the scope is left by
+// an exception.
+class WaitCursor {
+ public:
+  explicit WaitCursor(UserPrompts& prompts) : prompts_(prompts) { prompts_.setBusy(true); }
+  ~WaitCursor() { prompts_.setBusy(false); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  UserPrompts& prompts_;
+};
+
 // The unsaved-work question before new, open and exit; true when the action may go
 // on. Yes saves first and goes on only when the save worked; an empty document is
 // never written and has nothing to lose, so Yes then goes on as No does.

@@ -17,16 +17,6 @@ const char* const kNotPaletteFileText = "팔레트 파일이 아닙니다.\n확�
 
 namespace {
 
-// Wait cursor for the length of a scope.
-class Busy {
- public:
-  explicit Busy(UserPrompts& prompts) : prompts_(prompts) { prompts_.setBusy(true); }
-  ~Busy() { prompts_.setBusy(false); }
-
- private:
-  UserPrompts& prompts_;
-};
-
 
 }  // namespace
 
@@ -42,7 +32,7 @@ bool FrameEditor::save(bool askName) {
   }
   bool saved;
   {
-    Busy busy(host_);
+    WaitCursor wait(host_);
     saved = SaveSpriteFile(file.path, doc_.sprites);
   }
   if (!saved) {
@@ -62,7 +52,7 @@ bool FrameEditor::openSpriteFile(const std::string& path, const std::string& nam
   SpriteSet read;
   SpriteFileRead result;
   {
-    Busy busy(host_);
+    WaitCursor wait(host_);
     result = ReadWholeSpriteFile(path, read);
   }
   if (result == SpriteFileRead::CannotOpen) return false;
@@ -133,7 +123,7 @@ void FrameEditor::chooseAndImport() {
 bool FrameEditor::importPicture(const std::string& path, const std::string& name) {
   bool loaded;
   {
-    Busy busy(host_);
+    WaitCursor wait(host_);
     loaded = doc_.picture.load(PathFromText(path));
   }
   // Whatever happened, the cut state must not point into frames that are gone.

@@ -134,17 +134,19 @@ void CutterSpriteWindowEditor::merge() {
   if (!host_.chooseOpenFile(SpriteFileFilter(), file)) return;
   settings_.spritePath = file.path;
   settings_.spriteName = file.name;
-  host_.setBusy(true);
   SpriteSet read;
-  const SpriteFileRead result = ReadWholeSpriteFile(file.path, read);
+  SpriteFileRead result;
   auto change = doc_.beginChange();
-  if (result == SpriteFileRead::Read) {
-    // The new sprites go one after another in front of the selection.
-    const int32_t first = doc_.sprites.CurrentIndex();
-    const int added = MergeSprites(doc_.sprites, read);
-    for (int i = 0; i < added; ++i) change->inserted(first + i);
+  {
+    WaitCursor wait(host_);
+    result = ReadWholeSpriteFile(file.path, read);
+    if (result == SpriteFileRead::Read) {
+      // The new sprites go one after another in front of the selection.
+      const int32_t first = doc_.sprites.CurrentIndex();
+      const int added = MergeSprites(doc_.sprites, read);
+      for (int i = 0; i < added; ++i) change->inserted(first + i);
+    }
   }
-  host_.setBusy(false);
   if (result == SpriteFileRead::NotSpriteFile) host_.showError(InvalidSpriteFileText(file.name, true));
   if (result != SpriteFileRead::Read) return;
   doc_.commit(std::move(change));

@@ -116,9 +116,11 @@ bool MotionFrameEditor::save(bool saveAs) {
     settings_.motionFileName = chosen.name;
     target = chosen;
   }
-  host_.setBusy(true);
-  const bool saved = doc_.saveFile(PathFromText(target.path));
-  host_.setBusy(false);
+  bool saved;
+  {
+    WaitCursor wait(host_);
+    saved = doc_.saveFile(PathFromText(target.path));
+  }
   if (!saved) {
     host_.showError(WithName("'%s'\n파일을 쓰지 못했습니다.\n이전 파일은 그대로 있습니다.", target.name));
     return false;
