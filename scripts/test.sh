@@ -22,6 +22,8 @@ run_ctest() {
   ctest --test-dir "build/$1" --output-on-failure -j "$(nproc)" --timeout 600
 }
 
+echo "== include cycles among the files of src/"
+python3 scripts/include-cycles.py
 bash scripts/build.sh native
 run_ctest native
 echo "== samples: examples/ is what the code makes"

@@ -116,6 +116,7 @@ void CutSource::copyCutPixels(const CutRect& r, uint8_t* dest) const {
 std::unique_ptr<Sprite> CutSource::makeSprite(const CutRect& r) const {
   if (!hasFrame() || !r.usable()) return nullptr;
   if (r.width() > kMaxCutSide || r.height() > kMaxCutSide) return nullptr;
+  if (!CutSizeAllowed(r.width(), r.height())) return nullptr;
   std::vector<uint8_t> buffer(static_cast<size_t>(r.width() * r.height()));
   copyCutPixels(r, buffer.data());
   return std::make_unique<Sprite>(static_cast<int32_t>(r.width()), static_cast<int32_t>(r.height()),

@@ -11,6 +11,15 @@
 #include "sprites/sprite.h"
 #include "sprites/sprite_set.h"
 
+// The most pixels one cut may cover, as many as the largest picture frame holds: a
+// larger cut would ask for a buffer that no picture can fill (and that a 32-bit
+// program may not get).
+constexpr int64_t kMaxCutPixels = int64_t(64) << 20;
+// Whether a cut of this size may be made.
+inline bool CutSizeAllowed(int64_t width, int64_t height) {
+  return width >= 1 && height >= 1 && width * height <= kMaxCutPixels;
+}
+
 class Picture;
 struct PictureFrame;
 

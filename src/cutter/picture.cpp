@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/byte_reader.h"
-#include "cutter/picture_decoder.h"
+#include "cutter/decode_picture.h"
 
 const char* const kPictureCannotOpen = "파일을 열수 없습니다.";
 const char* const kPictureUnsupported = "지원하지 않는 포맷입니다.";

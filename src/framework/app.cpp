@@ -1,7 +1,5 @@
 #include "framework/app.h"
 
-#include <algorithm>
-
 #include "framework/base_window.h"
 #include "ui/command_line.h"
 #include "framework/text_codec.h"
@@ -32,29 +30,15 @@ int App::OpenCommandLine(const std::string&, const std::string&) {
   return 0;
 }
 
-void App::addWindow(BaseWindow* window) {
-  ++windowCount_;
-  if (!hasWindow(window)) windows_.push_back(window);
-}
-
-void App::removeWindow(BaseWindow* window) {
-  windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
-  if (mainWindow_ == window) mainWindow_ = nullptr;
-}
-
-bool App::hasWindow(const BaseWindow* window) const {
-  return std::find(windows_.begin(), windows_.end(), window) != windows_.end();
-}
-
 int App::Run() {
-  if (mainWindow_ == nullptr) return 1;
+  if (mainWindow() == nullptr) return 1;
   HACCEL accelerators = nullptr;
   if (acceleratorId_ != 0) accelerators = LoadAcceleratorsW(instance_, MAKEINTRESOURCEW(acceleratorId_));
   MSG message;
   for (;;) {
     if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
-      HWND main = mainWindow_ != nullptr ? mainWindow_->hwnd() : nullptr;
+      HWND main = mainWindow() != nullptr ? mainWindow()->hwnd() : nullptr;
       if (accelerators == nullptr || main == nullptr ||
           !TranslateAcceleratorW(main, accelerators, &message)) {
         TranslateMessage(&message);
@@ -71,7 +55,7 @@ int App::Run() {
 }
 
 void App::InvalidateAll() {
-  for (BaseWindow* window : windows_) {
+  for (BaseWindow* window : windows()) {
     if (window->hwnd() != nullptr) InvalidateRect(window->hwnd(), nullptr, TRUE);
   }
 }
@@ -80,6 +64,7 @@ int AppMain(std::unique_ptr<App> app, HINSTANCE instance, HINSTANCE previousInst
             const std::string& arguments, int showCommand) {
   if (previousInstance != nullptr || app == nullptr) return 0;
   g_app = app.get();
+  SetCurrentWindowList(&app->windowList());
   app->setInstance(instance);
   CommandLineDocument document = TakeCommandLine(arguments, IsDirectoryPath);
   int result = 1;
@@ -90,6 +75,7 @@ int AppMain(std::unique_ptr<App> app, HINSTANCE instance, HINSTANCE previousInst
   }
   // Messages that arrive while the windows' objects are destroyed go to the system.
   g_app = nullptr;
+  SetCurrentWindowList(nullptr);
   app.reset();
   return result;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/win32.h"
+#include "framework/window_list.h"
 
 class BaseWindow;
 
@@ -36,27 +37,22 @@ class App {
   // Asks every window to repaint its whole client area.
   void InvalidateAll();
 
-  // Set-up appends a window; a destroyed window is forgotten (it is added again when
-  // created anew), so the list never holds a dangling entry.
-  void addWindow(BaseWindow* window);
-  void removeWindow(BaseWindow* window);
-  bool hasWindow(const BaseWindow* window) const;
-  const std::vector<BaseWindow*>& windows() const { return windows_; }
-  int windowCount() const { return windowCount_; }
+  // The windows set up so far (see WindowList).
+  WindowList& windowList() { return windows_; }
+  const std::vector<BaseWindow*>& windows() const { return windows_.windows(); }
+  int windowCount() const { return windows_.count(); }
 
-  BaseWindow* mainWindow() const { return mainWindow_; }
-  void setMainWindow(BaseWindow* window) { mainWindow_ = window; }
+  BaseWindow* mainWindow() const { return windows_.main(); }
+  void setMainWindow(BaseWindow* window) { windows_.setMain(window); }
   int acceleratorId() const { return acceleratorId_; }
   void setAcceleratorId(int id) { acceleratorId_ = id; }
   HINSTANCE instance() const { return instance_; }
   void setInstance(HINSTANCE instance) { instance_ = instance; }
 
  private:
-  int windowCount_ = 0;
-  BaseWindow* mainWindow_ = nullptr;
   int acceleratorId_ = 0;
   HINSTANCE instance_ = nullptr;
-  std::vector<BaseWindow*> windows_;
+  WindowList windows_;
   std::unique_ptr<BaseWindow> defaultMainWindow_;
 };
 

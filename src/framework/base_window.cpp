@@ -4,14 +4,14 @@
 
 #include <vector>
 
-#include "framework/app.h"
 #include "framework/text_codec.h"
+#include "framework/window_list.h"
 
 BaseWindow::BaseWindow() = default;
 
 BaseWindow::~BaseWindow() {
   // Forgotten first, so the messages of a window destroyed here reach the system.
-  if (App* app = TheApp()) app->removeWindow(this);
+  if (WindowList* list = CurrentWindowList()) list->remove(this);
   if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
@@ -21,7 +21,7 @@ void BaseWindow::Setup(HINSTANCE instance, int showCommand, const char* classNam
   className_ = className != nullptr ? className : "기본윈도우";
   wideClassName_ = Widen(className_);
   parent_ = parent;
-  if (App* app = TheApp()) app->addWindow(this);
+  if (WindowList* list = CurrentWindowList()) list->add(this);
 }
 
 void BaseWindow::SetClass(int backgroundStockObject, int iconId, int cursorId, int menuId) {
@@ -52,7 +52,7 @@ int BaseWindow::CreateWindowed(DWORD style, DWORD extendedStyle, int x, int y, i
   if (class_.lpfnWndProc == nullptr) SetClass(-1, -1, -1, -1);
   class_.lpszClassName = wideClassName_.c_str();
   if (RegisterClassExW(&class_) == 0) return 0;
-  if (App* app = TheApp(); app != nullptr && !app->hasWindow(this)) app->addWindow(this);
+  if (WindowList* list = CurrentWindowList(); list != nullptr && !list->has(this)) list->add(this);
   HWND parentHandle = parent_ != nullptr ? parent_->hwnd() : nullptr;
   HWND created = CreateWindowExW(extendedStyle, wideClassName_.c_str(), wideClassName_.c_str(), style, x, y,
                                  width, height, parentHandle, menu, instance_, nullptr);
@@ -102,12 +102,7 @@ RECT BaseWindow::screenRect() const {
 }
 
 void BaseWindow::OnCommand(WPARAM wParam) {
-  const int id = LOWORD(wParam);
-  if (commands_.contains(id)) {
-    commands_.execute(id);
-  } else if (lastLParam_ != 0) {
-    OnControl(id, HIWORD(wParam), reinterpret_cast<HWND>(lastLParam_));
-  }
+  commands_.execute(LOWORD(wParam));
 }
 
 void BaseWindow::applyMenuState(HMENU menu) const {
@@ -292,7 +287,7 @@ LRESULT BaseWindow::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     // and the application forgets the window until it is created again.
     hwnd_ = nullptr;
     dragging_ = false;
-    if (App* app = TheApp()) app->removeWindow(this);
+    if (WindowList* list = CurrentWindowList()) list->remove(this);
   }
   return result;
 }
@@ -318,10 +313,9 @@ BaseWindow* FindTarget(const std::vector<BaseWindow*>& windows, HWND hwnd, UINT 
 
 LRESULT CALLBACK SharedWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
-    App* app = TheApp();
-    if (app != nullptr) {
+    if (const WindowList* list = CurrentWindowList()) {
       // A copy: handlers may set up new windows while this message is dispatched.
-      std::vector<BaseWindow*> windows = app->windows();
+      std::vector<BaseWindow*> windows = list->windows();
       if (BaseWindow* target = FindTarget(windows, hwnd, message, lParam)) {
         return target->Dispatch(hwnd, message, wParam, lParam);
       }

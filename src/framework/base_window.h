@@ -38,8 +38,7 @@ class BaseWindow {
   virtual void OnCreate() {}
   virtual void OnDestroy() {}
   virtual void OnPaint(HDC, PAINTSTRUCT*) {}
-  // The command message's first parameter. The default runs the command table; a
-  // control's notification that the table does not know goes to OnControl.
+  // The command message's first parameter. The default runs the command table.
   virtual void OnCommand(WPARAM wParam);
   // Idle work of the window; true while more is pending.
   virtual bool Idle() { return false; }
@@ -70,8 +69,6 @@ class BaseWindow {
   virtual void OnDropFiles(const std::vector<DroppedFile>& /*files*/) {}
   // A menu is about to open. The default greys and checks its entries from the table.
   virtual void OnInitMenuPopup(HMENU menu);
-  // A control's command notification (id, notification code, control).
-  virtual void OnControl(int /*id*/, int /*code*/, HWND /*control*/) {}
 
   // Set-up, in this order. A null class name gives "기본윈도우".
   void Setup(HINSTANCE instance, int showCommand, const char* className, BaseWindow* parent);
@@ -96,8 +93,6 @@ class BaseWindow {
   CommandTable& commands() { return commands_; }
   const CommandTable& commands() const { return commands_; }
 
-  // Runs a command through the table; false when it is unknown or greyed.
-  bool runCommand(int id) { return commands_.execute(id); }
   // Greys and checks every entry of the menu (and its sub-menus) the table knows.
   void applyMenuState(HMENU menu) const;
   // Opens a pop-up menu at a client point, tracked with the right button; the chosen

@@ -46,7 +46,6 @@ class DialogBase {
   void setOwner(BaseWindow* owner) { owner_ = owner; }
 
  protected:
-  void setResourceId(int id) { resourceId_ = id; }
   // Ends the modal dialog; ShowDialog returns `result`.
   void End(INT_PTR result);
 

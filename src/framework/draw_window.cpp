@@ -15,11 +15,6 @@ void DrawWindow::SetResources(const DrawResources& resources) {
 DrawWindow::DrawWindow() = default;
 DrawWindow::~DrawWindow() = default;
 
-void DrawWindow::setZoom(float zoom) {
-  zoom_ = zoom;
-  view_.setZoom(static_cast<int>(zoom));
-}
-
 void DrawWindow::createSurface() {
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
@@ -69,15 +64,6 @@ void DrawWindow::paint() {
   EndPaint(hwnd(), &paintRecord);
 }
 
-void DrawWindow::drawNow(const std::function<void(DrawContext&)>& draw) {
-  if (context_ == nullptr || hwnd() == nullptr) return;
-  context_->Begin();
-  context_->Lock();
-  draw(*context_);
-  context_->Unlock();
-  presentNow();
-}
-
 void DrawWindow::presentNow() {
   if (surface_ != nullptr && hwnd() != nullptr) surface_->Present(zoom_);
 }
@@ -94,12 +80,6 @@ void DrawWindow::setScrollBar(ScrollAxis axis, int max, int position) {
   info.nPos = position;
   SetScrollInfo(hwnd(), bar, &info, TRUE);
   EnableScrollBar(hwnd(), bar, max > 0 ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
-}
-
-void DrawWindow::syncScrollBars() {
-  for (ScrollAxis axis : {ScrollAxis::Horizontal, ScrollAxis::Vertical}) {
-    setScrollBar(axis, view_.scrollMax(axis), view_.barPosition(axis));
-  }
 }
 
 int DrawWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -121,16 +101,6 @@ int DrawWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // The whole client area is painted from the surface.
       setResult(1);
       return 1;
-    case WM_SIZE:
-      view_.setClientSize(LOWORD(lParam), HIWORD(lParam));
-      return BaseWindow::HandleMessage(message, wParam, lParam);
-    case WM_SETCURSOR:
-      if (ownCursor_ && LOWORD(lParam) == HTCLIENT) {
-        SetCursor(nullptr);
-        setResult(TRUE);
-        return 1;
-      }
-      return 0;
     default:
       return BaseWindow::HandleMessage(message, wParam, lParam);
   }

@@ -1,5 +1,6 @@
 #include "framework/resource_data.h"
 
+#include <algorithm>
 #include <string>
 
 #include "framework/text_codec.h"
@@ -18,4 +19,12 @@ ResourceBytes LoadResourceBytes(HINSTANCE instance, int id, const char* typeName
 
 const void* LoadResourceData(HINSTANCE instance, int id, const char* typeName) {
   return LoadResourceBytes(instance, id, typeName).data;
+}
+
+PaletteBlock LoadPaletteResource(HINSTANCE instance, int id, const char* typeName) {
+  const ResourceBytes bytes = LoadResourceBytes(instance, id, typeName);
+  if (bytes.data == nullptr || bytes.size < kPaletteBlockSize) return BuiltinPaletteBlock();
+  PaletteBlock block;
+  std::copy(bytes.data, bytes.data + kPaletteBlockSize, block.bytes.begin());
+  return block;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "framework/win32.h"
+#include "sprites/palette.h"
 
 struct ResourceBytes {
   const uint8_t* data = nullptr;  // null when the resource is missing
@@ -16,3 +17,6 @@ struct ResourceBytes {
 const void* LoadResourceData(HINSTANCE instance, int id, const char* typeName);
 // The same with the resource's length, for readers that check what they read.
 ResourceBytes LoadResourceBytes(HINSTANCE instance, int id, const char* typeName);
+// The program's "PALETTE" resource as a block; the built-in block stands in should
+// the resource be missing or short.
+PaletteBlock LoadPaletteResource(HINSTANCE instance, int id, const char* typeName);

@@ -2,14 +2,12 @@
 
 #include <utility>
 
-#include "motion/motion_document.h"
-
 namespace {
 
-MotionSelection CurrentSelection(const MotionDocument& doc) {
-  const MotionBundle* bundle = doc.file.current();
-  return MotionSelection{doc.file.currentIndex(), bundle ? bundle->currentIndex() : 0,
-                         doc.file.sprites.CurrentIndex()};
+MotionSelection CurrentSelection(const MotionFile& file) {
+  const MotionBundle* bundle = file.current();
+  return MotionSelection{file.currentIndex(), bundle ? bundle->currentIndex() : 0,
+                         file.sprites.CurrentIndex()};
 }
 
 size_t BundleBytes(const MotionBundle& bundle) {
@@ -22,7 +20,8 @@ size_t SpriteBytes(const Sprite& sprite) {
 
 }  // namespace
 
-MotionChange::MotionChange(MotionDocument& doc) : doc_(doc), before_(CurrentSelection(doc)) {}
+MotionChange::MotionChange(MotionFile& file, MotionReferences& references)
+    : file_(file), references_(references), before_(CurrentSelection(file)) {}
 
 void MotionChange::add(Edit edit, size_t heldBytes) {
   bytes_ += sizeof(Edit) + heldBytes;
@@ -46,7 +45,7 @@ void MotionChange::motionRemoved(int32_t bundle, int32_t index, std::unique_ptr<
 }
 
 void MotionChange::bundleInserted(int32_t index) {
-  const MotionBundle* bundle = doc_.file.get(index);
+  const MotionBundle* bundle = file_.get(index);
   add(Edit{Kind::BundleIn, index, 0}, bundle ? BundleBytes(*bundle) : 0);
 }
 
@@ -58,7 +57,7 @@ void MotionChange::bundleRemoved(int32_t index, std::unique_ptr<MotionBundle> bu
 }
 
 void MotionChange::spriteInserted(int32_t index) {
-  const Sprite* sprite = doc_.file.sprites.Get(index);
+  const Sprite* sprite = file_.sprites.Get(index);
   add(Edit{Kind::SpriteIn, 0, index}, sprite ? SpriteBytes(*sprite) : 0);
 }
 
@@ -70,22 +69,22 @@ void MotionChange::spriteRemoved(int32_t index, std::unique_ptr<Sprite> sprite) 
 }
 
 void MotionChange::finish() {
-  after_ = CurrentSelection(doc_);
+  after_ = CurrentSelection(file_);
 }
 
 void MotionChange::bringIn(Edit& edit) {
   switch (edit.kind) {
     case Kind::MotionIn:
     case Kind::MotionOut:
-      if (MotionBundle* bundle = doc_.file.get(edit.bundle)) bundle->insertAt(edit.index, std::move(edit.motion));
+      if (MotionBundle* bundle = file_.get(edit.bundle)) bundle->insertAt(edit.index, std::move(edit.motion));
       break;
     case Kind::BundleIn:
     case Kind::BundleOut:
-      doc_.file.insertAt(edit.bundle, std::move(edit.group));
+      file_.insertAt(edit.bundle, std::move(edit.group));
       break;
     case Kind::SpriteIn:
     case Kind::SpriteOut:
-      doc_.file.sprites.Insert(std::move(edit.sprite), edit.index);
+      file_.sprites.Insert(std::move(edit.sprite), edit.index);
       break;
     case Kind::MotionValue:
       break;
@@ -96,19 +95,19 @@ void MotionChange::takeOut(Edit& edit) {
   switch (edit.kind) {
     case Kind::MotionIn:
     case Kind::MotionOut:
-      if (MotionBundle* bundle = doc_.file.get(edit.bundle)) {
+      if (MotionBundle* bundle = file_.get(edit.bundle)) {
         edit.motion = bundle->takeAt(edit.index);
-        doc_.forgetMotion(edit.motion.get());
+        references_.forgetMotion(edit.motion.get());
       }
       break;
     case Kind::BundleIn:
     case Kind::BundleOut:
-      edit.group = doc_.file.takeAt(edit.bundle);
-      doc_.forgetBundle(edit.group.get());
+      edit.group = file_.takeAt(edit.bundle);
+      references_.forgetBundle(edit.group.get());
       break;
     case Kind::SpriteIn:
     case Kind::SpriteOut:
-      edit.sprite = doc_.file.sprites.Take(edit.index);
+      edit.sprite = file_.sprites.Take(edit.index);
       break;
     case Kind::MotionValue:
       break;
@@ -119,7 +118,7 @@ void MotionChange::undo() {
   for (auto it = edits_.rbegin(); it != edits_.rend(); ++it) {
     Edit& edit = *it;
     if (edit.kind == Kind::MotionValue) {
-      if (MotionBundle* bundle = doc_.file.get(edit.bundle)) {
+      if (MotionBundle* bundle = file_.get(edit.bundle)) {
         if (Motion* motion = bundle->get(edit.index)) std::swap(*motion, edit.value);
       }
     } else if (edit.kind == Kind::MotionIn || edit.kind == Kind::BundleIn || edit.kind == Kind::SpriteIn) {
@@ -134,7 +133,7 @@ void MotionChange::undo() {
 void MotionChange::redo() {
   for (Edit& edit : edits_) {
     if (edit.kind == Kind::MotionValue) {
-      if (MotionBundle* bundle = doc_.file.get(edit.bundle)) {
+      if (MotionBundle* bundle = file_.get(edit.bundle)) {
         if (Motion* motion = bundle->get(edit.index)) std::swap(*motion, edit.value);
       }
     } else if (edit.kind == Kind::MotionIn || edit.kind == Kind::BundleIn || edit.kind == Kind::SpriteIn) {
@@ -147,7 +146,7 @@ void MotionChange::redo() {
 }
 
 void MotionChange::select(const MotionSelection& selection) {
-  doc_.file.select(selection.bundle);
-  if (MotionBundle* bundle = doc_.file.current()) bundle->select(selection.motion);
-  doc_.file.sprites.SetCurrent(selection.sprite);
+  file_.select(selection.bundle);
+  if (MotionBundle* bundle = file_.current()) bundle->select(selection.motion);
+  file_.sprites.SetCurrent(selection.sprite);
 }

@@ -12,10 +12,20 @@
 
 #include "motion/motion.h"
 #include "motion/motion_bundle.h"
+#include "motion/motion_file.h"
 #include "sprites/sprite.h"
 #include "ui/undo_history.h"
 
-class MotionDocument;
+// Whoever keeps pointers into the document (the clipboard, the shadow) lets go of an
+// object that leaves it.
+class MotionReferences {
+ public:
+  virtual void forgetMotion(const Motion* motion) = 0;
+  virtual void forgetBundle(const MotionBundle* bundle) = 0;
+
+ protected:
+  ~MotionReferences() = default;
+};
 
 // The current bundle, its current motion and the current sprite.
 struct MotionSelection {
@@ -27,7 +37,7 @@ struct MotionSelection {
 class MotionChange : public UndoStep {
  public:
   // Takes the selection before the change.
-  explicit MotionChange(MotionDocument& doc);
+  MotionChange(MotionFile& file, MotionReferences& references);
 
   // What an operation reports as it changes the document (indices as they are at
   // that moment). The document already holds the new state.
@@ -53,10 +63,10 @@ class MotionChange : public UndoStep {
     Kind kind;
     int32_t bundle = 0;
     int32_t index = 0;
-    Motion value;                          // the other state of an edited motion
-    std::unique_ptr<Motion> motion;        // a motion while it is out of the document
-    std::unique_ptr<MotionBundle> group;   // a bundle while it is out of the document
-    std::unique_ptr<Sprite> sprite;        // a sprite while it is out of the document
+    Motion value;                         // the other state of an edited motion
+    std::unique_ptr<Motion> motion;       // a motion while it is out of the document
+    std::unique_ptr<MotionBundle> group;  // a bundle while it is out of the document
+    std::unique_ptr<Sprite> sprite;       // a sprite while it is out of the document
   };
   // Puts the object of an insertion into the document (in) or takes it out.
   void bringIn(Edit& edit);
@@ -64,7 +74,8 @@ class MotionChange : public UndoStep {
   void select(const MotionSelection& selection);
   void add(Edit edit, size_t heldBytes);
 
-  MotionDocument& doc_;
+  MotionFile& file_;
+  MotionReferences& references_;
   MotionSelection before_;
   MotionSelection after_;
   std::vector<Edit> edits_;

@@ -24,7 +24,7 @@ Motion* MotionDocument::currentMotion() const {
 }
 
 MotionDocument::Recording::Recording(MotionDocument& doc) : doc_(doc), outermost_(doc.change_ == nullptr) {
-  if (outermost_) doc_.change_ = std::make_unique<MotionChange>(doc_);
+  if (outermost_) doc_.change_ = std::make_unique<MotionChange>(doc_.file, doc_);
 }
 
 MotionDocument::Recording::~Recording() {

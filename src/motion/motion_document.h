@@ -42,7 +42,7 @@ struct MotionShadow {
   void clear() { *this = MotionShadow(); }
 };
 
-class MotionDocument {
+class MotionDocument : public MotionReferences {
  public:
   MotionDocument() = default;
   MotionDocument(const MotionDocument&) = delete;
@@ -113,8 +113,8 @@ class MotionDocument {
 
   // Empties the clipboard and the shadow that refer to a motion or bundle leaving
   // the document.
-  void forgetMotion(const Motion* motion);
-  void forgetBundle(const MotionBundle* bundle);
+  void forgetMotion(const Motion* motion) override;
+  void forgetBundle(const MotionBundle* bundle) override;
   // New file: an empty document, not modified, no clipboard, no shadow.
   bool clearDocument();
 

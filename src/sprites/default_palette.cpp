@@ -1,6 +1,8 @@
 // The built-in palette: the sixteen text-mode colours, a grey ramp, ramps of
 // reds, oranges, greens, cyans, browns, olives, blues, purples, bright reds, sky
 // blues and yellow-greens, white filler and a run of fully bright hues.
+#include <algorithm>
+
 #include "sprites/palette.h"
 
 // clang-format off
@@ -103,3 +105,10 @@ const std::array<uint8_t, kPaletteSize> kDefaultPaletteColours = {
     255, 255, 255,  255, 255, 255,  255, 255, 255,  255, 255, 255,
 };
 // clang-format on
+
+PaletteBlock BuiltinPaletteBlock() {
+  PaletteBlock block;
+  std::copy(kDefaultPaletteColours.begin(), kDefaultPaletteColours.end(), block.palette());
+  BuildMixTable(block);
+  return block;
+}

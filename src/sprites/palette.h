@@ -51,3 +51,5 @@ void BuildMixTable(PaletteBlock& block);
 
 // The built-in palette's 768 colour bytes (the table of the default palette).
 extern const std::array<uint8_t, kPaletteSize> kDefaultPaletteColours;
+// The built-in palette block: the default colours and their mixing table.
+PaletteBlock BuiltinPaletteBlock();

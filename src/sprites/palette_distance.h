@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "sprites/palette.h"
+struct PaletteBlock;
 
 struct ColourPoint {
   int r = 0, g = 0, b = 0, h = 0, v = 0;

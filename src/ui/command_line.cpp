@@ -15,8 +15,8 @@ CommandLineDocument TakeCommandLine(const std::string& arguments,
 }
 
 std::string FileTitleOf(const std::string& path) {
-  // CP949 trail bytes are never 0x5C, so a byte search for the backslash is safe.
-  size_t slash = path.rfind('\\');
+  // CP949 trail bytes are never a backslash or a slash, so a byte search is safe.
+  const size_t slash = path.find_last_of("\\/");
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 

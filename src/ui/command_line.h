@@ -20,7 +20,8 @@ CommandLineDocument TakeCommandLine(const std::string& arguments,
 // (quoted, or up to the first blank) and the blanks after it.
 std::string ArgumentTextOf(const std::string& processCommandLine);
 
-// The text after the last backslash (the whole text when there is none).
+// The file name of a path: the text after the last backslash or slash (the whole
+// text when there is none). Windows takes either as a separator.
 std::string FileTitleOf(const std::string& path);
 
 // The program's folder, ending in a backslash, from the process command line, which

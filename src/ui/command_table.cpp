@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/user_prompts.h"
+
 CommandTable& CommandTable::add(int id, std::function<void()> run, std::function<bool()> enabled,
                                 std::function<bool()> checked) {
   CommandRow row{id, std::move(run), std::move(enabled), std::move(checked)};
@@ -43,6 +45,7 @@ bool CommandTable::execute(int id) const {
   if (row->run) {
     // A command may rebuild the table it came from; run a copy of the action.
     std::function<void()> run = row->run;
+    if (prompts_ != nullptr) return RunReportingFailure(*prompts_, run);
     run();
   }
   return true;

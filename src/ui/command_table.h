@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+class UserPrompts;
+
 struct CommandRow {
   int id = 0;
   std::function<void()> run;
@@ -28,10 +30,14 @@ class CommandTable {
   // False for an unknown id.
   bool enabled(int id) const;
   bool checked(int id) const;
-  // Runs the command when it is known and enabled; false when nothing ran.
+  // Runs the command when it is known and enabled; false when nothing ran or it
+  // failed. A failure is reported to the prompts given here (see
+  // RunReportingFailure); without them it goes on to the caller.
   bool execute(int id) const;
+  void reportFailuresTo(UserPrompts* prompts) { prompts_ = prompts; }
   std::vector<int> ids() const;
 
  private:
   std::vector<CommandRow> rows_;
+  UserPrompts* prompts_ = nullptr;
 };

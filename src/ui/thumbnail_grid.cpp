@@ -18,9 +18,13 @@ void ThumbnailGrid::ensureVisible(int selection) {
     scrollPos_ = 0;
     return;
   }
-  const int top = std::max(selection, 0) / columns_ * kGridCell - scrollPos_;
-  if (top + kGridThumbnail > clientHeight_) scrollPos_ += top + kGridThumbnail - clientHeight_;
-  if (top < 0) scrollPos_ += top;
+  // In content pixels. Below: to the bottom edge; above (or taller than the window,
+  // which a window under 60 pixels is): to the top edge.
+  const int64_t top = int64_t(std::max(selection, 0) / columns_) * kGridCell;
+  int64_t position = scrollPos_;
+  if (top + kGridThumbnail > position + clientHeight_) position = top + kGridThumbnail - clientHeight_;
+  if (top < position) position = top;
+  scrollPos_ = static_cast<int>(std::clamp<int64_t>(position, 0, scrollMax_));
 }
 
 bool ThumbnailGrid::scroll(int code, int thumb) {

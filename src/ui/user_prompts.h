@@ -4,6 +4,8 @@
 // with the program's title) and the system's choosers; tests answer with scripted
 // replies, so that every outcome of a question can be checked without windows.
 
+#include <exception>
+#include <new>
 #include <string>
 
 #include "ui/file_filter.h"
@@ -36,3 +38,51 @@ class UserPrompts {
   // when nothing could be started.
   virtual bool openInBrowser(const std::string& path) = 0;
 };
+
+// The wait cursor for the length of a scope; it goes also when the scope is left by
+// an exception.
+class WaitCursor {
+ public:
+  explicit WaitCursor(UserPrompts& prompts) : prompts_(prompts) { prompts_.setBusy(true); }
+  ~WaitCursor() { prompts_.setBusy(false); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  UserPrompts& prompts_;
+};
+
+// The unsaved-work question before new, open and exit; true when the action may go
+// on. Yes saves first and goes on only when the save worked; an empty document is
+// never written and has nothing to lose, so Yes then goes on as No does.
+template <typename Save>
+bool AskAboutUnsavedWork(UserPrompts& prompts, const std::string& question, bool empty, Save save) {
+  switch (prompts.askYesNoCancel(question)) {
+    case Answer::Yes:
+      return empty || save();
+    case Answer::No:
+      return true;
+    case Answer::Cancel:
+      break;
+  }
+  return false;
+}
+
+inline constexpr const char* kOutOfMemoryText = "메모리가 모자라 이 일을 하지 못했습니다.";
+inline constexpr const char* kActionFailedText = "이 일을 하지 못했습니다.";
+
+// Runs one action of the user. A failure on the way (most likely an allocation) is
+// reported instead of being lost in the window procedure; actions allocate before
+// they change the document, so it stays as it was. False when it failed.
+template <typename Action>
+bool RunReportingFailure(UserPrompts& prompts, Action action) {
+  try {
+    action();
+    return true;
+  } catch (const std::bad_alloc&) {
+    prompts.showError(kOutOfMemoryText);
+  } catch (const std::exception&) {
+    prompts.showError(kActionFailedText);
+  }
+  return false;
+}

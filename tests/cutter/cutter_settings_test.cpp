@@ -70,6 +70,16 @@ TEST(CutterSettings, RoundTripsByteForByteAndShortFilesFillOnlyTheirLength) {
   EXPECT_EQ(std::make_pair(part.zoom, part.cutWidth), std::make_pair(3, 32));
 }
 
+TEST(CutterSettings, ACutSizeNoBufferCouldHoldTakesTheDefault) {
+  for (int32_t side : {8192, 8193}) {
+    CutterSettings huge;
+    huge.cutWidth = huge.cutHeight = side;
+    const CutterSettings read = DecodeCutterSettings(EncodeCutterSettings(huge), kScreen);
+    EXPECT_EQ(read.cutWidth, side == 8192 ? 8192 : CutterSettings().cutWidth) << side;
+    EXPECT_EQ(read.cutHeight, side == 8192 ? 8192 : CutterSettings().cutHeight) << side;
+  }
+}
+
 TEST(CutterSettings, DamagedFieldsTakeTheirDefaults) {
   const CutterSettings defaults;
   const struct {

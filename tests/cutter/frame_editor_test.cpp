@@ -138,6 +138,24 @@ TEST_F(FrameTest, UnsavedWorkQuestion) {
   EXPECT_EQ(f.host.closed, 1);
 }
 
+// An empty set is never written: Yes has nothing to save and goes on as No.
+// (New is greyed for an empty set.)
+TEST_F(FrameTest, YesOnAnEmptyModifiedSetGoesOn) {
+  {
+    Frame g;
+    const std::vector<uint8_t> original = SpriteFile(1);
+    ASSERT_TRUE(g.editor.openSpriteFile(dir.write("e.plk", original), "e.plk"));
+    g.editor.spriteWindow().command(ID_PLYK_SPRITE_DELETE);
+    ASSERT_TRUE(g.editor.document().modified && g.editor.document().sprites.Count() == 0);
+    g.host.answers.push_back(Answer::Yes);
+    g.editor.command(ID_PLYK_EXIT);
+    EXPECT_EQ(g.host.questions, std::vector<std::string>{kUnsavedWorkQuestion});
+    EXPECT_EQ(g.host.closed, 1);
+    EXPECT_EQ(FileBytes(dir.path("e.plk")), original);
+    EXPECT_TRUE(g.host.errors.empty());
+  }
+}
+
 TEST_F(FrameTest, SavingAsksForANameAndKeepsTheOldFileWhenItFails) {
   NamedAndModified(2);
   // Save as: a name is asked for; a cancelled chooser writes nothing.
@@ -299,13 +317,17 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
 TEST_F(FrameTest, CutSizeAndColourDialogs) {
   f.host.cutSizeDialog = [&](CutSizeDialog& d) {
     EXPECT_EQ(d.widthText(), "32");
-    for (auto [w, h] :
-         {std::pair<std::string, std::string>{"0", "5"}, {"12", "a"}, {" -3", "4"}, {"1000", "1"}})
+    for (auto [w, h] : {std::pair<std::string, std::string>{"0", "5"},
+                        {"12", "a"},
+                        {" -3", "4"},
+                        {"32768", "32768"},
+                        {"1000", "1"}})
       if (d.accept(w, h)) return true;
     return false;
   };
   frame().command(ID_PLYK_CUT_SIZE);
-  EXPECT_EQ(f.host.warnings, std::vector<std::string>(3, kCutSizeRangeWarning));
+  // Each side fits, but a 32768 x 32768 cut would need a 1 GiB buffer.
+  EXPECT_EQ(f.host.warnings, std::vector<std::string>(4, kCutSizeRangeWarning));
   EXPECT_EQ(frame().settings().cutWidth, 1000);
   EXPECT_EQ(frame().settings().cutHeight, 1);
   f.host.cutSizeDialog = [](CutSizeDialog&) { return false; };

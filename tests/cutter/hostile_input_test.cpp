@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "base/byte_reader.h"
-#include "cutter/picture_decoder.h"
+#include "cutter/decode_picture.h"
 #include "picture_checks.h"
 
 using namespace testpic;

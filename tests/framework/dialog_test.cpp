@@ -125,4 +125,7 @@ TEST(ChooseColorAndResourceData, RefuseWhatIsMissingAndFindWhatIsThere) {
   EXPECT_EQ(LoadResourceData(instance, IDR_TEST_BYTES, "FONTS"), nullptr);
   EXPECT_EQ(LoadResourceData(instance, 301, "PALETTE"), nullptr);
   EXPECT_EQ(LoadResourceData(instance, IDR_TEST_BYTES, nullptr), nullptr);
+  // A palette resource missing or too short for a block: the built-in block stands in.
+  for (int id : {301, int(IDR_TEST_BYTES)})
+    EXPECT_EQ(LoadPaletteResource(instance, id, "PALETTE").bytes, BuiltinPaletteBlock().bytes) << id;
 }

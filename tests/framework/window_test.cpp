@@ -26,10 +26,7 @@ namespace {
 class TypedWindow : public DrawWindow {
  public:
   void OnSize(int w, int h, UINT) override { log("size " + std::to_string(w) + "x" + std::to_string(h)); }
-  void OnMouseMove(int x, int y) override {
-    const ViewPoint p = view().clientToDocument(x, y);
-    log("move " + std::to_string(p.x) + "," + std::to_string(p.y));
-  }
+  void OnMouseMove(int x, int y) override { log("move " + std::to_string(x) + "," + std::to_string(y)); }
   void OnLeftDown(int x, int y) override { log("down " + std::to_string(x) + "," + std::to_string(y)); }
   void OnLeftUp(int x, int y) override {
     upX = x;
@@ -200,25 +197,21 @@ TEST(BaseWindow, TypedHandlersReceiveTheirMessagesAndAnOwnedToolWindowStoresItsR
   });
 }
 
-TEST(DrawWindow, ZoomViewAndADragThatLeavesTheWindowStillEndsThere) {
+TEST(DrawWindow, ScrollBarsAndADragThatLeavesTheWindowStillEndsThere) {
   InApp([] {
-    // Client points at zoom three with scroll offsets.
+    // The window's scroll bars as set; a mouse move arrives in client pixels.
     TypedWindow zoomed;
     zoomed.setQuitOnDestroy(false);
     ASSERT_TRUE(Create(zoomed, "시험 확대", SW_SHOWNORMAL, WS_POPUP | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL,
                        400, 300));
-    zoomed.view().setDocumentSize(1000, 800);
-    zoomed.setZoom(3);
-    zoomed.view().scroll(ScrollAxis::Horizontal, kScrollPageDown, 0);  // 60 document pixels
-    zoomed.view().scroll(ScrollAxis::Vertical, kScrollLineDown, 0);    // 30
-    zoomed.syncScrollBars();
+    zoomed.setScrollBar(ScrollAxis::Horizontal, 2600, 180);
+    zoomed.setScrollBar(ScrollAxis::Vertical, 2100, 90);
     SendMessageW(zoomed.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(301, 299));
-    EXPECT_TRUE(zoomed.has("move 160,129"));
+    EXPECT_TRUE(zoomed.has("move 301,299"));
     EXPECT_EQ(GetScrollPos(zoomed.hwnd(), SB_HORZ), 180);
     EXPECT_EQ(GetScrollPos(zoomed.hwnd(), SB_VERT), 90);
-    // A document smaller than the client area: nothing to scroll, the bars are disabled.
-    zoomed.view().setDocumentSize(10, 10);
-    zoomed.syncScrollBars();
+    // Nothing to scroll: the bar is disabled.
+    zoomed.setScrollBar(ScrollAxis::Horizontal, 0, 0);
     SCROLLBARINFO bar{};
     bar.cbSize = sizeof(bar);
     GetScrollBarInfo(zoomed.hwnd(), OBJID_HSCROLL, &bar);

@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "cutter/picture.h"
-#include "cutter/picture_decoder.h"
+#include "cutter/decode_picture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   DecodedPicture picture, counted;

@@ -153,6 +153,24 @@ TEST(MotionFrame, SavePromptOutcomes) {
   EXPECT_TRUE(f.host.closed);
 }
 
+// An empty document is never written: Yes has nothing to save and goes on as No.
+// (New is greyed for an empty document.)
+TEST(MotionFrame, YesOnAnEmptyModifiedDocumentGoesOn) {
+  {
+    FrameFixture f;
+    f.host.newBundle = [](NewBundleDialog& d) { return d.ok("walk").accepted; };
+    f.run(ID_ZORV_NEW_BUNDLE);
+    f.host.yesNo.push_back(true);
+    f.run(ID_ZORV_DELETE_BUNDLE);
+    ASSERT_TRUE(f.doc().modified && f.doc().file.empty());
+    f.host.answers.push_back(Answer::Yes);
+    f.run(ID_ZORV_EXIT);
+    EXPECT_EQ(f.host.questions.back(), "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?");
+    EXPECT_TRUE(f.host.closed);
+    EXPECT_TRUE(f.host.errors.empty());
+  }
+}
+
 TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
   FrameFixture f;
   EXPECT_FALSE(f.enabled(ID_ZORV_KEY_SAVE));  // nothing to save

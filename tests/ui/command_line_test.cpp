@@ -31,6 +31,8 @@ TEST(CommandLine, TitleAndFolderSplitAtTheLastRealBackslash) {
   // "표" in CP949 is C7 A5; no CP949 trail byte is a backslash, so the split is exact.
   EXPECT_EQ(FileTitleOf("C:\\\xC7\xA5\\\xC7\xA5.plk"), "\xC7\xA5.plk");
   EXPECT_EQ(DirectoryOf("C:\\\xC7\xA5\\\xC7\xA5.plk"), "C:\\\xC7\xA5\\");
+  EXPECT_EQ(FileTitleOf("C:\\games/walk\\x/a.pal"), "a.pal");
+  EXPECT_EQ(FileTitleOf("a.pal"), "a.pal");
 }
 
 TEST(CommandLine, ArgumentTextFollowsTheProgramName) {

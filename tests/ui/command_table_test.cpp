@@ -2,8 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include "ui/dialog_text.h"
 #include "ui/file_association.h"
+#include "ui/user_prompts.h"
+
+namespace {
+
+// Records the errors; a question would be a failure of these tests.
+class ErrorLog : public UserPrompts {
+ public:
+  std::vector<std::string> errors;
+  Answer askYesNoCancel(const std::string&) override { return ADD_FAILURE(), Answer::Cancel; }
+  bool askYesNo(const std::string&) override { return ADD_FAILURE(), false; }
+  void showError(const std::string& text) override { errors.push_back(text); }
+  void showWarning(const std::string&) override { ADD_FAILURE(); }
+  bool chooseOpenFile(const FilterEntries&, ChosenFile&) override { return ADD_FAILURE(), false; }
+  bool chooseSaveFile(const FilterEntries&, ChosenFile&) override { return ADD_FAILURE(), false; }
+  void setBusy(bool) override {}
+};
+
+}  // namespace
 
 TEST(CommandTable, GreyedCommandDoesNotRunAndChecksFollowState) {
   int runs = 0;
@@ -27,6 +50,20 @@ TEST(CommandTable, GreyedCommandDoesNotRunAndChecksFollowState) {
   EXPECT_FALSE(table.enabled(42));
   EXPECT_EQ(runs, 1);
   EXPECT_EQ(table.ids(), (std::vector<int>{7, 8, 9}));
+}
+
+TEST(CommandTable, AFailingCommandIsReportedNotLost) {
+  CommandTable table;
+  table.add(1, [] { throw std::bad_alloc(); });
+  table.add(2, [] { throw std::runtime_error("x"); });
+  table.add(3, [] {});
+  EXPECT_THROW(table.execute(1), std::bad_alloc) << "nobody to report to";
+  ErrorLog log;
+  table.reportFailuresTo(&log);
+  EXPECT_FALSE(table.execute(1));
+  EXPECT_FALSE(table.execute(2));
+  EXPECT_TRUE(table.execute(3));
+  EXPECT_EQ(log.errors, (std::vector<std::string>{kOutOfMemoryText, kActionFailedText}));
 }
 
 TEST(CommandTable, CommandMayReplaceItsOwnRow) {

@@ -85,3 +85,26 @@ TEST(ThumbnailGrid, WheelScrollsOneRowPerNotchAddingUpParts) {
     EXPECT_EQ(grid.scrollPos(), s.pos) << "after " << s.delta;
   }
 }
+
+// Every window height (also below one cell) and every starting position: the
+// position stays in 0 ... scrollMax and the selected cell shows, whole when it fits,
+// else from its top.
+TEST(ThumbnailGrid, EnsureVisibleStaysInRangeInShortWindows) {
+  for (int height : {0, 1, 30, 59, 60, 61, 100}) {
+    for (int selection = 0; selection <= 12; ++selection) {
+      for (int start = 0; start <= 5 * kGridCell; start += 17) {
+        ThumbnailGrid grid;
+        grid.layout(2 * kGridCell, height, 12, 0);
+        grid.scrollBy(start);
+        grid.ensureVisible(selection);
+        const int y = grid.cellOrigin(selection).y;
+        EXPECT_GE(grid.scrollPos(), 0) << height << " " << selection << " " << start;
+        EXPECT_LE(grid.scrollPos(), grid.scrollMax()) << height << " " << selection << " " << start;
+        if (height >= kGridThumbnail)
+          EXPECT_TRUE(y >= 0 && y + kGridThumbnail <= height) << height << " " << selection << " " << start;
+        else
+          EXPECT_EQ(y, 0) << height << " " << selection << " " << start;
+      }
+    }
+  }
+}

@@ -8,7 +8,7 @@
 
 #include "base/byte_reader.h"
 #include "commands.h"
-#include "cutter/picture_decoder.h"
+#include "cutter/decode_picture.h"
 #include "file_kind.h"
 #include "sound/wave_cache.h"
 #include "sound/wave_parser.h"

@@ -1,14 +1,17 @@
 #include "cutter/app/cutter_window_host.h"
 
+#include <utility>
+
+#include "cutter/app/child_windows.h"
 #include "cutter/app/cutter_dialogs.h"
-#include "cutter/app/main_frame.h"
 #include "cutter/editor/frame_text.h"
 #include "cutter/resource_ids.h"
 #include "sprites/palette.h"
 
-CutterWindowHost::CutterWindowHost(PlykFrame& frame, PictureCanvas& canvas, SpriteWindow& sprites,
-                                   DetailWindow& detail)
+CutterWindowHost::CutterWindowHost(BaseWindow& frame, std::function<void()> refreshFrameBar,
+                                   PictureCanvas& canvas, SpriteWindow& sprites, DetailWindow& detail)
     : frame_(frame),
+      refreshFrameBar_(std::move(refreshFrameBar)),
       canvas_(canvas),
       sprites_(sprites),
       detail_(detail),
@@ -55,7 +58,7 @@ void CutterWindowHost::repaint(int windows) {
   // The scroll bars follow at once; the pictures, titles and status texts when the
   // windows paint. Drawing windows paint their whole client area: nothing to erase.
   if (windows & kFrameWindow) {
-    frame_.refreshFrameBar();
+    refreshFrameBar_();
     frame_.invalidate(false);
   } else if (windows & kStatusBar) {
     frame_.refreshStatus();

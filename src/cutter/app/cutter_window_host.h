@@ -5,18 +5,22 @@
 // the three drawing surfaces. Questions and messages are message boxes captioned
 // "PlykII", owned by the frame or by the dialog that is open.
 
+#include <functional>
+
 #include "cutter/editor/cutter_host.h"
 #include "framework/dialog_base.h"
 #include "framework/window_prompts.h"
 
-class PlykFrame;
+class BaseWindow;
 class PictureCanvas;
 class SpriteWindow;
 class DetailWindow;
 
 class CutterWindowHost : public CutterHost {
  public:
-  CutterWindowHost(PlykFrame& frame, PictureCanvas& canvas, SpriteWindow& sprites, DetailWindow& detail);
+  // refreshFrameBar brings the frame's own scroll bar up to date.
+  CutterWindowHost(BaseWindow& frame, std::function<void()> refreshFrameBar, PictureCanvas& canvas,
+                   SpriteWindow& sprites, DetailWindow& detail);
 
   Answer askYesNoCancel(const std::string& text) override;
   bool askYesNo(const std::string& text) override;
@@ -44,7 +48,8 @@ class CutterWindowHost : public CutterHost {
  private:
   bool runDialog(DialogBase& dialog);
 
-  PlykFrame& frame_;
+  BaseWindow& frame_;
+  std::function<void()> refreshFrameBar_;
   PictureCanvas& canvas_;
   SpriteWindow& sprites_;
   DetailWindow& detail_;

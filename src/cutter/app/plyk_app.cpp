@@ -1,25 +1,9 @@
 #include "cutter/app/plyk_app.h"
 
-#include <cstring>
-
 #include "cutter/editor/interface_colours.h"
 #include "cutter/resource_ids.h"
 #include "framework/draw_window.h"
 #include "framework/resource_data.h"
-
-namespace {
-
-// The program's own palette block; the built-in copy stands in should the resource
-// be missing.
-PaletteBlock ResourcePalette(HINSTANCE instance) {
-  const ResourceBytes bytes = LoadResourceBytes(instance, IDR_PLYK_PALETTE, PLYK_RT_PALETTE);
-  if (bytes.data == nullptr || bytes.size < kPaletteBlockSize) return BuiltinPaletteBlock();
-  PaletteBlock block;
-  std::memcpy(block.bytes.data(), bytes.data, kPaletteBlockSize);
-  return block;
-}
-
-}  // namespace
 
 PlykApp::PlykApp() {
   setAcceleratorId(IDR_PLYK_ACCELERATORS);
@@ -45,7 +29,7 @@ std::vector<AssociationValue> PlykApp::association(const std::string& programDir
 }
 
 int PlykApp::CreateMainWindow(HINSTANCE instance, int showCommand) {
-  frame_ = std::make_unique<PlykFrame>(settings_, ResourcePalette(instance));
+  frame_ = std::make_unique<PlykFrame>(settings_, LoadPaletteResource(instance, IDR_PLYK_PALETTE, PLYK_RT_PALETTE));
   frame_->editor().setProgramDirectory(programDirectory());
   frame_->Setup(instance, settings_.maximised ? SW_SHOWMAXIMIZED : showCommand, "Plyk2", nullptr);
   frame_->SetClass(LTGRAY_BRUSH, IDI_PLYK_APP, -1, IDR_PLYK_MAIN_MENU);

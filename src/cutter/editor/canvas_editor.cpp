@@ -136,21 +136,25 @@ void CanvasEditor::leftDown() {
   // Without a position (the pointer has left) no tool acts: an outward cut there
   // would take the whole frame when the transparent colour is ignored.
   if (!doc_.hasFrame() || !hasMouse()) return;
-  doc_.refreshCut();
-  doc_.cut.ignoreTransparent = settings_.ignoreTransparent ? 1 : 0;
-  auto change = doc_.beginChange();
-  const CutAction action = tools_.buttonDown(
-      tool_, mouseX_, mouseY_, CutSize{settings_.cutWidth, settings_.cutHeight}, doc_.cut, doc_.sprites);
-  if (action.returnToPrevious) tool_ = previousTool_;
-  cutDone(action, std::move(change));
+  RunReportingFailure(host_, [this] {
+    doc_.refreshCut();
+    doc_.cut.ignoreTransparent = settings_.ignoreTransparent ? 1 : 0;
+    auto change = doc_.beginChange();
+    const CutAction action = tools_.buttonDown(
+        tool_, mouseX_, mouseY_, CutSize{settings_.cutWidth, settings_.cutHeight}, doc_.cut, doc_.sprites);
+    if (action.returnToPrevious) tool_ = previousTool_;
+    cutDone(action, std::move(change));
+  });
 }
 
 void CanvasEditor::leftUp() {
   if (!tools_.dragging()) return;
-  doc_.refreshCut();
-  doc_.cut.ignoreTransparent = settings_.ignoreTransparent ? 1 : 0;
-  auto change = doc_.beginChange();
-  cutDone(tools_.buttonUp(mouseX_, mouseY_, doc_.cut, doc_.sprites), std::move(change));
+  RunReportingFailure(host_, [this] {
+    doc_.refreshCut();
+    doc_.cut.ignoreTransparent = settings_.ignoreTransparent ? 1 : 0;
+    auto change = doc_.beginChange();
+    cutDone(tools_.buttonUp(mouseX_, mouseY_, doc_.cut, doc_.sprites), std::move(change));
+  });
 }
 
 void CanvasEditor::cutDone(const CutAction& action, std::unique_ptr<SpriteSetChange> change) {

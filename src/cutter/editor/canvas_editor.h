@@ -13,9 +13,9 @@
 #include "cutter/editor/cutter_document.h"
 #include "cutter/editor/cutter_host.h"
 #include "cutter/editor/cutter_settings.h"
-#include "cutter/editor/scroll_bar_state.h"
 #include "graphics/draw_context.h"
 #include "sprites/sprite_set.h"
+#include "ui/scroll_bar_state.h"
 #include "ui/zoom_view.h"
 
 class CutterSpriteWindowEditor;

@@ -9,9 +9,9 @@ bool CutSizeDialog::accept(const std::string& widthText, const std::string& heig
   const int32_t width = ParseIntOrZero(widthText);
   const int32_t height = ParseIntOrZero(heightText);
   // Beyond the largest side a cut would make no sprite, and the settings file
-  // would not keep the value.
+  // would not keep the value; beyond the largest area no buffer can be had.
   auto inRange = [](int32_t v) { return v >= 1 && v <= kMaxCutSize; };
-  if (!inRange(width) || !inRange(height)) {
+  if (!inRange(width) || !inRange(height) || !CutSizeAllowed(width, height)) {
     prompts_.showWarning(kCutSizeRangeWarning);
     return false;
   }

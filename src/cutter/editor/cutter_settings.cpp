@@ -1,5 +1,7 @@
 #include "cutter/editor/cutter_settings.h"
 
+#include "cutter/cut.h"
+
 namespace {
 
 // Offsets of the fields in the block.
@@ -79,6 +81,10 @@ CutterSettings DecodeCutterSettings(const std::vector<uint8_t>& file, const Scre
   s.zoom = CheckedInt(b.readInt(kZoom), 1, 4, d.zoom);
   s.cutWidth = CheckedInt(b.readInt(kCutWidth), 1, kMaxCutSize, d.cutWidth);
   s.cutHeight = CheckedInt(b.readInt(kCutHeight), 1, kMaxCutSize, d.cutHeight);
+  if (!CutSizeAllowed(s.cutWidth, s.cutHeight)) {
+    s.cutWidth = d.cutWidth;
+    s.cutHeight = d.cutHeight;
+  }
   s.backgroundIndex = Index(b, kBackgroundIndex, d.backgroundIndex);
   s.systemIndex = Index(b, kSystemIndex, d.systemIndex);
   s.shadowIndex = Index(b, kShadowIndex, d.shadowIndex);

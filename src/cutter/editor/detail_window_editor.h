@@ -8,8 +8,8 @@
 #include "cutter/editor/cutter_document.h"
 #include "cutter/editor/cutter_host.h"
 #include "cutter/editor/cutter_settings.h"
-#include "cutter/editor/scroll_bar_state.h"
 #include "graphics/draw_context.h"
+#include "ui/scroll_bar_state.h"
 #include "ui/scroll_code.h"
 
 class DetailWindowEditor {

@@ -23,6 +23,7 @@ FrameEditor::FrameEditor(CutterHost& host, const CutterSettings& settings, const
 }
 
 void FrameEditor::buildCommands() {
+  commands_.reportFailuresTo(&host_);
   auto hasSprites = [this] { return doc_.sprites.Count() > 0; };
   commands_.add(ID_PLYK_ABOUT, [this] { host_.showAbout(); })
       .add(ID_PLYK_MANUAL, [this] { OpenUserManual(programDirectory_, host_); })
@@ -252,13 +253,6 @@ void FrameEditor::close() {
 
 bool FrameEditor::askToSave() {
   if (!doc_.modified) return true;
-  switch (host_.askYesNoCancel(kUnsavedWorkQuestion)) {
-    case Answer::Yes:
-      return save(false);
-    case Answer::No:
-      return true;
-    case Answer::Cancel:
-      break;
-  }
-  return false;
+  return AskAboutUnsavedWork(host_, kUnsavedWorkQuestion, doc_.sprites.Count() == 0,
+                             [this] { return save(false); });
 }

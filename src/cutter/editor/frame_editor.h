@@ -16,10 +16,10 @@
 #include "cutter/editor/cutter_host.h"
 #include "cutter/editor/cutter_settings.h"
 #include "cutter/editor/detail_window_editor.h"
-#include "cutter/editor/scroll_bar_state.h"
 #include "cutter/editor/sprite_window_editor.h"
 #include "sprites/palette.h"
 #include "ui/command_table.h"
+#include "ui/scroll_bar_state.h"
 #include "ui/wheel_notches.h"
 
 extern const char* const kUnsavedWorkQuestion;

@@ -14,28 +14,13 @@
 #include "cutter/editor/sprite_file_ops.h"
 #include "cutter/pcx_writer.h"
 #include "cutter/sheet_png.h"
+#include "ui/command_line.h"
 
 const char* const kNotPaletteFileText = "팔레트 파일이 아닙니다.\n확인후 다시 하십시오.";
 const char* const kColoursMappedText = "그림의 색을 현재 색상표에 맞췄습니다.";
 
 namespace {
 
-// Wait cursor for the length of a scope.
-class Busy {
- public:
-  explicit Busy(UserPrompts& prompts) : prompts_(prompts) { prompts_.setBusy(true); }
-  ~Busy() { prompts_.setBusy(false); }
-
- private:
-  UserPrompts& prompts_;
-};
-
-// The name after the folder. Dropped paths use backslashes; a slash is taken too.
-// CP949 trail bytes are never either, so a byte search is safe.
-std::string NameOf(const std::string& path) {
-  const size_t cut = path.find_last_of("\\/");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
 
 }  // namespace
 
@@ -51,7 +36,7 @@ bool FrameEditor::save(bool askName) {
   }
   bool saved;
   {
-    Busy busy(host_);
+    WaitCursor wait(host_);
     saved = SaveSpriteFile(file.path, doc_.sprites);
   }
   if (!saved) {
@@ -71,7 +56,7 @@ bool FrameEditor::openSpriteFile(const std::string& path, const std::string& nam
   SpriteSet read;
   ReadResult result;
   {
-    Busy busy(host_);
+    WaitCursor wait(host_);
     result = ReadWholeSpriteFile(path, read);
   }
   if (result.problem == ReadProblem::CannotOpen) return false;
@@ -119,7 +104,7 @@ void FrameEditor::dropFiles(const std::vector<std::string>& paths) {
       if (!askToSave()) return;
       asked = true;
     }
-    if (openSpriteFile(path, NameOf(path))) return;
+    if (openSpriteFile(path, FileTitleOf(path))) return;
   }
 }
 
@@ -142,7 +127,7 @@ void FrameEditor::chooseAndImport() {
 bool FrameEditor::importPicture(const std::string& path, const std::string& name) {
   bool loaded;
   {
-    Busy busy(host_);
+    WaitCursor wait(host_);
     // A picture without a palette takes the colours in use now.
     doc_.picture.setMappingPalette(doc_.palette);
     loaded = doc_.picture.load(PathFromText(path));

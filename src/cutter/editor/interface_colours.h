@@ -8,6 +8,3 @@
 #include "sprites/palette.h"
 
 void RecomputeColourIndices(CutterSettings& settings, const PaletteBlock& palette);
-
-// The built-in palette block: the default colours and their mixing table.
-PaletteBlock BuiltinPaletteBlock();

@@ -12,11 +12,13 @@ bool ExportPcx(CutterHost& host, bool sheetMade, const SpriteSheet& sheet, const
   }
   ChosenFile file;
   if (!host.chooseSaveFile(PcxFileFilter(), file)) return false;
-  host.setBusy(true);
-  const bool saved = SaveFileSafely(PathFromText(file.path), [&](std::ostream& out) {
-    return WritePcx(out, sheet.width, sheet.height, sheet.pixels.data(), palette.palette());
-  });
-  host.setBusy(false);
+  bool saved;
+  {
+    WaitCursor wait(host);
+    saved = SaveFileSafely(PathFromText(file.path), [&](std::ostream& out) {
+      return WritePcx(out, sheet.width, sheet.height, sheet.pixels.data(), palette.palette());
+    });
+  }
   if (!saved) host.showError("'" + file.name + "'\nPCX 파일을 쓰지 못했습니다.");
   return saved;
 }

@@ -144,17 +144,19 @@ void CutterSpriteWindowEditor::merge() {
   if (!host_.chooseOpenFile(SpriteFileFilter(), file)) return;
   settings_.spritePath = file.path;
   settings_.spriteName = file.name;
-  host_.setBusy(true);
   SpriteSet read;
-  const ReadResult result = ReadWholeSpriteFile(file.path, read);
+  ReadResult result;
   auto change = doc_.beginChange();
-  if (result) {
-    // The new sprites go one after another in front of the selection.
-    const int32_t first = doc_.sprites.CurrentIndex();
-    const int added = MergeSprites(doc_.sprites, read);
-    for (int i = 0; i < added; ++i) change->inserted(first + i);
+  {
+    WaitCursor wait(host_);
+    result = ReadWholeSpriteFile(file.path, read);
+    if (result) {
+      // The new sprites go one after another in front of the selection.
+      const int32_t first = doc_.sprites.CurrentIndex();
+      const int added = MergeSprites(doc_.sprites, read);
+      for (int i = 0; i < added; ++i) change->inserted(first + i);
+    }
   }
-  host_.setBusy(false);
   if (!result && result.problem != ReadProblem::CannotOpen)
     host_.showError(InvalidSpriteFileText(file.name, true, result));
   if (!result) return;

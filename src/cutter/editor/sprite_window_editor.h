@@ -11,9 +11,9 @@
 #include "cutter/editor/cutter_document.h"
 #include "cutter/editor/cutter_host.h"
 #include "cutter/editor/cutter_settings.h"
-#include "cutter/editor/scroll_bar_state.h"
 #include "graphics/draw_context.h"
 #include "ui/command_table.h"
+#include "ui/scroll_bar_state.h"
 #include "ui/thumbnail_grid.h"
 
 class DetailWindowEditor;

@@ -1,12 +1,9 @@
 #include "motion/app/main_frame.h"
 
 #include "framework/app.h"
-#include "framework/dialog_base.h"
 #include "framework/resource_data.h"
-#include "motion/app/zorv_dialogs.h"
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
-#include "sound/direct_sound_service.h"
 #include "sprites/sprite_file.h"
 #include "ui/status_text.h"
 
@@ -17,14 +14,6 @@ constexpr int kStatusBarId = 2;
 // Room the tool bar leaves for the bundle selector, and the selector itself.
 constexpr int kSelectorSeparators = 26;
 constexpr int kSelectorX = 0, kSelectorY = 3, kSelectorWidth = 200, kSelectorHeight = 250;
-
-PaletteBlock BuiltinPalette(HINSTANCE instance) {
-  PaletteBlock block;
-  const ResourceBytes bytes = LoadResourceBytes(instance, IDR_ZORV_PALETTE, ZORV_RT_PALETTE);
-  if (bytes.data != nullptr && bytes.size >= block.bytes.size())
-    std::copy(bytes.data, bytes.data + block.bytes.size(), block.bytes.begin());
-  return block;
-}
 
 // The screen rectangle the frame has when it is neither minimised nor maximised.
 WindowRect RestoredRect(HWND window) {
@@ -43,8 +32,9 @@ WindowRect RestoredRect(HWND window) {
 }  // namespace
 
 ZorvFrame::ZorvFrame(HINSTANCE instance, const ZorvSettings& settings)
-    : prompts_(*this, kMotionProgramTitle), player_(CreateDirectSoundService()) {
-  editor_ = std::make_unique<MotionFrameEditor>(*this, settings, BuiltinPalette(instance));
+    : host_(*this, [this](unsigned windows) { refresh(windows); }, canvas_, spriteWindow_, motionWindow_,
+            bundleSelector_) {
+  editor_ = std::make_unique<MotionFrameEditor>(host_, settings, LoadPaletteResource(instance, IDR_ZORV_PALETTE, ZORV_RT_PALETTE));
   // Menu, keys and tool bar all run through the editor's commands.
   commands() = editor_->commands();
   canvas_.attach(&editor_->canvas());
@@ -57,7 +47,7 @@ ZorvFrame::~ZorvFrame() = default;
 void ZorvFrame::OnCreate() {
   uiFont_ = CreateFontW(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, HANGUL_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"굴림");
-  if (!player_.init(hwnd())) editor_->soundUnavailable(player_.message());
+  if (!host_.player().init(hwnd())) editor_->soundUnavailable(host_.player().message());
   statusBar_.create(hwnd(), instance(), kStatusBarId);
   createToolBar();
   createChildWindows();
@@ -171,133 +161,9 @@ void ZorvFrame::refreshStatus() {
   for (int part = 0; part < 3; ++part) statusBar_.setText(part, status[part]);
 }
 
-// ---- ZorvHost -----------------------------------------------------------------------
-
-void ZorvFrame::playWave(const std::string& path) {
-  player_.play(path, 10000, 0, 0);
-}
-
-void ZorvFrame::sleep(int milliseconds) {
-  Sleep(static_cast<DWORD>(milliseconds));
-}
-
-double ZorvFrame::milliseconds() {
-  static const double perCount = [] {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 / static_cast<double>(frequency.QuadPart);
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) * perCount;
-}
-
-void ZorvFrame::repaint(unsigned windows) {
+void ZorvFrame::refresh(unsigned windows) {
   if (windows & kRepaintFrame) refreshFrame();
   if ((windows & (kRepaintFrame | kRepaintStatus)) == kRepaintStatus) refreshStatus();
-  if (windows & kRepaintCanvas) canvas_.invalidate(false);
-  if (windows & kRepaintMotionWindow) motionWindow_.refresh();
-  if (windows & kRepaintSpriteWindow) spriteWindow_.refresh();
   if (windows & kRepaintBundleSelector)
     bundleSelector_.setItems(editor_->bundleNames(), editor_->currentBundleIndex());
-}
-
-void ZorvFrame::showCanvas(bool show) {
-  if (canvas_.hwnd() != nullptr) ShowWindow(canvas_.hwnd(), show ? SW_SHOW : SW_HIDE);
-  motionWindow_.show(show);
-  if (hwnd() != nullptr) SetFocus(hwnd());
-}
-
-void ZorvFrame::showSpriteWindow(bool show) {
-  spriteWindow_.show(show);
-}
-
-HWND ZorvFrame::windowOf(ZorvWindow window) const {
-  switch (window) {
-    case ZorvWindow::Canvas:
-      return canvas_.hwnd();
-    case ZorvWindow::MotionWindow:
-      return motionWindow_.hwnd();
-    case ZorvWindow::SpriteWindow:
-      return spriteWindow_.hwnd();
-    case ZorvWindow::Frame:
-      break;
-  }
-  return hwnd();
-}
-
-ZorvWindow ZorvFrame::focusedWindow() const {
-  HWND focused = GetFocus();
-  for (ZorvWindow window : {ZorvWindow::Canvas, ZorvWindow::MotionWindow, ZorvWindow::SpriteWindow}) {
-    if (focused != nullptr && focused == windowOf(window)) return window;
-  }
-  return ZorvWindow::Frame;
-}
-
-void ZorvFrame::focus(ZorvWindow window) {
-  if (HWND target = windowOf(window)) SetFocus(target);
-}
-
-void ZorvFrame::movePointer(int dx, int dy) {
-  POINT point{};
-  if (GetCursorPos(&point)) SetCursorPos(point.x + dx, point.y + dy);
-}
-
-void ZorvFrame::applyPalette(const PaletteBlock& palette) {
-  for (DrawWindow* window : {static_cast<DrawWindow*>(&canvas_), static_cast<DrawWindow*>(&motionWindow_),
-                             static_cast<DrawWindow*>(&spriteWindow_)}) {
-    window->setPalette(palette.bytes.data());
-    window->invalidate(false);
-  }
-}
-
-void ZorvFrame::setBackground(int index) {
-  for (DrawWindow* window : {static_cast<DrawWindow*>(&canvas_), static_cast<DrawWindow*>(&motionWindow_),
-                             static_cast<DrawWindow*>(&spriteWindow_)}) {
-    if (window->context() != nullptr) window->context()->setBackground(static_cast<uint8_t>(index));
-  }
-}
-
-void ZorvFrame::closeFrame() {
-  if (hwnd() != nullptr) DestroyWindow(hwnd());
-}
-
-bool ZorvFrame::runNewBundleDialog(NewBundleDialog& dialog) {
-  NewBundleWindow window(dialog);
-  return ShowDialog(this, &window) == kDialogOk;
-}
-
-bool ZorvFrame::runDelayDialog(DelayDialog& dialog) {
-  DelayWindow window(dialog);
-  return ShowDialog(this, &window) == kDialogOk;
-}
-
-bool ZorvFrame::runSoundDialog(SoundDialog& dialog) {
-  SoundWindow window(dialog);
-  return ShowDialog(this, &window) == kDialogOk;
-}
-
-bool ZorvFrame::runFlagsDialog(FlagsDialog& dialog) {
-  FlagsWindow window(dialog);
-  return ShowDialog(this, &window) == kDialogOk;
-}
-
-bool ZorvFrame::runEffectsDialog(EffectsDialog& dialog) {
-  EffectsWindow window(dialog);
-  return ShowDialog(this, &window) == kDialogOk;
-}
-
-bool ZorvFrame::runGifExportDialog(GifExportDialog& dialog) {
-  GifExportWindow window(dialog);
-  return ShowDialog(this, &window) == kDialogOk;
-}
-
-bool ZorvFrame::runColoursDialog(ColoursDialog& dialog) {
-  ColoursWindow window(dialog);
-  return ShowDialog(this, &window) == kDialogOk;
-}
-
-void ZorvFrame::showAbout() {
-  DialogBase about(IDD_ZORV_ABOUT);
-  ShowDialog(this, &about);
 }

@@ -135,9 +135,8 @@ void MotionFrameEditor::openWithChooser() {
   if (!savePrompt()) return;
   ChosenFile chosen{settings_.motionFilePath, settings_.motionFileName};
   if (!host_.chooseOpenFile(MotionFileFilter(), chosen)) return;
-  host_.setBusy(true);
+  WaitCursor wait(host_);
   openFile(chosen.path, chosen.name);
-  host_.setBusy(false);
 }
 
 void MotionFrameEditor::choosePalette() {
@@ -150,9 +149,10 @@ void MotionFrameEditor::choosePalette() {
 
 void MotionFrameEditor::cleanSprites() {
   if (!host_.askYesNo("동작에 쓰이지 않는 스프라이트를 정리합니다.\n\t정리하시겠습니까?")) return;
-  host_.setBusy(true);
-  doc_.cleanSprites();
-  host_.setBusy(false);
+  {
+    WaitCursor wait(host_);
+    doc_.cleanSprites();
+  }
   spriteWindow_.refresh();
   host_.repaint(kRepaintAll);
 }

@@ -9,6 +9,7 @@
 #include "motion/editor/colour_indices.h"
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
+#include "ui/command_line.h"
 
 namespace {
 
@@ -18,11 +19,6 @@ std::string WithName(const char* format, const std::string& name) {
   return text;
 }
 
-// The file name of a dropped path; either separator ends the folder part.
-std::string NameOf(const std::string& path) {
-  const size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 }  // namespace
 
@@ -43,6 +39,7 @@ MotionFrameEditor::MotionFrameEditor(ZorvHost& host, const ZorvSettings& setting
       soundDialog_(host),
       coloursDialog_(settings_.customColours) {
   doc_.defaultDelay = settings_.defaultDelay;
+  commands_.reportFailuresTo(&host_);
   canvas_.motionsChanged = [this] { motionWindow_.refresh(); };
   motionWindow_.motionsChanged = [this] { commands_.execute(ID_ZORV_MOTION_CHANGED); };
   buildCommands();
@@ -106,7 +103,7 @@ bool MotionFrameEditor::dropFiles(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
     std::error_code error;
     if (std::filesystem::is_directory(PathFromText(path), error)) continue;
-    if (openFile(path, NameOf(path))) return true;
+    if (openFile(path, FileTitleOf(path))) return true;
   }
   return false;
 }
@@ -121,9 +118,11 @@ bool MotionFrameEditor::save(bool saveAs) {
     settings_.motionFileName = chosen.name;
     target = chosen;
   }
-  host_.setBusy(true);
-  const bool saved = doc_.saveFile(PathFromText(target.path));
-  host_.setBusy(false);
+  bool saved;
+  {
+    WaitCursor wait(host_);
+    saved = doc_.saveFile(PathFromText(target.path));
+  }
   if (!saved) {
     host_.showError(WithName("'%s'\n파일을 쓰지 못했습니다.\n이전 파일은 그대로 있습니다.", target.name));
     return false;
@@ -138,15 +137,8 @@ bool MotionFrameEditor::save(bool saveAs) {
 
 bool MotionFrameEditor::savePrompt() {
   if (!doc_.modified) return true;
-  switch (host_.askYesNoCancel("Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?")) {
-    case Answer::Yes:
-      return save(false);
-    case Answer::No:
-      return true;
-    case Answer::Cancel:
-      break;
-  }
-  return false;
+  return AskAboutUnsavedWork(host_, "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?", doc_.file.empty(),
+                             [this] { return save(false); });
 }
 
 bool MotionFrameEditor::close() {

@@ -46,10 +46,8 @@ bool SpriteWindowEditor::addSpriteFile() {
   if (!host_.chooseOpenFile({{"Plyk 파일(*.plk)", "*.plk"}}, file)) return false;
   settings_.spriteFilePath = file.path;
   settings_.spriteFileName = file.name;
-  host_.setBusy(true);
-  const bool added = addSprites(file.path, file.name);
-  host_.setBusy(false);
-  return added;
+  WaitCursor wait(host_);
+  return addSprites(file.path, file.name);
 }
 
 bool SpriteWindowEditor::addSprites(const std::string& path, const std::string& name) {
