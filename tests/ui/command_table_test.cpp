@@ -24,6 +24,7 @@ class ErrorLog : public UserPrompts {
   bool chooseOpenFile(const FilterEntries&, ChosenFile&) override { return ADD_FAILURE(), false; }
   bool chooseSaveFile(const FilterEntries&, ChosenFile&) override { return ADD_FAILURE(), false; }
   void setBusy(bool) override {}
+  bool openInBrowser(const std::string&) override { return ADD_FAILURE(), false; }
 };
 
 }  // namespace
