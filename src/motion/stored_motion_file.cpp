@@ -15,6 +15,7 @@ class Cursor {
   Cursor(const uint8_t* data, size_t size) : data_(data), size_(size) {}
   bool take(void* out, size_t n) {
     if (!ok_ || n > size_ - at_) return ok_ = false;
+    if (n == 0) return true;  // out may be the null data of an empty buffer
     std::memcpy(out, data_ + at_, n);
     at_ += n;
     return true;
