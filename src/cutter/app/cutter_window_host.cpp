@@ -9,9 +9,11 @@
 #include "sprites/palette.h"
 
 CutterWindowHost::CutterWindowHost(BaseWindow& frame, std::function<void()> refreshFrameBar,
-                                   PictureCanvas& canvas, SpriteWindow& sprites, DetailWindow& detail)
+                                   std::function<void()> refreshStatus, PictureCanvas& canvas,
+                                   SpriteWindow& sprites, DetailWindow& detail)
     : frame_(frame),
       refreshFrameBar_(std::move(refreshFrameBar)),
+      refreshStatus_(std::move(refreshStatus)),
       canvas_(canvas),
       sprites_(sprites),
       detail_(detail),
@@ -61,7 +63,7 @@ void CutterWindowHost::repaint(int windows) {
     refreshFrameBar_();
     frame_.invalidate(false);
   } else if (windows & kStatusBar) {
-    frame_.refreshStatus();
+    refreshStatus_();
   }
   if (windows & kCanvasWindow) {
     canvas_.refreshBars();

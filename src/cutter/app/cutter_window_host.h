@@ -18,9 +18,11 @@ class DetailWindow;
 
 class CutterWindowHost : public CutterHost {
  public:
-  // refreshFrameBar brings the frame's own scroll bar up to date.
-  CutterWindowHost(BaseWindow& frame, std::function<void()> refreshFrameBar, PictureCanvas& canvas,
-                   SpriteWindow& sprites, DetailWindow& detail);
+  // refreshFrameBar brings the frame's own scroll bar up to date; refreshStatus its
+  // status bar's texts alone.
+  CutterWindowHost(BaseWindow& frame, std::function<void()> refreshFrameBar,
+                   std::function<void()> refreshStatus, PictureCanvas& canvas, SpriteWindow& sprites,
+                   DetailWindow& detail);
 
   Answer askYesNoCancel(const std::string& text) override;
   bool askYesNo(const std::string& text) override;
@@ -50,6 +52,7 @@ class CutterWindowHost : public CutterHost {
 
   BaseWindow& frame_;
   std::function<void()> refreshFrameBar_;
+  std::function<void()> refreshStatus_;
   PictureCanvas& canvas_;
   SpriteWindow& sprites_;
   DetailWindow& detail_;

@@ -28,7 +28,9 @@ WindowRect RestoredRect(HWND window) {
 }  // namespace
 
 PlykFrame::PlykFrame(const CutterSettings& settings, const PaletteBlock& builtinPalette)
-    : host_(*this, [this] { refreshFrameBar(); }, canvas_, spriteWindow_, detailWindow_),
+    : host_(
+          *this, [this] { refreshFrameBar(); }, [this] { refreshStatus(); }, canvas_, spriteWindow_,
+          detailWindow_),
       editor_(host_, settings, builtinPalette),
       spriteRect_(settings.spriteWindowRect),
       detailRect_(settings.detailWindowRect) {
