@@ -20,12 +20,14 @@ uint32_t ByteReader::u32() {
 }
 
 bool ByteReader::bytes(void* out, size_t n) {
+  // An empty read copies nothing: out and the data may be the null data of empty buffers.
+  if (n == 0) return ok_;
   const uint8_t* p = take(n);
   if (!p) {
-    if (n) std::memset(out, 0, n);
+    std::memset(out, 0, n);
     return false;
   }
-  if (n) std::memcpy(out, p, n);
+  std::memcpy(out, p, n);
   return true;
 }
 

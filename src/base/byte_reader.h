@@ -22,6 +22,7 @@ class ByteReader {
   int16_t s16() { return static_cast<int16_t>(u16()); }
   int32_t s32() { return static_cast<int32_t>(u32()); }
   // Copies n bytes into out; on a short read out is zero-filled and the error set.
+  // Reading 0 bytes touches neither out nor the data and gives ok().
   bool bytes(void* out, size_t n);
   // Points at n bytes in place and moves past them, or returns nullptr.
   const uint8_t* take(size_t n);
@@ -75,15 +76,22 @@ class StreamReader {
 };
 
 // Little-endian helpers for writers and in-place patching.
-inline uint16_t LoadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+inline uint16_t LoadU16(const uint8_t* p) {
+  return static_cast<uint16_t>(p[0] | p[1] << 8);
+}
 inline uint32_t LoadU32(const uint8_t* p) {
   return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 void PutU16(std::vector<uint8_t>& out, uint16_t v);
 void PutU32(std::vector<uint8_t>& out, uint32_t v);
-inline void PutS32(std::vector<uint8_t>& out, int32_t v) { PutU32(out, static_cast<uint32_t>(v)); }
+inline void PutS32(std::vector<uint8_t>& out, int32_t v) {
+  PutU32(out, static_cast<uint32_t>(v));
+}
 void WriteU32(std::ostream& out, uint32_t v);
-inline void WriteS32(std::ostream& out, int32_t v) { WriteU32(out, static_cast<uint32_t>(v)); }
+inline void WriteS32(std::ostream& out, int32_t v) {
+  WriteU32(out, static_cast<uint32_t>(v));
+}
 
 // Whole-file helpers. ReadFileBytes refuses files larger than maxSize.
-bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out, size_t maxSize = size_t(1) << 30);
+bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& out,
+                   size_t maxSize = size_t(1) << 30);

@@ -1,25 +1,13 @@
-#include <iconv.h>
-
+#include "base/iconv_convert.h"
 #include "base/path_text.h"
 
 namespace {
 
-// Converts with iconv; the text comes back unchanged when the conversion is missing
-// or the bytes are not valid in the source encoding.
+// The text comes back unchanged when the conversion is missing or the bytes are not
+// valid in the source encoding.
 std::string Convert(const std::string& text, const char* to, const char* from) {
-  if (text.empty()) return text;
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return text;
-  std::string out(text.size() * 4 + 4, '\0');
-  char* in = const_cast<char*>(text.data());
-  size_t inLeft = text.size();
-  char* dst = out.data();
-  size_t outLeft = out.size();
-  const size_t done = iconv(cd, &in, &inLeft, &dst, &outLeft);
-  iconv_close(cd);
-  if (done == static_cast<size_t>(-1) || inLeft != 0) return text;
-  out.resize(out.size() - outLeft);
-  return out;
+  std::string out;
+  return IconvConvert(text, out, to, from) ? out : text;
 }
 
 }  // namespace
@@ -29,5 +17,6 @@ std::filesystem::path PathFromText(const std::string& cp949) {
 }
 
 std::string TextFromPath(const std::filesystem::path& path) {
+  // Transliterated: a name with characters CP949 lacks still shows, with '?' for them.
   return Convert(path.string(), "CP949//TRANSLIT", "UTF-8");
 }

@@ -2,138 +2,74 @@
 
 namespace {
 
-struct Words {
-  const char* english;
-  const char* korean;
-};
-
-Words PartWords(FilePart part) {
+const char* PartWords(FilePart part) {
   switch (part) {
     case FilePart::None:
-      return {"", ""};
+      return "";
     case FilePart::Header:
-      return {"header", "머리말"};
+      return "header";
     case FilePart::OffsetTable:
-      return {"offset table", "오프셋 표"};
+      return "offset table";
     case FilePart::Sprite:
-      return {"sprite", "스프라이트"};
+      return "sprite";
     case FilePart::SpriteSection:
-      return {"sprite section", "스프라이트 부분"};
+      return "sprite section";
     case FilePart::Bundle:
-      return {"bundle", "동작 묶음"};
+      return "bundle";
     case FilePart::Motion:
-      return {"motion", "동작"};
+      return "motion";
     case FilePart::Chunk:
-      return {"chunk", "청크"};
+      return "chunk";
     case FilePart::WaveChunks:
-      return {"\"fmt \" and \"data\" chunks", "\"fmt \"와 \"data\" 청크"};
+      return "\"fmt \" and \"data\" chunks";
     case FilePart::Frame:
-      return {"frame", "프레임"};
+      return "frame";
     case FilePart::Page:
-      return {"large page", "페이지"};
+      return "large page";
     case FilePart::Palette:
-      return {"palette", "팔레트"};
+      return "palette";
     case FilePart::Pixels:
-      return {"pixel data", "그림 데이터"};
+      return "pixel data";
   }
-  return {"", ""};
+  return "";
 }
 
-Words FeatureWords(FileFeature feature) {
+const char* FeatureWords(FileFeature feature) {
   switch (feature) {
     case FileFeature::Version:
-      return {"version", "버전"};
+      return "version";
     case FileFeature::Depth:
-      return {"bits per pixel", "색 깊이(비트)"};
+      return "bits per pixel";
     case FileFeature::Colours:
-      return {"colour count", "색 수"};
+      return "colour count";
     case FileFeature::Compression:
-      return {"compression", "압축 방식"};
+      return "compression";
     case FileFeature::Planes:
-      return {"plane count", "색 평면 수"};
+      return "plane count";
     case FileFeature::Size:
-      return {"size", "크기"};
+      return "size";
     case FileFeature::Variant:
-      return {"type", "형식"};
+      return "type";
   }
-  return {"", ""};
+  return "";
 }
 
 std::string Num(int64_t n) {
   return std::to_string(n);
 }
 
-// "sprite 17 of 40", "chunk 3", "header"; Korean "스프라이트 17/40".
-std::string PartRef(const ReadResult& r, bool korean) {
-  const Words w = PartWords(r.part);
-  std::string text = korean ? w.korean : w.english;
+// "sprite 17 of 40", "chunk 3", "header".
+std::string PartRef(const ReadResult& r) {
+  std::string text = PartWords(r.part);
   if (r.index < 0) return text;
   text += " " + Num(r.index + 1);
-  if (r.count > 0) text += (korean ? "/" : " of ") + Num(r.count);
+  if (r.count > 0) text += " of " + Num(r.count);
   return text;
 }
 
 // " at byte N", or nothing when the place is not known.
-std::string At(const ReadResult& r, bool korean) {
-  if (r.offset < 0) return "";
-  return korean ? "(" + Num(r.offset) + " 바이트)" : " at byte " + Num(r.offset);
-}
-
-std::string English(const ReadResult& r) {
-  if (!r.detail.empty()) return r.detail;
-  const std::string ref = PartRef(r, false);
-  const std::string context = ref.empty() ? "" : " (" + ref + ")";
-  switch (r.problem) {
-    case ReadProblem::None:
-      return "";
-    case ReadProblem::CannotOpen:
-      return "cannot read the file";
-    case ReadProblem::NotThisKind:
-      return std::string("not a ") + r.kind;
-    case ReadProblem::Truncated:
-      return "truncated at byte " + Num(r.offset) + context;
-    case ReadProblem::Unsupported:
-      return std::string("unsupported ") + FeatureWords(r.feature).english + " " + Num(r.value);
-    case ReadProblem::Overrun:
-      return ref + At(r, false) + " claims " + Num(r.value) + " bytes; " + Num(r.limit) + " are left";
-    case ReadProblem::Damaged:
-      return "damaged " + ref + At(r, false);
-    case ReadProblem::Missing:
-      return "no " + ref;
-    case ReadProblem::TooLarge:
-      return (ref.empty() ? "" : ref + " ") + "too large: " + Num(r.value) + " bytes, at most " +
-             Num(r.limit);
-  }
-  return "";
-}
-
-std::string Korean(const ReadResult& r) {
-  if (!r.detail.empty()) return "손상된 파일입니다 (" + r.detail + ").";
-  const std::string ref = PartRef(r, true);
-  const std::string context = ref.empty() ? "" : " (" + ref + ")";
-  switch (r.problem) {
-    case ReadProblem::None:
-      return "";
-    case ReadProblem::CannotOpen:
-      return "파일을 읽을 수 없습니다.";
-    case ReadProblem::NotThisKind:
-      return "다른 종류의 파일입니다.";
-    case ReadProblem::Truncated:
-      return "파일이 " + Num(r.offset) + " 바이트에서 끊겼습니다" + context + ".";
-    case ReadProblem::Unsupported:
-      return std::string("지원하지 않는 ") + FeatureWords(r.feature).korean + "(" + Num(r.value) + ")입니다.";
-    case ReadProblem::Overrun:
-      return ref + At(r, true) + "의 크기 " + Num(r.value) + " 바이트가 남은 " + Num(r.limit) +
-             " 바이트보다 큽니다.";
-    case ReadProblem::Damaged:
-      return "손상된 " + ref + At(r, true) + "입니다.";
-    case ReadProblem::Missing:
-      return ref + "를 찾을 수 없습니다.";
-    case ReadProblem::TooLarge:
-      return (ref.empty() ? "파일" : ref) + " 크기가 너무 큽니다 (" + Num(r.value) + " 바이트, 최대 " +
-             Num(r.limit) + " 바이트).";
-  }
-  return "";
+std::string At(const ReadResult& r) {
+  return r.offset < 0 ? "" : " at byte " + Num(r.offset);
 }
 
 }  // namespace
@@ -214,12 +150,30 @@ ReadResult& ReadResult::shifted(int64_t base) {
   return *this;
 }
 
-std::string ReasonText(const ReadResult& result, TextLanguage language) {
-  return language == TextLanguage::Korean ? Korean(result) : English(result);
-}
-
-std::string WithReason(const std::string& message, const ReadResult& result) {
-  // The message of a file that cannot be opened says all there is.
-  if (result.ok() || result.problem == ReadProblem::CannotOpen) return message;
-  return message + "\n" + ReasonText(result, TextLanguage::Korean);
+std::string ReasonText(const ReadResult& r) {
+  if (!r.detail.empty()) return r.detail;
+  const std::string ref = PartRef(r);
+  const std::string context = ref.empty() ? "" : " (" + ref + ")";
+  switch (r.problem) {
+    case ReadProblem::None:
+      return "";
+    case ReadProblem::CannotOpen:
+      return "cannot read the file";
+    case ReadProblem::NotThisKind:
+      return std::string("not a ") + r.kind;
+    case ReadProblem::Truncated:
+      return "truncated at byte " + Num(r.offset) + context;
+    case ReadProblem::Unsupported:
+      return std::string("unsupported ") + FeatureWords(r.feature) + " " + Num(r.value);
+    case ReadProblem::Overrun:
+      return ref + At(r) + " claims " + Num(r.value) + " bytes; " + Num(r.limit) + " are left";
+    case ReadProblem::Damaged:
+      return "damaged " + ref + At(r);
+    case ReadProblem::Missing:
+      return "no " + ref;
+    case ReadProblem::TooLarge:
+      return (ref.empty() ? "" : ref + " ") + "too large: " + Num(r.value) + " bytes, at most " +
+             Num(r.limit);
+  }
+  return "";
 }

@@ -3,8 +3,8 @@
 // our files (sprites, palettes, motions, pictures, waves) answers with one of these,
 // so the programs and plyktool tell the user the same cause.
 //
-// ReasonText turns it into one short line: English for plyktool, Korean (CP949 once
-// compiled) for the programs' message boxes, where it goes under the usual message.
+// ReasonText turns it into one short English line for plyktool and the tests; the
+// programs' message boxes say it in Korean (ui/read_reason.h).
 
 #include <cstdint>
 #include <string>
@@ -75,12 +75,6 @@ struct ReadResult {
   ReadResult& shifted(int64_t base);
 };
 
-enum class TextLanguage { English, Korean };
-
-// One line, e.g. "truncated at byte 1234 (sprite 17 of 40)" (English, no full stop,
-// to follow "FILE: ") or "파일이 1234 바이트에서 끊겼습니다 (스프라이트 17/40)." (a
-// Korean sentence). Empty for Ok.
-std::string ReasonText(const ReadResult& result, TextLanguage language = TextLanguage::English);
-
-// A message box text: the usual message, then the reason on a line of its own.
-std::string WithReason(const std::string& message, const ReadResult& result);
+// One line, e.g. "truncated at byte 1234 (sprite 17 of 40)", without a full stop, to
+// follow "FILE: ". Empty for Ok.
+std::string ReasonText(const ReadResult& result);

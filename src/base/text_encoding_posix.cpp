@@ -1,31 +1,10 @@
-#include <iconv.h>
-
+#include "base/iconv_convert.h"
 #include "base/text_encoding.h"
 
-namespace {
-
-bool Convert(std::string_view text, std::string& out, const char* to, const char* from) {
-  out.clear();
-  if (text.empty()) return true;
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-  out.assign(text.size() * 4 + 4, '\0');
-  char* in = const_cast<char*>(text.data());
-  size_t inLeft = text.size();
-  char* dst = out.data();
-  size_t outLeft = out.size();
-  const size_t done = iconv(cd, &in, &inLeft, &dst, &outLeft);
-  iconv_close(cd);
-  out.resize(out.size() - outLeft);
-  return done != static_cast<size_t>(-1) && inLeft == 0;
-}
-
-}  // namespace
-
 bool Cp949ToUtf8(std::string_view cp949, std::string& utf8) {
-  return Convert(cp949, utf8, "UTF-8", "CP949");
+  return IconvConvert(cp949, utf8, "UTF-8", "CP949");
 }
 
 bool Utf8ToCp949(std::string_view utf8, std::string& cp949) {
-  return Convert(utf8, cp949, "CP949", "UTF-8");
+  return IconvConvert(utf8, cp949, "CP949", "UTF-8");
 }

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "motion/cursor_list.h"
+#include "base/cursor_list.h"
 #include "motion/fixed_name.h"
 #include "motion/motion.h"
 

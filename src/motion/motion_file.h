@@ -7,7 +7,7 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "motion/cursor_list.h"
+#include "base/cursor_list.h"
 #include "motion/motion_bundle.h"
 #include "sprites/sprite_set.h"
 

@@ -2,45 +2,12 @@
 
 #include <cstring>
 
+#include "base/byte_reader.h"
 #include "motion/motion_file_io.h"
 #include "sprites/sprite.h"
 #include "sprites/sprite_file.h"
 
 namespace {
-
-// A bounds-checked cursor over the file: after the first short read every read
-// fails.
-class Cursor {
- public:
-  Cursor(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-  bool take(void* out, size_t n) {
-    if (!ok_ || n > size_ - at_) return ok_ = false;
-    if (n == 0) return true;  // out may be the null data of an empty buffer
-    std::memcpy(out, data_ + at_, n);
-    at_ += n;
-    return true;
-  }
-  int32_t s32() {
-    uint8_t b[4] = {};
-    take(b, 4);
-    return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 |
-                                uint32_t(b[3]) << 24);
-  }
-  size_t remaining() const { return ok_ ? size_ - at_ : 0; }
-  size_t at() const { return at_; }
-  bool ok() const { return ok_; }
-
- private:
-  const uint8_t* data_;
-  size_t size_;
-  size_t at_ = 0;
-  bool ok_ = true;
-};
-
-void Put(std::vector<uint8_t>& out, int32_t v) {
-  const uint32_t u = static_cast<uint32_t>(v);
-  out.insert(out.end(), {uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)});
-}
 
 bool Fail(std::string& reason, const std::string& text) {
   reason = text;
@@ -90,15 +57,15 @@ void StoredMotionFile::recompute() {
 }
 
 bool ReadStoredMotionFile(const uint8_t* data, size_t size, StoredMotionFile& out, std::string& reason) {
-  Cursor in(data, size);
+  ByteReader in(data, size);
   StoredMotionFile file;
   char magic[4] = {};
-  in.take(magic, 4);
+  in.bytes(magic, 4);
   if (!in.ok() || std::memcmp(magic, "ZORV", 4) != 0) return Fail(reason, "not a motion file");
   const int32_t version = in.s32();
   if (version != kMotionFileVersion)
     return Fail(reason, "motion file version " + std::to_string(version) + " is not supported");
-  in.take(file.headerReserved.data(), file.headerReserved.size());
+  in.bytes(file.headerReserved.data(), file.headerReserved.size());
   const int32_t bundleCount = in.s32();
   file.fileSize = in.s32();
   if (!in.ok() || bundleCount < 0 || size_t(bundleCount) > in.remaining() / 4)
@@ -109,24 +76,24 @@ bool ReadStoredMotionFile(const uint8_t* data, size_t size, StoredMotionFile& ou
   uint8_t record[kMotionRecordSize];
   for (int32_t b = 0; b < bundleCount; ++b) {
     StoredBundle bundle;
-    in.take(bundle.name.bytes.data(), kNameFieldSize);
+    in.bytes(bundle.name.bytes.data(), kNameFieldSize);
     const int32_t motionCount = in.s32();
     if (!in.ok() || motionCount < 0 || size_t(motionCount) > in.remaining() / kMotionRecordSize)
       return Fail(reason, "bundle " + std::to_string(b) + " is cut short");
     bundle.motions.resize(size_t(motionCount));
     for (Motion& m : bundle.motions) {
-      in.take(record, sizeof record);
+      in.bytes(record, sizeof record);
       DecodeMotionRecord(record, m);
     }
     file.bundles.push_back(std::move(bundle));
   }
 
-  const size_t spriteAt = in.at();
-  in.take(magic, 4);
+  const size_t spriteAt = in.pos();
+  in.bytes(magic, 4);
   if (!in.ok() || std::memcmp(magic, "PLYK", 4) != 0)
     return Fail(reason, "no sprite section at byte " + std::to_string(spriteAt));
   file.spriteVersion = in.s32();
-  in.take(file.spriteReserved.data(), file.spriteReserved.size());
+  in.bytes(file.spriteReserved.data(), file.spriteReserved.size());
   const int32_t spriteCount = in.s32();
   file.spriteTotalLength = in.s32();
   if (!in.ok() || spriteCount < 0 || size_t(spriteCount) > in.remaining() / 4)
@@ -139,10 +106,10 @@ bool ReadStoredMotionFile(const uint8_t* data, size_t size, StoredMotionFile& ou
         size_t(count) > in.remaining())
       return Fail(reason, "sprite " + std::to_string(i) + " is damaged");
     std::vector<uint8_t> pixels(static_cast<size_t>(count));
-    in.take(pixels.data(), pixels.size());
+    in.bytes(pixels.data(), pixels.size());
     file.sprites.Append(std::make_unique<Sprite>(width, height, std::move(pixels)));
   }
-  file.trailing.assign(data + in.at(), data + size);
+  file.trailing.assign(data + in.pos(), data + size);
   out = std::move(file);
   return true;
 }
@@ -150,33 +117,33 @@ bool ReadStoredMotionFile(const uint8_t* data, size_t size, StoredMotionFile& ou
 std::vector<uint8_t> StoredMotionFileBytes(const StoredMotionFile& file) {
   std::vector<uint8_t> out;
   out.insert(out.end(), {'Z', 'O', 'R', 'V'});
-  Put(out, kMotionFileVersion);
+  PutS32(out, kMotionFileVersion);
   out.insert(out.end(), file.headerReserved.begin(), file.headerReserved.end());
-  Put(out, static_cast<int32_t>(file.bundles.size()));
-  Put(out, file.fileSize);
+  PutS32(out, static_cast<int32_t>(file.bundles.size()));
+  PutS32(out, file.fileSize);
   for (size_t b = 0; b < file.bundles.size(); ++b)
-    Put(out, b < file.bundleOffsets.size() ? file.bundleOffsets[b] : 0);
+    PutS32(out, b < file.bundleOffsets.size() ? file.bundleOffsets[b] : 0);
   uint8_t record[kMotionRecordSize];
   for (const StoredBundle& bundle : file.bundles) {
     out.insert(out.end(), bundle.name.bytes.begin(), bundle.name.bytes.end());
-    Put(out, static_cast<int32_t>(bundle.motions.size()));
+    PutS32(out, static_cast<int32_t>(bundle.motions.size()));
     for (const Motion& m : bundle.motions) {
       EncodeMotionRecord(m, record);
       out.insert(out.end(), record, record + sizeof record);
     }
   }
   out.insert(out.end(), {'P', 'L', 'Y', 'K'});
-  Put(out, file.spriteVersion);
+  PutS32(out, file.spriteVersion);
   out.insert(out.end(), file.spriteReserved.begin(), file.spriteReserved.end());
-  Put(out, file.sprites.Count());
-  Put(out, file.spriteTotalLength);
+  PutS32(out, file.sprites.Count());
+  PutS32(out, file.spriteTotalLength);
   for (int32_t i = 0; i < file.sprites.Count(); ++i)
-    Put(out, size_t(i) < file.spriteOffsets.size() ? file.spriteOffsets[size_t(i)] : 0);
+    PutS32(out, size_t(i) < file.spriteOffsets.size() ? file.spriteOffsets[size_t(i)] : 0);
   for (int32_t i = 0; i < file.sprites.Count(); ++i) {
     const Sprite& s = *file.sprites.Get(i);
-    Put(out, s.count);
-    Put(out, s.width);
-    Put(out, s.height);
+    PutS32(out, s.count);
+    PutS32(out, s.width);
+    PutS32(out, s.height);
     out.insert(out.end(), s.pixels.begin(), s.pixels.end());
   }
   out.insert(out.end(), file.trailing.begin(), file.trailing.end());

@@ -189,7 +189,7 @@ std::vector<uint8_t> SpriteFileBytes(const SpriteSet& set) {
   std::vector<uint8_t> out;
   if (!set.First()) return out;
   const int32_t count = set.Count();
-  out.insert(out.end(), kMagic, kMagic + 4);
+  out.assign(kMagic, kMagic + 4);
   PutS32(out, kSpriteFileVersion);
   for (int i = 0; i < 5; ++i) PutS32(out, 0);
   PutS32(out, count);

@@ -1,17 +1,16 @@
 #pragma once
-// An ordered list of sprites with a cursor. The current index runs from 0 to count;
-// count is the empty place after the last sprite, where new sprites are appended.
-// Insertion goes in front of the current sprite and deletion takes the current
-// sprite, so the current sprite stays the same record across an insertion and its
-// follower becomes current after a deletion.
+// An ordered list of sprites with a cursor, under the names and integer results the
+// sprite tools use; the cursor rules are CursorList's. An index of -1 given to Delete
+// or Insert means the cursor's place.
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "base/cursor_list.h"
 #include "sprites/sprite.h"
 
-class SpriteSet {
+class SpriteSet : private CursorList<Sprite> {
  public:
   SpriteSet() = default;
   SpriteSet(const SpriteSet&) = delete;
@@ -19,17 +18,17 @@ class SpriteSet {
   SpriteSet(SpriteSet&&) = default;
   SpriteSet& operator=(SpriteSet&&) = default;
 
-  int32_t Count() const { return static_cast<int32_t>(sprites_.size()); }
-  int32_t CurrentIndex() const { return current_; }
+  int32_t Count() const { return count(); }
+  int32_t CurrentIndex() const { return currentIndex(); }
   // The current sprite, or null when the current index is not a valid position.
-  Sprite* Current() const { return Get(current_); }
-  Sprite* First() const { return Get(0); }
+  Sprite* Current() const { return current(); }
+  Sprite* First() const { return get(0); }
 
   // Null when index < 0 or index >= count.
-  Sprite* Get(int32_t index) const;
+  Sprite* Get(int32_t index) const { return get(index); }
   // Makes index current. An index >= count puts the cursor at count and gives 0;
   // otherwise 1 (a negative index leaves no current sprite).
-  int SetCurrent(int32_t index);
+  int SetCurrent(int32_t index) { return select(index) ? 1 : 0; }
   // Deletes sprite index (-1: the current one) and makes its follower current.
   // Fails (0) when there is no such sprite.
   int Delete(int32_t index);
@@ -40,7 +39,7 @@ class SpriteSet {
   // The current index moves up by one so it still names the same sprite.
   int Insert(std::unique_ptr<Sprite> sprite, int32_t index);
   // Index of that very record, or -1.
-  int32_t IndexOf(const Sprite* sprite) const;
+  int32_t IndexOf(const Sprite* sprite) const { return indexOf(sprite); }
   // Index of the first sprite Equal to sprite, or -1.
   int32_t FindEqual(const Sprite& sprite) const;
   // 36 + 4 * count + the sum of RecordSize over all sprites (counts recomputed):
@@ -52,8 +51,4 @@ class SpriteSet {
   void Append(std::unique_ptr<Sprite> sprite);
   // Removes and returns sprite index, keeping the cursor rules of Delete.
   std::unique_ptr<Sprite> Take(int32_t index);
-
- private:
-  std::vector<std::unique_ptr<Sprite>> sprites_;
-  int32_t current_ = 0;
 };

@@ -16,6 +16,8 @@ TEST(ByteReader, ReadsLittleEndianAndStopsForGoodAtTheEnd) {
   EXPECT_EQ(r.u8(), 0);
   EXPECT_EQ(r.remaining(), 0u);
   EXPECT_EQ(r.take(0), nullptr);
+  ByteReader empty(nullptr, 0);
+  EXPECT_TRUE(empty.bytes(nullptr, 0));  // an empty read of an empty buffer is fine
 }
 
 TEST(ByteReader, HugeSkipsAndSeeksFail) {

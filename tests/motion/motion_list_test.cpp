@@ -1,29 +1,10 @@
-// The list rules shared by the motions of a bundle and the bundles of a document.
 #include <gtest/gtest.h>
 
 #include "editor_test_support.h"
 #include "motion/motion_file.h"
 
-using Ints = std::vector<int32_t>;
-
-TEST(MotionLists, BundleAndFileKeepTheirCurrentAndUniqueNames) {
-  MotionBundle b("walk");
-  FillBundle(b, 5);
-  EXPECT_FALSE(b.select(-1));  // refused, changes nothing
-  EXPECT_EQ(b.currentIndex(), 5);
-  ASSERT_TRUE(b.select(2));
-  Motion* third = b.current();
-  b.insertBeforeCurrent(MakeMotion(99));
-  Motion twin = *third;  // equal fields, different object
-  EXPECT_EQ(b.indexOf(&twin), -1);
-  EXPECT_TRUE(b.deleteCurrent());
-  EXPECT_EQ(b.current()->relX, 3);  // the follower
-  EXPECT_TRUE(b.deleteAt(4));       // the last one: no current after it
-  EXPECT_EQ(b.current(), nullptr);
-  EXPECT_FALSE(b.deleteCurrent());
-  EXPECT_FALSE(b.deleteAt(5));
-  EXPECT_EQ(RelXs(b), (Ints{0, 1, 99, 3}));
-
+// The cursor rules are CursorList's; the file adds its unique names.
+TEST(MotionLists, FileKeepsItsBundleNamesUnique) {
   MotionFile f;
   for (const char* name : {"walk", "걷기", "walk", "", "Walk"})
     f.append(std::make_unique<MotionBundle>(name));

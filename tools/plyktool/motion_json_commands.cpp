@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "base/byte_reader.h"
 #include "base/save_file.h"
@@ -20,27 +21,43 @@ bool Save(const std::string& path, const void* data, size_t size) {
   });
 }
 
+// What both commands start from: IN OUT [--palette P.pal], the palette and IN's bytes.
+struct Conversion {
+  std::string in, out;
+  PaletteBlock palette;
+  std::vector<uint8_t> bytes;
+};
+
+// Reads the arguments, the palette and the input file: 0, or the exit status of the
+// failure, whose message is printed.
+int StartConversion(Args args, const char* usage, Conversion& c) {
+  bool bad = false;
+  std::string palettePath, error;
+  TakeOption(args, "--palette", palettePath, bad);
+  if (bad || args.size() != 2) return Fail(usage);
+  c.in = args[0];
+  c.out = args[1];
+  if (!LoadPaletteOption(palettePath, c.palette, error)) return Fail(error);
+  if (!ReadFileBytes(c.in, c.bytes)) return Fail(c.in + ": cannot read the file");
+  return 0;
+}
+
 }  // namespace
 
 int RunJson(Args args) {
-  const char* usage = "usage: plyktool json MOTIONS.zrv OUT.json [--palette P.pal]";
-  bool bad = false;
-  std::string palettePath;
-  TakeOption(args, "--palette", palettePath, bad);
-  if (bad || args.size() != 2) return Fail(usage);
-  const std::string &in = args[0], &out = args[1];
-  PaletteBlock palette;
+  Conversion c;
+  if (int status =
+          StartConversion(std::move(args), "usage: plyktool json MOTIONS.zrv OUT.json [--palette P.pal]", c))
+    return status;
+  const std::string &in = c.in, &out = c.out;
   std::string error;
-  if (!LoadPaletteOption(palettePath, palette, error)) return Fail(error);
-  std::vector<uint8_t> bytes;
-  if (!ReadFileBytes(in, bytes)) return Fail(in + ": cannot read the file");
   StoredMotionFile file;
-  if (!ReadStoredMotionFile(bytes.data(), bytes.size(), file, error)) return Fail(in + ": " + error);
+  if (!ReadStoredMotionFile(c.bytes.data(), c.bytes.size(), file, error)) return Fail(in + ": " + error);
 
   // The atlas goes beside the JSON, named after it.
   const fs::path pngPath = fs::path(out).replace_extension(".png");
   MotionJsonExport exported;
-  if (!ExportMotionJson(file, palette, pngPath.filename().u8string(), exported, error))
+  if (!ExportMotionJson(file, c.palette, pngPath.filename().u8string(), exported, error))
     return Fail(in + ": " + error);
   if (!Save(pngPath.string(), exported.png.data(), exported.png.size()))
     return Fail(pngPath.string() + ": cannot write the file");
@@ -53,24 +70,19 @@ int RunJson(Args args) {
 }
 
 int RunZrv(Args args) {
-  const char* usage = "usage: plyktool zrv IN.json OUT.zrv [--palette P.pal]";
-  bool bad = false;
-  std::string palettePath;
-  TakeOption(args, "--palette", palettePath, bad);
-  if (bad || args.size() != 2) return Fail(usage);
-  const std::string &in = args[0], &out = args[1];
-  PaletteBlock palette;
+  Conversion c;
+  if (int status =
+          StartConversion(std::move(args), "usage: plyktool zrv IN.json OUT.zrv [--palette P.pal]", c))
+    return status;
+  const std::string &in = c.in, &out = c.out;
   std::string error;
-  if (!LoadPaletteOption(palettePath, palette, error)) return Fail(error);
-  std::vector<uint8_t> text;
-  if (!ReadFileBytes(in, text)) return Fail(in + ": cannot read the file");
   const fs::path folder = fs::path(in).parent_path();
   const ImageLoader load = [&](const std::string& name, std::vector<uint8_t>& bytes) {
     return ReadFileBytes(folder / fs::u8path(name), bytes);
   };
   std::vector<uint8_t> zrv;
-  if (!ImportMotionJson(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()), load,
-                        palette, zrv, error))
+  if (!ImportMotionJson(std::string_view(reinterpret_cast<const char*>(c.bytes.data()), c.bytes.size()), load,
+                        c.palette, zrv, error))
     return Fail(in + ": " + error);
   if (!Save(out, zrv.data(), zrv.size())) return Fail(out + ": cannot write the file");
   std::printf("%s: %zu bytes\n", out.c_str(), zrv.size());

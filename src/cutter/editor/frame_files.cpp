@@ -4,7 +4,6 @@
 #include <fstream>
 
 #include "base/path_text.h"
-#include "base/read_result.h"
 #include "base/save_file.h"
 #include "cutter/editor/cutter_filters.h"
 #include "cutter/editor/frame_editor.h"
@@ -15,14 +14,10 @@
 #include "cutter/pcx_writer.h"
 #include "cutter/sheet_png.h"
 #include "ui/command_line.h"
+#include "ui/read_reason.h"
 
 const char* const kNotPaletteFileText = "팔레트 파일이 아닙니다.\n확인후 다시 하십시오.";
 const char* const kColoursMappedText = "그림의 색을 현재 색상표에 맞췄습니다.";
-
-namespace {
-
-
-}  // namespace
 
 bool FrameEditor::save(bool askName) {
   // An empty set is never written.

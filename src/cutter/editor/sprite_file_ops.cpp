@@ -6,6 +6,7 @@
 #include "base/path_text.h"
 #include "base/save_file.h"
 #include "sprites/sprite_file.h"
+#include "ui/read_reason.h"
 
 ReadResult ReadWholeSpriteFile(const std::string& path, SpriteSet& fresh) {
   std::vector<uint8_t> bytes;

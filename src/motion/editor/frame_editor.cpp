@@ -5,11 +5,11 @@
 #include <fstream>
 
 #include "base/path_text.h"
-#include "base/read_result.h"
 #include "motion/editor/colour_indices.h"
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
 #include "ui/command_line.h"
+#include "ui/read_reason.h"
 
 namespace {
 
@@ -18,7 +18,6 @@ std::string WithName(const char* format, const std::string& name) {
   std::snprintf(text, sizeof text, format, name.c_str());
   return text;
 }
-
 
 }  // namespace
 
@@ -137,8 +136,8 @@ bool MotionFrameEditor::save(bool saveAs) {
 
 bool MotionFrameEditor::savePrompt() {
   if (!doc_.modified) return true;
-  return AskAboutUnsavedWork(host_, "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?", doc_.file.empty(),
-                             [this] { return save(false); });
+  return AskAboutUnsavedWork(host_, "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?",
+                             doc_.file.empty(), [this] { return save(false); });
 }
 
 bool MotionFrameEditor::close() {

@@ -11,6 +11,7 @@
 #include "graphics/contact_sheet.h"
 #include "motion/resource_ids.h"
 #include "sprites/sprite_file.h"
+#include "ui/read_reason.h"
 
 SpriteWindowEditor::SpriteWindowEditor(MotionDocument& doc, ZorvSettings& settings, ZorvHost& host)
     : ThumbnailList(host), doc_(doc), settings_(settings) {

@@ -1,12 +1,12 @@
 #pragma once
-// An owned, ordered list with a current position, the common rules of the bundles
-// of a motion file and the motions of a bundle. The current index runs from 0 to
-// count; count means no current element. Insertion goes in front of the current
-// element and deletion takes it, so the current element stays the same object across
-// an insertion and its follower becomes current after a deletion. Elements never
-// move in memory, so pointers to them stay valid until they are deleted.
+// An owned, ordered list with a cursor: the sprites of a sprite set, the bundles of a
+// motion file and the motions of a bundle. The current index runs from 0 to count;
+// count is the empty place after the last element, where new elements are appended,
+// and a negative index names no element either. Insertion goes in front of the
+// current element and deletion takes it, so the current element stays the same
+// object across an insertion and its follower becomes current after a deletion.
+// Elements never move in memory, so pointers to them stay valid until they are taken.
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -17,6 +17,7 @@ class CursorList {
  public:
   int32_t count() const { return static_cast<int32_t>(items_.size()); }
   int32_t currentIndex() const { return currentIndex_; }
+  // Null when the current index names no element.
   T* current() const { return get(currentIndex_); }
   // Null when index < 0 or index >= count.
   T* get(int32_t index) const {
@@ -24,16 +25,11 @@ class CursorList {
   }
   const std::vector<std::unique_ptr<T>>& items() const { return items_; }
 
-  // Makes index current. An index >= count leaves no current element (current index
-  // = count) and gives false. A negative index changes nothing and gives false.
+  // Makes index current. An index >= count puts the cursor at count and gives false;
+  // otherwise true (a negative index leaves no current element).
   bool select(int32_t index) {
-    if (index < 0) return false;
-    if (index >= count()) {
-      currentIndex_ = count();
-      return false;
-    }
-    currentIndex_ = index;
-    return true;
+    currentIndex_ = index < count() ? index : count();
+    return index < count();
   }
 
   // Links item in front of the current element, or at the end when there is none;
@@ -41,19 +37,20 @@ class CursorList {
   T* insertBeforeCurrent(std::unique_ptr<T> item) {
     T* raw = item.get();
     if (!raw) return nullptr;
-    size_t at = std::min(static_cast<size_t>(currentIndex_), items_.size());
-    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
+    items_.insert(items_.begin() + (current() ? currentIndex_ : count()), std::move(item));
     ++currentIndex_;
     return raw;
   }
 
-  // Destroys the current element; its follower becomes current (none after the last).
-  bool deleteCurrent() {
-    if (!current()) return false;
+  // Unlinks the current element and hands it over; its follower becomes current
+  // (none after the last). Null when there is no current element.
+  std::unique_ptr<T> takeCurrent() {
+    if (!current()) return nullptr;
+    std::unique_ptr<T> item = std::move(items_[static_cast<size_t>(currentIndex_)]);
     items_.erase(items_.begin() + currentIndex_);
-    return true;
+    return item;
   }
-
+  bool deleteCurrent() { return takeCurrent() != nullptr; }
   bool deleteAt(int32_t index) { return select(index) && deleteCurrent(); }
 
   // Links item at position index (0 ... count); the current element stays current.
@@ -67,7 +64,7 @@ class CursorList {
   // Unlinks the element at index and hands it over; the current element stays
   // current, and when it was the one taken its follower becomes current.
   std::unique_ptr<T> takeAt(int32_t index) {
-    if (index < 0 || index >= count()) return nullptr;
+    if (!get(index)) return nullptr;
     std::unique_ptr<T> item = std::move(items_[static_cast<size_t>(index)]);
     items_.erase(items_.begin() + index);
     if (index < currentIndex_) --currentIndex_;
@@ -89,6 +86,7 @@ class CursorList {
     if (raw) items_.push_back(std::move(item));
     return raw;
   }
+  // Destroys every element; the cursor goes back to 0.
   void removeAll() {
     items_.clear();
     currentIndex_ = 0;
