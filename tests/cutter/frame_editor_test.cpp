@@ -12,10 +12,11 @@
 #include "base/path_text.h"
 #include "cutter/editor/colour_dialog.h"
 #include "cutter/editor/cut_size_dialog.h"
-#include "cutter/editor/cutter_filters.h"
 #include "cutter/resource_ids.h"
 #include "editor_support.h"
 #include "picture_writers.h"
+#include "ui/editor_files.h"
+#include "ui/file_filter.h"
 
 using namespace edtest;
 

@@ -1,17 +1,16 @@
 #include "cutter/editor/sprite_window_editor.h"
 
-#include <cstdio>
 #include <memory>
 
-#include "cutter/editor/cutter_filters.h"
 #include "cutter/editor/detail_window_editor.h"
 #include "cutter/editor/pcx_export.h"
 #include "cutter/editor/png_export.h"
-#include "cutter/editor/sprite_file_ops.h"
 #include "cutter/pcx_writer.h"
 #include "cutter/resource_ids.h"
 #include "cutter/sheet_png.h"
 #include "graphics/contact_sheet.h"
+#include "ui/editor_files.h"
+#include "ui/file_filter.h"
 
 CutterSpriteWindowEditor::CutterSpriteWindowEditor(CutterDocument& document, CutterSettings& settings,
                                                    DetailWindowEditor& detail, CutterHost& host)
@@ -144,22 +143,14 @@ void CutterSpriteWindowEditor::merge() {
   if (!host_.chooseOpenFile(SpriteFileFilter(), file)) return;
   settings_.spritePath = file.path;
   settings_.spriteName = file.name;
-  SpriteSet read;
-  ReadResult result;
   auto change = doc_.beginChange();
-  {
-    WaitCursor wait(host_);
-    result = ReadWholeSpriteFile(file.path, read);
-    if (result) {
-      // The new sprites go one after another in front of the selection.
-      const int32_t first = doc_.sprites.CurrentIndex();
-      const int added = MergeSprites(doc_.sprites, read);
-      for (int i = 0; i < added; ++i) change->inserted(first + i);
-    }
-  }
-  if (!result && result.problem != ReadProblem::CannotOpen)
-    host_.showError(InvalidSpriteFileText(file.name, true, result));
-  if (!result) return;
+  const bool added = AddSpriteFile(host_, file, [&](SpriteSet& read) {
+    // The new sprites go one after another in front of the selection.
+    const int32_t first = doc_.sprites.CurrentIndex();
+    const int count = MergeSprites(doc_.sprites, read);
+    for (int i = 0; i < count; ++i) change->inserted(first + i);
+  });
+  if (!added) return;
   doc_.commit(std::move(change));
   // Even a file of sprites the set already holds counts as a change.
   changed();
@@ -176,11 +167,7 @@ void CutterSpriteWindowEditor::changed() {
 }
 
 std::string CutterSpriteWindowEditor::title() const {
-  if (doc_.sprites.Count() == 0) return "스프라이트 창";
-  char text[96];
-  std::snprintf(text, sizeof(text), "스프라이트 창      [ %d개, %d번 선택 ]", doc_.sprites.Count(),
-                selection());
-  return text;
+  return SpriteWindowTitle(doc_.sprites);
 }
 
 ScrollBarState CutterSpriteWindowEditor::scrollBar() const {

@@ -121,7 +121,7 @@ void MotionFrameEditor::buildCommands() {
 }
 
 void MotionFrameEditor::newFile() {
-  if (!savePrompt()) return;
+  if (!askToSave()) return;
   canvas_.stopPlayback();
   doc_.clearDocument();
   canvas_.show(false);
@@ -132,7 +132,7 @@ void MotionFrameEditor::newFile() {
 }
 
 void MotionFrameEditor::openWithChooser() {
-  if (!savePrompt()) return;
+  if (!askToSave()) return;
   ChosenFile chosen{settings_.motionFilePath, settings_.motionFileName};
   if (!host_.chooseOpenFile(MotionFileFilter(), chosen)) return;
   WaitCursor wait(host_);
@@ -141,7 +141,7 @@ void MotionFrameEditor::openWithChooser() {
 
 void MotionFrameEditor::choosePalette() {
   ChosenFile chosen{settings_.paletteFilePath, settings_.paletteFileName};
-  if (!host_.chooseOpenFile({{"팔레트 파일(*.pal)", "*.pal"}, {"모든 파일(*.*)", "*.*"}}, chosen)) return;
+  if (!host_.chooseOpenFile(PaletteFileFilter(), chosen)) return;
   settings_.paletteFilePath = chosen.path;
   settings_.paletteFileName = chosen.name;
   loadPalette(chosen.path);

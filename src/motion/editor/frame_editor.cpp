@@ -10,6 +10,7 @@
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
 #include "ui/command_line.h"
+#include "ui/editor_files.h"
 
 namespace {
 
@@ -19,12 +20,7 @@ std::string WithName(const char* format, const std::string& name) {
   return text;
 }
 
-
 }  // namespace
-
-FilterEntries MotionFileFilter() {
-  return {{"Zorv 파일(*.zrv)", "*.zrv"}, {"모든 파일(*.*)", "*.*"}};
-}
 
 MotionFrameEditor::MotionFrameEditor(ZorvHost& host, const ZorvSettings& settings,
                                      const PaletteBlock& builtinPalette)
@@ -99,7 +95,7 @@ bool MotionFrameEditor::openFile(const std::string& path, const std::string& nam
 }
 
 bool MotionFrameEditor::dropFiles(const std::vector<std::string>& paths) {
-  if (!savePrompt()) return false;
+  if (!askToSave()) return false;
   for (const std::string& path : paths) {
     std::error_code error;
     if (std::filesystem::is_directory(PathFromText(path), error)) continue;
@@ -135,39 +131,34 @@ bool MotionFrameEditor::save(bool saveAs) {
   return true;
 }
 
-bool MotionFrameEditor::savePrompt() {
+bool MotionFrameEditor::askToSave() {
   if (!doc_.modified) return true;
-  return AskAboutUnsavedWork(host_, "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?", doc_.file.empty(),
-                             [this] { return save(false); });
+  return AskAboutUnsavedWork(host_, "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?",
+                             doc_.file.empty(), [this] { return save(false); });
 }
 
 bool MotionFrameEditor::close() {
-  if (!savePrompt()) return false;
+  if (!askToSave()) return false;
   canvas_.stopPlayback();
   host_.closeFrame();
   return true;
 }
 
 bool MotionFrameEditor::loadPalette(const std::string& path) {
-  std::ifstream in(PathFromText(path), std::ios::binary);
-  if (!in) return false;
   auto block = std::make_unique<PaletteBlock>();
-  if (const ReadResult read = ReadPaletteFileWithReason(*block, in); !read) {
-    host_.showError(WithReason("팔레트 파일이 아닙니다.\n확인후 다시 하십시오.", read));
-    return false;
-  }
+  if (!ReadPaletteFileReporting(host_, path, *block)) return false;
   palette_ = std::move(block);
-  applyPalette();
+  usePalette();
   return true;
 }
 
 void MotionFrameEditor::restorePalette() {
   *palette_ = *builtin_;
-  applyPalette();
+  usePalette();
 }
 
-void MotionFrameEditor::applyPalette() {
-  host_.applyPalette(*palette_);
+void MotionFrameEditor::usePalette() {
+  host_.usePalette(*palette_);
   convertColours();
 }
 

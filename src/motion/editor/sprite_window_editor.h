@@ -23,7 +23,6 @@ class SpriteWindowEditor : public ThumbnailList {
   // current one, skipping those already in the set. A file that cannot be read
   // whole adds nothing. True when the file was read.
   bool addSpriteFile();
-  bool addSprites(const std::string& path, const std::string& name);
   // The close box hides the window and turns its setting off.
   void closeRequested();
 
