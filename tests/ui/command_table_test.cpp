@@ -7,27 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "prompt_log.h"
 #include "ui/dialog_text.h"
 #include "ui/file_association.h"
 #include "ui/user_prompts.h"
-
-namespace {
-
-// Records the errors; a question would be a failure of these tests.
-class ErrorLog : public UserPrompts {
- public:
-  std::vector<std::string> errors;
-  Answer askYesNoCancel(const std::string&) override { return ADD_FAILURE(), Answer::Cancel; }
-  bool askYesNo(const std::string&) override { return ADD_FAILURE(), false; }
-  void showError(const std::string& text) override { errors.push_back(text); }
-  void showWarning(const std::string&) override { ADD_FAILURE(); }
-  bool chooseOpenFile(const FilterEntries&, ChosenFile&) override { return ADD_FAILURE(), false; }
-  bool chooseSaveFile(const FilterEntries&, ChosenFile&) override { return ADD_FAILURE(), false; }
-  void setBusy(bool) override {}
-  bool openInBrowser(const std::string&) override { return ADD_FAILURE(), false; }
-};
-
-}  // namespace
 
 TEST(CommandTable, GreyedCommandDoesNotRunAndChecksFollowState) {
   int runs = 0;
