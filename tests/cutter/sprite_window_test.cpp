@@ -38,10 +38,10 @@ class SpriteWindowTest : public ::testing::Test {
 // the window uses it.
 TEST_F(SpriteWindowTest, ClicksSelectThroughTheGrid) {
   Start(5);
-  window().leftClick(122 + 30, 61 + 30);  // cell 5: column 2, row 1, the end slot
+  window().leftDown(122 + 30, 61 + 30);  // cell 5: column 2, row 1, the end slot
   EXPECT_EQ(window().selection(), 5);
   EXPECT_FALSE(window().spriteSelected());
-  window().leftClick(0, 125);  // row 2: beyond the end slot, ignored
+  window().leftDown(0, 125);  // row 2: beyond the end slot, ignored
   EXPECT_EQ(window().selection(), 5);
   window().rightClick(61, 0);
   EXPECT_EQ(window().selection(), 1);

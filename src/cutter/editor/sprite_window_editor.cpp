@@ -20,8 +20,13 @@ CutterSpriteWindowEditor::CutterSpriteWindowEditor(CutterDocument& document, Cut
 
 void CutterSpriteWindowEditor::buildCommands() {
   auto selected = [this] { return spriteSelected(); };
-  commands_.add(ID_PLYK_PREV_SPRITE, [this] { selectNext(-1); })
-      .add(ID_PLYK_NEXT_SPRITE, [this] { selectNext(1); })
+  // At the first sprite the previous key does nothing at all.
+  commands_
+      .add(ID_PLYK_PREV_SPRITE,
+           [this] {
+             if (selection() > 0) previous();
+           })
+      .add(ID_PLYK_NEXT_SPRITE, [this] { next(); })
       .add(
           ID_PLYK_SPRITE_COPY, [this] { hold(HoldMode::Copy); }, selected)
       .add(
@@ -53,57 +58,32 @@ void CutterSpriteWindowEditor::buildCommands() {
       .alias(ID_PLYK_KEY_PASTE, ID_PLYK_SPRITE_PASTE);
 }
 
-void CutterSpriteWindowEditor::resize(int clientWidth, int clientHeight) {
-  grid_.layout(clientWidth, clientHeight, doc_.sprites.Count(), selection());
-  detail_.relayout();
+void CutterSpriteWindowEditor::takeFocus() {
+  if (!host_.spriteWindowFocused()) host_.focusSpriteWindow();
+}
+
+void CutterSpriteWindowEditor::repaintList() {
   host_.repaint(kSpriteWindow);
 }
 
-void CutterSpriteWindowEditor::relayout() {
-  resize(grid_.clientWidth(), grid_.clientHeight());
-}
-
-void CutterSpriteWindowEditor::ensureSelectionVisible() {
-  grid_.ensureVisible(selection());
+void CutterSpriteWindowEditor::laidOut() {
   detail_.relayout();
   host_.repaint(kSpriteWindow);
-}
-
-void CutterSpriteWindowEditor::scroll(int code, int thumb) {
-  if (grid_.scroll(code, thumb)) host_.repaint(kSpriteWindow);
-}
-
-void CutterSpriteWindowEditor::wheel(int delta) {
-  if (grid_.wheel(delta)) host_.repaint(kSpriteWindow);
-}
-
-void CutterSpriteWindowEditor::leftClick(int x, int y) {
-  const int index = grid_.hitTest(x, y, doc_.sprites.Count());
-  if (index < 0) return;
-  doc_.sprites.SetCurrent(index);
-  ensureSelectionVisible();
 }
 
 void CutterSpriteWindowEditor::rightClick(int x, int y) {
-  leftClick(x, y);
+  leftDown(x, y);
   host_.showSpritePopup(x, y);
 }
 
 bool CutterSpriteWindowEditor::command(int id) {
-  if (!host_.spriteWindowFocused()) host_.focusSpriteWindow();
+  takeFocus();
   return commands_.execute(id);
 }
 
 void CutterSpriteWindowEditor::dropHold() {
   held_ = nullptr;
   mode_ = HoldMode::None;
-}
-
-void CutterSpriteWindowEditor::selectNext(int step) {
-  const int next = selection() + step;
-  if (next < 0) return;
-  doc_.sprites.SetCurrent(next);  // beyond the last sprite: the end slot
-  ensureSelectionVisible();
 }
 
 void CutterSpriteWindowEditor::hold(HoldMode mode) {
@@ -170,10 +150,6 @@ std::string CutterSpriteWindowEditor::title() const {
   return SpriteWindowTitle(doc_.sprites);
 }
 
-ScrollBarState CutterSpriteWindowEditor::scrollBar() const {
-  return ScrollBarState{grid_.scrollable(), grid_.scrollMax(), grid_.scrollPos()};
-}
-
 void CutterSpriteWindowEditor::paint(DrawContext& dc) const {
   if (grid_.clientWidth() <= 0 || grid_.clientHeight() <= 0) return;
   dc.FillRect(0, 0, grid_.clientWidth() - 1, grid_.clientHeight() - 1, settings_.backgroundIndex, 0);
@@ -191,7 +167,5 @@ void CutterSpriteWindowEditor::paint(DrawContext& dc) const {
       DrawThumbnail(dc, cell.x, cell.y, sprite, kTranslucent, settings_.systemIndex);
     }
   }
-  const GridPoint selected = grid_.cellOrigin(selection());
-  dc.DrawRect(selected.x, selected.y, selected.x + kGridThumbnail, selected.y + kGridThumbnail,
-              settings_.systemIndex, 1);
+  paintSelection(dc, settings_.systemIndex);
 }

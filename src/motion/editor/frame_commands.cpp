@@ -127,7 +127,7 @@ void MotionFrameEditor::newFile() {
   canvas_.show(false);
   documentName_.clear();
   documentPath_.clear();
-  spriteWindow_.refresh();
+  spriteWindow_.relayout();
   bundlesChanged();
 }
 
@@ -153,7 +153,7 @@ void MotionFrameEditor::cleanSprites() {
     WaitCursor wait(host_);
     doc_.cleanSprites();
   }
-  spriteWindow_.refresh();
+  spriteWindow_.relayout();
   host_.repaint(kRepaintAll);
 }
 
@@ -162,7 +162,7 @@ void MotionFrameEditor::stepHistory(bool redo) {
   if (!(redo ? doc_.redo() : doc_.undo())) return;
   // A step may bring back or take away the current bundle and any sprite.
   canvas_.show(doc_.file.current() != nullptr);
-  spriteWindow_.refresh();
+  spriteWindow_.relayout();
   bundlesChanged();
 }
 

@@ -36,7 +36,7 @@ MotionFrameEditor::MotionFrameEditor(ZorvHost& host, const ZorvSettings& setting
       coloursDialog_(settings_.customColours) {
   doc_.defaultDelay = settings_.defaultDelay;
   commands_.reportFailuresTo(&host_);
-  canvas_.motionsChanged = [this] { motionWindow_.refresh(); };
+  canvas_.motionsChanged = [this] { motionWindow_.relayout(); };
   motionWindow_.motionsChanged = [this] { commands_.execute(ID_ZORV_MOTION_CHANGED); };
   buildCommands();
 }
@@ -71,7 +71,7 @@ void MotionFrameEditor::bundleSelected(int index) {
 }
 
 void MotionFrameEditor::bundlesChanged() {
-  motionWindow_.refresh();
+  motionWindow_.relayout();
   canvas_.stopPlayback();
   host_.repaint(kRepaintAll);
 }
@@ -89,7 +89,7 @@ bool MotionFrameEditor::openFile(const std::string& path, const std::string& nam
   settings_.motionFilePath = path;
   settings_.motionFileName = name;
   if (doc_.file.current()) canvas_.show(true);
-  spriteWindow_.refresh();
+  spriteWindow_.relayout();
   bundlesChanged();
   return true;
 }

@@ -9,7 +9,7 @@
 #include "ui/editor_files.h"
 
 SpriteWindowEditor::SpriteWindowEditor(MotionDocument& doc, ZorvSettings& settings, ZorvHost& host)
-    : ThumbnailList(host), doc_(doc), settings_(settings) {
+    : ZorvList(host), doc_(doc), settings_(settings) {
   const auto never = [] { return false; };
   for (int id : {ID_ZORV_SPRITE_COPY, ID_ZORV_SPRITE_CUT, ID_ZORV_SPRITE_PASTE, ID_ZORV_SPRITE_DELETE})
     commands_.add(id, {}, never);
@@ -44,7 +44,7 @@ bool SpriteWindowEditor::addSpriteFile() {
     std::reverse(sprites.begin(), sprites.end());
     doc_.addSprites(std::move(sprites));
     host_.repaint(kRepaintFrame);
-    refresh();
+    relayout();
   });
 }
 

@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "motion/editor/thumbnail_list.h"
+#include "motion/editor/zorv_list.h"
 #include "motion/editor/zorv_settings.h"
 #include "motion/motion_document.h"
 #include "ui/command_table.h"
 
-class SpriteWindowEditor : public ThumbnailList {
+class SpriteWindowEditor : public ZorvList {
  public:
   SpriteWindowEditor(MotionDocument& doc, ZorvSettings& settings, ZorvHost& host);
 
