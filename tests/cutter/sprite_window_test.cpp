@@ -1,5 +1,5 @@
 // The sprite window and the detail window driven through their calls: layout,
-// selection, the hold, merging a sprite file, painting, scrolling and titles.
+// selection, the hold, merging a sprite file and painting.
 #include "cutter/editor/sprite_window_editor.h"
 
 #include <gtest/gtest.h>
@@ -34,18 +34,14 @@ class SpriteWindowTest : public ::testing::Test {
 
 }  // namespace
 
-// The grid's own layout, hits and scrolling are checked with the grid; here only that
-// the window uses it.
-TEST_F(SpriteWindowTest, ClicksSelectThroughTheGrid) {
+// Layout, clicks and scrolling are the thumbnail list's, checked with it; a right
+// click here opens the pop-up menu even beyond the end slot.
+TEST_F(SpriteWindowTest, RightClickSelectsAndAlwaysOpensThePopup) {
   Start(5);
-  window().leftDown(122 + 30, 61 + 30);  // cell 5: column 2, row 1, the end slot
-  EXPECT_EQ(window().selection(), 5);
-  EXPECT_FALSE(window().spriteSelected());
-  window().leftDown(0, 125);  // row 2: beyond the end slot, ignored
-  EXPECT_EQ(window().selection(), 5);
   window().rightClick(61, 0);
+  window().rightClick(0, 125);  // beyond the end slot
   EXPECT_EQ(window().selection(), 1);
-  EXPECT_EQ(f.host.popups, 1);
+  EXPECT_EQ(f.host.popups, 2);
 }
 
 TEST_F(SpriteWindowTest, CopyCutPasteAndDelete) {
@@ -174,15 +170,6 @@ TEST_F(SpriteWindowTest, PaintsCellsHoldMarksAndSelection) {
   window().paint(*c.dc);
   EXPECT_EQ(c.at(28, 27), 9);
   EXPECT_EQ(c.at(122 + 29, 29), mix.mix(bg, 9));  // cut: translucent
-}
-
-TEST_F(SpriteWindowTest, ScrollingFollowsTheSelection) {
-  Start(30, 200, 130);  // 3 columns, 11 rows of content
-  EXPECT_EQ(window().scrollBar(), (ScrollBarState{true, 11 * 61 - 130, 0}));
-  for (int i = 0; i < 9; ++i) window().command(ID_PLYK_NEXT_SPRITE);  // cell 9: row 3
-  EXPECT_EQ(window().grid().scrollPos(), 3 * 61 + 60 - 130);
-  window().scroll(kScrollThumbTrack, 10000);
-  EXPECT_EQ(window().scrollBar().position, 11 * 61 - 130);
 }
 
 TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
