@@ -110,10 +110,11 @@ TEST_F(FrameTest, UnsavedWorkQuestion) {
     Answer answer;
     bool saveFails, goesOn;
   } cases[] = {
-      {ID_PLYK_EXIT, Answer::Cancel, false, false},     {ID_PLYK_EXIT, Answer::No, false, true},
-      {ID_PLYK_EXIT, Answer::Yes, false, true},         {ID_PLYK_EXIT, Answer::Yes, true, false},
-      {ID_PLYK_FILE_NEW, Answer::Cancel, false, false}, {ID_PLYK_FILE_NEW, Answer::Yes, false, true},
-      {ID_PLYK_FILE_NEW, Answer::Yes, true, false},     {ID_PLYK_FILE_NEW, Answer::No, false, true},
+      // Every answer is the shared question's, checked with it; here what each does
+      // to the file and to the command.
+      {ID_PLYK_EXIT, Answer::Cancel, false, false},
+      {ID_PLYK_EXIT, Answer::Yes, true, false},
+      {ID_PLYK_FILE_NEW, Answer::Yes, false, true},
   };
   for (const auto& c : cases) {
     Frame g;

@@ -120,7 +120,7 @@ TEST(MotionFrame, UndoAndRedoCommandsBringBundlesAndTheCanvasBack) {
   EXPECT_FALSE(f.enabled(ID_ZORV_REDO));
 }
 
-TEST(MotionFrame, SavePromptOutcomes) {
+TEST(MotionFrame, AskToSaveOutcomes) {
   const struct {
     const char* name;
     Answer answer;
@@ -128,7 +128,6 @@ TEST(MotionFrame, SavePromptOutcomes) {
     bool cleared;
     bool written;
   } cases[] = {{"cancel", Answer::Cancel, nullptr, false, false},
-               {"no", Answer::No, nullptr, true, false},
                {"yes, chooser cancelled", Answer::Yes, nullptr, false, false},
                {"yes", Answer::Yes, "a.zrv", true, true},
                {"yes, save fails", Answer::Yes, "missing/a.zrv", false, false}};

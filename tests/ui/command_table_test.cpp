@@ -50,6 +50,25 @@ TEST(CommandTable, AFailingCommandIsReportedNotLost) {
   EXPECT_EQ(log.errors, (std::vector<std::string>{kOutOfMemoryText, kActionFailedText}));
 }
 
+// Both editors' question before new, open and exit.
+TEST(UserPrompts, UnsavedWorkGoesOnOnlyWhenNothingIsLost) {
+  const struct {
+    Answer answer;
+    bool empty, saveWorks, goesOn, saved;
+  } cases[] = {
+      {Answer::Cancel, false, true, false, false}, {Answer::No, false, true, true, false},
+      {Answer::Yes, false, true, true, true},      {Answer::Yes, false, false, false, true},
+      {Answer::Yes, true, false, true, false},  // an empty document is never written
+  };
+  for (const auto& c : cases) {
+    ErrorLog log;
+    log.answers = {c.answer};
+    bool saved = false;
+    EXPECT_EQ(AskAboutUnsavedWork(log, "?", c.empty, [&] { return saved = true, c.saveWorks; }), c.goesOn);
+    EXPECT_EQ(saved, c.saved);
+  }
+}
+
 TEST(CommandTable, CommandMayReplaceItsOwnRow) {
   CommandTable table;
   int second = 0;

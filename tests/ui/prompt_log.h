@@ -1,6 +1,7 @@
 #pragma once
-// Prompts that record the errors and the wait cursor; a question or a chooser would
-// be a failure of the tests that use it.
+// Prompts that record the errors and the wait cursor and answer the unsaved-work
+// question from a script; any other question or a chooser would be a failure of the
+// tests that use it.
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,13 @@ class ErrorLog : public UserPrompts {
  public:
   std::vector<std::string> errors;
   std::vector<bool> busy;  // every change of the wait cursor
-  Answer askYesNoCancel(const std::string&) override { return ADD_FAILURE(), Answer::Cancel; }
+  std::vector<Answer> answers;
+  Answer askYesNoCancel(const std::string&) override {
+    if (answers.empty()) return ADD_FAILURE(), Answer::Cancel;
+    const Answer answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  }
   bool askYesNo(const std::string&) override { return ADD_FAILURE(), false; }
   void showError(const std::string& text) override { errors.push_back(text); }
   void showWarning(const std::string&) override { ADD_FAILURE(); }
