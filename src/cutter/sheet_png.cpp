@@ -2,6 +2,7 @@
 
 #include "images/png_writer.h"
 #include "images/sprite_atlas.h"
+#include "ui/command_line.h"
 
 std::vector<uint8_t> EncodeSheetPng(const SpriteSheet& sheet, const PaletteBlock& palette) {
   IndexedImage image;
@@ -24,13 +25,8 @@ bool MakeAtlasFiles(const SpriteSet& sprites, const PaletteBlock& palette, bool 
   return !files.png.empty();
 }
 
-std::string FileNameOf(const std::string& path) {
-  const size_t cut = path.find_last_of("\\/");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
 std::string AtlasJsonPath(const std::string& pngPath) {
-  const std::string name = FileNameOf(pngPath);
+  const std::string name = FileTitleOf(pngPath);
   const size_t dot = name.find_last_of('.');
   if (dot == std::string::npos || dot == 0) return pngPath + ".json";
   return pngPath.substr(0, pngPath.size() - name.size() + dot) + ".json";

@@ -25,5 +25,3 @@ bool MakeAtlasFiles(const SpriteSet& sprites, const PaletteBlock& palette, bool 
 
 // The JSON's path beside the picture: "a.png" gives "a.json", "a" gives "a.json".
 std::string AtlasJsonPath(const std::string& pngPath);
-// The name after the folder (either slash).
-std::string FileNameOf(const std::string& path);

@@ -1,5 +1,20 @@
 #include "ui/file_filter.h"
 
+namespace {
+
+using FilterEntry = FilterEntries::value_type;
+
+const FilterEntry& SpriteFiles() {
+  static const FilterEntry entry{"Plyk 파일(*.plk)", "*.plk"};
+  return entry;
+}
+
+FilterEntries WithAllFiles(FilterEntry own) {
+  return {std::move(own), {"모든 파일(*.*)", "*.*"}};
+}
+
+}  // namespace
+
 std::string PackFilter(const FilterEntries& entries) {
   std::string packed;
   for (const auto& [description, pattern] : entries) {
@@ -39,4 +54,45 @@ std::string DefaultExtensionOf(const FilterEntries& entries) {
 
 FilterEntries AllFilesFilter() {
   return {{"모든 파일", "*.*"}};
+}
+
+FilterEntries SpriteFileFilter() {
+  return WithAllFiles(SpriteFiles());
+}
+
+FilterEntries SpriteFileOnlyFilter() {
+  return {SpriteFiles()};
+}
+
+FilterEntries PictureFileFilter() {
+  return WithAllFiles(
+      {"그림 파일(pcx,bmp,flc,fli,anm,png,gif)", "*.pcx;*.bmp;*.flc;*.fli;*.anm;*.png;*.gif"});
+}
+
+FilterEntries PaletteFileFilter() {
+  return WithAllFiles({"팔레트 파일(*.pal)", "*.pal"});
+}
+
+FilterEntries PcxFileFilter() {
+  return WithAllFiles({"PCX 파일(*.pcx)", "*.pcx"});
+}
+
+FilterEntries PngFileFilter() {
+  return WithAllFiles({"PNG 파일(*.png)", "*.png"});
+}
+
+FilterEntries GifFileFilter() {
+  return WithAllFiles({"GIF 파일(*.gif)", "*.gif"});
+}
+
+FilterEntries JsonFileFilter() {
+  return WithAllFiles({"JSON 파일(*.json)", "*.json"});
+}
+
+FilterEntries MotionFileFilter() {
+  return WithAllFiles({"Zorv 파일(*.zrv)", "*.zrv"});
+}
+
+FilterEntries WaveFileFilter() {
+  return {{"웨이브 파일(*.wav)", "*.wav"}};
 }

@@ -20,3 +20,19 @@ std::string DefaultExtensionOf(const FilterEntries& entries);
 
 // The chooser that every window starts with.
 FilterEntries AllFilesFilter();
+
+// The filters of both programs' choosers. Each lists its own kind, then
+// "모든 파일(*.*)", except where said otherwise.
+FilterEntries SpriteFileFilter();  // "Plyk 파일(*.plk)"
+// Sprite files alone, for adding the sprites of one to the motion editor's set.
+FilterEntries SpriteFileOnlyFilter();
+// FLI animations, PNG and GIF are read too, so the chooser lists them.
+FilterEntries PictureFileFilter();
+FilterEntries PaletteFileFilter();  // "팔레트 파일(*.pal)"
+FilterEntries PcxFileFilter();
+FilterEntries PngFileFilter();
+FilterEntries GifFileFilter();
+FilterEntries JsonFileFilter();
+FilterEntries MotionFileFilter();  // "Zorv 파일(*.zrv)"
+// "웨이브 파일(*.wav)" alone.
+FilterEntries WaveFileFilter();

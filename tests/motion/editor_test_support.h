@@ -172,7 +172,7 @@ class FakeHost : public ZorvHost {
   ZorvWindow focusedWindow() const override { return focused; }
   void focus(ZorvWindow window) override { focused = window; }
   void movePointer(int dx, int dy) override { pointerX += dx, pointerY += dy; }
-  void applyPalette(const PaletteBlock&) override { ++palettes; }
+  void usePalette(const PaletteBlock&) override { ++palettes; }
   void setBackground(int index) override { background = index; }
   DrawContext* canvasContext() override { return canvas.dc.get(); }
   void presentCanvas() override { ++presents; }

@@ -7,27 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "prompt_log.h"
 #include "ui/dialog_text.h"
 #include "ui/file_association.h"
 #include "ui/user_prompts.h"
-
-namespace {
-
-// Records the errors; a question would be a failure of these tests.
-class ErrorLog : public UserPrompts {
- public:
-  std::vector<std::string> errors;
-  Answer askYesNoCancel(const std::string&) override { return ADD_FAILURE(), Answer::Cancel; }
-  bool askYesNo(const std::string&) override { return ADD_FAILURE(), false; }
-  void showError(const std::string& text) override { errors.push_back(text); }
-  void showWarning(const std::string&) override { ADD_FAILURE(); }
-  bool chooseOpenFile(const FilterEntries&, ChosenFile&) override { return ADD_FAILURE(), false; }
-  bool chooseSaveFile(const FilterEntries&, ChosenFile&) override { return ADD_FAILURE(), false; }
-  void setBusy(bool) override {}
-  bool openInBrowser(const std::string&) override { return ADD_FAILURE(), false; }
-};
-
-}  // namespace
 
 TEST(CommandTable, GreyedCommandDoesNotRunAndChecksFollowState) {
   int runs = 0;
@@ -65,6 +48,25 @@ TEST(CommandTable, AFailingCommandIsReportedNotLost) {
   EXPECT_FALSE(table.execute(2));
   EXPECT_TRUE(table.execute(3));
   EXPECT_EQ(log.errors, (std::vector<std::string>{kOutOfMemoryText, kActionFailedText}));
+}
+
+// Both editors' question before new, open and exit.
+TEST(UserPrompts, UnsavedWorkGoesOnOnlyWhenNothingIsLost) {
+  const struct {
+    Answer answer;
+    bool empty, saveWorks, goesOn, saved;
+  } cases[] = {
+      {Answer::Cancel, false, true, false, false}, {Answer::No, false, true, true, false},
+      {Answer::Yes, false, true, true, true},      {Answer::Yes, false, false, false, true},
+      {Answer::Yes, true, false, true, false},  // an empty document is never written
+  };
+  for (const auto& c : cases) {
+    ErrorLog log;
+    log.answers = {c.answer};
+    bool saved = false;
+    EXPECT_EQ(AskAboutUnsavedWork(log, "?", c.empty, [&] { return saved = true, c.saveWorks; }), c.goesOn);
+    EXPECT_EQ(saved, c.saved);
+  }
 }
 
 TEST(CommandTable, CommandMayReplaceItsOwnRow) {

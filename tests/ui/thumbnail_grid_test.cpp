@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
+
+#include "ui/thumbnail_list.h"
 
 TEST(ThumbnailGrid, SevenItemsInThreeColumnsAndNarrowWindowsInOne) {
   ThumbnailGrid grid;
@@ -107,4 +110,61 @@ TEST(ThumbnailGrid, EnsureVisibleStaysInRangeInShortWindows) {
       }
     }
   }
+}
+
+namespace {
+
+// A list of `count` items that records what it asks of its windows.
+class RecordingList : public ThumbnailList {
+ public:
+  int count = 7, current = 0, focusTaken = 0, listRepaints = 0, layouts = 0;
+  bool hasList = true;
+
+ protected:
+  bool ready() const override { return hasList; }
+  int itemCount() const override { return count; }
+  int selection() const override { return current; }
+  void select(int index) override { current = index; }
+  void takeFocus() override { ++focusTaken; }
+  void repaintList() override { ++listRepaints; }
+  void laidOut() override { ++layouts; }
+};
+
+}  // namespace
+
+TEST(ThumbnailList, ClicksKeysAndScrollingMoveTheSelectionIntoView) {
+  RecordingList list;
+  list.resize(200, 150);  // 3 columns; the empty cell 7 is in row 2
+  EXPECT_EQ(list.layouts, 1);
+  list.leftDown(70, 130);
+  EXPECT_EQ(list.current, 7);
+  EXPECT_EQ(list.scrollBar(), (ScrollBarState{true, 183 - 150, 32}));  // its row brought into view
+  list.scroll(kScrollLineUp, 0);
+  EXPECT_EQ(list.grid().scrollPos(), 2);
+  list.wheel(120);
+  list.wheel(120);  // already at the top: nothing to repaint
+  EXPECT_EQ(list.grid().scrollPos(), 0);
+  EXPECT_EQ(list.listRepaints, 2);
+  EXPECT_FALSE(list.rightDown(130, 130));  // beyond the empty cell
+  EXPECT_EQ(list.current, 7);
+  EXPECT_TRUE(list.rightDown(5, 5));
+  EXPECT_EQ(list.current, 0);
+  std::vector<int> seen;
+  for (bool forward : {false, true, true}) {
+    forward ? list.next() : list.previous();
+    seen.push_back(list.current);
+  }
+  list.current = 7;
+  list.next();
+  seen.push_back(list.current);
+  EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 7}));  // both ends hold
+  EXPECT_EQ(list.focusTaken, 4);
+  // Without its list the window takes no input and lays out an empty grid.
+  list.hasList = false;
+  list.relayout();
+  list.leftDown(5, 5);
+  list.next();
+  EXPECT_EQ(list.current, 7);
+  EXPECT_FALSE(list.scrollBar().enabled);
+  EXPECT_EQ(list.focusTaken, 4);
 }

@@ -11,6 +11,7 @@
 #include "cutter/sheet_png.h"
 #include "sprites/palette.h"
 #include "sprites/sprite_file.h"
+#include "ui/command_line.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ int RunPng(Args args) {
 
   if (atlas) {
     AtlasFiles files;
-    if (!MakeAtlasFiles(set, palette, powerOfTwo, FileNameOf(out), files))
+    if (!MakeAtlasFiles(set, palette, powerOfTwo, FileTitleOf(out), files))
       return Fail(in + ": the sprites do not fit on one PNG picture");
     if (!SaveBytes(out, files.png.data(), files.png.size())) return Fail(out + ": cannot write the file");
     if (!SaveBytes(jsonPath, files.json.data(), files.json.size()))

@@ -146,7 +146,7 @@ void SpriteWindow::OnMouseWheel(int delta, UINT) {
 }
 
 void SpriteWindow::OnLeftDown(int x, int y) {
-  if (editor_ != nullptr) editor_->leftClick(x, y);
+  if (editor_ != nullptr) editor_->leftDown(x, y);
 }
 
 void SpriteWindow::OnRightDown(int x, int y) {

@@ -23,7 +23,6 @@
 #include "ui/wheel_notches.h"
 
 extern const char* const kUnsavedWorkQuestion;
-extern const char* const kNotPaletteFileText;
 // In the status bar after a picture without a palette was mapped to the current one,
 // until a tool is chosen.
 extern const char* const kColoursMappedText;

@@ -5,18 +5,17 @@
 
 #include "base/path_text.h"
 #include "base/save_file.h"
-#include "cutter/editor/cutter_filters.h"
 #include "cutter/editor/frame_editor.h"
 #include "cutter/editor/interface_colours.h"
 #include "cutter/editor/pcx_export.h"
 #include "cutter/editor/png_export.h"
-#include "cutter/editor/sprite_file_ops.h"
 #include "cutter/pcx_writer.h"
 #include "cutter/sheet_png.h"
 #include "ui/command_line.h"
+#include "ui/editor_files.h"
+#include "ui/file_filter.h"
 #include "ui/read_reason.h"
 
-const char* const kNotPaletteFileText = "팔레트 파일이 아닙니다.\n확인후 다시 하십시오.";
 const char* const kColoursMappedText = "그림의 색을 현재 색상표에 맞췄습니다.";
 
 bool FrameEditor::save(bool askName) {
@@ -160,13 +159,8 @@ void FrameEditor::chooseAndReadPalette() {
 }
 
 bool FrameEditor::readPalette(const std::string& path, const std::string&) {
-  std::ifstream in(PathFromText(path), std::ios::binary);
-  if (!in) return false;
   PaletteBlock read;
-  if (const ReadResult result = ReadPaletteFileWithReason(read, in); !result) {
-    host_.showError(WithReason(kNotPaletteFileText, result));
-    return false;
-  }
+  if (!ReadPaletteFileReporting(host_, path, read)) return false;
   doc_.palette = read;
   paletteChanged();
   return true;

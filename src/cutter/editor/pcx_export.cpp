@@ -2,8 +2,8 @@
 
 #include "base/path_text.h"
 #include "base/save_file.h"
-#include "cutter/editor/cutter_filters.h"
 #include "cutter/pcx_writer.h"
+#include "ui/file_filter.h"
 
 bool ExportPcx(CutterHost& host, bool sheetMade, const SpriteSheet& sheet, const PaletteBlock& palette) {
   if (!sheetMade) {

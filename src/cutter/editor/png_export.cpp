@@ -2,8 +2,9 @@
 
 #include "base/path_text.h"
 #include "base/save_file.h"
-#include "cutter/editor/cutter_filters.h"
 #include "cutter/sheet_png.h"
+#include "ui/command_line.h"
+#include "ui/file_filter.h"
 
 namespace {
 
@@ -17,10 +18,12 @@ bool SaveBytes(const std::string& path, const void* data, size_t size) {
 }
 
 bool SaveOrSay(CutterHost& host, const std::string& path, const void* data, size_t size, const char* kind) {
-  host.setBusy(true);
-  const bool saved = size > 0 && SaveBytes(path, data, size);
-  host.setBusy(false);
-  if (!saved) host.showError("'" + FileNameOf(path) + "'\n" + kind + "을 쓰지 못했습니다.");
+  bool saved;
+  {
+    WaitCursor wait(host);
+    saved = size > 0 && SaveBytes(path, data, size);
+  }
+  if (!saved) host.showError("'" + FileTitleOf(path) + "'\n" + kind + "을 쓰지 못했습니다.");
   return saved;
 }
 
@@ -42,7 +45,7 @@ bool ExportAtlasPng(CutterHost& host, const SpriteSet& sprites, const PaletteBlo
   if (!host.chooseSaveFile(PngFileFilter(), file)) return false;
   AtlasFiles atlas;
   // The JSON is UTF-8; the program's names are CP949.
-  const std::string imageName = PathFromText(FileNameOf(file.path)).u8string();
+  const std::string imageName = PathFromText(FileTitleOf(file.path)).u8string();
   if (!MakeAtlasFiles(sprites, palette, false, imageName, atlas)) {
     host.showError(kTooLargeText);
     return false;

@@ -1,17 +1,16 @@
 #include "cutter/editor/sprite_window_editor.h"
 
-#include <cstdio>
 #include <memory>
 
-#include "cutter/editor/cutter_filters.h"
 #include "cutter/editor/detail_window_editor.h"
 #include "cutter/editor/pcx_export.h"
 #include "cutter/editor/png_export.h"
-#include "cutter/editor/sprite_file_ops.h"
 #include "cutter/pcx_writer.h"
 #include "cutter/resource_ids.h"
 #include "cutter/sheet_png.h"
 #include "graphics/contact_sheet.h"
+#include "ui/editor_files.h"
+#include "ui/file_filter.h"
 
 CutterSpriteWindowEditor::CutterSpriteWindowEditor(CutterDocument& document, CutterSettings& settings,
                                                    DetailWindowEditor& detail, CutterHost& host)
@@ -21,8 +20,13 @@ CutterSpriteWindowEditor::CutterSpriteWindowEditor(CutterDocument& document, Cut
 
 void CutterSpriteWindowEditor::buildCommands() {
   auto selected = [this] { return spriteSelected(); };
-  commands_.add(ID_PLYK_PREV_SPRITE, [this] { selectNext(-1); })
-      .add(ID_PLYK_NEXT_SPRITE, [this] { selectNext(1); })
+  // At the first sprite the previous key does nothing at all.
+  commands_
+      .add(ID_PLYK_PREV_SPRITE,
+           [this] {
+             if (selection() > 0) previous();
+           })
+      .add(ID_PLYK_NEXT_SPRITE, [this] { next(); })
       .add(
           ID_PLYK_SPRITE_COPY, [this] { hold(HoldMode::Copy); }, selected)
       .add(
@@ -54,57 +58,32 @@ void CutterSpriteWindowEditor::buildCommands() {
       .alias(ID_PLYK_KEY_PASTE, ID_PLYK_SPRITE_PASTE);
 }
 
-void CutterSpriteWindowEditor::resize(int clientWidth, int clientHeight) {
-  grid_.layout(clientWidth, clientHeight, doc_.sprites.Count(), selection());
-  detail_.relayout();
+void CutterSpriteWindowEditor::takeFocus() {
+  if (!host_.spriteWindowFocused()) host_.focusSpriteWindow();
+}
+
+void CutterSpriteWindowEditor::repaintList() {
   host_.repaint(kSpriteWindow);
 }
 
-void CutterSpriteWindowEditor::relayout() {
-  resize(grid_.clientWidth(), grid_.clientHeight());
-}
-
-void CutterSpriteWindowEditor::ensureSelectionVisible() {
-  grid_.ensureVisible(selection());
+void CutterSpriteWindowEditor::laidOut() {
   detail_.relayout();
   host_.repaint(kSpriteWindow);
-}
-
-void CutterSpriteWindowEditor::scroll(int code, int thumb) {
-  if (grid_.scroll(code, thumb)) host_.repaint(kSpriteWindow);
-}
-
-void CutterSpriteWindowEditor::wheel(int delta) {
-  if (grid_.wheel(delta)) host_.repaint(kSpriteWindow);
-}
-
-void CutterSpriteWindowEditor::leftClick(int x, int y) {
-  const int index = grid_.hitTest(x, y, doc_.sprites.Count());
-  if (index < 0) return;
-  doc_.sprites.SetCurrent(index);
-  ensureSelectionVisible();
 }
 
 void CutterSpriteWindowEditor::rightClick(int x, int y) {
-  leftClick(x, y);
+  leftDown(x, y);
   host_.showSpritePopup(x, y);
 }
 
 bool CutterSpriteWindowEditor::command(int id) {
-  if (!host_.spriteWindowFocused()) host_.focusSpriteWindow();
+  takeFocus();
   return commands_.execute(id);
 }
 
 void CutterSpriteWindowEditor::dropHold() {
   held_ = nullptr;
   mode_ = HoldMode::None;
-}
-
-void CutterSpriteWindowEditor::selectNext(int step) {
-  const int next = selection() + step;
-  if (next < 0) return;
-  doc_.sprites.SetCurrent(next);  // beyond the last sprite: the end slot
-  ensureSelectionVisible();
 }
 
 void CutterSpriteWindowEditor::hold(HoldMode mode) {
@@ -144,22 +123,14 @@ void CutterSpriteWindowEditor::merge() {
   if (!host_.chooseOpenFile(SpriteFileFilter(), file)) return;
   settings_.spritePath = file.path;
   settings_.spriteName = file.name;
-  SpriteSet read;
-  ReadResult result;
   auto change = doc_.beginChange();
-  {
-    WaitCursor wait(host_);
-    result = ReadWholeSpriteFile(file.path, read);
-    if (result) {
-      // The new sprites go one after another in front of the selection.
-      const int32_t first = doc_.sprites.CurrentIndex();
-      const int added = MergeSprites(doc_.sprites, read);
-      for (int i = 0; i < added; ++i) change->inserted(first + i);
-    }
-  }
-  if (!result && result.problem != ReadProblem::CannotOpen)
-    host_.showError(InvalidSpriteFileText(file.name, true, result));
-  if (!result) return;
+  const bool added = AddSpriteFile(host_, file, [&](SpriteSet& read) {
+    // The new sprites go one after another in front of the selection.
+    const int32_t first = doc_.sprites.CurrentIndex();
+    const int count = MergeSprites(doc_.sprites, read);
+    for (int i = 0; i < count; ++i) change->inserted(first + i);
+  });
+  if (!added) return;
   doc_.commit(std::move(change));
   // Even a file of sprites the set already holds counts as a change.
   changed();
@@ -176,15 +147,7 @@ void CutterSpriteWindowEditor::changed() {
 }
 
 std::string CutterSpriteWindowEditor::title() const {
-  if (doc_.sprites.Count() == 0) return "스프라이트 창";
-  char text[96];
-  std::snprintf(text, sizeof(text), "스프라이트 창      [ %d개, %d번 선택 ]", doc_.sprites.Count(),
-                selection());
-  return text;
-}
-
-ScrollBarState CutterSpriteWindowEditor::scrollBar() const {
-  return ScrollBarState{grid_.scrollable(), grid_.scrollMax(), grid_.scrollPos()};
+  return SpriteWindowTitle(doc_.sprites);
 }
 
 void CutterSpriteWindowEditor::paint(DrawContext& dc) const {
@@ -204,7 +167,5 @@ void CutterSpriteWindowEditor::paint(DrawContext& dc) const {
       DrawThumbnail(dc, cell.x, cell.y, sprite, kTranslucent, settings_.systemIndex);
     }
   }
-  const GridPoint selected = grid_.cellOrigin(selection());
-  dc.DrawRect(selected.x, selected.y, selected.x + kGridThumbnail, selected.y + kGridThumbnail,
-              settings_.systemIndex, 1);
+  paintSelection(dc, settings_.systemIndex);
 }

@@ -13,28 +13,20 @@
 #include "cutter/editor/cutter_settings.h"
 #include "graphics/draw_context.h"
 #include "ui/command_table.h"
-#include "ui/scroll_bar_state.h"
-#include "ui/thumbnail_grid.h"
+#include "ui/thumbnail_list.h"
 
 class DetailWindowEditor;
 
 enum class HoldMode { None, Copy, Cut };
 
-class CutterSpriteWindowEditor {
+class CutterSpriteWindowEditor : public ThumbnailList {
  public:
   CutterSpriteWindowEditor(CutterDocument& document, CutterSettings& settings, DetailWindowEditor& detail,
                            CutterHost& host);
 
-  // The client area changed size.
-  void resize(int clientWidth, int clientHeight);
-  // After every change of the set: the grid is measured again, the selected cell
-  // brought into view, the detail window laid out again.
-  void relayout();
-  void ensureSelectionVisible();
-  void scroll(int code, int thumb);
-  // A mouse-wheel delta: one row per notch.
-  void wheel(int delta);
-  void leftClick(int x, int y);
+  // relayout() after every change of the set: the grid is measured again, the
+  // selected cell brought into view, the detail window laid out again.
+  using ThumbnailList::ensureSelectionVisible;
   // Selects like a left click, then opens the pop-up menu at the point.
   void rightClick(int x, int y);
 
@@ -52,17 +44,20 @@ class CutterSpriteWindowEditor {
   HoldMode holdMode() const { return mode_; }
 
   std::string title() const;
-  ScrollBarState scrollBar() const;
-  const ThumbnailGrid& grid() const { return grid_; }
-  int selection() const { return doc_.sprites.CurrentIndex(); }
+  int selection() const override { return doc_.sprites.CurrentIndex(); }
   bool spriteSelected() const { return doc_.sprites.Current() != nullptr; }
 
   // Background, the visible cells only, the hold's marks and the selection outline.
   void paint(DrawContext& dc) const;
 
  private:
+  int itemCount() const override { return doc_.sprites.Count(); }
+  void select(int index) override { doc_.sprites.SetCurrent(index); }
+  void takeFocus() override;
+  void repaintList() override;
+  void laidOut() override;
+
   void buildCommands();
-  void selectNext(int step);
   void hold(HoldMode mode);
   void removeSelected();
   void paste();
@@ -73,7 +68,6 @@ class CutterSpriteWindowEditor {
   CutterSettings& settings_;
   DetailWindowEditor& detail_;
   CutterHost& host_;
-  ThumbnailGrid grid_;
   CommandTable commands_;
   const Sprite* held_ = nullptr;
   HoldMode mode_ = HoldMode::None;

@@ -89,7 +89,7 @@ void ZorvWindowHost::movePointer(int dx, int dy) {
   if (GetCursorPos(&point)) SetCursorPos(point.x + dx, point.y + dy);
 }
 
-void ZorvWindowHost::applyPalette(const PaletteBlock& palette) {
+void ZorvWindowHost::usePalette(const PaletteBlock& palette) {
   for (DrawWindow* window : {static_cast<DrawWindow*>(&canvas_), static_cast<DrawWindow*>(&motions_),
                              static_cast<DrawWindow*>(&sprites_)}) {
     window->setPalette(palette.bytes.data());

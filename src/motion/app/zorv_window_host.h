@@ -46,7 +46,7 @@ class ZorvWindowHost : public ZorvHost {
   ZorvWindow focusedWindow() const override;
   void focus(ZorvWindow window) override;
   void movePointer(int dx, int dy) override;
-  void applyPalette(const PaletteBlock& palette) override;
+  void usePalette(const PaletteBlock& palette) override;
   void setBackground(int index) override;
   DrawContext* canvasContext() override;
   void presentCanvas() override;

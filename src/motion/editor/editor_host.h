@@ -44,7 +44,7 @@ class ZorvHost : public UserPrompts, public SoundSink, public Sleeper {
   // Moves the system pointer by screen pixels.
   virtual void movePointer(int dx, int dy) = 0;
   // The palette and the clear colour of the canvas, motion window and sprite window.
-  virtual void applyPalette(const PaletteBlock& palette) = 0;
+  virtual void usePalette(const PaletteBlock& palette) = 0;
   virtual void setBackground(int index) = 0;
   // Playback draws outside painting: into the canvas's context, then presented at
   // the canvas zoom. Null when there is no canvas surface.

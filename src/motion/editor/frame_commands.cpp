@@ -121,18 +121,18 @@ void MotionFrameEditor::buildCommands() {
 }
 
 void MotionFrameEditor::newFile() {
-  if (!savePrompt()) return;
+  if (!askToSave()) return;
   canvas_.stopPlayback();
   doc_.clearDocument();
   canvas_.show(false);
   documentName_.clear();
   documentPath_.clear();
-  spriteWindow_.refresh();
+  spriteWindow_.relayout();
   bundlesChanged();
 }
 
 void MotionFrameEditor::openWithChooser() {
-  if (!savePrompt()) return;
+  if (!askToSave()) return;
   ChosenFile chosen{settings_.motionFilePath, settings_.motionFileName};
   if (!host_.chooseOpenFile(MotionFileFilter(), chosen)) return;
   WaitCursor wait(host_);
@@ -141,7 +141,7 @@ void MotionFrameEditor::openWithChooser() {
 
 void MotionFrameEditor::choosePalette() {
   ChosenFile chosen{settings_.paletteFilePath, settings_.paletteFileName};
-  if (!host_.chooseOpenFile({{"팔레트 파일(*.pal)", "*.pal"}, {"모든 파일(*.*)", "*.*"}}, chosen)) return;
+  if (!host_.chooseOpenFile(PaletteFileFilter(), chosen)) return;
   settings_.paletteFilePath = chosen.path;
   settings_.paletteFileName = chosen.name;
   loadPalette(chosen.path);
@@ -153,7 +153,7 @@ void MotionFrameEditor::cleanSprites() {
     WaitCursor wait(host_);
     doc_.cleanSprites();
   }
-  spriteWindow_.refresh();
+  spriteWindow_.relayout();
   host_.repaint(kRepaintAll);
 }
 
@@ -162,7 +162,7 @@ void MotionFrameEditor::stepHistory(bool redo) {
   if (!(redo ? doc_.redo() : doc_.undo())) return;
   // A step may bring back or take away the current bundle and any sprite.
   canvas_.show(doc_.file.current() != nullptr);
-  spriteWindow_.refresh();
+  spriteWindow_.relayout();
   bundlesChanged();
 }
 

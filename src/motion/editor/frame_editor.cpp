@@ -9,6 +9,7 @@
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
 #include "ui/command_line.h"
+#include "ui/editor_files.h"
 #include "ui/read_reason.h"
 
 namespace {
@@ -20,10 +21,6 @@ std::string WithName(const char* format, const std::string& name) {
 }
 
 }  // namespace
-
-FilterEntries MotionFileFilter() {
-  return {{"Zorv 파일(*.zrv)", "*.zrv"}, {"모든 파일(*.*)", "*.*"}};
-}
 
 MotionFrameEditor::MotionFrameEditor(ZorvHost& host, const ZorvSettings& settings,
                                      const PaletteBlock& builtinPalette)
@@ -39,7 +36,7 @@ MotionFrameEditor::MotionFrameEditor(ZorvHost& host, const ZorvSettings& setting
       coloursDialog_(settings_.customColours) {
   doc_.defaultDelay = settings_.defaultDelay;
   commands_.reportFailuresTo(&host_);
-  canvas_.motionsChanged = [this] { motionWindow_.refresh(); };
+  canvas_.motionsChanged = [this] { motionWindow_.relayout(); };
   motionWindow_.motionsChanged = [this] { commands_.execute(ID_ZORV_MOTION_CHANGED); };
   buildCommands();
 }
@@ -74,7 +71,7 @@ void MotionFrameEditor::bundleSelected(int index) {
 }
 
 void MotionFrameEditor::bundlesChanged() {
-  motionWindow_.refresh();
+  motionWindow_.relayout();
   canvas_.stopPlayback();
   host_.repaint(kRepaintAll);
 }
@@ -92,13 +89,13 @@ bool MotionFrameEditor::openFile(const std::string& path, const std::string& nam
   settings_.motionFilePath = path;
   settings_.motionFileName = name;
   if (doc_.file.current()) canvas_.show(true);
-  spriteWindow_.refresh();
+  spriteWindow_.relayout();
   bundlesChanged();
   return true;
 }
 
 bool MotionFrameEditor::dropFiles(const std::vector<std::string>& paths) {
-  if (!savePrompt()) return false;
+  if (!askToSave()) return false;
   for (const std::string& path : paths) {
     std::error_code error;
     if (std::filesystem::is_directory(PathFromText(path), error)) continue;
@@ -134,39 +131,34 @@ bool MotionFrameEditor::save(bool saveAs) {
   return true;
 }
 
-bool MotionFrameEditor::savePrompt() {
+bool MotionFrameEditor::askToSave() {
   if (!doc_.modified) return true;
   return AskAboutUnsavedWork(host_, "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?",
                              doc_.file.empty(), [this] { return save(false); });
 }
 
 bool MotionFrameEditor::close() {
-  if (!savePrompt()) return false;
+  if (!askToSave()) return false;
   canvas_.stopPlayback();
   host_.closeFrame();
   return true;
 }
 
 bool MotionFrameEditor::loadPalette(const std::string& path) {
-  std::ifstream in(PathFromText(path), std::ios::binary);
-  if (!in) return false;
   auto block = std::make_unique<PaletteBlock>();
-  if (const ReadResult read = ReadPaletteFileWithReason(*block, in); !read) {
-    host_.showError(WithReason("팔레트 파일이 아닙니다.\n확인후 다시 하십시오.", read));
-    return false;
-  }
+  if (!ReadPaletteFileReporting(host_, path, *block)) return false;
   palette_ = std::move(block);
-  applyPalette();
+  usePalette();
   return true;
 }
 
 void MotionFrameEditor::restorePalette() {
   *palette_ = *builtin_;
-  applyPalette();
+  usePalette();
 }
 
-void MotionFrameEditor::applyPalette() {
-  host_.applyPalette(*palette_);
+void MotionFrameEditor::usePalette() {
+  host_.usePalette(*palette_);
   convertColours();
 }
 

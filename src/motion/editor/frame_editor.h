@@ -54,7 +54,7 @@ class MotionFrameEditor {
   // file and the modified flag.
   bool save(bool saveAs);
   // Asks about unsaved work; false when the command must stop.
-  bool savePrompt();
+  bool askToSave();
   // The close box and "나가기": the frame closes unless the prompt stops it.
   bool close();
   bool loadPalette(const std::string& path);
@@ -104,7 +104,7 @@ class MotionFrameEditor {
   void dialogAccepted();
   // After the current bundle changed: motion window, playback, selector, repaint.
   void bundlesChanged();
-  void applyPalette();
+  void usePalette();
   void convertColours();
 
   ZorvHost& host_;
@@ -127,6 +127,3 @@ class MotionFrameEditor {
   std::string documentPath_;  // where "쓰기" writes
   CommandTable commands_;
 };
-
-// "Zorv 파일(*.zrv)" and all files.
-FilterEntries MotionFileFilter();

@@ -47,7 +47,7 @@ void MotionFrameEditor::exportGif() {
   canvas_.stopPlayback();
   if (!host_.runGifExportDialog(gifDialog_)) return;
   ChosenFile chosen = Suggestion(documentPath_, documentName_, ".gif");
-  if (!host_.chooseSaveFile({{"GIF 파일(*.gif)", "*.gif"}, {"모든 파일(*.*)", "*.*"}}, chosen)) return;
+  if (!host_.chooseSaveFile(GifFileFilter(), chosen)) return;
 
   // The bundle as the canvas shows it: its colours, its background, its repeat setting.
   MotionGifOptions options;
@@ -58,13 +58,15 @@ void MotionFrameEditor::exportGif() {
   options.background = settings_.indices.background;
   options.markColours = settings_.indices.boxes;
   options.loop = settings_.repeatPlayback;
-  host_.setBusy(true);
-  GifOut movie;
   std::string reason;
   std::vector<uint8_t> gif;
-  if (MakeMotionGif(*bundle, *palette_, options, movie, reason)) gif = EncodeGif(movie);
-  const bool saved = !gif.empty() && SaveBytes(chosen.path, std::string(gif.begin(), gif.end()));
-  host_.setBusy(false);
+  bool saved;
+  {
+    WaitCursor wait(host_);
+    GifOut movie;
+    if (MakeMotionGif(*bundle, *palette_, options, movie, reason)) gif = EncodeGif(movie);
+    saved = !gif.empty() && SaveBytes(chosen.path, std::string(gif.begin(), gif.end()));
+  }
   if (gif.empty())
     host_.showError(Message("'%s'\nGIF 파일을 만들지 못했습니다.\n(%s)", bundle->name.str(), reason));
   else if (!saved)
@@ -75,23 +77,25 @@ void MotionFrameEditor::exportJson() {
   if (doc_.file.empty()) return;
   canvas_.stopPlayback();
   ChosenFile chosen = Suggestion(documentPath_, documentName_, ".json");
-  if (!host_.chooseSaveFile({{"JSON 파일(*.json)", "*.json"}, {"모든 파일(*.*)", "*.*"}}, chosen)) return;
+  if (!host_.chooseSaveFile(JsonFileFilter(), chosen)) return;
 
   // The document as it would be saved, with the atlas beside the JSON named after it.
-  host_.setBusy(true);
-  const std::string pngPath = WithExtension(chosen.path, ".png");
-  std::string imageName;
-  Cp949ToUtf8(WithExtension(chosen.name, ".png"), imageName);
-  const std::vector<uint8_t> zrv = MotionFileBytes(doc_.file);
-  StoredMotionFile stored;
-  MotionJsonExport out;
   std::string reason;
-  const bool made = !zrv.empty() && !imageName.empty() &&
-                    ReadStoredMotionFile(zrv.data(), zrv.size(), stored, reason) &&
-                    ExportMotionJson(stored, *palette_, imageName, out, reason);
-  const bool saved = made && SaveBytes(pngPath, std::string(out.png.begin(), out.png.end())) &&
-                     SaveBytes(chosen.path, out.json);
-  host_.setBusy(false);
+  bool made, saved;
+  {
+    WaitCursor wait(host_);
+    const std::string pngPath = WithExtension(chosen.path, ".png");
+    std::string imageName;
+    Cp949ToUtf8(WithExtension(chosen.name, ".png"), imageName);
+    const std::vector<uint8_t> zrv = MotionFileBytes(doc_.file);
+    StoredMotionFile stored;
+    MotionJsonExport out;
+    made = !zrv.empty() && !imageName.empty() &&
+           ReadStoredMotionFile(zrv.data(), zrv.size(), stored, reason) &&
+           ExportMotionJson(stored, *palette_, imageName, out, reason);
+    saved = made && SaveBytes(pngPath, std::string(out.png.begin(), out.png.end())) &&
+            SaveBytes(chosen.path, out.json);
+  }
   if (!made)
     host_.showError(Message("'%s'\nJSON 파일을 만들지 못했습니다.\n(%s)", chosen.name, reason));
   else if (!saved)

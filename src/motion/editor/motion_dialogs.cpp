@@ -3,6 +3,7 @@
 #include "motion/fixed_name.h"
 #include "motion/motion_file.h"
 #include "motion/resource_ids.h"
+#include "ui/command_line.h"
 #include "ui/dialog_text.h"
 #include "ui/settings_block.h"
 
@@ -14,9 +15,7 @@ const char* const kDelayRange = "동작 지연 시간은 1 ~ 60 사이만 설정
 }  // namespace
 
 std::string WavePath(const std::string& folder, const std::string& name) {
-  const size_t slash = folder.rfind('\\');
-  if (slash == std::string::npos) return name;
-  return folder.substr(0, slash + 1) + name;
+  return DirectoryOf(folder) + name;
 }
 
 DialogResult NewBundleDialog::ok(const std::string& editText) {
@@ -54,10 +53,6 @@ void SoundDialog::play() {
 DialogResult SoundDialog::ok(const std::string& editText) {
   name = CutText(editText, kDialogTextLimit);
   return {true, ""};
-}
-
-FilterEntries WaveFileFilter() {
-  return {{"웨이브 파일(*.wav)", "*.wav"}};
 }
 
 std::string BinaryFlagText(int32_t value) {

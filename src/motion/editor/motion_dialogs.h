@@ -70,9 +70,6 @@ class SoundDialog {
   SoundSink& sound_;
 };
 
-// "웨이브 파일(*.wav)".
-FilterEntries WaveFileFilter();
-
 using FlagTexts = std::array<std::string, kMotionFlagCount>;
 
 // The 32 bits from bit 31 down without leading zeros; 0 gives "0".

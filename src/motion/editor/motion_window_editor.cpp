@@ -6,7 +6,7 @@
 #include "motion/resource_ids.h"
 
 MotionWindowEditor::MotionWindowEditor(MotionDocument& doc, const ZorvSettings& settings, ZorvHost& host)
-    : ThumbnailList(host), doc_(doc), settings_(settings) {
+    : ZorvList(host), doc_(doc), settings_(settings) {
   const auto withMotion = [this] { return hasMotion(); };
   commands_
       .add(
@@ -65,7 +65,7 @@ void MotionWindowEditor::select(int index) {
 void MotionWindowEditor::mark(ClipboardMode mode) {
   takeFocus();
   doc_.mark(mode);
-  ensureVisible();
+  ensureSelectionVisible();
 }
 
 void MotionWindowEditor::change(bool changed) {
@@ -73,7 +73,7 @@ void MotionWindowEditor::change(bool changed) {
     host_.repaint(kRepaintFrame);
     if (motionsChanged) motionsChanged();
   }
-  refresh();
+  relayout();
 }
 
 std::string MotionWindowEditor::title() const {

@@ -7,12 +7,12 @@
 #include <functional>
 #include <string>
 
-#include "motion/editor/thumbnail_list.h"
+#include "motion/editor/zorv_list.h"
 #include "motion/editor/zorv_settings.h"
 #include "motion/motion_document.h"
 #include "ui/command_table.h"
 
-class MotionWindowEditor : public ThumbnailList {
+class MotionWindowEditor : public ZorvList {
  public:
   MotionWindowEditor(MotionDocument& doc, const ZorvSettings& settings, ZorvHost& host);
 

@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "motion/editor/thumbnail_list.h"
+#include "motion/editor/zorv_list.h"
 #include "motion/editor/zorv_settings.h"
 #include "motion/motion_document.h"
 #include "ui/command_table.h"
 
-class SpriteWindowEditor : public ThumbnailList {
+class SpriteWindowEditor : public ZorvList {
  public:
   SpriteWindowEditor(MotionDocument& doc, ZorvSettings& settings, ZorvHost& host);
 
@@ -23,7 +23,6 @@ class SpriteWindowEditor : public ThumbnailList {
   // current one, skipping those already in the set. A file that cannot be read
   // whole adds nothing. True when the file was read.
   bool addSpriteFile();
-  bool addSprites(const std::string& path, const std::string& name);
   // The close box hides the window and turns its setting off.
   void closeRequested();
 

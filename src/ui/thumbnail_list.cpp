@@ -1,24 +1,20 @@
-#include "motion/editor/thumbnail_list.h"
+#include "ui/thumbnail_list.h"
 
 void ThumbnailList::resize(int clientWidth, int clientHeight) {
   grid_.layout(clientWidth, clientHeight, ready() ? itemCount() : 0, ready() ? selection() : 0);
-  host_.repaint(kRepaintAll);
+  laidOut();
 }
 
-void ThumbnailList::refresh() {
+void ThumbnailList::relayout() {
   resize(grid_.clientWidth(), grid_.clientHeight());
 }
 
 void ThumbnailList::scroll(int code, int thumb) {
-  if (ready() && grid_.scroll(code, thumb)) repaintSelf();
+  if (ready() && grid_.scroll(code, thumb)) repaintList();
 }
 
 void ThumbnailList::wheel(int delta) {
-  if (ready() && grid_.wheel(delta)) repaintSelf();
-}
-
-void ThumbnailList::repaintSelf() {
-  host_.repaint(window() == ZorvWindow::MotionWindow ? kRepaintMotionWindow : kRepaintSpriteWindow);
+  if (ready() && grid_.wheel(delta)) repaintList();
 }
 
 bool ThumbnailList::selectAt(int x, int y) {
@@ -26,7 +22,7 @@ bool ThumbnailList::selectAt(int x, int y) {
   const int index = grid_.hitTest(x, y, itemCount());
   if (index < 0) return false;
   select(index);
-  ensureVisible();
+  ensureSelectionVisible();
   return true;
 }
 
@@ -42,23 +38,23 @@ void ThumbnailList::previous() {
   if (!ready()) return;
   takeFocus();
   if (selection() > 0) select(selection() - 1);
-  ensureVisible();
+  ensureSelectionVisible();
 }
 
 void ThumbnailList::next() {
   if (!ready()) return;
   takeFocus();
   if (selection() < itemCount()) select(selection() + 1);
-  ensureVisible();
+  ensureSelectionVisible();
 }
 
-void ThumbnailList::takeFocus() {
-  if (host_.focusedWindow() != window()) host_.focus(window());
-}
-
-void ThumbnailList::ensureVisible() {
+void ThumbnailList::ensureSelectionVisible() {
   grid_.ensureVisible(selection());
-  host_.repaint(kRepaintAll);
+  laidOut();
+}
+
+ScrollBarState ThumbnailList::scrollBar() const {
+  return ScrollBarState{grid_.scrollable(), grid_.scrollMax(), grid_.scrollPos()};
 }
 
 void ThumbnailList::paintSelection(DrawContext& dc, int colour) const {

@@ -1,5 +1,7 @@
-#include "cutter/editor/sprite_file_ops.h"
+#include "ui/editor_files.h"
 
+#include <cstdio>
+#include <fstream>
 #include <unordered_map>
 
 #include "base/byte_reader.h"
@@ -48,4 +50,27 @@ std::string InvalidSpriteFileText(const std::string& name, bool indented, const 
 
 std::string SaveFailedText(const std::string& name) {
   return "'" + name + "'\n파일을 저장하지 못했습니다.\n이전 파일은 그대로 남아 있습니다.";
+}
+
+bool ReadSpritesToAdd(UserPrompts& prompts, const ChosenFile& file, SpriteSet& fresh) {
+  const ReadResult result = ReadWholeSpriteFile(file.path, fresh);
+  if (!result && result.problem != ReadProblem::CannotOpen)
+    prompts.showError(InvalidSpriteFileText(file.name, true, result));
+  return result.ok();
+}
+
+bool ReadPaletteFileReporting(UserPrompts& prompts, const std::string& path, PaletteBlock& block) {
+  std::ifstream in(PathFromText(path), std::ios::binary);
+  if (!in) return false;
+  const ReadResult result = ReadPaletteFileWithReason(block, in);
+  if (!result) prompts.showError(WithReason(kNotPaletteFileText, result));
+  return result.ok();
+}
+
+std::string SpriteWindowTitle(const SpriteSet& sprites) {
+  if (sprites.Count() == 0) return "스프라이트 창";
+  char text[96];
+  std::snprintf(text, sizeof text, "스프라이트 창      [ %d개, %d번 선택 ]", sprites.Count(),
+                sprites.CurrentIndex());
+  return text;
 }

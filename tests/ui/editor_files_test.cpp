@@ -1,0 +1,104 @@
+#include "ui/editor_files.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../sprites/sprite_file_bytes.h"
+#include "prompt_log.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Folder {
+  fs::path dir = fs::temp_directory_path() / ("editor_files_" + std::to_string(::getpid()));
+  Folder() { fs::create_directories(dir); }
+  ~Folder() {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+  std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    std::ofstream(dir / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return (dir / name).string();
+  }
+};
+
+}  // namespace
+
+TEST(EditorFiles, ReadingAPaletteFileTellsWhyItWasNot) {
+  Folder folder;
+  PaletteBlock written = BuiltinPaletteBlock();
+  written.palette()[0] = 77;
+  std::ostringstream out;
+  ASSERT_EQ(WritePaletteFile(written, out), 1);
+  const std::string bytes = out.str();
+  const struct {
+    std::string path;
+    bool read;
+    std::vector<std::string> errors;
+  } cases[] = {
+      {folder.write("good.pal", {bytes.begin(), bytes.end()}), true, {}},
+      {folder.write("short.pal", {'P', 'A', 'L'}),
+       false,
+       {"팔레트 파일이 아닙니다.\n확인후 다시 하십시오.\n파일이 3 바이트에서 끊겼습니다 (머리말)."}},
+      {(folder.dir / "missing.pal").string(), false, {}},  // passed over silently
+  };
+  for (const auto& c : cases) {
+    ErrorLog log;
+    PaletteBlock block;
+    EXPECT_EQ(ReadPaletteFileReporting(log, c.path, block), c.read) << c.path;
+    EXPECT_EQ(log.errors, c.errors) << c.path;
+    if (c.read) {
+      EXPECT_EQ(block.bytes, written.bytes);
+    }
+  }
+}
+
+TEST(EditorFiles, AddingASpriteFileIsAllOrNothing) {
+  Folder folder;
+  std::vector<uint8_t> cut = RawSpriteFile({SolidRaw(4, 2, 12), SolidRaw(4, 2, 13)});
+  cut.pop_back();  // the last sprite cut short
+  const struct {
+    std::string path;
+    std::optional<std::vector<int>> appended;  // the first pixel of each sprite handed on
+    std::vector<std::string> errors;
+  } cases[] = {
+      {folder.write("dup.plk", RawSpriteFile({SolidRaw(4, 2, 1), SolidRaw(4, 2, 2), SolidRaw(4, 2, 1)})),
+       std::vector<int>{1, 2},
+       {}},
+      {folder.write("short.plk", cut),
+       std::nullopt,
+       {"'short.plk'\n올바른 Plyk 파일이 아닙니다.\n\t확인후 다시 하십시오.\n"
+        "파일이 83 바이트에서 끊겼습니다 (스프라이트 2/2)."}},
+      {(folder.dir / "missing.plk").string(), std::nullopt, {}},  // passed over silently
+  };
+  for (const auto& c : cases) {
+    ErrorLog log;
+    std::optional<std::vector<int>> appended;
+    const bool added = AddSpriteFile(log, ChosenFile{c.path, "short.plk"}, [&](SpriteSet& read) {
+      appended.emplace();
+      for (int i = 0; i < read.Count(); ++i) appended->push_back(read.Get(i)->pixels[0]);
+    });
+    EXPECT_EQ(added, c.appended.has_value()) << c.path;
+    EXPECT_EQ(appended, c.appended) << c.path;
+    EXPECT_EQ(log.errors, c.errors) << c.path;
+    EXPECT_EQ(log.busy, (std::vector<bool>{true, false})) << c.path;
+  }
+}
+
+TEST(EditorFiles, SpriteWindowTitleCountsOnlyWhenThereAreSprites) {
+  SpriteSet set;
+  EXPECT_EQ(SpriteWindowTitle(set), "스프라이트 창");
+  for (uint8_t v : {1, 2, 3}) set.Append(std::make_unique<Sprite>(1, 1, std::vector<uint8_t>{v}));
+  set.SetCurrent(2);
+  EXPECT_EQ(SpriteWindowTitle(set), "스프라이트 창      [ 3개, 2번 선택 ]");
+}
