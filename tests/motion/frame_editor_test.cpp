@@ -8,10 +8,11 @@
 #include <iterator>
 
 #include "editor_test_support.h"
-#include "motion/editor/colour_indices.h"
+#include "motion/editor/zorv_colours.h"
 #include "motion/motion_file_io.h"
 #include "motion/motion_json.h"
 #include "motion/resource_ids.h"
+#include "ui/colour_dialog.h"
 
 namespace {
 
@@ -346,12 +347,19 @@ TEST(MotionFrame, PalettesAndColoursGiveTheIndices) {
   FrameFixture g(settings);  // loaded at start
   EXPECT_EQ(g.host.palettes, 1);
   EXPECT_EQ(g.frame->settings().indices.system, 0);
-  EXPECT_EQ(g.frame->settings().indices, ConvertColours(EditorColours(), block));
+  // The default colours' nearest entries in a palette.
+  const auto indicesIn = [](const PaletteBlock& palette) {
+    ZorvSettings s;
+    RecomputeColourIndices(ZorvColours(s), palette);
+    return s.indices;
+  };
+  EXPECT_EQ(g.frame->settings().indices, indicesIn(block));
   g.run(ID_ZORV_DEFAULT_PALETTE);
-  EXPECT_EQ(g.frame->settings().indices, ConvertColours(EditorColours(), TestPalette()));
-  g.host.colours = [](ColoursDialog& d) {
-    d.chose(IDC_ZORV_COLOUR_BACKGROUND, 0x000000);
-    return true;
+  EXPECT_EQ(g.frame->settings().indices, indicesIn(TestPalette()));
+  g.host.colours = [](ColourDialog& d) {
+    EXPECT_EQ(d.buttons().size(), 9u);
+    d.pick(IDC_ZORV_COLOUR_BACKGROUND, 0x000000);
+    return d.ok().accepted;
   };
   g.run(ID_ZORV_COLOURS);
   EXPECT_EQ(g.frame->settings().colours.background, 0u);

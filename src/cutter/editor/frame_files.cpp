@@ -6,9 +6,9 @@
 #include "base/path_text.h"
 #include "base/read_result.h"
 #include "base/save_file.h"
+#include "cutter/editor/cutter_colours.h"
 #include "cutter/editor/cutter_filters.h"
 #include "cutter/editor/frame_editor.h"
-#include "cutter/editor/interface_colours.h"
 #include "cutter/editor/pcx_export.h"
 #include "cutter/editor/png_export.h"
 #include "cutter/editor/sprite_file_ops.h"
@@ -19,10 +19,7 @@
 const char* const kNotPaletteFileText = "팔레트 파일이 아닙니다.\n확인후 다시 하십시오.";
 const char* const kColoursMappedText = "그림의 색을 현재 색상표에 맞췄습니다.";
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 bool FrameEditor::save(bool askName) {
   // An empty set is never written.
@@ -149,7 +146,7 @@ bool FrameEditor::importPicture(const std::string& path, const std::string& name
     }
     doc_.cut.transparentIndex = doc_.cut.pixelAt(0, 0);
   }
-  RecomputeColourIndices(settings_, doc_.palette);
+  RecomputeColourIndices(CutterColours(settings_), doc_.palette);
   canvas_.relayout();
   layout();
   host_.repaint(kAllWindows);
@@ -199,7 +196,7 @@ void FrameEditor::restorePalette() {
 
 void FrameEditor::paletteChanged() {
   host_.usePalette(doc_.palette);
-  RecomputeColourIndices(settings_, doc_.palette);
+  RecomputeColourIndices(CutterColours(settings_), doc_.palette);
   host_.repaint(kAllWindows);
 }
 

@@ -6,8 +6,8 @@
 
 #include "base/path_text.h"
 #include "base/read_result.h"
-#include "motion/editor/colour_indices.h"
 #include "motion/editor/frame_text.h"
+#include "motion/editor/zorv_colours.h"
 #include "motion/resource_ids.h"
 #include "ui/command_line.h"
 
@@ -18,7 +18,6 @@ std::string WithName(const char* format, const std::string& name) {
   std::snprintf(text, sizeof text, format, name.c_str());
   return text;
 }
-
 
 }  // namespace
 
@@ -36,8 +35,7 @@ MotionFrameEditor::MotionFrameEditor(ZorvHost& host, const ZorvSettings& setting
       motionWindow_(doc_, settings_, host),
       spriteWindow_(doc_, settings_, host),
       newBundleDialog_(doc_.file),
-      soundDialog_(host),
-      coloursDialog_(settings_.customColours) {
+      soundDialog_(host) {
   doc_.defaultDelay = settings_.defaultDelay;
   commands_.reportFailuresTo(&host_);
   canvas_.motionsChanged = [this] { motionWindow_.refresh(); };
@@ -137,8 +135,8 @@ bool MotionFrameEditor::save(bool saveAs) {
 
 bool MotionFrameEditor::savePrompt() {
   if (!doc_.modified) return true;
-  return AskAboutUnsavedWork(host_, "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?", doc_.file.empty(),
-                             [this] { return save(false); });
+  return AskAboutUnsavedWork(host_, "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?",
+                             doc_.file.empty(), [this] { return save(false); });
 }
 
 bool MotionFrameEditor::close() {
@@ -172,7 +170,7 @@ void MotionFrameEditor::applyPalette() {
 }
 
 void MotionFrameEditor::convertColours() {
-  settings_.indices = ConvertColours(settings_.colours, *palette_);
+  RecomputeColourIndices(ZorvColours(settings_), *palette_);
   host_.setBackground(settings_.indices.background);
   host_.repaint(kRepaintAll);
 }
