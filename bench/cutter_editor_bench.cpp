@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "cutter/editor/frame_editor.h"
-#include "cutter/editor/interface_colours.h"
 #include "cutter/pcx_writer.h"
 #include "cutter/resource_ids.h"
 

@@ -148,6 +148,10 @@ INT_PTR ShowDialog(BaseWindow* window, DialogBase* dialog) {
   return result;
 }
 
+bool runDialog(BaseWindow& owner, DialogBase& dialog) {
+  return ShowDialog(&owner, &dialog) == kDialogOk;
+}
+
 int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
   return MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), flags);
 }

@@ -81,5 +81,14 @@ class DialogBase {
 // with which the dialog ended (-1 too when the resource is missing).
 INT_PTR ShowDialog(BaseWindow* window, DialogBase* dialog);
 
+// Runs the dialog modally over the window; true when it ended with OK.
+bool runDialog(BaseWindow& owner, DialogBase& dialog);
+// The same for a dialog window made over its rules object for this one showing.
+template <typename Window, typename Rules>
+bool runDialog(BaseWindow& owner, Rules& rules) {
+  Window window(rules);
+  return runDialog(owner, window);
+}
+
 // A message box with CP949 texts.
 int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags);

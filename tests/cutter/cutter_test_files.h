@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "base/path_text.h"
-#include "cutter/editor/interface_colours.h"
 #include "picture_writers.h"
+#include "sprites/palette.h"
 #include "sprites/sprite_file.h"
 
 namespace edtest {

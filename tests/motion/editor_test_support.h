@@ -132,7 +132,7 @@ class FakeHost : public ZorvHost {
   std::function<bool(SoundDialog&)> sound = [](SoundDialog&) { return false; };
   std::function<bool(FlagsDialog&)> flags = [](FlagsDialog&) { return false; };
   std::function<bool(EffectsDialog&)> effects = [](EffectsDialog&) { return false; };
-  std::function<bool(ColoursDialog&)> colours = [](ColoursDialog&) { return false; };
+  std::function<bool(ColourDialog&)> colours = [](ColourDialog&) { return false; };
   std::function<bool(GifExportDialog&)> gifExport = [](GifExportDialog&) { return false; };
   int selectorIndex = 0;
   ZorvWindow focused = ZorvWindow::Frame;
@@ -183,7 +183,7 @@ class FakeHost : public ZorvHost {
   bool runSoundDialog(SoundDialog& d) override { return sound(d); }
   bool runFlagsDialog(FlagsDialog& d) override { return flags(d); }
   bool runEffectsDialog(EffectsDialog& d) override { return effects(d); }
-  bool runColoursDialog(ColoursDialog& d) override { return colours(d); }
+  bool runColourDialog(ColourDialog& d) override { return colours(d); }
   bool runGifExportDialog(GifExportDialog& d) override { return gifExport(d); }
   void showAbout() override {}
 

@@ -8,10 +8,10 @@
 #include <iterator>
 
 #include "editor_test_support.h"
-#include "motion/editor/colour_indices.h"
 #include "motion/motion_file_io.h"
 #include "motion/motion_json.h"
 #include "motion/resource_ids.h"
+#include "ui/colour_dialog.h"
 
 namespace {
 
@@ -344,12 +344,12 @@ TEST(MotionFrame, PalettesAndColoursGiveTheIndices) {
   FrameFixture g(settings);  // loaded at start
   EXPECT_EQ(g.host.palettes, 1);
   EXPECT_EQ(g.frame->settings().indices.system, 0);
-  EXPECT_EQ(g.frame->settings().indices, ConvertColours(EditorColours(), block));
+  EXPECT_EQ(g.frame->settings().indices.boxes[5], NearestColor(block, EditorColours().boxes[5]));
   g.run(ID_ZORV_DEFAULT_PALETTE);
-  EXPECT_EQ(g.frame->settings().indices, ConvertColours(EditorColours(), TestPalette()));
-  g.host.colours = [](ColoursDialog& d) {
-    d.chose(IDC_ZORV_COLOUR_BACKGROUND, 0x000000);
-    return true;
+  EXPECT_EQ(g.frame->settings().indices.boxes[0], NearestColor(TestPalette(), EditorColours().boxes[0]));
+  g.host.colours = [](ColourDialog& d) {
+    d.pick(IDC_ZORV_COLOUR_BACKGROUND, 0x000000);
+    return d.ok().accepted;
   };
   g.run(ID_ZORV_COLOURS);
   EXPECT_EQ(g.frame->settings().colours.background, 0u);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "editor_test_support.h"
-#include "motion/resource_ids.h"
 
 TEST(NewBundleDialog, EmptyDoesNothingTakenWarnsLongIsCut) {
   MotionFile file;
@@ -72,25 +71,12 @@ TEST(FlagsDialog, BinaryTextsBothWays) {
   EXPECT_FALSE(dialog.binary);
 }
 
-TEST(EffectsAndColourDialogs, ValuesInAndOut) {
+TEST(EffectsDialog, ValuesInAndOut) {
   EffectsDialog effects;
   effects.load(0x7F);
   EXPECT_TRUE(effects.flipLeftRight && effects.flipUpDown && effects.translucent);
   effects.ok(false, false, true);
   EXPECT_EQ(effects.effects(), 4);
-
-  std::array<uint32_t, kCustomColourCount> custom{};
-  ColoursDialog colours(custom);
-  EditorColours editor;
-  editor.background = 0x112233;
-  colours.load(editor);
-  EXPECT_EQ(colours.colours[0], 0x112233u);
-  colours.chose(IDC_ZORV_COLOUR_SYSTEM, 0xFF445566);
-  colours.chose(IDC_ZORV_COLOUR_6, 0x000001);
-  colours.chose(IDC_ZORV_COLOUR_6 + 1, 0x000002);  // not a colour button
-  EXPECT_EQ(colours.result().system, 0x445566u);
-  EXPECT_EQ(colours.result().boxes[5], 1u);
-  EXPECT_EQ(colours.result().background, 0x112233u);
 }
 
 TEST(SoundDialog, PlayPathTakesTheFolderPartOnly) {

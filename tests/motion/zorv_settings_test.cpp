@@ -6,8 +6,6 @@
 #include <tuple>
 
 #include "base/byte_reader.h"
-#include "motion/editor/colour_indices.h"
-#include "sprites/palette.h"
 
 namespace {
 
@@ -99,16 +97,4 @@ TEST(ZorvSettings, DamagedFieldsTakeTheirDefaults) {
   const ZorvSettings s = DecodeZorvSettings(block, kScreen);
   EXPECT_EQ(s.motionFileName, "");
   EXPECT_EQ(s.paletteFileName, "b.pal");
-}
-
-TEST(EditorColours, NearestPaletteEntries) {
-  // The nine colours at entries 40 ... 48; every other entry is far from all of them.
-  PaletteBlock palette;
-  for (int k = 0; k < 768; ++k) palette.palette()[k] = k % 3 == 1 ? 0 : 128;
-  const EditorColours c;
-  const uint32_t rgb[] = {c.system,   c.background, c.shadow,   c.boxes[0], c.boxes[1],
-                          c.boxes[2], c.boxes[3],   c.boxes[4], c.boxes[5]};
-  for (int i = 0; i < 9; ++i)
-    for (int k = 0; k < 3; ++k) palette.palette()[3 * (40 + i) + k] = static_cast<uint8_t>(rgb[i] >> (8 * k));
-  EXPECT_EQ(ConvertColours(c, palette), (ColourIndices{40, 41, 42, {43, 44, 45, 46, 47, 48}}));
 }

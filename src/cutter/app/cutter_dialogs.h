@@ -1,13 +1,11 @@
 #pragma once
-// The dialog windows of Plyk2 over the rules of the editor layer: "자를 크기 바꾸기"
-// (resource 124) and "색 설정하기" (resource 125, owner-drawn swatches that open the
-// system colour chooser).
+// Plyk2's own dialog window over the rules of the editor layer: "자를 크기 바꾸기"
+// (resource 124). Its colour dialog is the shared ColourDialogWindow.
 
-#include "cutter/editor/colour_dialog.h"
 #include "cutter/editor/cut_size_dialog.h"
-#include "framework/dialog_base.h"
+#include "framework/rule_dialog.h"
 
-class CutSizeDialogWindow : public DialogBase {
+class CutSizeDialogWindow : public RuleDialog {
  public:
   explicit CutSizeDialogWindow(CutSizeDialog& rules);
   void OnInitDialog() override;
@@ -15,16 +13,4 @@ class CutSizeDialogWindow : public DialogBase {
 
  private:
   CutSizeDialog& rules_;
-};
-
-class ColourDialogWindow : public DialogBase {
- public:
-  explicit ColourDialogWindow(ColourDialog& rules);
-  void OnInitDialog() override;
-  void OnCommand(WPARAM wParam) override;
-
- private:
-  void showSwatch(int button);
-
-  ColourDialog& rules_;
 };

@@ -6,6 +6,7 @@
 #include "cutter/app/cutter_dialogs.h"
 #include "cutter/editor/frame_text.h"
 #include "cutter/resource_ids.h"
+#include "framework/colour_dialog_window.h"
 #include "sprites/palette.h"
 
 CutterWindowHost::CutterWindowHost(BaseWindow& frame, std::function<void()> refreshFrameBar,
@@ -29,19 +30,11 @@ bool CutterWindowHost::askYesNo(const std::string& text) {
 }
 
 void CutterWindowHost::showError(const std::string& text) {
-  if (openDialog_ != nullptr) {
-    ShowMessage(openDialog_->hwnd(), text, kCutterProgramTitle, MB_OK | MB_ICONERROR);
-  } else {
-    prompts_.showError(text);
-  }
+  prompts_.showError(text);
 }
 
 void CutterWindowHost::showWarning(const std::string& text) {
-  if (openDialog_ != nullptr) {
-    ShowMessage(openDialog_->hwnd(), text, kCutterProgramTitle, MB_OK | MB_ICONWARNING);
-  } else {
-    prompts_.showWarning(text);
-  }
+  prompts_.showWarning(text);
 }
 
 bool CutterWindowHost::chooseOpenFile(const FilterEntries& filter, ChosenFile& file) {
@@ -79,26 +72,17 @@ void CutterWindowHost::repaint(int windows) {
   }
 }
 
-bool CutterWindowHost::runDialog(DialogBase& dialog) {
-  DialogBase* outer = openDialog_;
-  openDialog_ = &dialog;
-  const INT_PTR result = ShowDialog(&frame_, &dialog);
-  openDialog_ = outer;
-  return result == kDialogOk;
-}
-
 bool CutterWindowHost::runCutSizeDialog(CutSizeDialog& dialog) {
-  CutSizeDialogWindow window(dialog);
-  return runDialog(window);
+  return runDialog<CutSizeDialogWindow>(frame_, dialog);
 }
 
 bool CutterWindowHost::runColourDialog(ColourDialog& dialog) {
-  ColourDialogWindow window(dialog);
-  return runDialog(window);
+  ColourDialogWindow window(IDD_PLYK_COLOURS, kCutterProgramTitle, dialog);
+  return runDialog(frame_, window);
 }
 
 void CutterWindowHost::showAbout() {
-  runDialog(about_);
+  runDialog(frame_, about_);
 }
 
 void CutterWindowHost::showCanvas(bool visible) {

@@ -3,7 +3,7 @@
 // Plyk2: repaints (with the scroll bars brought up to date), the dialogs, showing
 // and placing windows, the keyboard focus, the system pointer and the palette of
 // the three drawing surfaces. Questions and messages are message boxes captioned
-// "PlykII", owned by the frame or by the dialog that is open.
+// "PlykII", owned by the frame; a dialog shows its own warning over itself.
 
 #include <functional>
 
@@ -48,8 +48,6 @@ class CutterWindowHost : public CutterHost {
   void closeFrame() override;
 
  private:
-  bool runDialog(DialogBase& dialog);
-
   BaseWindow& frame_;
   std::function<void()> refreshFrameBar_;
   std::function<void()> refreshStatus_;
@@ -58,7 +56,4 @@ class CutterWindowHost : public CutterHost {
   DetailWindow& detail_;
   WindowPrompts prompts_;
   DialogBase about_;
-  // The modal dialog on screen: a warning it gives belongs to it, so closing the
-  // warning does not wake the frame behind the dialog.
-  DialogBase* openDialog_ = nullptr;
 };

@@ -1,6 +1,5 @@
 #include "cutter/app/plyk_app.h"
 
-#include "cutter/editor/interface_colours.h"
 #include "cutter/resource_ids.h"
 #include "framework/draw_window.h"
 #include "framework/resource_data.h"
@@ -29,7 +28,8 @@ std::vector<AssociationValue> PlykApp::association(const std::string& programDir
 }
 
 int PlykApp::CreateMainWindow(HINSTANCE instance, int showCommand) {
-  frame_ = std::make_unique<PlykFrame>(settings_, LoadPaletteResource(instance, IDR_PLYK_PALETTE, PLYK_RT_PALETTE));
+  frame_ = std::make_unique<PlykFrame>(settings_,
+                                       LoadPaletteResource(instance, IDR_PLYK_PALETTE, PLYK_RT_PALETTE));
   frame_->editor().setProgramDirectory(programDirectory());
   frame_->Setup(instance, settings_.maximised ? SW_SHOWMAXIMIZED : showCommand, "Plyk2", nullptr);
   frame_->SetClass(LTGRAY_BRUSH, IDI_PLYK_APP, -1, IDR_PLYK_MAIN_MENU);

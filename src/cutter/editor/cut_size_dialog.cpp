@@ -5,16 +5,14 @@
 
 const char* const kCutSizeRangeWarning = "입력 값의 범위가 틀렸습니다.\n다시 입력하십시오.";
 
-bool CutSizeDialog::accept(const std::string& widthText, const std::string& heightText) {
+DialogResult CutSizeDialog::ok(const std::string& widthText, const std::string& heightText) {
   const int32_t width = ParseIntOrZero(widthText);
   const int32_t height = ParseIntOrZero(heightText);
   // Beyond the largest side a cut would make no sprite, and the settings file
   // would not keep the value; beyond the largest area no buffer can be had.
   auto inRange = [](int32_t v) { return v >= 1 && v <= kMaxCutSize; };
-  if (!inRange(width) || !inRange(height) || !CutSizeAllowed(width, height)) {
-    prompts_.showWarning(kCutSizeRangeWarning);
-    return false;
-  }
+  if (!inRange(width) || !inRange(height) || !CutSizeAllowed(width, height))
+    return {false, kCutSizeRangeWarning};
   size_ = CutSize{width, height};
-  return true;
+  return {true, ""};
 }

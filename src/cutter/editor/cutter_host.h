@@ -26,7 +26,7 @@ class CutterHost : public UserPrompts {
   // Invalidates the windows; when each repaints it takes its title, scroll bars
   // and status texts from its editor.
   virtual void repaint(int windows) = 0;
-  // Modal dialogs over the rules of cut_size_dialog.h and colour_dialog.h; true
+  // Modal dialogs over the rules of cut_size_dialog.h and ui/colour_dialog.h; true
   // when confirmed.
   virtual bool runCutSizeDialog(CutSizeDialog& dialog) = 0;
   virtual bool runColourDialog(ColourDialog& dialog) = 0;

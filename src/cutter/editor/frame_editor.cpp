@@ -1,11 +1,11 @@
 #include "cutter/editor/frame_editor.h"
 
-#include "cutter/editor/colour_dialog.h"
 #include "cutter/editor/cut_size_dialog.h"
+#include "cutter/editor/cutter_colours.h"
 #include "cutter/editor/frame_text.h"
-#include "cutter/editor/interface_colours.h"
 #include "cutter/editor/png_export.h"
 #include "cutter/resource_ids.h"
+#include "ui/colour_dialog.h"
 #include "ui/status_text.h"
 #include "ui/user_manual.h"
 
@@ -224,7 +224,7 @@ void FrameEditor::toggleDetailWindow() {
 }
 
 void FrameEditor::changeCutSize() {
-  CutSizeDialog dialog(host_, CutSize{settings_.cutWidth, settings_.cutHeight});
+  CutSizeDialog dialog(CutSize{settings_.cutWidth, settings_.cutHeight});
   if (!host_.runCutSizeDialog(dialog)) return;
   settings_.cutWidth = dialog.size().width;
   settings_.cutHeight = dialog.size().height;
@@ -232,11 +232,9 @@ void FrameEditor::changeCutSize() {
 }
 
 void FrameEditor::changeColours() {
-  ColourDialog dialog(settings_);
-  const bool confirmed = host_.runColourDialog(dialog);
-  dialog.finish(confirmed, settings_);
-  if (!confirmed) return;
-  RecomputeColourIndices(settings_, doc_.palette);
+  ColourDialog dialog(CutterColours(settings_), settings_.customColours);
+  if (!host_.runColourDialog(dialog)) return;
+  RecomputeColourIndices(CutterColours(settings_), doc_.palette);
   host_.repaint(kAllWindows);
 }
 

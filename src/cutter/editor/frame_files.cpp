@@ -5,8 +5,8 @@
 
 #include "base/path_text.h"
 #include "base/save_file.h"
+#include "cutter/editor/cutter_colours.h"
 #include "cutter/editor/frame_editor.h"
-#include "cutter/editor/interface_colours.h"
 #include "cutter/editor/pcx_export.h"
 #include "cutter/editor/png_export.h"
 #include "cutter/pcx_writer.h"
@@ -143,7 +143,7 @@ bool FrameEditor::importPicture(const std::string& path, const std::string& name
     }
     doc_.cut.transparentIndex = doc_.cut.pixelAt(0, 0);
   }
-  RecomputeColourIndices(settings_, doc_.palette);
+  RecomputeColourIndices(CutterColours(settings_), doc_.palette);
   canvas_.relayout();
   layout();
   host_.repaint(kAllWindows);
@@ -188,7 +188,7 @@ void FrameEditor::restorePalette() {
 
 void FrameEditor::paletteChanged() {
   host_.usePalette(doc_.palette);
-  RecomputeColourIndices(settings_, doc_.palette);
+  RecomputeColourIndices(CutterColours(settings_), doc_.palette);
   host_.repaint(kAllWindows);
 }
 

@@ -2,20 +2,14 @@
 
 #include <cstring>
 
-#include "framework/color_chooser.h"
 #include "framework/file_chooser.h"
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
 
-bool ZorvDialog::accept(const DialogResult& result) {
-  if (!result.warning.empty()) messageBox(result.warning, kMotionProgramTitle, MB_OK | MB_ICONWARNING);
-  return result.accepted;
-}
-
 // ---- New bundle ---------------------------------------------------------------------
 
 NewBundleWindow::NewBundleWindow(NewBundleDialog& values)
-    : ZorvDialog(IDD_ZORV_NEW_BUNDLE), values_(values) {}
+    : RuleDialog(IDD_ZORV_NEW_BUNDLE, kMotionProgramTitle), values_(values) {}
 
 void NewBundleWindow::OnInitDialog() {
   setItemText(IDC_ZORV_BUNDLE_NAME, values_.name());
@@ -28,7 +22,8 @@ bool NewBundleWindow::OnOK() {
 
 // ---- Delay --------------------------------------------------------------------------
 
-DelayWindow::DelayWindow(DelayDialog& values) : ZorvDialog(IDD_ZORV_DELAY), values_(values) {}
+DelayWindow::DelayWindow(DelayDialog& values)
+    : RuleDialog(IDD_ZORV_DELAY, kMotionProgramTitle), values_(values) {}
 
 void DelayWindow::OnInitDialog() {
   setItemText(IDC_ZORV_DELAY_CURRENT, values_.currentText());
@@ -44,7 +39,8 @@ bool DelayWindow::OnOK() {
 
 // ---- Sound --------------------------------------------------------------------------
 
-SoundWindow::SoundWindow(SoundDialog& values) : ZorvDialog(IDD_ZORV_SOUND), values_(values) {}
+SoundWindow::SoundWindow(SoundDialog& values)
+    : RuleDialog(IDD_ZORV_SOUND, kMotionProgramTitle), values_(values) {}
 
 void SoundWindow::OnInitDialog() {
   setItemText(IDC_ZORV_SOUND_NAME, values_.name);
@@ -84,7 +80,8 @@ bool SoundWindow::OnOK() {
 
 // ---- Flags --------------------------------------------------------------------------
 
-FlagsWindow::FlagsWindow(FlagsDialog& values) : ZorvDialog(IDD_ZORV_FLAGS), values_(values) {}
+FlagsWindow::FlagsWindow(FlagsDialog& values)
+    : RuleDialog(IDD_ZORV_FLAGS, kMotionProgramTitle), values_(values) {}
 
 FlagTexts FlagsWindow::shownTexts() const {
   FlagTexts texts;
@@ -116,7 +113,8 @@ bool FlagsWindow::OnOK() {
 
 // ---- Effects ------------------------------------------------------------------------
 
-EffectsWindow::EffectsWindow(EffectsDialog& values) : ZorvDialog(IDD_ZORV_EFFECTS), values_(values) {}
+EffectsWindow::EffectsWindow(EffectsDialog& values)
+    : RuleDialog(IDD_ZORV_EFFECTS, kMotionProgramTitle), values_(values) {}
 
 void EffectsWindow::OnInitDialog() {
   checkButton(IDC_ZORV_EFFECT_FLIP_X, values_.flipLeftRight);
@@ -132,7 +130,7 @@ bool EffectsWindow::OnOK() {
 // ---- Animated GIF -------------------------------------------------------------------
 
 GifExportWindow::GifExportWindow(GifExportDialog& values)
-    : ZorvDialog(IDD_ZORV_GIF_EXPORT), values_(values) {}
+    : RuleDialog(IDD_ZORV_GIF_EXPORT, kMotionProgramTitle), values_(values) {}
 
 void GifExportWindow::OnInitDialog() {
   setItemText(IDC_ZORV_GIF_SCALE, values_.scaleText());
@@ -145,28 +143,4 @@ void GifExportWindow::OnInitDialog() {
 bool GifExportWindow::OnOK() {
   return accept(values_.ok(itemText(IDC_ZORV_GIF_SCALE), isButtonChecked(IDC_ZORV_GIF_TRANSPARENT),
                            isButtonChecked(IDC_ZORV_GIF_BOXES), isButtonChecked(IDC_ZORV_GIF_POINTS)));
-}
-
-// ---- Colours ------------------------------------------------------------------------
-
-ColoursWindow::ColoursWindow(ColoursDialog& values) : ZorvDialog(IDD_ZORV_COLOURS), values_(values) {}
-
-void ColoursWindow::OnInitDialog() {
-  for (int id = IDC_ZORV_COLOUR_BACKGROUND; id <= IDC_ZORV_COLOUR_6; ++id) {
-    const int index = ColoursDialog::buttonIndex(id);
-    if (index >= 0) setSwatch(id, values_.colours[index]);
-  }
-}
-
-void ColoursWindow::OnCommand(WPARAM wParam) {
-  const int id = LOWORD(wParam);
-  const int index = ColoursDialog::buttonIndex(id);
-  if (index < 0) {
-    DialogBase::OnCommand(wParam);
-    return;
-  }
-  uint32_t colour = 0;
-  if (!ChooseColor(hwnd(), &colour, values_.customColours.data())) return;
-  values_.chose(id, colour);
-  setSwatch(id, values_.colours[index]);
 }

@@ -1,22 +1,13 @@
 #pragma once
-// The motion editor's dialogs over their value objects (motion/editor/motion_dialogs.h):
-// each moves texts and check states in and out, shows the warning an OK returns and
-// closes only when the values were accepted.
+// The motion editor's own dialogs over their value objects
+// (motion/editor/motion_dialogs.h): each moves texts and check states in and out;
+// RuleDialog shows the warning an OK returns. Its colour dialog is the shared
+// ColourDialogWindow.
 
-#include "framework/dialog_base.h"
+#include "framework/rule_dialog.h"
 #include "motion/editor/motion_dialogs.h"
 
-// A dialog of the motion editor: OK shows the warning the values return.
-class ZorvDialog : public DialogBase {
- public:
-  using DialogBase::DialogBase;
-
- protected:
-  // True when the dialog may close.
-  bool accept(const DialogResult& result);
-};
-
-class NewBundleWindow : public ZorvDialog {
+class NewBundleWindow : public RuleDialog {
  public:
   explicit NewBundleWindow(NewBundleDialog& values);
   void OnInitDialog() override;
@@ -26,7 +17,7 @@ class NewBundleWindow : public ZorvDialog {
   NewBundleDialog& values_;
 };
 
-class DelayWindow : public ZorvDialog {
+class DelayWindow : public RuleDialog {
  public:
   explicit DelayWindow(DelayDialog& values);
   void OnInitDialog() override;
@@ -36,7 +27,7 @@ class DelayWindow : public ZorvDialog {
   DelayDialog& values_;
 };
 
-class SoundWindow : public ZorvDialog {
+class SoundWindow : public RuleDialog {
  public:
   explicit SoundWindow(SoundDialog& values);
   void OnInitDialog() override;
@@ -49,7 +40,7 @@ class SoundWindow : public ZorvDialog {
   SoundDialog& values_;
 };
 
-class FlagsWindow : public ZorvDialog {
+class FlagsWindow : public RuleDialog {
  public:
   explicit FlagsWindow(FlagsDialog& values);
   void OnInitDialog() override;
@@ -63,7 +54,7 @@ class FlagsWindow : public ZorvDialog {
   FlagsDialog& values_;
 };
 
-class EffectsWindow : public ZorvDialog {
+class EffectsWindow : public RuleDialog {
  public:
   explicit EffectsWindow(EffectsDialog& values);
   void OnInitDialog() override;
@@ -73,7 +64,7 @@ class EffectsWindow : public ZorvDialog {
   EffectsDialog& values_;
 };
 
-class GifExportWindow : public ZorvDialog {
+class GifExportWindow : public RuleDialog {
  public:
   explicit GifExportWindow(GifExportDialog& values);
   void OnInitDialog() override;
@@ -81,14 +72,4 @@ class GifExportWindow : public ZorvDialog {
 
  private:
   GifExportDialog& values_;
-};
-
-class ColoursWindow : public ZorvDialog {
- public:
-  explicit ColoursWindow(ColoursDialog& values);
-  void OnInitDialog() override;
-  void OnCommand(WPARAM wParam) override;
-
- private:
-  ColoursDialog& values_;
 };

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/colour_dialog_window.h"
 #include "framework/common_controls.h"
 #include "framework/dialog_base.h"
 #include "motion/app/child_windows.h"
@@ -121,41 +122,35 @@ void ZorvWindowHost::closeFrame() {
 }
 
 bool ZorvWindowHost::runNewBundleDialog(NewBundleDialog& dialog) {
-  NewBundleWindow window(dialog);
-  return ShowDialog(&frame_, &window) == kDialogOk;
+  return runDialog<NewBundleWindow>(frame_, dialog);
 }
 
 bool ZorvWindowHost::runDelayDialog(DelayDialog& dialog) {
-  DelayWindow window(dialog);
-  return ShowDialog(&frame_, &window) == kDialogOk;
+  return runDialog<DelayWindow>(frame_, dialog);
 }
 
 bool ZorvWindowHost::runSoundDialog(SoundDialog& dialog) {
-  SoundWindow window(dialog);
-  return ShowDialog(&frame_, &window) == kDialogOk;
+  return runDialog<SoundWindow>(frame_, dialog);
 }
 
 bool ZorvWindowHost::runFlagsDialog(FlagsDialog& dialog) {
-  FlagsWindow window(dialog);
-  return ShowDialog(&frame_, &window) == kDialogOk;
+  return runDialog<FlagsWindow>(frame_, dialog);
 }
 
 bool ZorvWindowHost::runEffectsDialog(EffectsDialog& dialog) {
-  EffectsWindow window(dialog);
-  return ShowDialog(&frame_, &window) == kDialogOk;
+  return runDialog<EffectsWindow>(frame_, dialog);
 }
 
 bool ZorvWindowHost::runGifExportDialog(GifExportDialog& dialog) {
-  GifExportWindow window(dialog);
-  return ShowDialog(&frame_, &window) == kDialogOk;
+  return runDialog<GifExportWindow>(frame_, dialog);
 }
 
-bool ZorvWindowHost::runColoursDialog(ColoursDialog& dialog) {
-  ColoursWindow window(dialog);
-  return ShowDialog(&frame_, &window) == kDialogOk;
+bool ZorvWindowHost::runColourDialog(ColourDialog& dialog) {
+  ColourDialogWindow window(IDD_ZORV_COLOURS, kMotionProgramTitle, dialog);
+  return runDialog(frame_, window);
 }
 
 void ZorvWindowHost::showAbout() {
   DialogBase about(IDD_ZORV_ABOUT);
-  ShowDialog(&frame_, &about);
+  runDialog(frame_, about);
 }

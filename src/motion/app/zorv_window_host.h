@@ -57,7 +57,7 @@ class ZorvWindowHost : public ZorvHost {
   bool runSoundDialog(SoundDialog& dialog) override;
   bool runFlagsDialog(FlagsDialog& dialog) override;
   bool runEffectsDialog(EffectsDialog& dialog) override;
-  bool runColoursDialog(ColoursDialog& dialog) override;
+  bool runColourDialog(ColourDialog& dialog) override;
   bool runGifExportDialog(GifExportDialog& dialog) override;
   void showAbout() override;
 

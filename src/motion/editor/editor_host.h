@@ -14,7 +14,7 @@ class DelayDialog;
 class SoundDialog;
 class FlagsDialog;
 class EffectsDialog;
-class ColoursDialog;
+class ColourDialog;
 class GifExportDialog;
 
 // The windows of the editor, for repaints and focus.
@@ -61,7 +61,7 @@ class ZorvHost : public UserPrompts, public SoundSink, public Sleeper {
   virtual bool runSoundDialog(SoundDialog& dialog) = 0;
   virtual bool runFlagsDialog(FlagsDialog& dialog) = 0;
   virtual bool runEffectsDialog(EffectsDialog& dialog) = 0;
-  virtual bool runColoursDialog(ColoursDialog& dialog) = 0;
+  virtual bool runColourDialog(ColourDialog& dialog) = 0;
   virtual bool runGifExportDialog(GifExportDialog& dialog) = 0;
   virtual void showAbout() = 0;
 };

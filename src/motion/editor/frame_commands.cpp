@@ -2,7 +2,9 @@
 #include <cstdio>
 
 #include "motion/editor/frame_editor.h"
+#include "motion/editor/zorv_colours.h"
 #include "motion/resource_ids.h"
+#include "ui/colour_dialog.h"
 #include "ui/user_manual.h"
 
 void MotionFrameEditor::addViewToggle(int id, bool ZorvSettings::*flag) {
@@ -238,8 +240,7 @@ void MotionFrameEditor::editEffects() {
 }
 
 void MotionFrameEditor::editColours() {
-  coloursDialog_.load(settings_.colours);
-  if (!host_.runColoursDialog(coloursDialog_)) return;
-  settings_.colours = coloursDialog_.result();
+  ColourDialog dialog(ZorvColours(settings_), settings_.customColours);
+  if (!host_.runColourDialog(dialog)) return;
   convertColours();
 }

@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "base/path_text.h"
-#include "motion/editor/colour_indices.h"
 #include "motion/editor/frame_text.h"
+#include "motion/editor/zorv_colours.h"
 #include "motion/resource_ids.h"
 #include "ui/command_line.h"
 #include "ui/editor_files.h"
@@ -32,8 +32,7 @@ MotionFrameEditor::MotionFrameEditor(ZorvHost& host, const ZorvSettings& setting
       motionWindow_(doc_, settings_, host),
       spriteWindow_(doc_, settings_, host),
       newBundleDialog_(doc_.file),
-      soundDialog_(host),
-      coloursDialog_(settings_.customColours) {
+      soundDialog_(host) {
   doc_.defaultDelay = settings_.defaultDelay;
   commands_.reportFailuresTo(&host_);
   canvas_.motionsChanged = [this] { motionWindow_.relayout(); };
@@ -163,7 +162,7 @@ void MotionFrameEditor::usePalette() {
 }
 
 void MotionFrameEditor::convertColours() {
-  settings_.indices = ConvertColours(settings_.colours, *palette_);
+  RecomputeColourIndices(ZorvColours(settings_), *palette_);
   host_.setBackground(settings_.indices.background);
   host_.repaint(kRepaintAll);
 }

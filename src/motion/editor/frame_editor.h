@@ -120,7 +120,6 @@ class MotionFrameEditor {
   SoundDialog soundDialog_;
   FlagsDialog flagsDialog_;
   EffectsDialog effectsDialog_;
-  ColoursDialog coloursDialog_;
   GifExportDialog gifDialog_;
   std::string documentName_;  // without folder; empty for a new document
   std::string programDirectory_;

@@ -118,30 +118,6 @@ DialogResult EffectsDialog::ok(bool leftRight, bool upDown, bool translucentChec
   return {true, ""};
 }
 
-void ColoursDialog::load(const EditorColours& editor) {
-  colours = {editor.background, editor.system,   editor.shadow,   editor.boxes[0], editor.boxes[1],
-             editor.boxes[2],   editor.boxes[3], editor.boxes[4], editor.boxes[5]};
-}
-
-EditorColours ColoursDialog::result() const {
-  EditorColours editor;
-  editor.background = colours[0];
-  editor.system = colours[1];
-  editor.shadow = colours[2];
-  for (int k = 0; k < kBoxColourCount; ++k) editor.boxes[k] = colours[3 + k];
-  return editor;
-}
-
-int ColoursDialog::buttonIndex(int controlId) {
-  const int index = controlId - IDC_ZORV_COLOUR_BACKGROUND;
-  return index >= 0 && index < kDialogColourCount ? index : -1;
-}
-
-void ColoursDialog::chose(int controlId, uint32_t colour) {
-  const int index = buttonIndex(controlId);
-  if (index >= 0) colours[index] = colour & 0x00FFFFFF;
-}
-
 DialogResult GifExportDialog::ok(const std::string& text, bool transparentChecked, bool boxesChecked,
                                  bool pointsChecked) {
   const int32_t value = ParseIntOrZero(text);

@@ -11,17 +11,11 @@
 #include "motion/editor/sound_sink.h"
 #include "motion/editor/zorv_settings.h"
 #include "motion/motion.h"
+#include "ui/dialog_result.h"
 #include "ui/file_filter.h"
 #include "ui/user_prompts.h"
 
 class MotionFile;
-
-// The outcome of OK: the dialog ends with 1 when accepted, else stays open; a
-// warning, when not empty, is shown (caption "ZorvII", warning icon).
-struct DialogResult {
-  bool accepted = false;
-  std::string warning;
-};
 
 // The edits of the dialogs take at most this many bytes.
 constexpr size_t kDialogTextLimit = 255;
@@ -118,25 +112,4 @@ class GifExportDialog {
   // The scale must lie in 1 to 4.
   DialogResult ok(const std::string& scaleText, bool transparentChecked, bool boxesChecked,
                   bool pointsChecked);
-};
-
-// The nine colour buttons in dialog order: background, system, shadow, 1 to 6.
-constexpr int kDialogColourCount = 3 + kBoxColourCount;
-
-class ColoursDialog {
- public:
-  // The chooser's custom colours live for the whole run (they are kept in the settings).
-  explicit ColoursDialog(std::array<uint32_t, kCustomColourCount>& customColours)
-      : customColours(customColours) {
-    colours.fill(0x00FFFFFF);
-  }
-  std::array<uint32_t, kDialogColourCount> colours;
-  std::array<uint32_t, kCustomColourCount>& customColours;
-
-  void load(const EditorColours& editor);
-  EditorColours result() const;
-  // Position of a colour button's control id, or -1.
-  static int buttonIndex(int controlId);
-  // The chooser confirmed a colour for that button.
-  void chose(int controlId, uint32_t colour);
 };

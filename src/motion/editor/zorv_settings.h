@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "ui/interface_colours.h"
 #include "ui/settings_block.h"
 
 constexpr size_t kZorvSettingsSize = 2056;
 constexpr int kBoxColourCount = 6;
-constexpr int kCustomColourCount = 16;
 
 // The editor's colours as RGB values 0x00BBGGRR, chosen in the colour dialog.
 struct EditorColours {
