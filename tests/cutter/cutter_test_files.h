@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../scratch_folder.h"
 #include "base/path_text.h"
 #include "picture_writers.h"
 #include "sprites/palette.h"
@@ -30,26 +31,7 @@ inline void Fill(SpriteSet& set, int count, int firstValue = 1) {
   set.SetCurrent(0);
 }
 
-// A scratch folder removed with the object.
-struct TempDir {
-  std::filesystem::path dir;
-  explicit TempDir(const std::string& name)
-      : dir(std::filesystem::temp_directory_path() / (name + "_" + std::to_string(std::random_device{}()))) {
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
-  }
-  // The CP949 text of a file in the folder, as the programs hold paths.
-  std::string path(const std::string& name) const { return TextFromPath(dir) + "/" + name; }
-  std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    std::ofstream(PathFromText(path(name)), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path(name);
-  }
-};
+using TempDir = ScratchFolder;
 
 inline std::vector<uint8_t> SpriteFile(int count, int firstValue = 1) {
   SpriteSet set;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../scratch_folder.h"
 #include "images/image.h"
 
 namespace readertest {
@@ -31,18 +32,7 @@ inline Bytes ReadAll(const fs::path& p) {
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// A folder of the test's own, removed afterwards.
-struct TempFolder {
-  fs::path dir;
-  explicit TempFolder(const std::string& name) {
-    dir = fs::temp_directory_path() / (name + "_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-};
+using TempFolder = ScratchFolder;
 
 // Raw RGBA bytes as pixels (red lowest).
 inline std::vector<Rgba> AsRgba(const Bytes& raw) {

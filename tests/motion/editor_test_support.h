@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "../graphics/graphics_test_support.h"
+#include "../scratch_folder.h"
 #include "graphics/builtin_fonts.h"
 #include "motion/editor/editor_host.h"
 #include "motion/editor/motion_dialogs.h"
@@ -103,22 +104,9 @@ inline std::unique_ptr<SpriteSet> TestGlyphs() {
 }
 
 // A folder of its own for each test that touches files.
-struct TempFolder {
-  std::filesystem::path path;
-  TempFolder() {
-    path = std::filesystem::temp_directory_path() /
-           ("zorv_editor_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    std::filesystem::create_directories(path);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path, ec);
-  }
-  std::string file(const std::string& name) const { return (path / name).string(); }
-  void write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    std::ofstream(path / name, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
+struct TempFolder : ScratchFolder {
+  TempFolder() : ScratchFolder("zorv_editor") {}
+  std::string file(const std::string& name) const { return path(name); }
 };
 
 class FakeHost : public ZorvHost {

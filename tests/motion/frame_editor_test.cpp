@@ -224,7 +224,7 @@ TEST(MotionFrame, DroppedFilesAskAboutUnsavedWorkFirst) {
   FrameFixture f;
   const ChosenFile one = f.motionFile("one.zrv", "first");
   const ChosenFile two = f.motionFile("two.zrv", "second");
-  const std::vector<std::string> dropped = {f.folder.path.string(), one.path, two.path};
+  const std::vector<std::string> dropped = {TextFromPath(f.folder.dir), one.path, two.path};
   f.newBundle("walk", 1);
   f.host.answers = {Answer::Cancel, Answer::No};
   EXPECT_FALSE(f.frame->dropFiles(dropped));

@@ -1,41 +1,19 @@
 #include "ui/editor_files.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "../scratch_folder.h"
 #include "../sprites/sprite_file_bytes.h"
 #include "prompt_log.h"
 
-namespace fs = std::filesystem;
-
-namespace {
-
-struct Folder {
-  fs::path dir = fs::temp_directory_path() / ("editor_files_" + std::to_string(::getpid()));
-  Folder() { fs::create_directories(dir); }
-  ~Folder() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    std::ofstream(dir / name, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return (dir / name).string();
-  }
-};
-
-}  // namespace
-
 TEST(EditorFiles, ReadingAPaletteFileTellsWhyItWasNot) {
-  Folder folder;
+  ScratchFolder folder("editor_files");
   PaletteBlock written = BuiltinPaletteBlock();
   written.palette()[0] = 77;
   std::ostringstream out;
@@ -50,7 +28,7 @@ TEST(EditorFiles, ReadingAPaletteFileTellsWhyItWasNot) {
       {folder.write("short.pal", {'P', 'A', 'L'}),
        false,
        {"팔레트 파일이 아닙니다.\n확인후 다시 하십시오.\n파일이 3 바이트에서 끊겼습니다 (머리말)."}},
-      {(folder.dir / "missing.pal").string(), false, {}},  // passed over silently
+      {folder.path("missing.pal"), false, {}},  // passed over silently
   };
   for (const auto& c : cases) {
     ErrorLog log;
@@ -64,7 +42,7 @@ TEST(EditorFiles, ReadingAPaletteFileTellsWhyItWasNot) {
 }
 
 TEST(EditorFiles, AddingASpriteFileIsAllOrNothing) {
-  Folder folder;
+  ScratchFolder folder("editor_files");
   std::vector<uint8_t> cut = RawSpriteFile({SolidRaw(4, 2, 12), SolidRaw(4, 2, 13)});
   cut.pop_back();  // the last sprite cut short
   const struct {
@@ -79,7 +57,7 @@ TEST(EditorFiles, AddingASpriteFileIsAllOrNothing) {
        std::nullopt,
        {"'short.plk'\n올바른 Plyk 파일이 아닙니다.\n\t확인후 다시 하십시오.\n"
         "파일이 83 바이트에서 끊겼습니다 (스프라이트 2/2)."}},
-      {(folder.dir / "missing.plk").string(), std::nullopt, {}},  // passed over silently
+      {folder.path("missing.plk"), std::nullopt, {}},  // passed over silently
   };
   for (const auto& c : cases) {
     ErrorLog log;
