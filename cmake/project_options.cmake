@@ -53,6 +53,8 @@ function(plyk_test name)
   plyk_target(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE PLYK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  # Helpers more than one test binary uses live in tests/support.
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   if(WIN32)
     if(PLYK_WINE_TESTS)
       add_test(NAME ${name} COMMAND wine $<TARGET_FILE:${name}>)

@@ -1,6 +1,5 @@
 #pragma once
-// Small makers of sprites, sprite files, pictures and scratch folders for the
-// cutter's tests.
+// Small makers of sprites, sprite files and pictures for the cutter's tests.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +7,6 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -16,6 +14,7 @@
 #include "cutter/editor/interface_colours.h"
 #include "picture_writers.h"
 #include "sprites/sprite_file.h"
+#include "support/scratch_folder.h"
 
 namespace edtest {
 
@@ -29,27 +28,6 @@ inline void Fill(SpriteSet& set, int count, int firstValue = 1) {
     set.Append(Solid(2 + i % 5, 3 + i % 4, static_cast<uint8_t>(firstValue + i)));
   set.SetCurrent(0);
 }
-
-// A scratch folder removed with the object.
-struct TempDir {
-  std::filesystem::path dir;
-  explicit TempDir(const std::string& name)
-      : dir(std::filesystem::temp_directory_path() / (name + "_" + std::to_string(std::random_device{}()))) {
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
-  }
-  // The CP949 text of a file in the folder, as the programs hold paths.
-  std::string path(const std::string& name) const { return TextFromPath(dir) + "/" + name; }
-  std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    std::ofstream(PathFromText(path(name)), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path(name);
-  }
-};
 
 inline std::vector<uint8_t> SpriteFile(int count, int firstValue = 1) {
   SpriteSet set;

@@ -51,7 +51,7 @@ class PngGifImport : public ::testing::Test {
       }
     EXPECT_EQ(at, theirs.size());
   }
-  TempFolder tmp_{"png_gif_import_test"};
+  ScratchFolder tmp_{"png_gif_import_test"};
   Picture picture_;
   Bytes bytes_;
 };

@@ -16,7 +16,7 @@ namespace {
 class SpriteWindowTest : public ::testing::Test {
  protected:
   Frame f;
-  TempDir dir{"sprite_window_test"};
+  ScratchFolder dir{"sprite_window_test"};
   CutterSpriteWindowEditor& window() { return f.editor.spriteWindow(); }
   SpriteSet& set() { return f.doc().sprites; }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "images/image.h"
+#include "support/scratch_folder.h"
 
 namespace readertest {
 
@@ -30,19 +31,6 @@ inline Bytes ReadAll(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
-// A folder of the test's own, removed afterwards.
-struct TempFolder {
-  fs::path dir;
-  explicit TempFolder(const std::string& name) {
-    dir = fs::temp_directory_path() / (name + "_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-};
 
 // Raw RGBA bytes as pixels (red lowest).
 inline std::vector<Rgba> AsRgba(const Bytes& raw) {

@@ -7,6 +7,7 @@
 #include "graphics/draw_context.h"
 #include "motion/editor/sound_sink.h"
 #include "sprites/palette.h"
+#include "ui/frame_layout.h"
 #include "ui/user_prompts.h"
 
 class NewBundleDialog;
@@ -41,6 +42,8 @@ class ZorvHost : public UserPrompts, public SoundSink, public Sleeper {
   virtual void showSpriteWindow(bool show) = 0;
   virtual ZorvWindow focusedWindow() const = 0;
   virtual void focus(ZorvWindow window) = 0;
+  // Moves the canvas window within the frame's client area.
+  virtual void placeCanvas(const CanvasPlacement& placement) = 0;
   // Moves the system pointer by screen pixels.
   virtual void movePointer(int dx, int dy) = 0;
   // The palette and the clear colour of the canvas, motion window and sprite window.

@@ -10,6 +10,7 @@
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
 #include "ui/command_line.h"
+#include "ui/status_text.h"
 
 namespace {
 
@@ -18,7 +19,6 @@ std::string WithName(const char* format, const std::string& name) {
   std::snprintf(text, sizeof text, format, name.c_str());
   return text;
 }
-
 
 }  // namespace
 
@@ -50,6 +50,17 @@ void MotionFrameEditor::start() {
   canvas_.show(false);
   host_.showSpriteWindow(settings_.spriteWindowShown);
   if (!settings_.paletteFilePath.empty()) loadPalette(settings_.paletteFilePath);
+}
+
+void MotionFrameEditor::resize(SizeKind kind, int clientWidth, int clientHeight) {
+  if (kind != SizeKind::Minimized) settings_.maximised = kind == SizeKind::Maximized;
+  clientWidth_ = clientWidth;
+  clientHeight_ = clientHeight;
+  host_.placeCanvas(PlaceMotionCanvas(clientWidth, clientHeight));
+}
+
+std::array<int, 3> MotionFrameEditor::statusPartEdges() const {
+  return StatusPartEdges(clientWidth_);
 }
 
 std::string MotionFrameEditor::title() const {
@@ -137,8 +148,8 @@ bool MotionFrameEditor::save(bool saveAs) {
 
 bool MotionFrameEditor::savePrompt() {
   if (!doc_.modified) return true;
-  return AskAboutUnsavedWork(host_, "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?", doc_.file.empty(),
-                             [this] { return save(false); });
+  return AskAboutUnsavedWork(host_, "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?",
+                             doc_.file.empty(), [this] { return save(false); });
 }
 
 bool MotionFrameEditor::close() {
