@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../graphics/graphics_test_support.h"
+#include "support/graphics_test_support.h"
 #include "cutter/resource_ids.h"
 #include "editor_support.h"
 

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "../images/reader_support.h"
+#include "support/reader_support.h"
 #include "cutter/picture.h"
 #include "images/gif_reader.h"
 

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "../sprites/palette_test_support.h"
+#include "support/palette_test_support.h"
 #include "sprites/palette.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

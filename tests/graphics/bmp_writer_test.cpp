@@ -8,7 +8,7 @@
 
 #include "bmp_decode.h"
 #include "graphics/bmp_writer.h"
-#include "graphics_test_support.h"
+#include "support/graphics_test_support.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "graphics/builtin_fonts.h"
 #include "graphics/contact_sheet.h"
-#include "graphics_test_support.h"
+#include "support/graphics_test_support.h"
 #include "sprites/sprite_set.h"
 
 namespace {

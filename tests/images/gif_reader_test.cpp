@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "reader_support.h"
+#include "support/reader_support.h"
 
 using namespace readertest;
 

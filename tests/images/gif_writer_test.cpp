@@ -9,7 +9,7 @@
 #include <fstream>
 #include <random>
 
-#include "other_decoders.h"
+#include "support/other_decoders.h"
 
 using namespace gifcheck;
 

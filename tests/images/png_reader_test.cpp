@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "reader_support.h"
+#include "support/reader_support.h"
 
 using namespace readertest;
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "../graphics/graphics_test_support.h"
+#include "support/graphics_test_support.h"
 #include "graphics/builtin_fonts.h"
 #include "motion/editor/editor_host.h"
 #include "motion/editor/motion_dialogs.h"

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "../images/other_decoders.h"
+#include "support/other_decoders.h"
 #include "canvas_fixture.h"
 
 namespace {

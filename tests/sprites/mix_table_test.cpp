@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "palette_test_support.h"
+#include "support/palette_test_support.h"
 #include "sprites/palette.h"
 
 namespace {

@@ -130,11 +130,11 @@ void SpriteWindow::OnMouseWheel(int delta, UINT) {
 }
 
 void SpriteWindow::OnLeftDown(int x, int y) {
-  if (editor_ != nullptr) editor_->leftClick(x, y);
+  if (editor_ != nullptr) editor_->leftDown(x, y);
 }
 
 void SpriteWindow::OnRightDown(int x, int y) {
-  if (editor_ != nullptr) editor_->rightClick(x, y);
+  if (editor_ != nullptr) editor_->rightDown(x, y);
 }
 
 // ---- Detail window --------------------------------------------------------------
@@ -175,6 +175,6 @@ void DetailWindow::OnScroll(ScrollAxis axis, int code, int position, HWND) {
 }
 
 bool DetailWindow::OnClose() {
-  if (editor_ != nullptr) editor_->closeBox();
+  if (editor_ != nullptr) editor_->closeRequested();
   return true;
 }

@@ -24,9 +24,9 @@ void CutterSpriteWindowEditor::buildCommands() {
   commands_.add(ID_PLYK_PREV_SPRITE, [this] { selectNext(-1); })
       .add(ID_PLYK_NEXT_SPRITE, [this] { selectNext(1); })
       .add(
-          ID_PLYK_SPRITE_COPY, [this] { hold(HoldMode::Copy); }, selected)
+          ID_PLYK_SPRITE_COPY, [this] { hold(ClipboardMode::Copy); }, selected)
       .add(
-          ID_PLYK_SPRITE_CUT, [this] { hold(HoldMode::Cut); }, selected)
+          ID_PLYK_SPRITE_CUT, [this] { hold(ClipboardMode::Cut); }, selected)
       .add(
           ID_PLYK_SPRITE_DELETE, [this] { removeSelected(); }, selected)
       .add(
@@ -78,15 +78,15 @@ void CutterSpriteWindowEditor::wheel(int delta) {
   if (grid_.wheel(delta)) host_.repaint(kSpriteWindow);
 }
 
-void CutterSpriteWindowEditor::leftClick(int x, int y) {
+void CutterSpriteWindowEditor::leftDown(int x, int y) {
   const int index = grid_.hitTest(x, y, doc_.sprites.Count());
   if (index < 0) return;
   doc_.sprites.SetCurrent(index);
   ensureSelectionVisible();
 }
 
-void CutterSpriteWindowEditor::rightClick(int x, int y) {
-  leftClick(x, y);
+void CutterSpriteWindowEditor::rightDown(int x, int y) {
+  leftDown(x, y);
   host_.showSpritePopup(x, y);
 }
 
@@ -97,7 +97,7 @@ bool CutterSpriteWindowEditor::command(int id) {
 
 void CutterSpriteWindowEditor::dropHold() {
   held_ = nullptr;
-  mode_ = HoldMode::None;
+  mode_ = ClipboardMode::Empty;
 }
 
 void CutterSpriteWindowEditor::selectNext(int step) {
@@ -107,7 +107,7 @@ void CutterSpriteWindowEditor::selectNext(int step) {
   ensureSelectionVisible();
 }
 
-void CutterSpriteWindowEditor::hold(HoldMode mode) {
+void CutterSpriteWindowEditor::hold(ClipboardMode mode) {
   held_ = doc_.sprites.Current();
   mode_ = mode;
   host_.repaint(kSpriteWindow);
@@ -129,7 +129,7 @@ void CutterSpriteWindowEditor::paste() {
   auto change = doc_.beginChange();
   doc_.sprites.Insert(std::make_unique<Sprite>(held_->width, held_->height, held_->pixels), -1);
   change->inserted(doc_.sprites.CurrentIndex() - 1);
-  if (mode_ == HoldMode::Cut) {
+  if (mode_ == ClipboardMode::Cut) {
     // The selection moves to where the original was.
     const int32_t index = doc_.sprites.IndexOf(held_);
     change->removed(index, doc_.sprites.Take(index));
@@ -194,9 +194,9 @@ void CutterSpriteWindowEditor::paint(DrawContext& dc) const {
   for (int i = visible.first; i < visible.end; ++i) {
     const Sprite* sprite = doc_.sprites.Get(i);
     const GridPoint cell = grid_.cellOrigin(i);
-    if (sprite != held_ || mode_ == HoldMode::None) {
+    if (sprite != held_ || mode_ == ClipboardMode::Empty) {
       DrawThumbnail(dc, cell.x, cell.y, sprite);
-    } else if (mode_ == HoldMode::Cut) {
+    } else if (mode_ == ClipboardMode::Cut) {
       DrawThumbnail(dc, cell.x, cell.y, sprite, kTranslucent);
     } else {
       // A copied sprite is tinted with the system colour.

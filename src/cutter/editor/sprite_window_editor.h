@@ -12,13 +12,12 @@
 #include "cutter/editor/cutter_host.h"
 #include "cutter/editor/cutter_settings.h"
 #include "graphics/draw_context.h"
+#include "ui/clipboard_mode.h"
 #include "ui/command_table.h"
 #include "ui/scroll_bar_state.h"
 #include "ui/thumbnail_grid.h"
 
 class DetailWindowEditor;
-
-enum class HoldMode { None, Copy, Cut };
 
 class CutterSpriteWindowEditor {
  public:
@@ -34,9 +33,9 @@ class CutterSpriteWindowEditor {
   void scroll(int code, int thumb);
   // A mouse-wheel delta: one row per notch.
   void wheel(int delta);
-  void leftClick(int x, int y);
+  void leftDown(int x, int y);
   // Selects like a left click, then opens the pop-up menu at the point.
-  void rightClick(int x, int y);
+  void rightDown(int x, int y);
 
   // A command of the pop-up menu or one the frame passes on; the window takes the
   // keyboard focus first. False when the command is unknown or greyed.
@@ -49,7 +48,7 @@ class CutterSpriteWindowEditor {
   // Drops the hold when an undo or redo took the held sprite out of the set.
   void forgetHoldIfGone();
   const Sprite* heldSprite() const { return held_; }
-  HoldMode holdMode() const { return mode_; }
+  ClipboardMode holdMode() const { return mode_; }
 
   std::string title() const;
   ScrollBarState scrollBar() const;
@@ -63,7 +62,7 @@ class CutterSpriteWindowEditor {
  private:
   void buildCommands();
   void selectNext(int step);
-  void hold(HoldMode mode);
+  void hold(ClipboardMode mode);
   void removeSelected();
   void paste();
   void merge();
@@ -76,5 +75,5 @@ class CutterSpriteWindowEditor {
   ThumbnailGrid grid_;
   CommandTable commands_;
   const Sprite* held_ = nullptr;
-  HoldMode mode_ = HoldMode::None;
+  ClipboardMode mode_ = ClipboardMode::Empty;
 };
