@@ -114,6 +114,8 @@ const CommandTable& BaseWindow::commands() const {
 
 void BaseWindow::OnCommand(WPARAM wParam) {
   const int id = LOWORD(wParam);
+  // A greyed or unknown command does nothing, not even what the editor does first.
+  if (!commands().enabled(id)) return;
   if (runCommand_)
     runCommand_(id);
   else

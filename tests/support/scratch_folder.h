@@ -15,10 +15,11 @@
 struct ScratchFolder {
   std::filesystem::path dir;
 
+  // name: CP949, as the programs hold paths.
   explicit ScratchFolder(const std::string& name) {
     static std::atomic<unsigned> made{0};
     dir = std::filesystem::temp_directory_path() /
-          (name + "_" + std::to_string(std::random_device{}()) + "_" + std::to_string(made++));
+          PathFromText(name + "_" + std::to_string(std::random_device{}()) + "_" + std::to_string(made++));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
   }
