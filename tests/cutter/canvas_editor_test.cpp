@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/graphics_test_support.h"
 #include "cutter/resource_ids.h"
 #include "editor_support.h"
+#include "support/graphics_test_support.h"
 
 using namespace edtest;
 

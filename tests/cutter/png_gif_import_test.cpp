@@ -6,9 +6,9 @@
 
 #include <cstring>
 
-#include "support/reader_support.h"
 #include "cutter/picture.h"
 #include "images/gif_reader.h"
+#include "support/reader_support.h"
 
 using namespace readertest;
 

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "support/graphics_test_support.h"
 #include "cutter/editor/detail_window_editor.h"
 #include "cutter/resource_ids.h"
 #include "editor_support.h"
+#include "support/graphics_test_support.h"
 
 using namespace edtest;
 

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "support/graphics_test_support.h"
 #include "graphics/builtin_fonts.h"
 #include "motion/editor/editor_host.h"
 #include "motion/editor/motion_dialogs.h"
 #include "motion/motion_document.h"
 #include "sprites/sprite.h"
+#include "support/graphics_test_support.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_prompts.h"
 

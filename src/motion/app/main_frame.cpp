@@ -5,7 +5,6 @@
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
 #include "sprites/sprite_file.h"
-#include "ui/status_text.h"
 
 namespace {
 
