@@ -6,7 +6,7 @@
 #include <random>
 
 #include "sprites/palette.h"
-#include "sprites/palette_test_support.h"
+#include "support/palette_test_support.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <utility>
 #include <vector>
 
 #include "framework/text_codec.h"
@@ -101,8 +102,24 @@ RECT BaseWindow::screenRect() const {
   return rect;
 }
 
+void BaseWindow::bindCommands(const CommandTable& table, std::function<bool(int)> run) {
+  commands_ = &table;
+  runCommand_ = std::move(run);
+}
+
+const CommandTable& BaseWindow::commands() const {
+  static const CommandTable none;
+  return commands_ != nullptr ? *commands_ : none;
+}
+
 void BaseWindow::OnCommand(WPARAM wParam) {
-  commands_.execute(LOWORD(wParam));
+  const int id = LOWORD(wParam);
+  // A greyed or unknown command does nothing, not even what the editor does first.
+  if (!commands().enabled(id)) return;
+  if (runCommand_)
+    runCommand_(id);
+  else
+    commands().execute(id);
 }
 
 void BaseWindow::applyMenuState(HMENU menu) const {
@@ -114,11 +131,11 @@ void BaseWindow::applyMenuState(HMENU menu) const {
       continue;
     }
     const UINT id = GetMenuItemID(menu, i);
-    if (id == 0 || id == static_cast<UINT>(-1) || !commands_.contains(static_cast<int>(id))) continue;
+    if (id == 0 || id == static_cast<UINT>(-1) || !commands().contains(static_cast<int>(id))) continue;
     EnableMenuItem(menu, id,
-                   MF_BYCOMMAND | (commands_.enabled(static_cast<int>(id)) ? MF_ENABLED : MF_GRAYED));
+                   MF_BYCOMMAND | (commands().enabled(static_cast<int>(id)) ? MF_ENABLED : MF_GRAYED));
     CheckMenuItem(menu, id,
-                  MF_BYCOMMAND | (commands_.checked(static_cast<int>(id)) ? MF_CHECKED : MF_UNCHECKED));
+                  MF_BYCOMMAND | (commands().checked(static_cast<int>(id)) ? MF_CHECKED : MF_UNCHECKED));
   }
 }
 

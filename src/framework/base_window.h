@@ -10,6 +10,7 @@
 // greys and checks its menu entries when a menu opens; a greyed command does nothing
 // whether it comes from the menu, a tool-bar button or a key.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -90,8 +91,12 @@ class BaseWindow {
   WPARAM lastWParam() const { return lastWParam_; }
   LPARAM lastLParam() const { return lastLParam_; }
   FileChooser& fileChooser() { return fileChooser_; }
-  CommandTable& commands() { return commands_; }
-  const CommandTable& commands() const { return commands_; }
+  // Connects the window to its editor's command table, which outlives it: command
+  // messages run the table's rows, through `run` when the editor does something
+  // first, and menus and tool bars are greyed and checked from it.
+  void bindCommands(const CommandTable& table, std::function<bool(int)> run = {});
+  // The bound table; an empty one before binding.
+  const CommandTable& commands() const;
 
   // Greys and checks every entry of the menu (and its sub-menus) the table knows.
   void applyMenuState(HMENU menu) const;
@@ -135,7 +140,8 @@ class BaseWindow {
   WPARAM lastWParam_ = 0;
   LPARAM lastLParam_ = 0;
   FileChooser fileChooser_;
-  CommandTable commands_;
+  const CommandTable* commands_ = nullptr;
+  std::function<bool(int)> runCommand_;
   LRESULT result_ = 0;
   bool quitOnDestroy_ = true;
   bool dragging_ = false;

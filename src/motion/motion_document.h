@@ -19,9 +19,8 @@
 #include "base/read_result.h"
 #include "motion/motion_change.h"
 #include "motion/motion_file.h"
+#include "ui/clipboard_mode.h"
 #include "ui/undo_history.h"
-
-enum class ClipboardMode : int32_t { Empty = 0, Copy = 1, Cut = 2, InfoOnly = 3 };
 
 // Marking copies nothing: it records the source and what a paste should do with it.
 struct MotionClipboard {

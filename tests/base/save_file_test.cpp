@@ -1,4 +1,5 @@
 #include "base/save_file.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,9 @@ std::string Slurp(const fs::path& p) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-fs::path ScratchDir(const char* name) {
-  fs::path dir = fs::temp_directory_path() / name;
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
-
 TEST(SaveFileSafely, ReplacesTheFileOnlyWhenTheWriteSucceeded) {
-  fs::path dir = ScratchDir("plyk_save_test");
+  const ScratchFolder scratch("plyk_save_test");
+  const fs::path& dir = scratch.dir;
   fs::path target = dir / "doc.bin";
   ASSERT_TRUE(SaveFileSafely(target, [](std::ostream& out) { return bool(out << "first"); }));
   EXPECT_EQ(Slurp(target), "first");
@@ -44,7 +39,6 @@ TEST(SaveFileSafely, ReplacesTheFileOnlyWhenTheWriteSucceeded) {
   ASSERT_TRUE(SaveFileSafely(target, [](std::ostream& out) { return bool(out << "second"); }));
   EXPECT_EQ(Slurp(target), "second");
   EXPECT_FALSE(SaveFileSafely(dir / "missing" / "x.bin", [](std::ostream&) { return true; }));
-  fs::remove_all(dir);
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "../graphics/graphics_test_support.h"
 #include "cutter/resource_ids.h"
 #include "editor_support.h"
+#include "support/graphics_test_support.h"
 
 using namespace edtest;
 
@@ -20,7 +20,7 @@ uint8_t Busy(int x, int y) {
 class CanvasTest : public ::testing::Test {
  protected:
   Frame f;
-  TempDir dir{"canvas_test"};
+  ScratchFolder dir{"canvas_test"};
   CanvasEditor& canvas() { return f.editor.canvas(); }
   SpriteSet& sprites() { return f.doc().sprites; }
 
@@ -239,18 +239,27 @@ TEST_F(CanvasTest, AMouseMoveRepaintsCanvasAndStatusTextOnlyWhenItsPictureCellCh
 TEST_F(CanvasTest, LeavingOrAnUnsetPositionCutsNothing) {
   Import(100, 100, Busy);
   f.editor.command(ID_PLYK_TOOL_OUTWARD_CUT);
-  canvas().mouseMove(20, 30);
-  canvas().leaveCheck(true, 20, 30);  // still there
-  EXPECT_TRUE(canvas().hasMouse());
-  canvas().leaveCheck(true, 21, 30);  // moved without a move message: gone
+  // The client area is 200 x 200, both edges inside; a window in front changes nothing.
+  const struct {
+    int tool, moveX, checkX, checkY;
+    bool inFront, kept;
+  } checks[] = {{ID_PLYK_TOOL_OUTWARD_CUT, 20, 20, 30, true, true},
+                {ID_PLYK_TOOL_OUTWARD_CUT, 20, 20, 30, false, true},
+                {ID_PLYK_TOOL_OUTWARD_CUT, 20, 21, 30, true, false},  // moved without a move message
+                {ID_PLYK_TOOL_OUTWARD_CUT, 200, 200, 30, true, true},
+                {ID_PLYK_TOOL_GRID_CUT, 20, 90, 90, true, true},
+                {ID_PLYK_TOOL_GRID_CUT, 20, 200, 200, true, true},
+                {ID_PLYK_TOOL_GRID_CUT, 20, 201, 90, true, false},
+                {ID_PLYK_TOOL_GRID_CUT, 20, 90, -1, true, false}};
+  for (const auto& c : checks) {
+    f.editor.command(c.tool);
+    canvas().mouseMove(c.moveX, 30);
+    f.host.takeRepaints();
+    canvas().leaveCheck(PointerFacts{c.checkX, c.checkY, 200, 200, c.inFront});
+    EXPECT_EQ(canvas().hasMouse(), c.kept) << c.checkX << "," << c.checkY;
+    EXPECT_EQ(f.host.takeRepaints(), c.kept ? 0 : kStatusBar | kCanvasWindow) << c.checkX << "," << c.checkY;
+  }
   EXPECT_EQ(f.editor.statusTexts()[2], " 마우스 : --- , ---");
-  EXPECT_NE(f.host.takeRepaints() & kStatusBar, 0);
-  f.editor.command(ID_PLYK_TOOL_GRID_CUT);
-  canvas().mouseMove(20, 30);
-  canvas().leaveCheck(true, 90, 90);  // the grid keeps its cell inside the client area
-  EXPECT_TRUE(canvas().hasMouse());
-  canvas().leaveCheck(false, 300, 90);
-  EXPECT_FALSE(canvas().hasMouse());
   // Unset, not even the outward cut ignoring the transparent colour cuts (it would
   // take the whole frame), and no cursor is drawn.
   f.editor.command(ID_PLYK_IGNORE_TRANSPARENT);

@@ -1,6 +1,5 @@
 #pragma once
-// Small makers of sprites, sprite files, pictures and scratch folders for the
-// cutter's tests.
+// Small makers of sprites, sprite files and pictures for the cutter's tests.
 
 #include <gtest/gtest.h>
 
@@ -8,15 +7,14 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "../scratch_folder.h"
 #include "base/path_text.h"
 #include "picture_writers.h"
 #include "sprites/palette.h"
 #include "sprites/sprite_file.h"
+#include "support/scratch_folder.h"
 
 namespace edtest {
 
@@ -30,8 +28,6 @@ inline void Fill(SpriteSet& set, int count, int firstValue = 1) {
     set.Append(Solid(2 + i % 5, 3 + i % 4, static_cast<uint8_t>(firstValue + i)));
   set.SetCurrent(0);
 }
-
-using TempDir = ScratchFolder;
 
 inline std::vector<uint8_t> SpriteFile(int count, int firstValue = 1) {
   SpriteSet set;

@@ -26,7 +26,7 @@ std::string State(const SpriteSet& set) {
 class CutterUndoTest : public ::testing::Test {
  protected:
   Frame f;
-  TempDir dir{"cutter_undo"};
+  ScratchFolder dir{"cutter_undo"};
   CutterDocument& doc() { return f.doc(); }
   bool enabled(int id) { return f.editor.commands().enabled(id); }
 

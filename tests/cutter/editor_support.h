@@ -1,31 +1,23 @@
 #pragma once
 // A scripted host for the cutter's editors and a frame editor over it.
 
-#include <gtest/gtest.h>
-
-#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "cutter/editor/frame_editor.h"
 #include "cutter_test_files.h"
+#include "support/scripted_prompts.h"
 
 namespace edtest {
 
-class FakeHost : public CutterHost {
+class FakeHost : public ScriptedPrompts<CutterHost> {
  public:
-  // Scripted replies, taken in order; running out fails the test.
-  std::deque<Answer> answers;
-  std::deque<std::optional<ChosenFile>> files;  // nullopt: the chooser is cancelled
   std::function<bool(CutSizeDialog&)> cutSizeDialog;
   std::function<bool(ColourDialog&)> colourDialog;
   bool focused = false;  // the sprite window has the keyboard focus
-  bool browserWorks = true;
 
   // What the editors asked for.
-  std::vector<std::string> questions, errors, warnings, browsed;
-  std::vector<FilterEntries> filters;
   int repainted = 0;  // CutterWindow bits since the last take
   int closed = 0, popups = 0, abouts = 0, palettes = 0;
   std::optional<bool> canvasShown, detailShown;
@@ -33,27 +25,6 @@ class FakeHost : public CutterHost {
   int pointerX = 0, pointerY = 0;
 
   int takeRepaints() { return std::exchange(repainted, 0); }
-
-  Answer askYesNoCancel(const std::string& text) override {
-    questions.push_back(text);
-    if (answers.empty()) {
-      ADD_FAILURE() << "unexpected question: " << text;
-      return Answer::Cancel;
-    }
-    Answer a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  bool askYesNo(const std::string& text) override { return askYesNoCancel(text) == Answer::Yes; }
-  void showError(const std::string& text) override { errors.push_back(text); }
-  void showWarning(const std::string& text) override { warnings.push_back(text); }
-  bool chooseOpenFile(const FilterEntries& filter, ChosenFile& file) override { return choose(filter, file); }
-  bool chooseSaveFile(const FilterEntries& filter, ChosenFile& file) override { return choose(filter, file); }
-  void setBusy(bool) override {}
-  bool openInBrowser(const std::string& path) override {
-    browsed.push_back(path);
-    return browserWorks;
-  }
 
   void repaint(int windows) override { repainted |= windows; }
   bool runCutSizeDialog(CutSizeDialog& d) override { return cutSizeDialog ? cutSizeDialog(d) : false; }
@@ -71,19 +42,6 @@ class FakeHost : public CutterHost {
   void focusSpriteWindow() override { focused = true; }
   void showSpritePopup(int, int) override { ++popups; }
   void closeFrame() override { ++closed; }
-
- private:
-  bool choose(const FilterEntries& filter, ChosenFile& file) {
-    filters.push_back(filter);
-    if (files.empty()) {
-      ADD_FAILURE() << "unexpected file chooser";
-      return false;
-    }
-    std::optional<ChosenFile> f = files.front();
-    files.pop_front();
-    if (f) file = *f;
-    return f.has_value();
-  }
 };
 
 // A frame editor over a scripted host, with the built-in palette.

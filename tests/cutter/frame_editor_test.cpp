@@ -25,7 +25,7 @@ namespace {
 class FrameTest : public ::testing::Test {
  protected:
   Frame f;
-  TempDir dir{"frame_test"};
+  ScratchFolder dir{"frame_test"};
   FrameEditor& frame() { return f.editor; }
   CutterDocument& doc() { return f.doc(); }
 

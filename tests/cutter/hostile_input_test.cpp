@@ -10,6 +10,7 @@
 #include "base/byte_reader.h"
 #include "cutter/decode_picture.h"
 #include "picture_checks.h"
+#include "support/scratch_folder.h"
 
 using namespace testpic;
 
@@ -306,11 +307,9 @@ TEST(PictureLoad, FailuresKeepThePreviousPictureAndFramesAreSelectable) {
   EXPECT_EQ(pic.fileData(), junk);
   EXPECT_EQ(pic.frameCount(), 3);
   // A new load starts at frame 0, holds the file's bytes and builds the mix table.
-  const auto path = std::filesystem::temp_directory_path() / "cutter_test_picture.dat";
+  const ScratchFolder folder("cutter_reload");
   const Bytes flc = WriteFlc(10, 4, chunks);
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(flc.data()), flc.size());
-  ASSERT_TRUE(pic.load(path));
-  std::filesystem::remove(path);
+  ASSERT_TRUE(pic.load(PathFromText(folder.write("picture.dat", flc))));
   EXPECT_EQ(pic.currentFrame(), 0);
   EXPECT_EQ(pic.fileData(), flc);
   PaletteBlock expected;

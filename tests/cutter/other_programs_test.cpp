@@ -61,7 +61,7 @@ class OtherPrograms : public ::testing::Test {
 #endif
   }
   // A folder of its own, so that two builds' tests can run at once.
-  edtest::TempDir tmp_{"cutter_other_programs"};
+  ScratchFolder tmp_{"cutter_other_programs"};
   const fs::path dir_ = tmp_.dir;
 };
 

@@ -150,7 +150,7 @@ class PngExport : public ::testing::Test {
   void SetUp() override {
     if (!HaveImageMagick()) GTEST_SKIP() << "ImageMagick convert not found";
   }
-  TempDir dir{"png_export_test"};
+  ScratchFolder dir{"png_export_test"};
   const PaletteBlock palette = DistinctPalette();
 };
 

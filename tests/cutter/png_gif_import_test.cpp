@@ -6,9 +6,9 @@
 
 #include <cstring>
 
-#include "../images/reader_support.h"
 #include "cutter/picture.h"
 #include "images/gif_reader.h"
+#include "support/reader_support.h"
 
 using namespace readertest;
 
@@ -51,7 +51,7 @@ class PngGifImport : public ::testing::Test {
       }
     EXPECT_EQ(at, theirs.size());
   }
-  TempFolder tmp_{"png_gif_import_test"};
+  ScratchFolder tmp_{"png_gif_import_test"};
   Picture picture_;
   Bytes bytes_;
 };

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "../graphics/graphics_test_support.h"
 #include "cutter/editor/detail_window_editor.h"
 #include "cutter/resource_ids.h"
 #include "editor_support.h"
+#include "support/graphics_test_support.h"
 
 using namespace edtest;
 
@@ -16,7 +16,7 @@ namespace {
 class SpriteWindowTest : public ::testing::Test {
  protected:
   Frame f;
-  TempDir dir{"sprite_window_test"};
+  ScratchFolder dir{"sprite_window_test"};
   CutterSpriteWindowEditor& window() { return f.editor.spriteWindow(); }
   SpriteSet& set() { return f.doc().sprites; }
 
@@ -38,8 +38,8 @@ class SpriteWindowTest : public ::testing::Test {
 // click here opens the pop-up menu even beyond the end slot.
 TEST_F(SpriteWindowTest, RightClickSelectsAndAlwaysOpensThePopup) {
   Start(5);
-  window().rightClick(61, 0);
-  window().rightClick(0, 125);  // beyond the end slot
+  window().rightDown(61, 0);
+  window().rightDown(0, 125);  // beyond the end slot
   EXPECT_EQ(window().selection(), 1);
   EXPECT_EQ(f.host.popups, 2);
 }
@@ -50,17 +50,17 @@ TEST_F(SpriteWindowTest, CopyCutPasteAndDelete) {
     std::vector<std::pair<int, int>> steps;  // {command, or -1 to select; argument}
     std::vector<int> values;
     int selection;
-    HoldMode hold;
+    ClipboardMode hold;
   } cases[] = {
       // Copy 0, select 2, paste: the copy lands at 2, the old sprite 2 stays selected.
       {{{-1, 0}, {ID_PLYK_SPRITE_COPY, 0}, {-1, 2}, {ID_PLYK_SPRITE_PASTE, 0}},
        {1, 2, 1, 3},
        3,
-       HoldMode::Copy},
+       ClipboardMode::Copy},
       // Cut 0, select the end slot, paste: the sprite moves to the end, selection 0.
-      {{{-1, 0}, {ID_PLYK_KEY_CUT, 0}, {-1, 3}, {ID_PLYK_KEY_PASTE, 0}}, {2, 3, 1}, 0, HoldMode::None},
+      {{{-1, 0}, {ID_PLYK_KEY_CUT, 0}, {-1, 3}, {ID_PLYK_KEY_PASTE, 0}}, {2, 3, 1}, 0, ClipboardMode::Empty},
       // Deleting the held sprite drops the hold.
-      {{{-1, 1}, {ID_PLYK_SPRITE_CUT, 0}, {ID_PLYK_SPRITE_DELETE, 0}}, {1, 3}, 1, HoldMode::None},
+      {{{-1, 1}, {ID_PLYK_SPRITE_CUT, 0}, {ID_PLYK_SPRITE_DELETE, 0}}, {1, 3}, 1, ClipboardMode::Empty},
       // Deleting another sprite keeps it; paste twice from a copy.
       {{{-1, 0},
         {ID_PLYK_SPRITE_COPY, 0},
@@ -70,7 +70,7 @@ TEST_F(SpriteWindowTest, CopyCutPasteAndDelete) {
         {ID_PLYK_SPRITE_PASTE, 0}},
        {1, 2, 1, 1},
        4,
-       HoldMode::Copy},
+       ClipboardMode::Copy},
   };
   for (const auto& c : cases) {
     set().Clear();
@@ -211,7 +211,7 @@ TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
   EXPECT_EQ(detail.title(), "자세히 보기 창");
   detail.paint(*c.dc);
   EXPECT_EQ(c.at(0, 0), bg);
-  detail.closeBox();
+  detail.closeRequested();
   EXPECT_FALSE(f.editor.settings().detailShown);
   EXPECT_EQ(f.host.detailShown, false);
   EXPECT_FALSE(f.editor.commands().checked(ID_PLYK_DETAIL_WINDOW));

@@ -23,7 +23,7 @@ TEST(UserManual, OpensTheInstalledPageOrSaysWhyNot) {
       {true, false, true, "사용 설명서를 열 수 없습니다."},
   };
   for (const ManualCase& c : cases) {
-    edtest::TempDir folder("plyk_manual");
+    ScratchFolder folder("plyk_manual");
     const std::string programDirectory = TextFromPath(folder.dir) + "/";
     const std::string page = UserManualPath(programDirectory);
     if (c.installed) {

@@ -34,7 +34,7 @@ TEST(CutterCanvas, SmallFrameIsCentredOtherwiseTheWorkAreaIsFilled) {
 TEST(MotionFrame, SpritesAloneGiveTheLongTitleAndTheCanvasIsNeverNegative) {
   // The frame editor's tests see titles with bundles, the canvas's the tool texts.
   EXPECT_EQ(MotionTitle({"hero.zrv", false, 0, 3}), "ZorvII       [hero.zrv]   - 0 개 동작 묶음");
-  CanvasArea area = PlaceMotionCanvas(800, 600);
+  CanvasPlacement area = PlaceMotionCanvas(800, 600);
   EXPECT_EQ((std::array<int, 4>{area.x, area.y, area.width, area.height}),
             (std::array<int, 4>{0, 28, 800, 552}));
   // A frame dragged smaller than its bars leaves an empty canvas, never a negative one.

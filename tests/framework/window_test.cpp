@@ -256,11 +256,13 @@ TEST(CommandTable, GreysTheMenuEntryAndRefusesItsKey) {
   class Frame : public BaseWindow {
    public:
     Frame() {
-      commands().add(
+      table.add(
           ID_TEST_GREYED, [this] { ++greyedRuns; }, [] { return false; });
-      commands().add(
+      table.add(
           ID_TEST_ALLOWED, [this] { ++allowedRuns; }, {}, [] { return true; });
+      bindCommands(table);
     }
+    CommandTable table;
     int greyedRuns = 0, allowedRuns = 0;
   };
   static Frame* frame = nullptr;

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "../sprites/palette_test_support.h"
 #include "sprites/palette.h"
+#include "support/palette_test_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   PaletteBlock block;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "graphics_test_support.h"
+#include "support/graphics_test_support.h"
 
 namespace {
 

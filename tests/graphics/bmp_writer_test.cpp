@@ -8,13 +8,10 @@
 
 #include "bmp_decode.h"
 #include "graphics/bmp_writer.h"
-#include "graphics_test_support.h"
+#include "support/graphics_test_support.h"
+#include "support/scratch_folder.h"
 
 namespace {
-
-std::filesystem::path TempPath(const char* name) {
-  return std::filesystem::temp_directory_path() / (std::string("plyk_graphics_") + name);
-}
 
 std::vector<uint8_t> ReadAll(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);
@@ -57,10 +54,11 @@ TEST(BmpWriter, UsesTheAdjustedColoursAndReportsFailures) {
   DecodedBmp d;
   ASSERT_TRUE(DecodeBmp8(SurfaceBmpBytes(c.surface), d));
   EXPECT_EQ(d.rgb, std::vector<uint8_t>(48, 0));
-  EXPECT_FALSE(WriteSurfaceBmp(c.surface, TempPath("no_such_dir") / "sub" / "x.bmp"));
+  const ScratchFolder scratch("plyk_bmp");
+  EXPECT_FALSE(WriteSurfaceBmp(c.surface, scratch.dir / "no_such_dir" / "x.bmp"));
   Surface none;
   EXPECT_TRUE(SurfaceBmpBytes(none).empty());
-  EXPECT_FALSE(WriteSurfaceBmp(none, TempPath("none.bmp")));
+  EXPECT_FALSE(WriteSurfaceBmp(none, scratch.dir / "none.bmp"));
   EXPECT_TRUE(EncodeIndexedBmp(nullptr, 4, 4, 4, nullptr).empty());
 }
 
@@ -68,7 +66,8 @@ TEST(BmpWriter, WrittenFileOpensInAnImageReader) {
   Canvas c(61, 30);
   c.pattern();
   c.dc->FillRect(0, 0, 9, 9, 12, 0);
-  const auto path = TempPath("written.bmp");
+  const ScratchFolder scratch("plyk_bmp");
+  const auto path = scratch.dir / "written.bmp";
   ASSERT_TRUE(WriteSurfaceBmp(c.surface, path));
   const std::vector<uint8_t> bytes = ReadAll(path);
   EXPECT_EQ(bytes, SurfaceBmpBytes(c.surface));
@@ -84,5 +83,4 @@ TEST(BmpWriter, WrittenFileOpensInAnImageReader) {
   if (!type.empty()) {
     EXPECT_NE(type.find("bitmap"), std::string::npos) << type;
   }
-  std::filesystem::remove(path);
 }

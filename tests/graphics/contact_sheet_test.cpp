@@ -2,8 +2,8 @@
 
 #include "graphics/builtin_fonts.h"
 #include "graphics/contact_sheet.h"
-#include "graphics_test_support.h"
 #include "sprites/sprite_set.h"
+#include "support/graphics_test_support.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <utility>
 
-#include "graphics_test_support.h"
+#include "support/graphics_test_support.h"
 
 namespace {
 

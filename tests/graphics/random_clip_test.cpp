@@ -7,7 +7,7 @@
 #include <string>
 
 #include "graphics/builtin_fonts.h"
-#include "graphics_test_support.h"
+#include "support/graphics_test_support.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <tuple>
 
-#include "graphics_test_support.h"
+#include "support/graphics_test_support.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "base/byte_reader.h"
 #include "graphics/bitmap_font.h"
 #include "graphics/builtin_fonts.h"
-#include "graphics_test_support.h"
+#include "support/graphics_test_support.h"
 
 namespace {
 

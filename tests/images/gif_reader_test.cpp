@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "reader_support.h"
+#include "support/reader_support.h"
 
 using namespace readertest;
 
@@ -27,7 +27,7 @@ class GifFiles : public ::testing::Test {
                          " -coalesce -depth 8 rgba:" + Quoted(tmp_.dir / "x.rgba")));
     return AsRgba(ReadAll(tmp_.dir / "x.rgba"));
   }
-  TempFolder tmp_{"gif_reader_test"};
+  ScratchFolder tmp_{"gif_reader_test"};
 };
 
 // Frames: a background, then smaller pictures placed over it, some with holes.

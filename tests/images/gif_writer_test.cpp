@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <fstream>
 #include <random>
 
-#include "other_decoders.h"
+#include "support/other_decoders.h"
+#include "support/scratch_folder.h"
 
 using namespace gifcheck;
 
@@ -78,8 +78,8 @@ TEST(GifWriter, OtherProgramsReadEveryFrameAndDelay) {
       {"full table, noise", 301, 203, 256, 2, 0, -1}, {"long runs", 400, 150, 256, 2, 1, -1},
       {"see-through", 40, 30, 16, 3, 2, 0},           {"five colours, noise", 255, 64, 5, 2, 0, 4},
   };
-  const fs::path dir = fs::temp_directory_path() / ("gif_writer_test_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  const ScratchFolder scratch("gif_writer_test");
+  const fs::path& dir = scratch.dir;
   for (const Case& c : cases) {
     const GifOut movie = Make(c);
     const Bytes gif = EncodeGif(movie);
@@ -97,7 +97,6 @@ TEST(GifWriter, OtherProgramsReadEveryFrameAndDelay) {
     EXPECT_EQ(MagickDelays(file), delays) << c.name;
     EXPECT_EQ(MagickSizes(file), sizes) << c.name;
   }
-  fs::remove_all(dir);
 }
 
 TEST(GifWriter, RefusesWhatCannotBeAGif) {

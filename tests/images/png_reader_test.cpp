@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "reader_support.h"
+#include "support/reader_support.h"
 
 using namespace readertest;
 
@@ -85,7 +85,7 @@ class PngFiles : public ::testing::Test {
       narrow[i] = uint8_t((wide[2 * i] + 256 * wide[2 * i + 1] + 128) / 257);
     return AsRgba(narrow);
   }
-  TempFolder tmp_{"png_reader_test"};
+  ScratchFolder tmp_{"png_reader_test"};
 };
 
 // Sources: colour, colour with graded alpha, colour with a few fully transparent pixels.

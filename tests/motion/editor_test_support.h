@@ -3,9 +3,7 @@
 // choosers and dialogs queued by the test, everything asked of it recorded), drawing
 // surfaces with the default palette and fonts, and glyphs like the built-in ones.
 
-#include <chrono>
 #include <cstdint>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -14,13 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "../graphics/graphics_test_support.h"
-#include "../scratch_folder.h"
 #include "graphics/builtin_fonts.h"
 #include "motion/editor/editor_host.h"
 #include "motion/editor/motion_dialogs.h"
 #include "motion/motion_document.h"
 #include "sprites/sprite.h"
+#include "support/graphics_test_support.h"
+#include "support/scratch_folder.h"
+#include "support/scripted_prompts.h"
 
 // A w x h sprite whose pixels all hold value (distinct values make distinct sprites).
 inline std::unique_ptr<Sprite> MakeSprite(int32_t w, int32_t h, uint8_t value) {
@@ -103,18 +102,8 @@ inline std::unique_ptr<SpriteSet> TestGlyphs() {
   return set;
 }
 
-// A folder of its own for each test that touches files.
-struct TempFolder : ScratchFolder {
-  TempFolder() : ScratchFolder("zorv_editor") {}
-  std::string file(const std::string& name) const { return path(name); }
-};
-
-class FakeHost : public ZorvHost {
+class FakeHost : public ScriptedPrompts<ZorvHost> {
  public:
-  // Scripts: answers in order; an empty chooser entry is a cancel.
-  std::deque<Answer> answers;
-  std::deque<bool> yesNo;
-  std::deque<std::optional<ChosenFile>> chosen;
   std::function<bool(NewBundleDialog&)> newBundle = [](NewBundleDialog&) { return false; };
   std::function<bool(DelayDialog&)> delay = [](DelayDialog&) { return false; };
   std::function<bool(SoundDialog&)> sound = [](SoundDialog&) { return false; };
@@ -126,30 +115,14 @@ class FakeHost : public ZorvHost {
   ZorvWindow focused = ZorvWindow::Frame;
 
   // Records.
-  std::vector<std::string> questions, errors, warnings, played, browsed;
+  std::vector<std::string> played;
   double busy = 0;
   int slept = 0, presents = 0, palettes = 0, background = -1, pointerX = 0, pointerY = 0;
   unsigned repaints = 0;
   bool canvasShown = true, spriteWindowShown = true, closed = false;
   TestSurface canvas{400, 300};
+  std::optional<CanvasPlacement> placement;
 
-  Answer askYesNoCancel(const std::string& text) override {
-    questions.push_back(text);
-    return Take(answers, Answer::Cancel);
-  }
-  bool askYesNo(const std::string& text) override {
-    questions.push_back(text);
-    return Take(yesNo, false);
-  }
-  void showError(const std::string& text) override { errors.push_back(text); }
-  void showWarning(const std::string& text) override { warnings.push_back(text); }
-  bool chooseOpenFile(const FilterEntries&, ChosenFile& file) override { return choose(file); }
-  bool chooseSaveFile(const FilterEntries&, ChosenFile& file) override { return choose(file); }
-  void setBusy(bool) override {}
-  bool openInBrowser(const std::string& path) override {
-    browsed.push_back(path);
-    return true;
-  }
   void playWave(const std::string& path) override { played.push_back(path); }
   void sleep(int milliseconds) override { slept += milliseconds; }
   // Time passes by sleeping, and by `busy` (drawing) where a test says so.
@@ -159,6 +132,7 @@ class FakeHost : public ZorvHost {
   void showSpriteWindow(bool show) override { spriteWindowShown = show; }
   ZorvWindow focusedWindow() const override { return focused; }
   void focus(ZorvWindow window) override { focused = window; }
+  void placeCanvas(const CanvasPlacement& p) override { placement = p; }
   void movePointer(int dx, int dy) override { pointerX += dx, pointerY += dy; }
   void usePalette(const PaletteBlock&) override { ++palettes; }
   void setBackground(int index) override { background = index; }
@@ -174,18 +148,4 @@ class FakeHost : public ZorvHost {
   bool runColourDialog(ColourDialog& d) override { return colours(d); }
   bool runGifExportDialog(GifExportDialog& d) override { return gifExport(d); }
   void showAbout() override {}
-
- private:
-  template <typename T>
-  static T Take(std::deque<T>& queue, T fallback) {
-    if (queue.empty()) return fallback;
-    T value = queue.front();
-    queue.pop_front();
-    return value;
-  }
-  bool choose(ChosenFile& file) {
-    std::optional<ChosenFile> next = Take(chosen, std::optional<ChosenFile>());
-    if (next) file = *next;
-    return next.has_value();
-  }
 };

@@ -18,7 +18,7 @@ namespace {
 struct FrameFixture {
   FakeHost host;
   std::unique_ptr<MotionFrameEditor> frame;
-  TempFolder folder;
+  ScratchFolder folder{"zorv_editor"};
 
   explicit FrameFixture(const ZorvSettings& settings = ZorvSettings()) {
     frame = std::make_unique<MotionFrameEditor>(host, settings, TestPalette());
@@ -44,10 +44,10 @@ struct FrameFixture {
     content.append(std::make_unique<MotionBundle>(name));
     FillBundle(*content.current(), 2);
     folder.write(file, MotionFileBytes(content));
-    return {folder.file(file), file};
+    return {folder.path(file), file};
   }
   std::vector<uint8_t> bytesOf(const std::string& file) {
-    std::ifstream in(folder.file(file), std::ios::binary);
+    std::ifstream in(folder.path(file), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 };
@@ -102,7 +102,7 @@ TEST(MotionFrame, TitleStatusSelectorAndMenuState) {
   f.run(ID_ZORV_ZOOM_IN);
   EXPECT_EQ(f.frame->statusTexts()[1], " x2");
   EXPECT_EQ(f.frame->statusTexts()[0], " 기준선 옮김  * All *");
-  f.host.chosen.push_back(ChosenFile{f.folder.file("a.zrv"), "a.zrv"});
+  f.host.files.push_back(ChosenFile{f.folder.path("a.zrv"), "a.zrv"});
   f.run(ID_ZORV_FILE_SAVE_AS);
   EXPECT_EQ(f.frame->settings().motionFileName, "a.zrv");
 }
@@ -135,12 +135,14 @@ TEST(MotionFrame, AskToSaveOutcomes) {
     FrameFixture f;
     f.newBundle("walk", 1);
     f.host.answers.push_back(c.answer);
-    if (c.chosen) f.host.chosen.push_back(ChosenFile{f.folder.file(c.chosen), "a.zrv"});
+    if (c.answer == Answer::Yes)
+      f.host.files.push_back(c.chosen ? std::optional(ChosenFile{f.folder.path(c.chosen), "a.zrv"})
+                                      : std::nullopt);
     f.run(ID_ZORV_FILE_NEW);
     EXPECT_EQ(f.host.questions,
               std::vector<std::string>{"Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?"});
     EXPECT_EQ(f.doc().file.count(), c.cleared ? 0 : 1) << c.name;
-    EXPECT_EQ(std::filesystem::exists(f.folder.file("a.zrv")), c.written) << c.name;
+    EXPECT_EQ(std::filesystem::exists(f.folder.path("a.zrv")), c.written) << c.name;
     EXPECT_EQ(f.host.canvasShown, !c.cleared) << c.name;
   }
   FrameFixture f;
@@ -159,7 +161,7 @@ TEST(MotionFrame, YesOnAnEmptyModifiedDocumentGoesOn) {
     FrameFixture f;
     f.host.newBundle = [](NewBundleDialog& d) { return d.ok("walk").accepted; };
     f.run(ID_ZORV_NEW_BUNDLE);
-    f.host.yesNo.push_back(true);
+    f.host.answers.push_back(Answer::Yes);
     f.run(ID_ZORV_DELETE_BUNDLE);
     ASSERT_TRUE(f.doc().modified && f.doc().file.empty());
     f.host.answers.push_back(Answer::Yes);
@@ -176,35 +178,35 @@ TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
   EXPECT_FALSE(f.run(ID_ZORV_KEY_SAVE));
   f.newBundle("walk", 1);
   EXPECT_FALSE(f.enabled(ID_ZORV_FILE_SAVE));  // the menu entry waits for a name
-  f.host.chosen.push_back(ChosenFile{f.folder.file("a.zrv"), "a.zrv"});
+  f.host.files.push_back(ChosenFile{f.folder.path("a.zrv"), "a.zrv"});
   EXPECT_TRUE(f.run(ID_ZORV_KEY_SAVE));
-  EXPECT_TRUE(f.host.chosen.empty());
+  EXPECT_TRUE(f.host.files.empty());
   EXPECT_EQ(f.frame->title(), "ZorvII       [a.zrv]   - 1 개 동작 묶음");
   EXPECT_TRUE(f.enabled(ID_ZORV_FILE_SAVE));
   f.newBundle("run", 2);
-  f.host.chosen.push_back(std::nullopt);  // a chooser now would cancel the save
+  f.host.files.push_back(std::nullopt);  // a chooser now would cancel the save
   EXPECT_TRUE(f.run(ID_ZORV_KEY_SAVE));
-  EXPECT_EQ(f.host.chosen.size(), 1u);
+  EXPECT_EQ(f.host.files.size(), 1u);
   const std::vector<uint8_t> saved = f.bytesOf("a.zrv");
   EXPECT_EQ(saved, MotionFileBytes(f.doc().file));
   EXPECT_FALSE(f.doc().modified);
 
   // A failed save keeps the old file and the modified mark.
   f.newBundle("jump", 0);
-  std::filesystem::create_directory(f.folder.file("a.zrv.saving"));  // the write cannot start
+  std::filesystem::create_directory(f.folder.path("a.zrv.saving"));  // the write cannot start
   EXPECT_TRUE(f.run(ID_ZORV_FILE_SAVE));
   EXPECT_EQ(f.host.errors,
             std::vector<std::string>{"'a.zrv'\n파일을 쓰지 못했습니다.\n이전 파일은 그대로 있습니다."});
   EXPECT_EQ(f.bytesOf("a.zrv"), saved);
   EXPECT_TRUE(f.doc().modified);
   EXPECT_EQ(f.frame->title(), "ZorvII       [a.zrv *]   - 3 개 동작 묶음");
-  std::filesystem::remove(f.folder.file("a.zrv.saving"));
+  std::filesystem::remove(f.folder.path("a.zrv.saving"));
 
   // A bad open changes nothing, a missing file fails silently.
   const std::vector<uint8_t> before = MotionFileBytes(f.doc().file);
   f.folder.write("bad.zrv", {'Z', 'O', 'R', 'V', 100, 0, 0});
   f.host.answers.push_back(Answer::No);
-  f.host.chosen = {ChosenFile{f.folder.file("bad.zrv"), "bad.zrv"}};
+  f.host.files = {ChosenFile{f.folder.path("bad.zrv"), "bad.zrv"}};
   f.run(ID_ZORV_FILE_OPEN);
   EXPECT_EQ(f.host.errors.back(),
             "'bad.zrv'\n올바른 Zorv 파일이 아닙니다.\n확인후 다시 하십시오.\n파일이 7 바이트에서 끊겼습니다 "
@@ -212,7 +214,7 @@ TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
   EXPECT_EQ(MotionFileBytes(f.doc().file), before);
   EXPECT_EQ(f.frame->documentName(), "a.zrv");
   EXPECT_TRUE(f.doc().modified);
-  EXPECT_FALSE(f.frame->openFile(f.folder.file("missing.zrv"), "missing.zrv"));
+  EXPECT_FALSE(f.frame->openFile(f.folder.path("missing.zrv"), "missing.zrv"));
   EXPECT_EQ(f.host.errors.size(), 2u);
   // The next save goes to the open document's file, not to the one that failed.
   f.run(ID_ZORV_FILE_SAVE);
@@ -245,7 +247,7 @@ TEST(MotionFrame, ClipboardAndShadowNeverOutliveTheirMotions) {
   const std::pair<const char*, std::function<void(FrameFixture&)>> actions[] = {
       {"delete bundle",
        [](FrameFixture& f) {
-         f.host.yesNo.push_back(true);
+         f.host.answers.push_back(Answer::Yes);
          f.run(ID_ZORV_DELETE_BUNDLE);
          EXPECT_TRUE(f.host.canvasShown);  // "b" is left to show
        }},
@@ -256,7 +258,7 @@ TEST(MotionFrame, ClipboardAndShadowNeverOutliveTheirMotions) {
        }},
       {"open", [](FrameFixture& f) {
          f.host.answers.push_back(Answer::No);
-         f.host.chosen.push_back(f.motionFile("other.zrv", "other"));
+         f.host.files.push_back(f.motionFile("other.zrv", "other"));
          f.run(ID_ZORV_FILE_OPEN);
        }}};
   for (const auto& [name, action] : actions) {
@@ -328,7 +330,7 @@ TEST(MotionFrame, PalettesAndColoursGiveTheIndices) {
   FrameFixture f;
   EXPECT_EQ(f.frame->settings().indices, ColourIndices());  // as stored until a change
   f.folder.write("bad.pal", {'P', 'A', 'L'});
-  EXPECT_FALSE(f.frame->loadPalette(f.folder.file("bad.pal")));
+  EXPECT_FALSE(f.frame->loadPalette(f.folder.path("bad.pal")));
   EXPECT_EQ(f.host.errors.size(), 1u);
   // A palette whose first entry is the system colour.
   PaletteBlock block = TestPalette();
@@ -336,11 +338,11 @@ TEST(MotionFrame, PalettesAndColoursGiveTheIndices) {
   block.palette()[1] = 0;
   block.palette()[2] = 127;
   {
-    std::ofstream out(f.folder.file("blue.pal"), std::ios::binary);
+    std::ofstream out(f.folder.path("blue.pal"), std::ios::binary);
     WritePaletteFile(block, out);
   }
   ZorvSettings settings;
-  settings.paletteFilePath = f.folder.file("blue.pal");
+  settings.paletteFilePath = f.folder.path("blue.pal");
   FrameFixture g(settings);  // loaded at start
   EXPECT_EQ(g.host.palettes, 1);
   EXPECT_EQ(g.frame->settings().indices.system, 0);
@@ -356,13 +358,19 @@ TEST(MotionFrame, PalettesAndColoursGiveTheIndices) {
   EXPECT_EQ(g.host.background, 0);  // black is entry 0 of the default palette
 }
 
-TEST(MotionFrame, ClosingKeepsTheRestoredRectangleUnlessMaximised) {
+TEST(MotionFrame, ResizingPlacesTheCanvasAndClosingKeepsTheRestoredRectangleUnlessMaximised) {
   FrameFixture f;
   const WindowRect first{10, 20, 810, 620}, second{30, 40, 500, 400};
-  f.frame->setMaximised(false);
+  f.frame->resize(SizeKind::Restored, 1300, 700);
+  ASSERT_TRUE(f.host.placement.has_value());
+  EXPECT_EQ((std::array<int, 4>{f.host.placement->x, f.host.placement->y, f.host.placement->width,
+                                f.host.placement->height}),
+            (std::array<int, 4>{0, 28, 1300, 652}));
+  EXPECT_EQ(f.frame->statusPartEdges(), (std::array<int, 3>{600, 700, -1}));
   f.frame->frameClosing(first);
   EXPECT_EQ(f.frame->settings().mainWindow, first);
-  f.frame->setMaximised(true);
+  f.frame->resize(SizeKind::Maximized, 1400, 800);
+  f.frame->resize(SizeKind::Minimized, 0, 0);  // a minimised frame stays maximised
   f.frame->frameClosing(second);
   EXPECT_EQ(f.frame->settings().mainWindow, first);
   EXPECT_TRUE(f.frame->settings().maximised);
@@ -387,7 +395,7 @@ TEST(MotionFrame, ExportsTheBundleAsGifAndTheDocumentAsJson) {
     EXPECT_TRUE(d.transparent && d.boxes && !d.points);
     return false;
   };
-  f.host.chosen.push_back(ChosenFile{f.folder.file("walk.gif"), "walk.gif"});
+  f.host.files.push_back(ChosenFile{f.folder.path("walk.gif"), "walk.gif"});
   f.run(ID_ZORV_EXPORT_GIF);
   f.run(ID_ZORV_EXPORT_GIF);
   const std::vector<uint8_t> gif = f.bytesOf("walk.gif");
@@ -398,7 +406,7 @@ TEST(MotionFrame, ExportsTheBundleAsGifAndTheDocumentAsJson) {
   EXPECT_EQ(gif[8] | gif[9] << 8, 16);
 
   // The JSON with its atlas gives back the bytes "쓰기" would write.
-  f.host.chosen.push_back(ChosenFile{f.folder.file("walk.json"), "walk.json"});
+  f.host.files.push_back(ChosenFile{f.folder.path("walk.json"), "walk.json"});
   f.run(ID_ZORV_EXPORT_JSON);
   const std::vector<uint8_t> json = f.bytesOf("walk.json"), png = f.bytesOf("walk.png");
   const ImageLoader load = [&](const std::string& name, std::vector<uint8_t>& bytes) {

@@ -115,12 +115,12 @@ TEST(ListWindows, TheKeysMoveTheSelectionOfTheirOwnList) {
 
 // Reading all or nothing is the shared sprite-file reader's, checked with it.
 TEST(SpriteWindow, AddsAFileInFrontOfTheCurrentSprite) {
-  TempFolder folder;
+  ScratchFolder folder{"zorv_editor"};
   auto fileOf = [&](const std::string& name, std::vector<uint8_t> values) {
     SpriteSet set;
     for (uint8_t v : values) set.Append(MakeSprite(4, 2, v));
     folder.write(name, SpriteFileBytes(set));
-    return ChosenFile{folder.file(name), name};
+    return ChosenFile{folder.path(name), name};
   };
   const ChosenFile mixed = fileOf("mixed.plk", {10, 3, 11});
   const ChosenFile known = fileOf("known.plk", {1, 5});
@@ -137,7 +137,7 @@ TEST(SpriteWindow, AddsAFileInFrontOfTheCurrentSprite) {
     AddSprites(f.doc.file, 5);
     f.doc.file.sprites.SetCurrent(2);
     Sprite* current = f.doc.file.sprites.Current();
-    f.host.chosen.push_back(c.file);
+    f.host.files.push_back(c.file);
     const CommandTable& menu = f.sprites.commands();
     for (int id : {ID_ZORV_SPRITE_COPY, ID_ZORV_SPRITE_CUT, ID_ZORV_SPRITE_PASTE, ID_ZORV_SPRITE_DELETE})
       EXPECT_FALSE(menu.enabled(id));

@@ -76,7 +76,7 @@ TEST(CanvasTools, DragMovesTheCurrentMotionOrWithSelectAllEveryMotion) {
     EXPECT_EQ(f.motion(0).boxes[2], all ? (MotionBox{7, -3, 11, 1}) : (MotionBox{0, 0, 4, 4}));
     // A drag whose mouse left the canvas has no end point and moves nothing.
     f.click(100, 100);
-    f.canvas.checkMouseLeft(false, 0, 0);
+    f.canvas.leaveCheck(PointerFacts{});
     f.canvas.leftUp();
     EXPECT_EQ(f.motion(1).relX, 8);
   }
@@ -162,15 +162,8 @@ TEST(CanvasStatus, ToolNumberSelectAllZoomAndMouse) {
   EXPECT_EQ(f.canvas.statusTexts(), (Texts{" 3번 충돌 박스 넣기  * All *", " x2", " 마우스 : -25 , -80"}));
   // A move repaints the canvas and the status texts, not the rest of the frame.
   EXPECT_EQ(f.host.repaints, unsigned{kRepaintStatus | kRepaintCanvas});
-  f.canvas.checkMouseLeft(true, 150, 40);  // still there
-  EXPECT_EQ(f.canvas.mouseX(), -25);
-  f.host.repaints = 0;
-  f.canvas.checkMouseLeft(true, 152, 40);  // moved without a move message
+  f.canvas.leaveCheck(PointerFacts{152, 40, 400, 300, true});  // moved without a move message
   EXPECT_EQ(f.canvas.statusTexts()[2], " 마우스 : --- , ---");
-  EXPECT_EQ(f.host.repaints, unsigned{kRepaintStatus | kRepaintCanvas});
-  f.canvas.mouseMove(150, 40);
-  f.canvas.checkMouseLeft(false, 150, 40);
-  EXPECT_EQ(f.canvas.mouseX(), kUnset);
   f.canvas.chooseTool(kToolStamp);
   f.canvas.show(false);
   EXPECT_FALSE(f.host.canvasShown);
@@ -261,7 +254,7 @@ TEST(CanvasPaint, XorOverlaysRestoreThePictureWhenDrawnTwice) {
     f.canvas.paint(*s.dc);
     const std::vector<uint8_t> withOverlay = s.pixels();
     f.canvas.paintOverlay(*s.dc);
-    f.canvas.checkMouseLeft(false, 0, 0);
+    f.canvas.leaveCheck(PointerFacts{});
     const std::vector<uint8_t> without = f.paint();
     EXPECT_NE(withOverlay, without) << "tool " << tool;
     EXPECT_EQ(s.pixels(), without) << "tool " << tool;
@@ -282,4 +275,23 @@ TEST(MotionCanvasMouse, AMoveRepaintsOverlayAndStatusTextOnlyWhenItsCanvasPixelC
     EXPECT_EQ(f.host.repaints, move.repaints) << move.x << "," << move.y;
   }
   EXPECT_EQ(f.canvas.statusTexts()[2], " 마우스 :  51 ,  52");
+}
+
+TEST(MotionCanvasMouse, TheLeaveCheckKeepsThePositionOnlyInsideInFrontAndUnmoved) {
+  CanvasFixture f;  // a 400 x 300 client area: the right and bottom edges lie outside
+  const unsigned both = kRepaintStatus | kRepaintCanvas;
+  const struct {
+    int moveX, moveY, checkX, checkY;
+    bool inFront, kept;
+  } checks[] = {{150, 40, 150, 40, true, true},    {150, 40, 152, 40, true, false},
+                {150, 40, 150, 40, false, false},  {399, 299, 399, 299, true, true},
+                {400, 100, 400, 100, true, false}, {100, 300, 100, 300, true, false},
+                {0, 0, 0, 0, true, true},          {0, 0, -1, 0, true, false}};
+  for (const auto& c : checks) {
+    f.canvas.mouseMove(c.moveX, c.moveY);
+    f.host.repaints = 0;
+    f.canvas.leaveCheck(PointerFacts{c.checkX, c.checkY, 400, 300, c.inFront});
+    EXPECT_EQ(f.canvas.mouseX() != kUnset, c.kept) << c.checkX << "," << c.checkY << " " << c.inFront;
+    EXPECT_EQ(f.host.repaints, c.kept ? 0 : both) << c.checkX << "," << c.checkY;
+  }
 }

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <sstream>
 
-#include "../sprites/sprite_file_bytes.h"
 #include "base/byte_reader.h"
 #include "editor_test_support.h"
 #include "motion/motion_document.h"
 #include "motion/motion_file_io.h"
+#include "support/sprite_file_bytes.h"
 
 namespace {
 

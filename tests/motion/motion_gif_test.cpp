@@ -4,10 +4,10 @@
 #include "motion/motion_gif.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include "../images/other_decoders.h"
 #include "canvas_fixture.h"
+#include "support/other_decoders.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -38,8 +38,8 @@ struct GifFixture : CanvasFixture {
 TEST(MotionGif, FramesAreTheCanvasPaintingOfEachMotion) {
   if (!gifcheck::HaveDecoders()) GTEST_SKIP() << "ffmpeg or ImageMagick missing";
   GifFixture f;
-  const fs::path dir = fs::temp_directory_path() / ("motion_gif_test_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  const ScratchFolder scratch("motion_gif_test");
+  const fs::path& dir = scratch.dir;
   struct Case {
     int scale;
     bool boxes, points;
@@ -82,7 +82,6 @@ TEST(MotionGif, FramesAreTheCanvasPaintingOfEachMotion) {
         }
     }
   }
-  fs::remove_all(dir);
 }
 
 TEST(MotionGif, DelaysCarryTheRoundingSoTheLoopKeepsItsLength) {

@@ -13,11 +13,11 @@
 #include <tuple>
 #include <vector>
 
-#include "../cutter/editor_support.h"
-#include "../motion/editor_test_support.h"
 #include "base/byte_reader.h"
+#include "cutter/editor_support.h"
 #include "cutter/resource_ids.h"
 #include "motion/editor/frame_editor.h"
+#include "motion/editor_test_support.h"
 #include "motion/resource_ids.h"
 #include "plyk_version.h"
 

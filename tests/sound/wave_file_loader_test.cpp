@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -12,22 +11,17 @@
 #include "base/path_text.h"
 #include "sound/fake_sound_service.h"
 #include "sound/wave_player.h"
+#include "support/scratch_folder.h"
 #include "wave_bytes.h"
 
 // Paths are CP949 texts: the folder is named in Hangul, and its files must open on
 // any system code page.
 TEST(WaveFileLoader, ReadsWholeFilesUpToTheLimitFromHangulPaths) {
   namespace fs = std::filesystem;
-  const fs::path dir =
-      fs::temp_directory_path() /
-      PathFromText("\xC6\xC4\xC0\xCF_sound_" +  // "파일"
-                   std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-  fs::create_directories(dir);
-  const std::string folder = TextFromPath(dir);
+  const ScratchFolder scratch("\xC6\xC4\xC0\xCF_sound");  // "파일"
+  const std::string folder = TextFromPath(scratch.dir);
   auto write = [&](const std::string& name, const std::vector<uint8_t>& bytes) {
-    std::ofstream(PathFromText(folder + "/" + name), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return folder + "/" + name;
+    return scratch.write(name, bytes);
   };
   std::vector<uint8_t> out = {1, 2, 3};
   EXPECT_EQ(ReadWaveFile(folder + "/none.wav", out, 100), WaveFileLoad::kCannotRead);
@@ -57,6 +51,4 @@ TEST(WaveFileLoader, ReadsWholeFilesUpToTheLimitFromHangulPaths) {
     EXPECT_EQ(std::string(player.message()), "파일을 읽어오는데 실패했습니다.");
     EXPECT_EQ(player.cache().count(), 1);
   }
-  std::error_code ec;
-  fs::remove_all(dir, ec);
 }

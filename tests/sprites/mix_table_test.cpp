@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "palette_test_support.h"
 #include "sprites/palette.h"
+#include "support/palette_test_support.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <tuple>
 
-#include "palette_test_support.h"
+#include "support/palette_test_support.h"
 
 namespace {
 

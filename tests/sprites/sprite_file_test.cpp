@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "base/byte_reader.h"
-#include "palette_test_support.h"
-#include "sprite_file_bytes.h"
+#include "support/palette_test_support.h"
+#include "support/sprite_file_bytes.h"
 
 namespace {
 

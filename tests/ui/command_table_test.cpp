@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "prompt_log.h"
+#include "support/scripted_prompts.h"
 #include "ui/dialog_text.h"
 #include "ui/file_association.h"
 #include "ui/user_prompts.h"
@@ -42,7 +42,7 @@ TEST(CommandTable, AFailingCommandIsReportedNotLost) {
   table.add(2, [] { throw std::runtime_error("x"); });
   table.add(3, [] {});
   EXPECT_THROW(table.execute(1), std::bad_alloc) << "nobody to report to";
-  ErrorLog log;
+  ScriptedPrompts<UserPrompts> log;
   table.reportFailuresTo(&log);
   EXPECT_FALSE(table.execute(1));
   EXPECT_FALSE(table.execute(2));
@@ -61,7 +61,7 @@ TEST(UserPrompts, UnsavedWorkGoesOnOnlyWhenNothingIsLost) {
       {Answer::Yes, true, false, true, false},  // an empty document is never written
   };
   for (const auto& c : cases) {
-    ErrorLog log;
+    ScriptedPrompts<UserPrompts> log;
     log.answers = {c.answer};
     bool saved = false;
     EXPECT_EQ(AskAboutUnsavedWork(log, "?", c.empty, [&] { return saved = true, c.saveWorks; }), c.goesOn);

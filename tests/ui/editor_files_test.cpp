@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "../scratch_folder.h"
-#include "../sprites/sprite_file_bytes.h"
-#include "prompt_log.h"
+#include "support/scratch_folder.h"
+#include "support/scripted_prompts.h"
+#include "support/sprite_file_bytes.h"
 
 TEST(EditorFiles, ReadingAPaletteFileTellsWhyItWasNot) {
   ScratchFolder folder("editor_files");
@@ -31,7 +31,7 @@ TEST(EditorFiles, ReadingAPaletteFileTellsWhyItWasNot) {
       {folder.path("missing.pal"), false, {}},  // passed over silently
   };
   for (const auto& c : cases) {
-    ErrorLog log;
+    ScriptedPrompts<UserPrompts> log;
     PaletteBlock block;
     EXPECT_EQ(ReadPaletteFileReporting(log, c.path, block), c.read) << c.path;
     EXPECT_EQ(log.errors, c.errors) << c.path;
@@ -60,7 +60,7 @@ TEST(EditorFiles, AddingASpriteFileIsAllOrNothing) {
       {folder.path("missing.plk"), std::nullopt, {}},  // passed over silently
   };
   for (const auto& c : cases) {
-    ErrorLog log;
+    ScriptedPrompts<UserPrompts> log;
     std::optional<std::vector<int>> appended;
     const bool added = AddSpriteFile(log, ChosenFile{c.path, "short.plk"}, [&](SpriteSet& read) {
       appended.emplace();

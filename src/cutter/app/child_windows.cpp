@@ -1,11 +1,9 @@
 #include "cutter/app/child_windows.h"
 
 #include "cutter/resource_ids.h"
+#include "framework/leave_check.h"
 
 namespace {
-
-constexpr UINT_PTR kLeaveTimer = 1;
-constexpr UINT kLeaveCheckMs = 500;
 
 int AxisIndex(ScrollAxis axis) {
   return axis == ScrollAxis::Horizontal ? 0 : 1;
@@ -20,14 +18,6 @@ void WriteBar(DrawWindow& window, ScrollAxis axis, const ScrollBarState& state, 
 
 }  // namespace
 
-void MirrorCommands(const CommandTable& from, const std::function<bool(int)>& run, CommandTable& into) {
-  for (int id : from.ids()) {
-    into.add(
-        id, [run, id] { run(id); }, [&from, id] { return from.enabled(id); },
-        [&from, id] { return from.checked(id); });
-  }
-}
-
 // ---- Picture canvas -------------------------------------------------------------
 
 bool PictureCanvas::create(BaseWindow* frame) {
@@ -39,11 +29,11 @@ bool PictureCanvas::create(BaseWindow* frame) {
 }
 
 void PictureCanvas::OnCreate() {
-  SetTimer(hwnd(), kLeaveTimer, kLeaveCheckMs, nullptr);
+  StartLeaveCheck(hwnd());
 }
 
 void PictureCanvas::OnDestroy() {
-  KillTimer(hwnd(), kLeaveTimer);
+  StopLeaveCheck(hwnd());
 }
 
 void PictureCanvas::refreshBars() {
@@ -84,13 +74,8 @@ void PictureCanvas::OnLeftUp(int, int) {
 }
 
 void PictureCanvas::OnTimer(UINT_PTR id) {
-  if (id != kLeaveTimer || editor_ == nullptr) return;
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  ScreenToClient(hwnd(), &cursor);
-  const bool inClient =
-      cursor.x >= 0 && cursor.y >= 0 && cursor.x <= clientWidth() && cursor.y <= clientHeight();
-  editor_->leaveCheck(inClient, cursor.x, cursor.y);
+  if (editor_ == nullptr) return;
+  if (const auto facts = LeaveCheckTick(hwnd(), id)) editor_->leaveCheck(*facts);
 }
 
 // ---- Sprite window --------------------------------------------------------------
@@ -99,8 +84,7 @@ void SpriteWindow::attach(CutterSpriteWindowEditor* editor) {
   editor_ = editor;
   // The pop-up's commands come back here, and they mean this window's rows: some
   // share their numbers with commands of the frame.
-  MirrorCommands(
-      editor->commands(), [editor](int id) { return editor->command(id); }, commands());
+  bindCommands(editor->commands(), [editor](int id) { return editor->command(id); });
 }
 
 bool SpriteWindow::create(BaseWindow* frame, WindowRect* rect) {
@@ -150,7 +134,7 @@ void SpriteWindow::OnLeftDown(int x, int y) {
 }
 
 void SpriteWindow::OnRightDown(int x, int y) {
-  if (editor_ != nullptr) editor_->rightClick(x, y);
+  if (editor_ != nullptr) editor_->rightDown(x, y);
 }
 
 // ---- Detail window --------------------------------------------------------------
@@ -191,6 +175,6 @@ void DetailWindow::OnScroll(ScrollAxis axis, int code, int position, HWND) {
 }
 
 bool DetailWindow::OnClose() {
-  if (editor_ != nullptr) editor_->closeBox();
+  if (editor_ != nullptr) editor_->closeRequested();
   return true;
 }

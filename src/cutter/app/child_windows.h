@@ -9,10 +9,6 @@
 #include "framework/draw_window.h"
 #include "framework/owned_window.h"
 
-// Fills a window's command table with rows that ask an editor's table, so the menu
-// state, the command message and a key all go through the editor's rules.
-void MirrorCommands(const CommandTable& from, const std::function<bool(int)>& run, CommandTable& into);
-
 // "주작업윈도우": a child of the frame with both scroll bars, the transparent class
 // cursor (the tools' cursors are drawn), and a 500 ms timer that notices the pointer
 // leaving.

@@ -37,8 +37,7 @@ PlykFrame::PlykFrame(const CutterSettings& settings, const PaletteBlock& builtin
   canvas_.attach(&editor_);
   spriteWindow_.attach(&editor_.spriteWindow());
   detailWindow_.attach(&editor_.detailWindow());
-  MirrorCommands(
-      editor_.commands(), [this](int id) { return editor_.command(id); }, commands());
+  bindCommands(editor_.commands());
 }
 
 void PlykFrame::createToolBar() {
@@ -89,6 +88,7 @@ void PlykFrame::refreshFrameBar() {
 void PlykFrame::OnPaint(HDC, PAINTSTRUCT*) {
   setTitle(editor_.title());
   refreshStatus();
+  toolBar_.applyState(commands());
 }
 
 void PlykFrame::refreshStatus() {

@@ -123,9 +123,11 @@ void CanvasEditor::mouseMove(int x, int y) {
   host_.repaint(kStatusBar | kCanvasWindow);
 }
 
-void CanvasEditor::leaveCheck(bool cursorInClient, int x, int y) {
+void CanvasEditor::leaveCheck(const PointerFacts& pointer) {
   if (!hasMouse()) return;
-  const ViewPoint p = picturePoint(x, y);
+  const bool cursorInClient = pointer.x >= 0 && pointer.y >= 0 && pointer.x <= pointer.clientWidth &&
+                              pointer.y <= pointer.clientHeight;
+  const ViewPoint p = picturePoint(pointer.x, pointer.y);
   const bool samePlace = mouseX_ == p.x && mouseY_ == p.y;
   if (cursorInClient && (tool_ == GridCut || samePlace)) return;
   mouseX_ = mouseY_ = kUnset;

@@ -15,6 +15,7 @@
 #include "cutter/editor/cutter_settings.h"
 #include "graphics/draw_context.h"
 #include "sprites/sprite_set.h"
+#include "ui/pointer_facts.h"
 #include "ui/scroll_bar_state.h"
 #include "ui/zoom_view.h"
 
@@ -46,9 +47,9 @@ class CanvasEditor {
   void mouseMove(int x, int y);
   void leftDown();
   void leftUp();
-  // The 500 ms check for a pointer that left the canvas: whether the system pointer
-  // lies in the client area (both ends included) and where, in client pixels.
-  void leaveCheck(bool cursorInClient, int x, int y);
+  // The 500 ms check for a pointer that left the canvas. The pointer is in when it
+  // lies in the client area, both ends included, whatever window is in front.
+  void leaveCheck(const PointerFacts& pointer);
 
   // Choosing a tool; the pick tool remembers the tool to return to.
   void setTool(CutTool tool);

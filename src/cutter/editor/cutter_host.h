@@ -1,10 +1,12 @@
 #pragma once
 // What the sprite cutter's editors ask of the windows around them: the questions,
-// messages and choosers of UserPrompts, plus the dialogs, repaints, showing and
-// hiding windows, focus, the system pointer and the palette of the drawing surfaces.
+// messages and choosers of UserPrompts, the frame's part of FrameHost, plus the
+// dialogs, repaints, showing and hiding windows, focus and the palette of the
+// drawing surfaces.
 // The Win32 frame implements it; tests script it.
 
 #include "cutter/editor/frame_text.h"
+#include "ui/frame_host.h"
 #include "ui/user_prompts.h"
 
 struct PaletteBlock;
@@ -21,7 +23,7 @@ enum CutterWindow : int {
   kStatusBar = 16,  // the frame's status texts alone
 };
 
-class CutterHost : public UserPrompts {
+class CutterHost : public UserPrompts, public FrameHost {
  public:
   // Invalidates the windows; when each repaints it takes its title, scroll bars
   // and status texts from its editor.
@@ -30,21 +32,14 @@ class CutterHost : public UserPrompts {
   // when confirmed.
   virtual bool runCutSizeDialog(CutSizeDialog& dialog) = 0;
   virtual bool runColourDialog(ColourDialog& dialog) = 0;
-  virtual void showAbout() = 0;
   // Both give the keyboard focus back to the frame.
   virtual void showCanvas(bool visible) = 0;
   virtual void showDetailWindow(bool visible) = 0;
-  // Moves the canvas window inside the frame's client area.
-  virtual void placeCanvas(const CanvasPlacement& placement) = 0;
   // The palette of the canvas, sprite window and detail window surfaces.
   virtual void usePalette(const PaletteBlock& palette) = 0;
-  // Moves the system pointer by screen pixels.
-  virtual void movePointer(int dx, int dy) = 0;
   virtual bool spriteWindowFocused() = 0;
   virtual void focusSpriteWindow() = 0;
   // The sprite window's pop-up menu at a client point of that window; its commands
   // go to CutterSpriteWindowEditor::command.
   virtual void showSpritePopup(int x, int y) = 0;
-  // Destroys the frame (the unsaved-work question has been answered).
-  virtual void closeFrame() = 0;
 };

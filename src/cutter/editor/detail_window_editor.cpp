@@ -60,7 +60,7 @@ void DetailWindowEditor::scroll(ScrollAxis axis, int code, int thumb) {
   host_.repaint(kDetailWindow);
 }
 
-void DetailWindowEditor::closeBox() {
+void DetailWindowEditor::closeRequested() {
   settings_.detailShown = false;
   host_.showDetailWindow(false);
 }

@@ -22,7 +22,7 @@ class DetailWindowEditor {
   void relayout();
   void scroll(ScrollAxis axis, int code, int thumb);
   // The close box hides the window and turns the setting off.
-  void closeBox();
+  void closeRequested();
 
   std::string title() const;
   ScrollBarState scrollBar(ScrollAxis axis) const;

@@ -19,6 +19,7 @@
 #include "cutter/editor/sprite_window_editor.h"
 #include "sprites/palette.h"
 #include "ui/command_table.h"
+#include "ui/frame_layout.h"
 #include "ui/scroll_bar_state.h"
 #include "ui/wheel_notches.h"
 
@@ -26,9 +27,6 @@ extern const char* const kUnsavedWorkQuestion;
 // In the status bar after a picture without a palette was mapped to the current one,
 // until a tool is chosen.
 extern const char* const kColoursMappedText;
-
-// How the frame's size changed (the system's size message kinds).
-enum class SizeKind { Restored = 0, Minimized = 1, Maximized = 2 };
 
 // What the sprite file named on the command line did.
 enum class CommandLineOutcome {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "ui/frame_layout.h"
+
 struct CutterTitleState {
   std::string spriteFileName;  // without folder; empty for a new file
   bool modified = false;
@@ -20,12 +22,6 @@ extern const char* const kCutterProgramTitle;  // "PlykII"
 
 std::string CutterTitle(const CutterTitleState& state);
 
-struct CanvasPlacement {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-};
 // Where the picture canvas goes in a client area of the given size for a picture
 // frame of the given zoomed size: centred in the work area between the tool bar and
 // the status bar when it fits, otherwise filling it.

@@ -28,9 +28,9 @@ void CutterSpriteWindowEditor::buildCommands() {
            })
       .add(ID_PLYK_NEXT_SPRITE, [this] { next(); })
       .add(
-          ID_PLYK_SPRITE_COPY, [this] { hold(HoldMode::Copy); }, selected)
+          ID_PLYK_SPRITE_COPY, [this] { hold(ClipboardMode::Copy); }, selected)
       .add(
-          ID_PLYK_SPRITE_CUT, [this] { hold(HoldMode::Cut); }, selected)
+          ID_PLYK_SPRITE_CUT, [this] { hold(ClipboardMode::Cut); }, selected)
       .add(
           ID_PLYK_SPRITE_DELETE, [this] { removeSelected(); }, selected)
       .add(
@@ -71,7 +71,7 @@ void CutterSpriteWindowEditor::laidOut() {
   host_.repaint(kSpriteWindow);
 }
 
-void CutterSpriteWindowEditor::rightClick(int x, int y) {
+void CutterSpriteWindowEditor::rightDown(int x, int y) {
   leftDown(x, y);
   host_.showSpritePopup(x, y);
 }
@@ -83,10 +83,10 @@ bool CutterSpriteWindowEditor::command(int id) {
 
 void CutterSpriteWindowEditor::dropHold() {
   held_ = nullptr;
-  mode_ = HoldMode::None;
+  mode_ = ClipboardMode::Empty;
 }
 
-void CutterSpriteWindowEditor::hold(HoldMode mode) {
+void CutterSpriteWindowEditor::hold(ClipboardMode mode) {
   held_ = doc_.sprites.Current();
   mode_ = mode;
   host_.repaint(kSpriteWindow);
@@ -108,7 +108,7 @@ void CutterSpriteWindowEditor::paste() {
   auto change = doc_.beginChange();
   doc_.sprites.Insert(std::make_unique<Sprite>(held_->width, held_->height, held_->pixels), -1);
   change->inserted(doc_.sprites.CurrentIndex() - 1);
-  if (mode_ == HoldMode::Cut) {
+  if (mode_ == ClipboardMode::Cut) {
     // The selection moves to where the original was.
     const int32_t index = doc_.sprites.IndexOf(held_);
     change->removed(index, doc_.sprites.Take(index));
@@ -157,9 +157,9 @@ void CutterSpriteWindowEditor::paint(DrawContext& dc) const {
   for (int i = visible.first; i < visible.end; ++i) {
     const Sprite* sprite = doc_.sprites.Get(i);
     const GridPoint cell = grid_.cellOrigin(i);
-    if (sprite != held_ || mode_ == HoldMode::None) {
+    if (sprite != held_ || mode_ == ClipboardMode::Empty) {
       DrawThumbnail(dc, cell.x, cell.y, sprite);
-    } else if (mode_ == HoldMode::Cut) {
+    } else if (mode_ == ClipboardMode::Cut) {
       DrawThumbnail(dc, cell.x, cell.y, sprite, kTranslucent);
     } else {
       // A copied sprite is tinted with the system colour.

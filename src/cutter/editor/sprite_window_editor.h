@@ -12,12 +12,11 @@
 #include "cutter/editor/cutter_host.h"
 #include "cutter/editor/cutter_settings.h"
 #include "graphics/draw_context.h"
+#include "ui/clipboard_mode.h"
 #include "ui/command_table.h"
 #include "ui/thumbnail_list.h"
 
 class DetailWindowEditor;
-
-enum class HoldMode { None, Copy, Cut };
 
 class CutterSpriteWindowEditor : public ThumbnailList {
  public:
@@ -28,7 +27,7 @@ class CutterSpriteWindowEditor : public ThumbnailList {
   // selected cell brought into view, the detail window laid out again.
   using ThumbnailList::ensureSelectionVisible;
   // Selects like a left click, then opens the pop-up menu at the point.
-  void rightClick(int x, int y);
+  void rightDown(int x, int y);
 
   // A command of the pop-up menu or one the frame passes on; the window takes the
   // keyboard focus first. False when the command is unknown or greyed.
@@ -41,7 +40,7 @@ class CutterSpriteWindowEditor : public ThumbnailList {
   // Drops the hold when an undo or redo took the held sprite out of the set.
   void forgetHoldIfGone();
   const Sprite* heldSprite() const { return held_; }
-  HoldMode holdMode() const { return mode_; }
+  ClipboardMode holdMode() const { return mode_; }
 
   std::string title() const;
   int selection() const override { return doc_.sprites.CurrentIndex(); }
@@ -58,7 +57,7 @@ class CutterSpriteWindowEditor : public ThumbnailList {
   void laidOut() override;
 
   void buildCommands();
-  void hold(HoldMode mode);
+  void hold(ClipboardMode mode);
   void removeSelected();
   void paste();
   void merge();
@@ -70,5 +69,5 @@ class CutterSpriteWindowEditor : public ThumbnailList {
   CutterHost& host_;
   CommandTable commands_;
   const Sprite* held_ = nullptr;
-  HoldMode mode_ = HoldMode::None;
+  ClipboardMode mode_ = ClipboardMode::Empty;
 };

@@ -1,10 +1,6 @@
 #include "motion/app/child_windows.h"
 
-namespace {
-// The check that forgets the mouse once it has left the canvas.
-constexpr UINT_PTR kMouseCheckTimer = 1;
-constexpr UINT kMouseCheckMilliseconds = 500;
-}  // namespace
+#include "framework/leave_check.h"
 
 void CanvasWindow::presentFrame() {
   if (canvas_ != nullptr) setZoom(static_cast<float>(canvas_->zoom()));
@@ -12,11 +8,11 @@ void CanvasWindow::presentFrame() {
 }
 
 void CanvasWindow::OnCreate() {
-  SetTimer(hwnd(), kMouseCheckTimer, kMouseCheckMilliseconds, nullptr);
+  StartLeaveCheck(hwnd());
 }
 
 void CanvasWindow::OnDestroy() {
-  KillTimer(hwnd(), kMouseCheckTimer);
+  StopLeaveCheck(hwnd());
 }
 
 void CanvasWindow::OnPaint(HDC, PAINTSTRUCT*) {
@@ -46,14 +42,6 @@ void CanvasWindow::OnRightDown(int, int) {
 }
 
 void CanvasWindow::OnTimer(UINT_PTR id) {
-  if (canvas_ == nullptr || id != kMouseCheckTimer) return;
-  POINT screen{};
-  GetCursorPos(&screen);
-  POINT client = screen;
-  ScreenToClient(hwnd(), &client);
-  RECT area{};
-  GetClientRect(hwnd(), &area);
-  // Inside means over this window's client area, not over a window in front of it.
-  const bool inside = PtInRect(&area, client) && WindowFromPoint(screen) == hwnd();
-  canvas_->checkMouseLeft(inside, client.x, client.y);
+  if (canvas_ == nullptr) return;
+  if (const auto facts = LeaveCheckTick(hwnd(), id)) canvas_->leaveCheck(*facts);
 }

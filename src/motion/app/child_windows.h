@@ -44,7 +44,7 @@ class ListWindow : public OwnedToolWindow {
   void attach(Editor* editor, int popupMenuId) {
     editor_ = editor;
     popupMenuId_ = popupMenuId;
-    commands() = editor->commands();
+    bindCommands(editor->commands());
   }
   // Title, scroll bar and picture follow the editor.
   void refresh() {

@@ -5,7 +5,6 @@
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
 #include "sprites/sprite_file.h"
-#include "ui/status_text.h"
 
 namespace {
 
@@ -32,11 +31,13 @@ WindowRect RestoredRect(HWND window) {
 }  // namespace
 
 ZorvFrame::ZorvFrame(HINSTANCE instance, const ZorvSettings& settings)
-    : host_(*this, [this](unsigned windows) { refresh(windows); }, canvas_, spriteWindow_, motionWindow_,
-            bundleSelector_) {
-  editor_ = std::make_unique<MotionFrameEditor>(host_, settings, LoadPaletteResource(instance, IDR_ZORV_PALETTE, ZORV_RT_PALETTE));
+    : host_(
+          *this, [this](unsigned windows) { refresh(windows); }, canvas_, spriteWindow_, motionWindow_,
+          bundleSelector_) {
+  editor_ = std::make_unique<MotionFrameEditor>(
+      host_, settings, LoadPaletteResource(instance, IDR_ZORV_PALETTE, ZORV_RT_PALETTE));
   // Menu, keys and tool bar all run through the editor's commands.
-  commands() = editor_->commands();
+  bindCommands(editor_->commands());
   canvas_.attach(&editor_->canvas());
   spriteWindow_.attach(&editor_->spriteWindow(), IDR_ZORV_SPRITE_POPUP);
   motionWindow_.attach(&editor_->motionWindow(), IDR_ZORV_MOTION_POPUP);
@@ -85,7 +86,7 @@ void ZorvFrame::createToolBar() {
 void ZorvFrame::createChildWindows() {
   canvas_.Setup(instance(), SW_HIDE, "주작업윈도우", this);
   canvas_.SetClass(-1, -1, IDCUR_ZORV_TRANSPARENT, -1);
-  const CanvasArea area = PlaceMotionCanvas(clientWidth(), clientHeight());
+  const CanvasPlacement area = PlaceMotionCanvas(clientWidth(), clientHeight());
   canvas_.CreateWindowed(WS_CHILD | WS_CLIPSIBLINGS, WS_EX_CLIENTEDGE, area.x, area.y, area.width,
                          area.height, nullptr);
   const ResourceBytes glyphs = LoadResourceBytes(instance(), IDR_ZORV_POINTER_SPRITES, ZORV_RT_SPRITE);
@@ -117,17 +118,10 @@ void ZorvFrame::OnCommand(WPARAM wParam) {
 }
 
 void ZorvFrame::OnSize(int width, int height, UINT kind) {
-  if (kind == SIZE_MAXIMIZED) editor_->setMaximised(true);
-  if (kind == SIZE_RESTORED) editor_->setMaximised(false);
-  layout(width, height);
-}
-
-void ZorvFrame::layout(int width, int height) {
   statusBar_.resize();
-  statusBar_.setParts(StatusPartEdges(width));
   toolBar_.moveToTop(width);
-  const CanvasArea area = PlaceMotionCanvas(width, height);
-  if (canvas_.hwnd() != nullptr) MoveWindow(canvas_.hwnd(), area.x, area.y, area.width, area.height, TRUE);
+  if (kind <= SIZE_MAXIMIZED) editor_->resize(static_cast<SizeKind>(kind), width, height);
+  statusBar_.setParts(editor_->statusPartEdges());
 }
 
 bool ZorvFrame::OnNotify(const NMHDR& header, LRESULT&) {

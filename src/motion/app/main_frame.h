@@ -34,7 +34,6 @@ class ZorvFrame : public BaseWindow {
  private:
   void createToolBar();
   void createChildWindows();
-  void layout(int width, int height);
   // Title, status bar and tool-bar buttons from the editor.
   void refreshFrame();
   // The status bar alone, after a mouse move.

@@ -85,6 +85,10 @@ void ZorvWindowHost::focus(ZorvWindow window) {
   if (HWND target = windowOf(window)) SetFocus(target);
 }
 
+void ZorvWindowHost::placeCanvas(const CanvasPlacement& p) {
+  if (canvas_.hwnd() != nullptr) MoveWindow(canvas_.hwnd(), p.x, p.y, p.width, p.height, TRUE);
+}
+
 void ZorvWindowHost::movePointer(int dx, int dy) {
   POINT point{};
   if (GetCursorPos(&point)) SetCursorPos(point.x + dx, point.y + dy);

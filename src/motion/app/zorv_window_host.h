@@ -45,6 +45,7 @@ class ZorvWindowHost : public ZorvHost {
   void showSpriteWindow(bool show) override;
   ZorvWindow focusedWindow() const override;
   void focus(ZorvWindow window) override;
+  void placeCanvas(const CanvasPlacement& placement) override;
   void movePointer(int dx, int dy) override;
   void usePalette(const PaletteBlock& palette) override;
   void setBackground(int index) override;

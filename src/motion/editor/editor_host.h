@@ -7,6 +7,7 @@
 #include "graphics/draw_context.h"
 #include "motion/editor/sound_sink.h"
 #include "sprites/palette.h"
+#include "ui/frame_host.h"
 #include "ui/user_prompts.h"
 
 class NewBundleDialog;
@@ -32,7 +33,7 @@ enum RepaintFlag : unsigned {
   kRepaintStatus = 32,
 };
 
-class ZorvHost : public UserPrompts, public SoundSink, public Sleeper {
+class ZorvHost : public UserPrompts, public FrameHost, public SoundSink, public Sleeper {
  public:
   virtual void repaint(unsigned windows) = 0;
   // The canvas and the motion window are shown and hidden together; afterwards the
@@ -41,8 +42,6 @@ class ZorvHost : public UserPrompts, public SoundSink, public Sleeper {
   virtual void showSpriteWindow(bool show) = 0;
   virtual ZorvWindow focusedWindow() const = 0;
   virtual void focus(ZorvWindow window) = 0;
-  // Moves the system pointer by screen pixels.
-  virtual void movePointer(int dx, int dy) = 0;
   // The palette and the clear colour of the canvas, motion window and sprite window.
   virtual void usePalette(const PaletteBlock& palette) = 0;
   virtual void setBackground(int index) = 0;
@@ -52,7 +51,6 @@ class ZorvHost : public UserPrompts, public SoundSink, public Sleeper {
   virtual void presentCanvas() = 0;
   // The bundle selector's selected row, read when it reports a change.
   virtual int bundleSelectorIndex() const = 0;
-  virtual void closeFrame() = 0;
 
   // Modal dialogs: true for OK. The dialog objects hold their values in and out and
   // check them when OK is pressed.
@@ -63,5 +61,4 @@ class ZorvHost : public UserPrompts, public SoundSink, public Sleeper {
   virtual bool runEffectsDialog(EffectsDialog& dialog) = 0;
   virtual bool runColourDialog(ColourDialog& dialog) = 0;
   virtual bool runGifExportDialog(GifExportDialog& dialog) = 0;
-  virtual void showAbout() = 0;
 };

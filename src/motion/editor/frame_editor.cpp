@@ -11,6 +11,7 @@
 #include "ui/command_line.h"
 #include "ui/editor_files.h"
 #include "ui/read_reason.h"
+#include "ui/status_text.h"
 
 namespace {
 
@@ -45,6 +46,17 @@ void MotionFrameEditor::start() {
   canvas_.show(false);
   host_.showSpriteWindow(settings_.spriteWindowShown);
   if (!settings_.paletteFilePath.empty()) loadPalette(settings_.paletteFilePath);
+}
+
+void MotionFrameEditor::resize(SizeKind kind, int clientWidth, int clientHeight) {
+  if (kind != SizeKind::Minimized) settings_.maximised = kind == SizeKind::Maximized;
+  clientWidth_ = clientWidth;
+  clientHeight_ = clientHeight;
+  host_.placeCanvas(PlaceMotionCanvas(clientWidth, clientHeight));
+}
+
+std::array<int, 3> MotionFrameEditor::statusPartEdges() const {
+  return StatusPartEdges(clientWidth_);
 }
 
 std::string MotionFrameEditor::title() const {

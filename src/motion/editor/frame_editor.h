@@ -20,6 +20,7 @@
 #include "motion/motion_document.h"
 #include "sprites/palette.h"
 #include "ui/command_table.h"
+#include "ui/frame_layout.h"
 
 class MotionFrameEditor {
  public:
@@ -61,7 +62,12 @@ class MotionFrameEditor {
   void restorePalette();
   // The playback tick; true while playing, so the loop keeps calling.
   bool idle() { return canvas_.idle(); }
-  void setMaximised(bool maximised) { settings_.maximised = maximised; }
+  // The frame's client area changed size: the maximised setting follows it (a
+  // minimised frame keeps it) and the canvas goes between the tool bar and the
+  // status bar.
+  void resize(SizeKind kind, int clientWidth, int clientHeight);
+  // The right edges of the status bar's three parts.
+  std::array<int, 3> statusPartEdges() const;
   // The frame is going: its restored rectangle (screen) is kept unless it was
   // maximised, so the next run starts where this one was.
   void frameClosing(const WindowRect& restored) {
@@ -109,6 +115,8 @@ class MotionFrameEditor {
 
   ZorvHost& host_;
   ZorvSettings settings_;
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
   MotionDocument doc_;
   std::unique_ptr<PaletteBlock> builtin_;
   std::unique_ptr<PaletteBlock> palette_;

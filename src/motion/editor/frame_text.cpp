@@ -21,6 +21,6 @@ std::string MotionToolText(const std::string& toolName, int toolNumber, bool sho
   return text;
 }
 
-CanvasArea PlaceMotionCanvas(int clientWidth, int clientHeight) {
-  return CanvasArea{0, 28, std::max(clientWidth, 0), std::max(clientHeight - 48, 0)};
+CanvasPlacement PlaceMotionCanvas(int clientWidth, int clientHeight) {
+  return CanvasPlacement{0, 28, std::max(clientWidth, 0), std::max(clientHeight - 48, 0)};
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "ui/frame_layout.h"
+
 struct MotionTitleState {
   std::string documentName;  // without folder; empty for a new document
   bool modified = false;
@@ -19,11 +21,5 @@ std::string MotionTitle(const MotionTitleState& state);
 // use one, and the select-all mark.
 std::string MotionToolText(const std::string& toolName, int toolNumber, bool showsToolNumber, bool selectAll);
 
-struct CanvasArea {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-};
 // The editing canvas fills the client area between the tool bar and the status bar.
-CanvasArea PlaceMotionCanvas(int clientWidth, int clientHeight);
+CanvasPlacement PlaceMotionCanvas(int clientWidth, int clientHeight);

@@ -129,10 +129,12 @@ void MotionCanvas::rightDown() {
     edited();
 }
 
-void MotionCanvas::checkMouseLeft(bool inside, int clientX, int clientY) {
+void MotionCanvas::leaveCheck(const PointerFacts& pointer) {
   if (mouseX_ == kUnset && mouseY_ == kUnset) return;
-  if (inside && canvasX(clientX) - settings_.baseX == mouseX_ &&
-      canvasY(clientY) - settings_.baseY == mouseY_)
+  const bool inside = pointer.overThisWindow && pointer.x >= 0 && pointer.y >= 0 &&
+                      pointer.x < pointer.clientWidth && pointer.y < pointer.clientHeight;
+  if (inside && canvasX(pointer.x) - settings_.baseX == mouseX_ &&
+      canvasY(pointer.y) - settings_.baseY == mouseY_)
     return;
   mouseX_ = mouseY_ = kUnset;
   if (!playing()) host_.repaint(kRepaintStatus | kRepaintCanvas);

@@ -17,6 +17,7 @@
 #include "motion/motion_document.h"
 #include "motion/motion_drawing.h"
 #include "sprites/sprite_set.h"
+#include "ui/pointer_facts.h"
 #include "ui/wheel_notches.h"
 
 enum CanvasTool : int {
@@ -55,9 +56,10 @@ class MotionCanvas {
   void leftDown(int clientX, int clientY);
   void leftUp();
   void rightDown();
-  // The 500 ms check: forgets the mouse once it is outside the client area or has
-  // left the last position seen.
-  void checkMouseLeft(bool inside, int clientX, int clientY);
+  // The 500 ms check: forgets the mouse once it is outside the client area (right
+  // and bottom edges excluded), behind another window, or away from the last
+  // position seen.
+  void leaveCheck(const PointerFacts& pointer);
 
   // ---- Commands ----
   // Tools 1 to 6. The base-line and info tools return to the tool before them after

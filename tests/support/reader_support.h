@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "../scratch_folder.h"
 #include "images/image.h"
+#include "support/scratch_folder.h"
 
 namespace readertest {
 
@@ -31,8 +31,6 @@ inline Bytes ReadAll(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
-using TempFolder = ScratchFolder;
 
 // Raw RGBA bytes as pixels (red lowest).
 inline std::vector<Rgba> AsRgba(const Bytes& raw) {

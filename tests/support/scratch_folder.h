@@ -1,7 +1,9 @@
 #pragma once
-// A scratch folder of a test's own, removed with the object. Files in it are named
-// by the CP949 path text the programs hold.
+// A fresh folder of a test's own for the files it writes, removed afterwards. Its
+// name is unique, so copies of a test binary running at once never share one.
 
+#include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -12,8 +14,12 @@
 
 struct ScratchFolder {
   std::filesystem::path dir;
-  explicit ScratchFolder(const std::string& name)
-      : dir(std::filesystem::temp_directory_path() / (name + "_" + std::to_string(std::random_device{}()))) {
+
+  // name: CP949, as the programs hold paths.
+  explicit ScratchFolder(const std::string& name) {
+    static std::atomic<unsigned> made{0};
+    dir = std::filesystem::temp_directory_path() /
+          PathFromText(name + "_" + std::to_string(std::random_device{}()) + "_" + std::to_string(made++));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
   }
@@ -23,6 +29,8 @@ struct ScratchFolder {
   }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  // The CP949 text of a file in the folder, as the programs hold paths.
   std::string path(const std::string& name) const { return TextFromPath(dir) + "/" + name; }
   std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
     std::ofstream(PathFromText(path(name)), std::ios::binary)
