@@ -56,10 +56,10 @@ struct Scene {
     for (int i = 0; i < 12; ++i)
       dc->DrawRect(20 + i * 70, 40 + i * 30, 120 + i * 70, 160 + i * 30, 224 + i, i % 2);
     dc->FillRect(8, 560, 420, 760, 28, 1);
-    dc->setTextColor(0);
+    dc->setTextColour(0);
     for (int line = 0; line < 8; ++line) {
       dc->setTextFlags(line % 3 == 0 ? kTextOutline : 0);
-      dc->setTextOutlineColor(255);
+      dc->setTextOutlineColour(255);
       dc->DrawText(12, 566 + line * 12, "동작 12/34  지연 3  효과 좌우반전 반투명  sound.wav");
     }
   }

@@ -343,3 +343,9 @@ LRESULT CALLBACK SharedWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return message == WM_CREATE ? -1 : 0;
   }
 }
+
+std::vector<std::string> PathsOf(const std::vector<DroppedFile>& files) {
+  std::vector<std::string> paths;
+  for (const DroppedFile& file : files) paths.push_back(file.path);
+  return paths;
+}

@@ -24,6 +24,8 @@ struct DroppedFile {
   std::string path;
   bool directory = false;
 };
+// The paths alone, for editors that tell folders apart themselves.
+std::vector<std::string> PathsOf(const std::vector<DroppedFile>& files);
 
 class BaseWindow {
  public:

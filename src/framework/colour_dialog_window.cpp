@@ -1,6 +1,6 @@
 #include "framework/colour_dialog_window.h"
 
-#include "framework/color_chooser.h"
+#include "framework/colour_chooser.h"
 
 void ColourDialogWindow::OnInitDialog() {
   for (int button : rules_.buttons()) setSwatch(button, rules_.colourOf(button));

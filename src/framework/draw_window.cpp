@@ -40,7 +40,7 @@ void DrawWindow::createSurface() {
   bool hangulReady = hangul.data != nullptr && ParseBitmapFont(hangul.data, hangul.size, hangulFont_);
   context_->SetFonts(asciiReady ? &asciiFont_ : nullptr, hangulReady ? &hangulFont_ : nullptr);
   context_->setBackground(255);
-  context_->setTextColor(0);
+  context_->setTextColour(0);
 }
 
 void DrawWindow::setPalette(const uint8_t* paletteBlock) {

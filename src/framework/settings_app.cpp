@@ -67,3 +67,24 @@ bool RegisterAssociation(const std::vector<AssociationValue>& values) {
   }
   return all;
 }
+
+WindowRect RestoredRect(HWND window) {
+  RECT r{};
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  if (IsIconic(window) && GetWindowPlacement(window, &placement))
+    r = placement.rcNormalPosition;
+  else
+    GetWindowRect(window, &r);
+  return WindowRect{r.left, r.top, r.right, r.bottom};
+}
+
+void CreateFrameAt(BaseWindow& frame, const WindowRect& rect) {
+  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  const WindowPlacement at = PlacementOf(rect);
+  if (at.systemChosen)
+    frame.CreateWindowed(style, WS_EX_ACCEPTFILES, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                         nullptr);
+  else
+    frame.CreateWindowed(style, WS_EX_ACCEPTFILES, at.x, at.y, at.width, at.height, nullptr);
+}

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/app.h"
+#include "framework/base_window.h"
 #include "ui/file_association.h"
 #include "ui/settings_block.h"
 
@@ -38,6 +39,12 @@ class SettingsApp : public App {
 
 // The desktop spanning every screen, for checking remembered window rectangles.
 ScreenArea DesktopArea();
+// The screen rectangle a window is restored to: its own while it is shown normally,
+// the remembered one while it is minimised.
+WindowRect RestoredRect(HWND window);
+// Creates a program's frame (style and drop target as both programs have them) at its
+// remembered rectangle, or where the system chooses when there is none.
+void CreateFrameAt(BaseWindow& frame, const WindowRect& rect);
 // Reads a whole file of at most `limit` bytes; false when it cannot be opened.
 bool ReadSmallFile(const std::string& path, size_t limit, std::vector<uint8_t>& bytes);
 // Writes the default values of the keys under the current user's Software\Classes.

@@ -61,8 +61,8 @@ bool DrawContactSheet(Surface& surface, const SpriteSet& set, const PaletteBlock
   dc.setBackground(kSheetBackground);
   dc.Begin();
   dc.SetFonts(ascii, hangul);
-  dc.setTextColor(kLabelColour);
-  dc.setTextOutlineColor(kLabelOutline);
+  dc.setTextColour(kLabelColour);
+  dc.setTextOutlineColour(kLabelOutline);
   dc.setTextFlags(kTextOutline);
   for (int i = 0; i < count; ++i) {
     const int cellX = (i % layout.columns) * kThumbnailCell;

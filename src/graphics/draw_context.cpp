@@ -24,9 +24,9 @@ void DrawContext::construct(const DrawRectangle& viewport) {
   text_.surfaceHeight = height_;
   text_.surfacePitch = pitch_;
   textFlags_ = 0;
-  textOutlineColor_ = 0;
+  textOutlineColour_ = 0;
   textBackground_ = 0;
-  textColor_ = 145;
+  textColour_ = 145;
   mixTable_ = surface_ ? surface_->mixTable() : nullptr;
   Begin();
 }

@@ -77,13 +77,13 @@ class DrawContext {
   // Text at (x, y) relative to the clip rectangle's top-left corner.
   int DrawText(int x, int y, const char* text);
 
-  void setTextColor(int c) { textColor_ = c; }
-  void setTextOutlineColor(int c) { textOutlineColor_ = c; }
+  void setTextColour(int c) { textColour_ = c; }
+  void setTextOutlineColour(int c) { textOutlineColour_ = c; }
   void setTextBackground(int c) { textBackground_ = c; }
   void setTextFlags(int flags) { textFlags_ = flags; }
   void setBackground(uint8_t c) { background_ = c; }
-  int textColor() const { return textColor_; }
-  int textOutlineColor() const { return textOutlineColor_; }
+  int textColour() const { return textColour_; }
+  int textOutlineColour() const { return textOutlineColour_; }
   int textBackground() const { return textBackground_; }
   int textFlags() const { return textFlags_; }
   uint8_t background() const { return background_; }
@@ -103,9 +103,9 @@ class DrawContext {
   Surface* surface_ = nullptr;
   TextRenderer text_;
   int textFlags_ = 0;
-  int textOutlineColor_ = 0;
+  int textOutlineColour_ = 0;
   int textBackground_ = 0;
-  int textColor_ = 145;
+  int textColour_ = 145;
   const BitmapFont* hangulFont_ = nullptr;
   const BitmapFont* asciiFont_ = nullptr;
   const uint8_t* mixTable_ = nullptr;

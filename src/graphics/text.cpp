@@ -37,17 +37,17 @@ void DrawContext::drawGlyph(const BitmapFont& font, int index, int x, int y, int
 void DrawContext::drawGlyphWithEffects(const BitmapFont& font, int index, int x, int y) {
   int background = textBackground_;
   if (textFlags_ & kTextOutline) {
-    drawGlyph(font, index, x - 1, y, textOutlineColor_, 0, 0);
-    drawGlyph(font, index, x + 1, y, textOutlineColor_, background, 0);
-    drawGlyph(font, index, x, y - 1, textOutlineColor_, 0, 0);
-    drawGlyph(font, index, x, y + 1, textOutlineColor_, 0, 0);
+    drawGlyph(font, index, x - 1, y, textOutlineColour_, 0, 0);
+    drawGlyph(font, index, x + 1, y, textOutlineColour_, background, 0);
+    drawGlyph(font, index, x, y - 1, textOutlineColour_, 0, 0);
+    drawGlyph(font, index, x, y + 1, textOutlineColour_, 0, 0);
     background = 0;
   }
   if (textFlags_ & kTextShadow) {
-    drawGlyph(font, index, x + 1, y + 1, textOutlineColor_, background, 0);
+    drawGlyph(font, index, x + 1, y + 1, textOutlineColour_, background, 0);
     background = 0;
   }
-  drawGlyph(font, index, x, y, textColor_, background, textFlags_ & kTextGradient);
+  drawGlyph(font, index, x, y, textColour_, background, textFlags_ & kTextGradient);
 }
 
 int DrawContext::DrawText(int x, int y, const char* text) {

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "framework/color_chooser.h"
+#include "framework/colour_chooser.h"
 #include "framework/resource_data.h"
 #include "framework/text_codec.h"
 #include "test_resources.h"

@@ -93,8 +93,8 @@ TEST(RandomDrawing, NothingOutsideTheClipChanges) {
           const std::string text = RandomText(rng);
           c.dc->setTextFlags(static_cast<int>(rng() % 8));
           c.dc->setTextBackground(rng() % 2 ? 0 : colour);
-          c.dc->setTextColor(colour);
-          c.dc->setTextOutlineColor(colour ^ 3);
+          c.dc->setTextColour(colour);
+          c.dc->setTextOutlineColour(colour ^ 3);
           const int tx = rng() % 2 ? x : static_cast<int>(rng() % 200) - 30;
           const int ty = rng() % 2 ? y : static_cast<int>(rng() % 160) - 30;
           c.dc->DrawText(tx, ty, text.c_str());

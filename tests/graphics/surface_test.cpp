@@ -149,7 +149,7 @@ TEST(DrawContext, ViewportOriginAndBegin) {
   EXPECT_EQ(std::make_pair(wide.originX(), wide.originY()), std::make_pair(-20, -30));  // the corner as given
   DrawContext whole(&s);
   EXPECT_EQ(clipOf(whole), std::make_tuple(0, 0, 399, 299));
-  EXPECT_EQ(whole.textColor(), 145);
+  EXPECT_EQ(whole.textColour(), 145);
   EXPECT_EQ(whole.textRenderer().clip.right, 399);
 
   Canvas c(20, 20, DrawRectangle{5, 6, 9, 8}, 3);

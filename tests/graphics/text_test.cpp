@@ -64,7 +64,7 @@ struct TextCanvas : Canvas {
   TextCanvas(int w, int h, const DrawRectangle* viewport = nullptr, const BitmapFont* ascii = nullptr)
       : Canvas(w, h, viewport, 255) {
     dc->SetFonts(ascii ? ascii : &TestFonts().ascii, &TestFonts().hangul);
-    dc->setTextColor(0);
+    dc->setTextColour(0);
   }
 };
 
@@ -191,8 +191,8 @@ TEST(DrawText, LeadByteBeforeTheTerminatorStopsTheWalk) {
 TEST(DrawText, OutlineSurroundsEachInkPixel) {
   for (int background : {0, 50}) {
     TextCanvas c(20, 20, nullptr, &TinyFont(false));
-    c.dc->setTextColor(9);
-    c.dc->setTextOutlineColor(3);
+    c.dc->setTextColour(9);
+    c.dc->setTextOutlineColour(3);
     c.dc->setTextBackground(background);
     c.dc->setTextFlags(kTextOutline);
     c.dc->DrawText(0, 0, "\x01");
@@ -212,8 +212,8 @@ TEST(DrawText, OutlineSurroundsEachInkPixel) {
 TEST(DrawText, ShadowIsOnePixelRightAndDownAndCarriesTheBackground) {
   for (int background : {0, 60}) {
     TextCanvas c(30, 30);
-    c.dc->setTextColor(10);
-    c.dc->setTextOutlineColor(4);
+    c.dc->setTextColour(10);
+    c.dc->setTextOutlineColour(4);
     c.dc->setTextBackground(background);
     c.dc->setTextFlags(kTextShadow);
     c.dc->DrawText(2, 2, "W");
@@ -229,7 +229,7 @@ TEST(DrawText, GradientRisesAfterEachOddSurfaceRowAndIgnoresClipping) {
   const int oddStart[12] = {100, 101, 101, 102, 102, 103, 103, 104, 104, 105, 105, 106};
   for (int top : {0, 1, 6, 7}) {
     TextCanvas c(10, 30, nullptr, &TinyFont(true));
-    c.dc->setTextColor(100);
+    c.dc->setTextColour(100);
     c.dc->setTextFlags(kTextGradient);
     c.dc->DrawText(0, top, "\x01\x01");
     for (int r = 0; r < 12; ++r) {
@@ -239,7 +239,7 @@ TEST(DrawText, GradientRisesAfterEachOddSurfaceRowAndIgnoresClipping) {
   }
   const DrawRectangle clip{0, 5, 9, 29};
   TextCanvas c(10, 30, &clip, &TinyFont(true));
-  c.dc->setTextColor(100);
+  c.dc->setTextColour(100);
   c.dc->setTextFlags(kTextGradient);
   c.dc->DrawText(0, -3, "\x01");  // surface rows 2..13, rows 2..4 clipped away
   EXPECT_EQ(c.at(0, 4), 255);

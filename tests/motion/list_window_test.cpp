@@ -91,7 +91,7 @@ TEST(MotionWindow, ClipboardAndTextMarks) {
     EXPECT_EQ(f.paint(87, 26, 87, 26), std::vector<uint8_t>{40}) << c.id;  // motion 1 is not marked
 
     TestSurface marks(200, 150);
-    marks.dc->setTextColor(system);
+    marks.dc->setTextColour(system);
     marks.dc->DrawText(0, 1, "w ");
     marks.dc->DrawText(61, 1, " s");
     std::vector<uint8_t> expected;

@@ -239,7 +239,7 @@ TEST(CanvasPaint, InfoPanelShowsEightLines) {
   DrawContext& dc = *expected.dc;
   dc.DrawRect(299, 99, 481, 203, 0, 0);
   dc.FillRect(300, 100, 480, 202, 0, 1);
-  dc.setTextColor(0);
+  dc.setTextColour(0);
   for (int i = 0; i < 8; ++i) dc.DrawText(303, 103 + 12 * i, lines[i]);
   EXPECT_EQ(painted, expected.pixels());
 }

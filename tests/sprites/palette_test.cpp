@@ -14,7 +14,7 @@
 
 namespace {
 
-uint32_t ColorRef(int r, int g, int b) {
+uint32_t ColourRef(int r, int g, int b) {
   return uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16;
 }
 
@@ -79,8 +79,8 @@ TEST(NearestColor, NoEntryIsNearerAndNoLowerEntryAsNear) {
   for (int trial = 0; trial < 300; ++trial) {
     int r = static_cast<int>(rng() % 256), g = static_cast<int>(rng() % 256),
         b = static_cast<int>(rng() % 256);
-    int found = NearestColor(block, ColorRef(r, g, b));
-    ASSERT_EQ(NearestColor(block, ColorRef(r, g, b) | 0xff000000u), found);
+    int found = NearestColor(block, ColourRef(r, g, b));
+    ASSERT_EQ(NearestColor(block, ColourRef(r, g, b) | 0xff000000u), found);
     int d = distance(found, r, g, b);
     for (int k = 0; k < 256; ++k) ASSERT_GE(distance(k, r, g, b), d + (k < found)) << k;
   }

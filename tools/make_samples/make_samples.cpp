@@ -95,7 +95,7 @@ struct Canvas {
     dc.Begin();
     std::memcpy(dc.PixelAddress(), px.data(), px.size());
     dc.SetFonts(&BuiltinAsciiFont(), &BuiltinHangulFont());
-    dc.setTextColor(c.label);
+    dc.setTextColour(c.label);
     dc.DrawText(x + 3, y + 2, text);
     std::memcpy(px.data(), dc.PixelAddress(), px.size());
   }

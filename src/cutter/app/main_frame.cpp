@@ -2,28 +2,13 @@
 
 #include "cutter/resource_ids.h"
 #include "framework/resource_data.h"
+#include "framework/settings_app.h"
 
 namespace {
 
 constexpr int kToolBarId = 1;
 constexpr int kStatusBarId = 2;
 constexpr int kFrameScrollBarId = 3;
-
-WindowRect ToWindowRect(const RECT& r) {
-  return WindowRect{r.left, r.top, r.right, r.bottom};
-}
-
-// The rectangle a window is restored to: its own while it is shown normally, the
-// remembered one while it is minimised.
-WindowRect RestoredRect(HWND window) {
-  WINDOWPLACEMENT placement{};
-  placement.length = sizeof(placement);
-  if (IsIconic(window) && GetWindowPlacement(window, &placement))
-    return ToWindowRect(placement.rcNormalPosition);
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return ToWindowRect(rect);
-}
 
 }  // namespace
 
@@ -118,7 +103,5 @@ bool PlykFrame::OnClose() {
 }
 
 void PlykFrame::OnDropFiles(const std::vector<DroppedFile>& files) {
-  std::vector<std::string> paths;
-  for (const DroppedFile& file : files) paths.push_back(file.path);
-  editor_.dropFiles(paths);
+  editor_.dropFiles(PathsOf(files));
 }

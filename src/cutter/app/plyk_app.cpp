@@ -33,15 +33,7 @@ int PlykApp::CreateMainWindow(HINSTANCE instance, int showCommand) {
   frame_->editor().setProgramDirectory(programDirectory());
   frame_->Setup(instance, settings_.maximised ? SW_SHOWMAXIMIZED : showCommand, "Plyk2", nullptr);
   frame_->SetClass(LTGRAY_BRUSH, IDI_PLYK_APP, -1, IDR_PLYK_MAIN_MENU);
-  const WindowRect& r = settings_.frameRect;
-  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-  if (r == kSystemChosenRect) {
-    frame_->CreateWindowed(style, WS_EX_ACCEPTFILES, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, nullptr);
-  } else {
-    frame_->CreateWindowed(style, WS_EX_ACCEPTFILES, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                           nullptr);
-  }
+  CreateFrameAt(*frame_, settings_.frameRect);
   setMainWindow(frame_.get());
   return 0;
 }

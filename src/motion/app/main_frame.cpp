@@ -2,6 +2,7 @@
 
 #include "framework/app.h"
 #include "framework/resource_data.h"
+#include "framework/settings_app.h"
 #include "motion/editor/frame_text.h"
 #include "motion/resource_ids.h"
 #include "sprites/sprite_file.h"
@@ -13,21 +14,6 @@ constexpr int kStatusBarId = 2;
 // Room the tool bar leaves for the bundle selector, and the selector itself.
 constexpr int kSelectorSeparators = 26;
 constexpr int kSelectorX = 0, kSelectorY = 3, kSelectorWidth = 200, kSelectorHeight = 250;
-
-// The screen rectangle the frame has when it is neither minimised nor maximised.
-WindowRect RestoredRect(HWND window) {
-  RECT r{};
-  if (IsIconic(window)) {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof(placement);
-    GetWindowPlacement(window, &placement);
-    r = placement.rcNormalPosition;
-  } else {
-    GetWindowRect(window, &r);
-  }
-  return WindowRect{r.left, r.top, r.right, r.bottom};
-}
-
 }  // namespace
 
 ZorvFrame::ZorvFrame(HINSTANCE instance, const ZorvSettings& settings)
@@ -134,9 +120,7 @@ bool ZorvFrame::OnClose() {
 }
 
 void ZorvFrame::OnDropFiles(const std::vector<DroppedFile>& files) {
-  std::vector<std::string> paths;
-  for (const DroppedFile& file : files) paths.push_back(file.path);
-  editor_->dropFiles(paths);
+  editor_->dropFiles(PathsOf(files));
 }
 
 bool ZorvFrame::Idle() {

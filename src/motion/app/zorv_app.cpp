@@ -31,14 +31,7 @@ int ZorvApp::CreateMainWindow(HINSTANCE instance, int showCommand) {
   frame_->editor().setProgramDirectory(programDirectory());
   frame_->Setup(instance, settings_.maximised ? SW_SHOWMAXIMIZED : showCommand, "Zorv2", nullptr);
   frame_->SetClass(GRAY_BRUSH, IDI_ZORV_APP, -1, IDR_ZORV_MAIN_MENU);
-  const WindowPlacement at = PlacementOf(settings_.mainWindow);
-  if (at.systemChosen) {
-    frame_->CreateWindowed(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr);
-  } else {
-    frame_->CreateWindowed(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES, at.x, at.y, at.width,
-                           at.height, nullptr);
-  }
+  CreateFrameAt(*frame_, settings_.mainWindow);
   setMainWindow(frame_.get());
   return 0;
 }

@@ -85,7 +85,7 @@ void MotionCanvas::paintInfo(DrawContext& dc, const MotionBundle& bundle, const 
       Format("%4d %4d %4d %4d %4d", m.flags[0], m.flags[1], m.flags[2], m.flags[3], m.flags[4]),
       Format("%4d %4d %4d %4d %4d", m.flags[5], m.flags[6], m.flags[7], m.flags[8], m.flags[9]),
   };
-  dc.setTextColor(settings_.indices.shadow);
+  dc.setTextColour(settings_.indices.shadow);
   for (int line = 0; line < kInfoLineCount; ++line)
     dc.DrawText(settings_.infoX + 3, settings_.infoY + 3 + kInfoLineHeight * line, lines[line].c_str());
 }

@@ -90,7 +90,7 @@ void MotionWindowEditor::paint(DrawContext& dc) const {
   if (!bundle) return;
   const int system = settings_.indices.system;
   const MotionClipboard& clip = doc_.clipboard;
-  dc.setTextColor(system);
+  dc.setTextColour(system);
   const GridRange visible = grid_.visibleItems(bundle->count());
   for (int i = visible.first; i < visible.end; ++i) {
     const Motion* motion = bundle->get(i);

@@ -1,4 +1,4 @@
-#include "framework/color_chooser.h"
+#include "framework/colour_chooser.h"
 
 int ChooseColor(HWND owner, uint32_t* colour, uint32_t* customColours) {
   if (colour == nullptr || customColours == nullptr) return 0;
