@@ -4,6 +4,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "../sprites/palette_test_support.h"
 #include "../sprites/sprite_file_bytes.h"
 #include "base/byte_reader.h"
 #include "editor_test_support.h"
@@ -155,6 +156,12 @@ TEST(MotionFileRoundTrip, NoSpritesWriteTheEmptySection) {
   MotionFile back;
   ASSERT_EQ(Read(back, bytes), 1);
   EXPECT_EQ(MotionFileBytes(back), bytes);
+  // A disk that fills up before the last byte is reported.
+  for (size_t room : {bytes.size() - 1, bytes.size()}) {
+    FillingBuffer disk(room);
+    std::ostream out(&disk);
+    EXPECT_EQ(WriteMotionFile(file, out), room == bytes.size() ? 1 : 0) << room;
+  }
 }
 
 TEST(MotionFileRead, DuplicateSpritesAndBundleNamesAreDropped) {
