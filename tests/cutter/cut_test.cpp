@@ -221,11 +221,25 @@ TEST(BatchCut, AgreesWithASlowScanOnRandomFrames) {
 
 TEST(BatchCut, GridCellsCoverTheFrame) {
   const PictureFrame f{70, 40, Px(70 * 40, 3)};
-  const auto cells = gridCells(Source(f), {32, 32});
-  ASSERT_EQ(cells.size(), 6u);  // 3 columns by 2 rows, the last ones partly outside
-  EXPECT_EQ(cells[0], (CutRect{0, 0, 31, 31}));
-  EXPECT_EQ(cells[2], (CutRect{64, 0, 95, 31}));
-  EXPECT_EQ(cells[5], (CutRect{64, 32, 95, 63}));
+  // Cell size, cells, the third and the last: 32 x 32 makes 3 columns by 2 rows, the
+  // last ones partly outside; one-pixel cells are the smallest, none the empty grid.
+  const struct {
+    CutSize size;
+    size_t count;
+    CutRect third, last;
+  } cases[] = {{{32, 32}, 6, {64, 0, 95, 31}, {64, 32, 95, 63}},
+               {{1, 1}, 2800, {2, 0, 2, 0}, {69, 39, 69, 39}},
+               {{70, 1}, 40, {0, 2, 69, 2}, {0, 39, 69, 39}},
+               {{0, 5}, 0, {}, {}},
+               {{5, 0}, 0, {}, {}}};
+  for (const auto& c : cases) {
+    const auto cells = gridCells(Source(f), c.size);
+    ASSERT_EQ(cells.size(), c.count) << c.size.width << " x " << c.size.height;
+    if (c.count == 0) continue;
+    EXPECT_EQ(cells[0], (CutRect{0, 0, c.size.width - 1, c.size.height - 1}));
+    EXPECT_EQ(cells[2], c.third);
+    EXPECT_EQ(cells.back(), c.last);
+  }
 }
 
 TEST(BatchCut, DuplicatesAreDroppedOrderKeptAndTransparentMapped) {

@@ -64,18 +64,27 @@ TEST(DrawSprite, NullEmptyAndOutsideSpritesDrawNothing) {
   for (uint8_t v : c.snapshot()) ASSERT_EQ(v, 0);
 }
 
-// Half, double and one, the last as a silhouette in colour 77.
+// Half, double and one, as own colours or a silhouette in colour 77, solid or mixed
+// with what lies below.
 TEST(DrawSpriteScaled, HalfAndDoubleSample16Dot16Steps) {
   const Sprite s = PatternSprite(60, 40, 5);
-  for (auto [scale, colour] : {std::pair{0.5f, -1}, {2.0f, -1}, {1.0f, 77}}) {
+  for (auto [scale, colour, translucent] :
+       {std::tuple{0.5f, -1, 0}, {2.0f, -1, 0}, {1.0f, 77, 0}, {2.0f, -1, 1}, {0.5f, 77, 1}}) {
     Canvas c(130, 90, 0);
-    EXPECT_EQ(c.dc->DrawSpriteScaled(3, 4, &s, scale, 0, colour), 1);
+    c.pattern();
+    const auto below = c.snapshot();
+    EXPECT_EQ(c.dc->DrawSpriteScaled(3, 4, &s, scale, translucent, colour), 1);
     const int w = static_cast<int>(60 * scale), h = static_cast<int>(40 * scale);
     for (int y = 0; y < 90; ++y)
       for (int x = 0; x < 130; ++x) {
         const bool in = x >= 3 && x < 3 + w && y >= 4 && y < 4 + h;
         const int v = in ? s.at(int((x - 3) / scale), int((y - 4) / scale)) : 0;
-        ASSERT_EQ(c.at(x, y), v && colour >= 0 ? colour : v) << scale << " at " << x << "," << y;
+        const uint8_t old = below[static_cast<size_t>(y * 130 + x)];
+        const uint8_t shown = static_cast<uint8_t>(colour >= 0 ? colour : v);
+        ASSERT_EQ(c.at(x, y), !v            ? old
+                              : translucent ? Mix(old, shown)
+                                            : shown)
+            << scale << " at " << x << "," << y;
       }
   }
 }

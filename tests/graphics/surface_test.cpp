@@ -87,6 +87,7 @@ TEST(Surface, PaletteColourTableAndMixTable) {
   s.GetColors(0, 256, out);
   for (int i = 0; i < 768; ++i)  // entries 10..14 take the first 15 bytes of the block
     ASSERT_EQ(out[i], i >= 30 && i < 45 ? other.bytes[i - 30] : kDefaultPaletteColours[i]) << i;
+  EXPECT_EQ(0, std::memcmp(s.sourcePalette(), out, 768)) << "the block gives five colours, no more";
   EXPECT_EQ(0, std::memcmp(s.mixTable(), other.mixTable(), 65536));
   s.SetPalette(0, 256, TestPalette().bytes.data(), 0);  // without the mix flag the table stays
   EXPECT_EQ(0, std::memcmp(s.mixTable(), other.mixTable(), 65536));
@@ -135,6 +136,14 @@ TEST(Surface, PresentUnscaledAtOneAndTruncatedOtherwise) {
   }
   EXPECT_EQ(rec.lastPixels.back(), 77);
   EXPECT_EQ(0, std::memcmp(rec.lastColours.data(), s.colourTable(), 1024));
+  // A side of a billion pixels is no window's and is not presented; the float below it is.
+  RecordingPresenter huge;
+  Surface one;
+  ASSERT_EQ(one.Create(Params(2, 1, &huge)), 1);
+  one.SetPalette(0, 256, TestPalette().bytes.data(), 1);
+  for (float zoom : {5e8f, 499999968.0f}) one.Present(zoom);
+  ASSERT_EQ(huge.frames.size(), 1u);
+  EXPECT_EQ(huge.frames[0].destWidth, 999999936);
 }
 
 TEST(DrawContext, ViewportOriginAndBegin) {

@@ -8,6 +8,7 @@
 #include "editor_test_support.h"
 #include "motion/motion_document.h"
 #include "motion/motion_file_io.h"
+#include "support/palette_test_support.h"
 #include "support/sprite_file_bytes.h"
 
 namespace {
@@ -155,6 +156,12 @@ TEST(MotionFileRoundTrip, NoSpritesWriteTheEmptySection) {
   MotionFile back;
   ASSERT_EQ(Read(back, bytes), 1);
   EXPECT_EQ(MotionFileBytes(back), bytes);
+  // A disk that fills up before the last byte is reported.
+  for (size_t room : {bytes.size() - 1, bytes.size()}) {
+    FillingBuffer disk(room);
+    std::ostream out(&disk);
+    EXPECT_EQ(WriteMotionFile(file, out), room == bytes.size() ? 1 : 0) << room;
+  }
 }
 
 TEST(MotionFileRead, DuplicateSpritesAndBundleNamesAreDropped) {

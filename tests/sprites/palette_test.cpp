@@ -135,6 +135,8 @@ TEST(PaletteFile, BrokenCopiesAreRefusedWithTheirReasonAndLeaveTheBlockUnchanged
     const ReadResult result = ReadPaletteFileWithReason(block, in);
     EXPECT_EQ(std::tie(result.problem, result.offset), std::tie(c.problem, c.offset)) << c.bytes.size();
     EXPECT_EQ(block.bytes, before.bytes) << c.bytes.size();
+    std::istringstream again(c.bytes);
+    EXPECT_EQ(ReadPaletteFile(block, again), 0) << c.bytes.size();
   }
 }
 

@@ -32,6 +32,12 @@ TEST(SettingsBlock, LongTextIsCutOnACharacterBoundary) {
   EXPECT_EQ(CutText(text, 259).size(), 258u);
   EXPECT_EQ(CutText(std::string(300, 'b'), 259).size(), 259u);
   EXPECT_EQ(CutText(std::string("ab\0cd", 5), 259), "ab");
+  // A lead byte with nothing after it, or only the terminator, stands alone.
+  for (auto [input, limit, kept] : {std::tuple{std::string("abc\xB0"), 4, 4},
+                                    {std::string("a\xB0\0c", 4), 259, 2},
+                                    {std::string("a\xB0\xA1"), 2, 1},
+                                    {std::string("a\xB0\xA1"), 3, 3}})
+    EXPECT_EQ(CutText(input, size_t(limit)), input.substr(0, size_t(kept))) << input.size() << " " << limit;
 }
 
 TEST(SettingsBlock, FieldChecks) {
@@ -54,6 +60,9 @@ TEST(SettingsBlock, FieldChecks) {
       {{100, 100, 100, 300}, false},      // no width
       {{300, 100, 100, 200}, false},      // turned round
       {{0, 0, 40000, 200}, false},        // absurdly wide
+      {{0, 0, 32767, 32767}, true},       // the largest a window may be
+      {{0, 0, 32768, 200}, false},
+      {{0, 0, 200, 32768}, false},
       {{INT32_MIN, 0, INT32_MAX, 10}, false},
   };
   for (const auto& c : rects) {

@@ -9,7 +9,9 @@ namespace {
 // Adds its number to a shared list when redone and removes it when undone.
 class CountingStep : public UndoStep {
  public:
-  CountingStep(std::vector<int>& log, int n, size_t size) : log_(log), n_(n), size_(size) { log_.push_back(n); }
+  CountingStep(std::vector<int>& log, int n, size_t size) : log_(log), n_(n), size_(size) {
+    log_.push_back(n);
+  }
   void undo() override { log_.pop_back(); }
   void redo() override { log_.push_back(n_); }
   size_t bytes() const override { return size_; }
@@ -42,6 +44,14 @@ TEST(UndoHistory, StepsAreBoundedByCountAndMemoryOldestFirst) {
   history.push(std::make_unique<CountingStep>(log, 30, UndoHistory::kMaxBytes * 2));
   EXPECT_EQ(history.stepCount(), 1u) << "the newest step stays, however large";
   EXPECT_TRUE(history.canUndo());
+
+  // Steps undone and then replaced no longer count.
+  history.clear();
+  for (int i = 0; i < 10; ++i) history.push(std::make_unique<CountingStep>(log, i, large));
+  for (int i = 0; i < 5; ++i) history.undo();
+  history.push(std::make_unique<CountingStep>(log, 10, large));
+  EXPECT_EQ(history.stepCount(), 6u);
+  EXPECT_EQ(history.bytes(), 6 * large);
 }
 
 TEST(UndoHistory, SavedPositionAndRedoneSteps) {
