@@ -167,6 +167,8 @@ TEST(MotionJson, BrokenInputIsRefusedWithTheFieldsPath) {
       {"/bundles/2/motions/0/sound", u8"이 소리 이름은 서른한 바이트보다 훨씬 깁니다.wav",
        "bundles[2].motions[0].sound: must be at most 31 bytes"},
       {"/bundles/2/motions/0/reserved", "12", "bundles[2].motions[0].reserved: must be 16 hex digits"},
+      {"/bundles/2/motions/0/reserved", "00000000000000g0",
+       "bundles[2].motions[0].reserved: must be 16 hex digits"},
       {"/bundles/2/motions/0/storedRecord", "zz",
        "bundles[2].motions[0].storedRecord: must be 488 hex digits"},
       {"/bundles/3/name", u8"걷기", "bundles[3].name: is the name of an earlier bundle"},

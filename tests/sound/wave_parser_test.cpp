@@ -42,7 +42,7 @@ TEST(WaveParser, FindsTheFirstFormatAndDataPairOrRefuses) {
     const char* name;
     Bytes file;
     ReadProblem result;
-    Bytes format, data;  // expected views when kOk
+    Bytes format, data;   // expected views when kOk
     int64_t offset = -1;  // where the reason says the trouble is
   } cases[] = {
       {"data before fmt", Wave({{"data", samples}, {"fmt ", stereo}}), kOk, stereo, samples},
@@ -69,6 +69,13 @@ TEST(WaveParser, FindsTheFirstFormatAndDataPairOrRefuses) {
       {"fmt length wraps", WithU32(SimpleWave(samples), 16, 0xFFFFFFF8u), kOver, {}, {}, 12},
       {"cut chunk header", cutHeader, kCut, {}, {}, 41},
       {"cut in the data", Bytes(simple.begin(), simple.begin() + 50), kCut, {}, {}, 50},
+      // The RIFF length promises one byte more than the file holds: cut short, not overrun.
+      {"cut by one byte",
+       WithU32(WithU32(simple, 40, 101), 4, uint32_t(simple.size() - 7)),
+       kCut,
+       {},
+       {},
+       int64_t(simple.size())},
       {"short fmt", Wave({{"fmt ", shortFormat}, {"data", samples}}), kDamaged, {}, {}, 12},
       {"short fmt last", Wave({{"data", samples}, {"fmt ", shortFormat}}), kDamaged, {}, {}, 120},
       {"empty data", Wave({{"fmt ", PcmFormat()}, {"data", {}}}), kMissing, {}, {}},
