@@ -8,6 +8,7 @@
 #include <fstream>
 #include <random>
 
+#include "images/gif_reader.h"
 #include "support/other_decoders.h"
 #include "support/scratch_folder.h"
 
@@ -95,6 +96,12 @@ TEST(GifWriter, OtherProgramsReadEveryFrameAndDelay) {
       sizes += std::to_string(c.width) + "x" + std::to_string(c.height) + ";";
     }
     EXPECT_EQ(MagickDelays(file), delays) << c.name;
+    GifMovie ours;
+    std::string reason;
+    ASSERT_TRUE(ReadGif(gif.data(), gif.size(), ours, reason)) << c.name << ": " << reason;
+    std::string ourDelays;
+    for (const GifFrame& f : ours.frames) ourDelays += std::to_string(f.delayCentiseconds) + ",";
+    EXPECT_EQ(ourDelays, delays) << c.name << ": our reader";
     EXPECT_EQ(MagickSizes(file), sizes) << c.name;
   }
 }
