@@ -109,7 +109,7 @@ class BaseWindow {
   // Sets the window's caption from a CP949 text (only when it changed).
   void setTitle(const std::string& title);
   std::string title() const;
-  void invalidate(bool erase = true);
+  virtual void invalidate(bool erase = true);
   bool visible() const;
   // The size of the client area.
   int clientWidth() const;

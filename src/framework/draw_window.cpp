@@ -55,13 +55,24 @@ void DrawWindow::paint() {
     context_->Lock();
     OnPaint(dc, &paintRecord);
     context_->Unlock();
-    presenter_.setPaintDc(dc);
-    surface_->Present(zoom_);
-    presenter_.setPaintDc(nullptr);
   } else {
     OnPaint(dc, &paintRecord);
   }
   EndPaint(hwnd(), &paintRecord);
+  // Presented through a device context of its own: the paint's context is clipped to
+  // the update rectangle, and what changed may lie outside it.
+  if (context_ != nullptr) {
+    presenter_.exposed(paintRecord.rcPaint);
+    surface_->Present(zoom_);
+  }
+}
+
+void DrawWindow::invalidate(bool) {
+  // One pixel brings a paint, which redraws the surface and shows what changed. The
+  // update rectangle then holds only that pixel and what the screen lost (another
+  // window was over it), which is shown again whether it changed or not.
+  const RECT pixel{0, 0, 1, 1};
+  if (hwnd() != nullptr) InvalidateRect(hwnd(), &pixel, FALSE);
 }
 
 void DrawWindow::presentNow() {

@@ -28,6 +28,8 @@ class DrawWindow : public BaseWindow {
   static void SetResources(const DrawResources& resources);
 
   int HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Asks for a paint; the surface is presented where it changed.
+  void invalidate(bool erase = true) override;
 
   Surface* surface() { return surface_.get(); }
   DrawContext* context() { return context_.get(); }

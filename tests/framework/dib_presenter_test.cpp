@@ -17,8 +17,9 @@ struct Canvas {
     dc_ = CreateCompatibleDC(nullptr);
     bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
     old_ = SelectObject(dc_, bitmap_);
-    std::fill(bits_, bits_ + kStride * kSide, 0x11);
+    clear();
   }
+  void clear() { std::fill(bits_, bits_ + kStride * kSide, 0x11); }
   ~Canvas() {
     SelectObject(dc_, old_);
     DeleteObject(bitmap_);
@@ -66,7 +67,7 @@ TEST(DibPresenter, EveryIndexShowsInItsColourUnscaledOrStretchedAndNothingShowsN
     for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>(i * 37 + 3);
     Canvas canvas;
     DibPresenter presenter;
-    presenter.setPaintDc(canvas.dc());
+    presenter.setTargetDc(canvas.dc());
     PresentFrame frame;
     frame.pixels = pixels.data();
     frame.width = c.width;
@@ -95,8 +96,40 @@ TEST(DibPresenter, EveryIndexShowsInItsColourUnscaledOrStretchedAndNothingShowsN
   frame.width = frame.height = frame.pitch = frame.destWidth = frame.destHeight = 2;
   frame.colourTable = table.data();
   presenter.present(frame);  // no window and no paint context; must not crash
-  presenter.setPaintDc(canvas.dc());
+  presenter.setTargetDc(canvas.dc());
   frame.pixels = nullptr;
   presenter.present(frame);
   EXPECT_EQ(canvas.at(0, 0), 0x111111u);
+}
+
+TEST(DibPresenter, AgainOnlyWhatChangedOrWasExposedAtTheZoomShown) {
+  const std::vector<uint8_t> table = ColourTable();
+  for (const int scale : {1, 2}) {
+    std::vector<uint8_t> pixels(6 * 6, 9);
+    Canvas canvas;
+    DibPresenter presenter;
+    presenter.setTargetDc(canvas.dc());
+    PresentFrame frame;
+    frame.pixels = pixels.data();
+    frame.width = frame.height = frame.pitch = 6;
+    frame.colourTable = table.data();
+    frame.destWidth = frame.destHeight = 6 * scale;
+    frame.stretched = scale != 1;
+    presenter.present(frame);
+    canvas.clear();
+    pixels[2 * 6 + 4] = 200;                      // changed
+    presenter.exposed(RECT{0, 0, scale, scale});  // lost on screen: pixel (0, 0)
+    presenter.present(frame);
+    for (int y = 0; y < 6 * scale; ++y) {
+      for (int x = 0; x < 6 * scale; ++x) {
+        const int sx = x / scale, sy = y / scale;
+        const bool shown = (sx == 4 && sy == 2) || (sx == 0 && sy == 0);
+        EXPECT_EQ(canvas.at(x, y), shown ? Expected(pixels[sy * 6 + sx]) : 0x111111u)
+            << "zoom " << scale << " at " << x << "," << y;
+      }
+    }
+    canvas.clear();
+    presenter.present(frame);  // nothing changed
+    EXPECT_EQ(canvas.at(4 * scale, 2 * scale), 0x111111u) << "zoom " << scale;
+  }
 }
