@@ -25,13 +25,7 @@
 // Arguments that are not plain ASCII come as "utf8hex:" and the hex digits of their
 // UTF-8 bytes, as for the end-to-end driver.
 
-#ifndef UNICODE
-#define UNICODE
-#endif
-#include <windows.h>
-// These need the declarations of windows.h before them.
-#include <shellapi.h>
-#include <shlobj.h>
+#include "driver_common.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,12 +39,6 @@
 
 namespace {
 
-void Print(const std::string& line) {
-  std::string out = line + "\n";
-  fwrite(out.data(), 1, out.size(), stdout);
-  fflush(stdout);
-}
-
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 std::string Format(const char* format, ...) {
   char text[512];
@@ -59,11 +47,6 @@ std::string Format(const char* format, ...) {
   vsnprintf(text, sizeof text, format, args);
   va_end(args);
   return text;
-}
-
-int Fail(const std::string& message) {
-  Print("FAIL " + message);
-  return 3;
 }
 
 double Now() {
@@ -77,17 +60,6 @@ double Now() {
   return 1000.0 * double(now.QuadPart) / double(frequency.QuadPart);
 }
 
-std::wstring TitleOf(HWND window) {
-  wchar_t text[1024] = {};
-  const int length = GetWindowTextW(window, text, 1024);
-  return std::wstring(text, static_cast<size_t>(std::max(length, 0)));
-}
-
-HWND FindTopLevel(const std::wstring& className) {
-  HWND window = FindWindowW(className.c_str(), nullptr);
-  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
-}
-
 template <typename Test>
 bool WaitFor(double milliseconds, int pollMs, Test test) {
   const double start = Now();
@@ -98,71 +70,58 @@ bool WaitFor(double milliseconds, int pollMs, Test test) {
   }
 }
 
-struct ChildSearch {
-  std::wstring className;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindChildProc(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<ChildSearch*>(data);
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  if (search->className != name) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-// A child of `top` of that class, or `top` itself for "-".
-HWND ChildOf(HWND top, const std::wstring& className) {
-  if (className == L"-") return top;
-  ChildSearch search{className};
-  EnumChildWindows(top, FindChildProc, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // Paints whatever the program has left to paint in the whole top-level window, and
 // waits for it: the update is sent to the program and answered once painted.
 void PaintNow(HWND window) {
   RedrawWindow(GetAncestor(window, GA_ROOT), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-bool DecodeArgument(const std::wstring& arg, std::wstring& out) {
-  static const std::wstring kMarker = L"utf8hex:";
-  out = arg;
-  if (arg.compare(0, kMarker.size(), kMarker) != 0) return true;
-  std::string bytes;
-  for (size_t i = kMarker.size(); i + 1 < arg.size(); i += 2)
-    bytes.push_back(static_cast<char>(std::stoi(std::wstring(arg, i, 2), nullptr, 16)));
-  out.assign(bytes.size(), L'\0');
-  const int length = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(),
-                                         static_cast<int>(out.size()));
-  out.resize(static_cast<size_t>(std::max(length, 0)));
-  return length > 0 || bytes.empty();
-}
-
 // ---- Screen pixels -------------------------------------------------------------------
 
-// Pixels of a screen rectangle as the display shows them (0x00RRGGBB).
-std::vector<uint32_t> ScreenPixels(int x, int y, int width, int height) {
-  std::vector<uint32_t> out(static_cast<size_t>(width) * height, 0);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap != nullptr) {
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, x, y, SRCCOPY);
-    GdiFlush();
-    std::memcpy(out.data(), bits, out.size() * sizeof(uint32_t));
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
+// Reads a screen rectangle as the display shows it, again and again: the device
+// contexts and the bitmap are made once, so a read costs one copy from the screen.
+class ScreenReader {
+ public:
+  ScreenReader(int width, int height) : width_(width), height_(height) {
+    screen_ = GetDC(nullptr);
+    memory_ = CreateCompatibleDC(screen_);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    bitmap_ = CreateDIBSection(memory_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+    if (bitmap_ != nullptr) old_ = SelectObject(memory_, bitmap_);
   }
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  for (uint32_t& pixel : out) pixel &= 0xFFFFFF;
-  return out;
+  ~ScreenReader() {
+    if (bitmap_ != nullptr) {
+      SelectObject(memory_, old_);
+      DeleteObject(bitmap_);
+    }
+    DeleteDC(memory_);
+    ReleaseDC(nullptr, screen_);
+  }
+  ScreenReader(const ScreenReader&) = delete;
+  ScreenReader& operator=(const ScreenReader&) = delete;
+
+  // The pixels at screen point x, y (0x00RRGGBB), row by row.
+  std::vector<uint32_t> read(int x, int y) {
+    std::vector<uint32_t> out(static_cast<size_t>(width_) * height_, 0);
+    if (bitmap_ == nullptr) return out;
+    BitBlt(memory_, 0, 0, width_, height_, screen_, x, y, SRCCOPY);
+    GdiFlush();
+    for (size_t i = 0; i < out.size(); ++i) out[i] = bits_[i] & 0xFFFFFF;
+    return out;
+  }
+
+ private:
+  int width_, height_;
+  HDC screen_ = nullptr;
+  HDC memory_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  uint32_t* bits_ = nullptr;
+};
+
+std::vector<uint32_t> ScreenPixels(int x, int y, int width, int height) {
+  return ScreenReader(width, height).read(x, y);
 }
 
 POINT ScreenPoint(HWND window, int x, int y) {
@@ -336,16 +295,19 @@ int RunStandIn(int width, int height, int zoom) {
 
 int Watch(HWND window, int x, int y, int milliseconds) {
   const POINT at = ScreenPoint(window, x, y);
+  ScreenReader pixel(1, 1);
   std::vector<double> times;
   std::vector<uint32_t> colours;
-  uint32_t last = ScreenPixels(at.x, at.y, 1, 1)[0];
+  uint32_t last = pixel.read(at.x, at.y)[0];
+  int reads = 0;
   const double start = Now();
   while (Now() - start < milliseconds) {
-    const uint32_t pixel = ScreenPixels(at.x, at.y, 1, 1)[0];
-    if (pixel != last) {
+    const uint32_t colour = pixel.read(at.x, at.y)[0];
+    ++reads;
+    if (colour != last) {
       times.push_back(Now());
-      colours.push_back(pixel);
-      last = pixel;
+      colours.push_back(colour);
+      last = colour;
     }
   }
   if (times.size() < 3) return Fail(Format("%d changes seen", static_cast<int>(times.size())));
@@ -362,10 +324,11 @@ int Watch(HWND window, int x, int y, int milliseconds) {
     auto [it, added] = next.emplace(colours[i - 1], colours[i]);
     if (!added && it->second != colours[i]) ++broken;
   }
-  Print(Format("changes %d mean %.2f ms sd %.2f min %.2f max %.2f colours %d out-of-order %d",
-               static_cast<int>(gaps.size()), mean, std::sqrt(squares / double(gaps.size())),
-               *std::min_element(gaps.begin(), gaps.end()), *std::max_element(gaps.begin(), gaps.end()),
-               static_cast<int>(next.size()), broken));
+  Print(Format(
+      "changes %d mean %.2f ms sd %.2f min %.2f max %.2f colours %d out-of-order %d read every %.2f ms",
+      static_cast<int>(gaps.size()), mean, std::sqrt(squares / double(gaps.size())),
+      *std::min_element(gaps.begin(), gaps.end()), *std::max_element(gaps.begin(), gaps.end()),
+      static_cast<int>(next.size()), broken, double(milliseconds) / std::max(reads, 1)));
   return 0;
 }
 
@@ -393,25 +356,9 @@ int TimeStart(const std::wstring& dir, const std::wstring& exe, const std::wstri
 }
 
 int TimeDrop(HWND window, const std::wstring& text, int milliseconds, const std::wstring& path) {
-  // The shell hands the program a DROPFILES block in the program's own memory.
-  std::vector<uint8_t> block(sizeof(DROPFILES));
-  DROPFILES header{};
-  header.pFiles = sizeof(DROPFILES);
-  header.fWide = TRUE;
-  std::memcpy(block.data(), &header, sizeof header);
-  const auto* bytes = reinterpret_cast<const uint8_t*>(path.c_str());
-  block.insert(block.end(), bytes, bytes + (path.size() + 2) * sizeof(wchar_t));
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
-  if (process == nullptr) return Fail("cannot open the program's process");
-  void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  const bool written =
-      remote != nullptr && WriteProcessMemory(process, remote, block.data(), block.size(), nullptr);
-  CloseHandle(process);
-  if (!written) return Fail("cannot write the dropped name");
-  const double start = Now();
-  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+  const double start = Now();  // writing the block into the program takes well under a millisecond
+  const std::string failure = DropFiles(window, {path});
+  if (!failure.empty()) return Fail(failure);
   if (!WaitFor(milliseconds, 1, [&] { return TitleOf(window).find(text) != std::wstring::npos; }))
     return Fail("the title never showed the file");
   PaintNow(window);
@@ -419,15 +366,6 @@ int TimeDrop(HWND window, const std::wstring& text, int milliseconds, const std:
   return 0;
 }
 
-WORD VirtualKeyOf(const std::wstring& name) {
-  if (name == L"tab") return VK_TAB;
-  if (name == L"add") return VK_ADD;
-  if (name == L"subtract") return VK_SUBTRACT;
-  return 0;
-}
-
-// Milliseconds per key posted to `window` until its title has changed and `child`
-// has painted.
 double TimeKeys(HWND window, HWND child, WORD key, int count) {
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
   const double start = Now();
@@ -484,17 +422,8 @@ int Run(const std::vector<std::wstring>& args) {
 }  // namespace
 
 int main() {
-  int count = 0;
-  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::wstring> args;
-  bool wellFormed = true;
-  for (int i = 1; i < count; ++i) {
-    std::wstring arg;
-    wellFormed = DecodeArgument(argv[i], arg) && wellFormed;
-    args.push_back(arg);
-  }
-  LocalFree(argv);
-  const int result = wellFormed ? Run(args) : 2;
+  const int result = DecodedArguments(args) ? Run(args) : 2;
   if (result == 2) Print("usage: gui_bench VERB ARGS (see the source)");
   return result;
 }

@@ -50,10 +50,7 @@
 // scripts pass every text that is not a plain ASCII word so: Wine turns a command line
 // into UTF-16 through the Unix locale's character set, which can mangle Hangul.
 
-#ifndef UNICODE
-#define UNICODE
-#endif
-#include <windows.h>
+#include "driver_common.h"
 // These need the declarations of windows.h before them.
 #include <commctrl.h>
 #include <shellapi.h>
@@ -70,22 +67,6 @@
 
 namespace {
 
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                   nullptr, nullptr);
-  std::string out(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), length, nullptr,
-                      nullptr);
-  return out;
-}
-
-void Print(const std::string& line) {
-  std::string out = line + "\n";
-  fwrite(out.data(), 1, out.size(), stdout);
-  fflush(stdout);
-}
-
 std::wstring TextOf(HWND window) {
   wchar_t text[1024] = {};
   // Across processes WM_GETTEXT is answered by the owner, which is what a user sees.
@@ -95,25 +76,6 @@ std::wstring TextOf(HWND window) {
     return {};
   }
   return std::wstring(text, static_cast<size_t>(length));
-}
-
-// A top-level window's caption as the system keeps it: read without a message to
-// the owner, so a busy program cannot hold the driver up.
-std::wstring TitleOf(HWND window) {
-  wchar_t text[1024] = {};
-  const int length = GetWindowTextW(window, text, 1024);
-  return std::wstring(text, static_cast<size_t>(std::max(length, 0)));
-}
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
-}
-
-HWND FindTopLevel(const std::wstring& className) {
-  HWND window = FindWindowW(className.c_str(), nullptr);
-  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
 }
 
 struct DialogSearch {
@@ -146,47 +108,12 @@ bool WaitFor(int milliseconds, Test test) {
   }
 }
 
-struct ChildList {
-  std::vector<HWND> children;
-};
-
-BOOL CALLBACK CollectChild(HWND window, LPARAM data) {
-  reinterpret_cast<ChildList*>(data)->children.push_back(window);
-  return TRUE;
-}
-
-std::vector<HWND> ChildrenOf(HWND window) {
-  ChildList list;
-  EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&list));
-  return list.children;
-}
-
 void PrintDialog(HWND dialog) {
   Print("title\t" + Utf8(TitleOf(dialog)));
   for (HWND child : ChildrenOf(dialog)) {
     if (!IsWindowVisible(child)) continue;
     Print(Utf8(ClassOf(child)) + "\t" + std::to_string(GetDlgCtrlID(child)) + "\t" + Utf8(TextOf(child)));
   }
-}
-
-// The virtual key of a key name, 0 when unknown.
-WORD VirtualKeyOf(const std::wstring& name) {
-  if (name.size() == 1) {
-    wchar_t c = towupper(name[0]);
-    if ((c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9')) return static_cast<WORD>(c);
-  }
-  static const struct {
-    const wchar_t* name;
-    WORD key;
-  } kNames[] = {{L"escape", VK_ESCAPE}, {L"tab", VK_TAB},     {L"delete", VK_DELETE},
-                {L"left", VK_LEFT},     {L"right", VK_RIGHT}, {L"up", VK_UP},
-                {L"down", VK_DOWN},     {L"add", VK_ADD},     {L"subtract", VK_SUBTRACT},
-                {L"return", VK_RETURN}, {L"f1", VK_F1},       {L"f4", VK_F4},
-                {L"[", VK_OEM_4},       {L"]", VK_OEM_6}};
-  for (const auto& entry : kNames) {
-    if (name == entry.name) return entry.key;
-  }
-  return 0;
 }
 
 INPUT KeyInput(WORD key, bool up) {
@@ -223,49 +150,6 @@ bool TypeKey(std::wstring combination) {
   inputs.push_back(KeyInput(key, true));
   for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(KeyInput(*it, true));
   return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
-}
-
-HWND FindChild(HWND window, const std::wstring& className) {
-  for (HWND child : ChildrenOf(window)) {
-    if (ClassOf(child) == className) return child;
-  }
-  return nullptr;
-}
-
-int HexDigit(wchar_t c) {
-  if (c >= L'0' && c <= L'9') return c - L'0';
-  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
-  return -1;
-}
-
-// An argument as the scripts meant it; false when a "utf8hex:" one is not well-formed.
-bool DecodeArgument(const std::wstring& arg, std::wstring& out) {
-  static const std::wstring kMarker = L"utf8hex:";
-  if (arg.compare(0, kMarker.size(), kMarker) != 0) {
-    out = arg;
-    return true;
-  }
-  const std::wstring hex = arg.substr(kMarker.size());
-  if (hex.size() % 2 != 0) return false;
-  std::string bytes;
-  for (size_t i = 0; i < hex.size(); i += 2) {
-    int high = HexDigit(hex[i]), low = HexDigit(hex[i + 1]);
-    if (high < 0 || low < 0) return false;
-    bytes.push_back(static_cast<char>(high * 16 + low));
-  }
-  out.clear();
-  if (bytes.empty()) return true;
-  const int size = static_cast<int>(bytes.size());
-  int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
-  if (length <= 0) return false;
-  out.resize(static_cast<size_t>(length));
-  return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, out.data(), length) == length;
-}
-
-// The window a mouse verb aims at: a child of `top` of that class, or `top` itself.
-HWND MouseTarget(HWND top, const std::wstring& child) {
-  return child == L"-" ? top : FindChild(top, child);
 }
 
 // Moves the pointer to a client point of `window` and optionally presses or releases
@@ -340,11 +224,6 @@ bool StatusPartText(HWND bar, int part, std::wstring& text) {
   }
   CloseHandle(process);
   return ok;
-}
-
-int Fail(const std::string& message) {
-  Print("FAIL " + message);
-  return 3;
 }
 
 int Run(const std::vector<std::wstring>& args) {
@@ -471,7 +350,7 @@ int Run(const std::vector<std::wstring>& args) {
   if (window == nullptr) return Fail("no window of class " + Utf8(target));
   if ((verb == L"pointer" && args.size() == 5) || (verb == L"press" && args.size() == 6) ||
       (verb == L"release" && args.size() == 6) || (verb == L"click-at" && args.size() == 6)) {
-    HWND aim = MouseTarget(window, args[2]);
+    HWND aim = ChildOf(window, args[2]);
     if (aim == nullptr) return Fail("no child of class " + Utf8(args[2]));
     if (!BringToFront(aim)) return Fail("window not in front");
     const int x = number(3), y = number(4);
@@ -482,7 +361,7 @@ int Run(const std::vector<std::wstring>& args) {
     return ok ? 0 : Fail("mouse input failed");
   }
   if (verb == L"drag" && args.size() == 7) {
-    HWND aim = MouseTarget(window, args[2]);
+    HWND aim = ChildOf(window, args[2]);
     if (aim == nullptr) return Fail("no child of class " + Utf8(args[2]));
     if (!BringToFront(aim)) return Fail("window not in front");
     const int x1 = number(3), y1 = number(4), x2 = number(5), y2 = number(6);
@@ -494,7 +373,7 @@ int Run(const std::vector<std::wstring>& args) {
     return ok ? 0 : Fail("mouse input failed");
   }
   if (verb == L"status-text" && args.size() == 3) {
-    HWND bar = FindChild(window, L"msctls_statusbar32");
+    HWND bar = ChildOf(window, L"msctls_statusbar32");
     if (bar == nullptr) return Fail("no status bar");
     std::wstring text;
     if (!StatusPartText(bar, number(2), text)) return Fail("cannot read the status bar");
@@ -526,7 +405,7 @@ int Run(const std::vector<std::wstring>& args) {
     return TypeKey(args[2]) ? 0 : Fail("cannot type " + Utf8(args[2]));
   }
   if (verb == L"child-text" && args.size() == 3) {
-    HWND child = FindChild(window, args[2]);
+    HWND child = ChildOf(window, args[2]);
     if (child == nullptr) return Fail("no child of class " + Utf8(args[2]));
     Print(Utf8(TextOf(child)));
     return 0;
@@ -539,28 +418,8 @@ int Run(const std::vector<std::wstring>& args) {
     return SetCursorPos(point.x, point.y) ? 0 : Fail("cannot move the pointer");
   }
   if (verb == L"drop" && args.size() >= 3) {
-    // The shell hands the program a DROPFILES block in the program's own memory; the
-    // driver writes one there and posts WM_DROPFILES with it.
-    std::vector<uint8_t> block(sizeof(DROPFILES));
-    DROPFILES header{};
-    header.pFiles = sizeof(DROPFILES);
-    header.fWide = TRUE;
-    memcpy(block.data(), &header, sizeof header);
-    for (size_t i = 2; i < args.size(); ++i) {
-      const auto* bytes = reinterpret_cast<const uint8_t*>(args[i].c_str());
-      block.insert(block.end(), bytes, bytes + (args[i].size() + 1) * sizeof(wchar_t));
-    }
-    block.insert(block.end(), sizeof(wchar_t), 0);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
-    if (process == nullptr) return Fail("cannot open the program's process");
-    void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    const bool written =
-        remote != nullptr && WriteProcessMemory(process, remote, block.data(), block.size(), nullptr);
-    CloseHandle(process);
-    if (!written) return Fail("cannot write the dropped names");
-    return PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) ? 0 : Fail("post failed");
+    const std::string failure = DropFiles(window, std::vector<std::wstring>(args.begin() + 2, args.end()));
+    return failure.empty() ? 0 : Fail(failure);
   }
   if (verb == L"rect" && args.size() == 2) {
     RECT rect;
@@ -575,17 +434,8 @@ int Run(const std::vector<std::wstring>& args) {
 }  // namespace
 
 int main() {
-  int count = 0;
-  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::wstring> args;
-  bool wellFormed = true;
-  for (int i = 1; i < count; ++i) {
-    std::wstring arg;
-    wellFormed = DecodeArgument(argv[i], arg) && wellFormed;
-    args.push_back(arg);
-  }
-  LocalFree(argv);
-  int result = wellFormed ? Run(args) : 2;
+  const int result = DecodedArguments(args) ? Run(args) : 2;
   if (result == 2) Print("usage: e2e_driver VERB ARGS (see the source)");
   return result;
 }
