@@ -68,8 +68,8 @@ void BM_ListWindowPaint(benchmark::State& state) {
   FakeHost host;
   MotionDocument doc;
   ZorvSettings settings;
-  MotionWindowEditor motions(doc, settings, host);
-  SpriteWindowEditor sprites(doc, settings, host);
+  MotionWindowEditor motions(doc, settings, host, host);
+  SpriteWindowEditor sprites(doc, settings, host, host, host);
   for (int i = 0; i < count; ++i) {
     // Small sprites drawn as they are, large ones scaled into the cell.
     doc.file.sprites.Append(i % 3 ? Figure(40 + i % 17, 50, i) : Figure(120 + i % 31, 90, i));

@@ -14,8 +14,8 @@ struct ListFixture {
   FakeHost host;
   MotionDocument doc;
   ZorvSettings settings;
-  MotionWindowEditor motions{doc, settings, host};
-  SpriteWindowEditor sprites{doc, settings, host};
+  MotionWindowEditor motions{doc, settings, host, host};
+  SpriteWindowEditor sprites{doc, settings, host, host, host};
   MotionBundle* bundle;
 
   explicit ListFixture(int count, int width = 200, int height = 150) {

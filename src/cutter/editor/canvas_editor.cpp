@@ -59,8 +59,8 @@ const char* CutToolCaption(CutTool tool) {
 }
 
 CanvasEditor::CanvasEditor(CutterDocument& document, CutterSettings& settings,
-                           CutterSpriteWindowEditor& sprites, CutterHost& host)
-    : doc_(document), settings_(settings), sprites_(sprites), host_(host) {
+                           CutterSpriteWindowEditor& sprites, CutterRepaint& repaint, UserPrompts& prompts)
+    : doc_(document), settings_(settings), sprites_(sprites), repaint_(repaint), prompts_(prompts) {
   view_.setZoom(settings_.zoom);
 }
 
@@ -74,7 +74,7 @@ bool CanvasEditor::loadPointerSprites(const uint8_t* data, size_t size) {
 
 void CanvasEditor::resize(int clientWidth, int clientHeight) {
   view_.setClientSize(clientWidth, clientHeight);
-  host_.repaint(kCanvasWindow);
+  repaint_.repaint(kCanvasWindow);
 }
 
 void CanvasEditor::relayout() {
@@ -82,7 +82,7 @@ void CanvasEditor::relayout() {
   const PictureFrame* frame = doc_.frame();
   view_.setDocumentSize(frame ? frame->width : 0, frame ? frame->height : 0);
   view_.setClientSize(view_.clientWidth(), view_.clientHeight());
-  host_.repaint(kCanvasWindow);
+  repaint_.repaint(kCanvasWindow);
 }
 
 bool CanvasEditor::zoomBy(int step) {
@@ -95,7 +95,7 @@ bool CanvasEditor::zoomBy(int step) {
 
 void CanvasEditor::scroll(ScrollAxis axis, int code, int thumb) {
   view_.scroll(axis, code, thumb);
-  host_.repaint(kCanvasWindow);
+  repaint_.repaint(kCanvasWindow);
 }
 
 ScrollBarState CanvasEditor::scrollBar(ScrollAxis axis) const {
@@ -120,7 +120,7 @@ void CanvasEditor::mouseMove(int x, int y) {
   if (newX == mouseX_ && newY == mouseY_) return;
   mouseX_ = newX;
   mouseY_ = newY;
-  host_.repaint(kStatusBar | kCanvasWindow);
+  repaint_.repaint(kStatusBar | kCanvasWindow);
 }
 
 void CanvasEditor::leaveCheck(const PointerFacts& pointer) {
@@ -131,14 +131,14 @@ void CanvasEditor::leaveCheck(const PointerFacts& pointer) {
   const bool samePlace = mouseX_ == p.x && mouseY_ == p.y;
   if (cursorInClient && (tool_ == GridCut || samePlace)) return;
   mouseX_ = mouseY_ = kUnset;
-  host_.repaint(kStatusBar | kCanvasWindow);
+  repaint_.repaint(kStatusBar | kCanvasWindow);
 }
 
 void CanvasEditor::leftDown() {
   // Without a position (the pointer has left) no tool acts: an outward cut there
   // would take the whole frame when the transparent colour is ignored.
   if (!doc_.hasFrame() || !hasMouse()) return;
-  RunReportingFailure(host_, [this] {
+  RunReportingFailure(prompts_, [this] {
     doc_.refreshCut();
     doc_.cut.ignoreTransparent = settings_.ignoreTransparent ? 1 : 0;
     auto change = doc_.beginChange();
@@ -151,7 +151,7 @@ void CanvasEditor::leftDown() {
 
 void CanvasEditor::leftUp() {
   if (!tools_.dragging()) return;
-  RunReportingFailure(host_, [this] {
+  RunReportingFailure(prompts_, [this] {
     doc_.refreshCut();
     doc_.cut.ignoreTransparent = settings_.ignoreTransparent ? 1 : 0;
     auto change = doc_.beginChange();
@@ -166,13 +166,13 @@ void CanvasEditor::cutDone(const CutAction& action, std::unique_ptr<SpriteSetCha
     doc_.commit(std::move(change));
     sprites_.relayout();
   }
-  host_.repaint(kFrameWindow | kCanvasWindow);
+  repaint_.repaint(kFrameWindow | kCanvasWindow);
 }
 
 void CanvasEditor::setTool(CutTool tool) {
   if (tool == PickTransparent && tool_ != PickTransparent) previousTool_ = tool_;
   tool_ = tool;
-  host_.repaint(kFrameWindow | kCanvasWindow);
+  repaint_.repaint(kFrameWindow | kCanvasWindow);
 }
 
 std::string CanvasEditor::toolText() const {

@@ -27,7 +27,7 @@ const char* CutToolCaption(CutTool tool);
 class CanvasEditor {
  public:
   CanvasEditor(CutterDocument& document, CutterSettings& settings, CutterSpriteWindowEditor& sprites,
-               CutterHost& host);
+               CutterRepaint& repaint, UserPrompts& prompts);
 
   // The built-in pointer images: a sprite file image holding the arrow, the
   // outward-cut figure and the pick figure. False when the data is not one.
@@ -87,7 +87,8 @@ class CanvasEditor {
   CutterDocument& doc_;
   CutterSettings& settings_;
   CutterSpriteWindowEditor& sprites_;
-  CutterHost& host_;
+  CutterRepaint& repaint_;
+  UserPrompts& prompts_;
   SpriteSet pointers_;
   ZoomView view_;
   CutTools tools_;

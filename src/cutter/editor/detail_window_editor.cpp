@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-DetailWindowEditor::DetailWindowEditor(CutterDocument& document, CutterSettings& settings, CutterHost& host)
-    : doc_(document), settings_(settings), host_(host) {}
+DetailWindowEditor::DetailWindowEditor(CutterDocument& document, CutterSettings& settings,
+                                       CutterRepaint& repaint, CutterWindowControl& windows)
+    : doc_(document), settings_(settings), repaint_(repaint), windows_(windows) {}
 
 void DetailWindowEditor::resize(int clientWidth, int clientHeight) {
   clientWidth_ = std::max(clientWidth, 0);
@@ -28,7 +29,7 @@ void DetailWindowEditor::relayout() {
     int& offset = axis == ScrollAxis::Horizontal ? offsetX_ : offsetY_;
     offset = sprite < client ? -((client - sprite) / 2) : 0;
   }
-  host_.repaint(kDetailWindow);
+  repaint_.repaint(kDetailWindow);
 }
 
 void DetailWindowEditor::scroll(ScrollAxis axis, int code, int thumb) {
@@ -57,12 +58,12 @@ void DetailWindowEditor::scroll(ScrollAxis axis, int code, int thumb) {
       return;
   }
   offset = static_cast<int>(std::clamp<int64_t>(target, 0, max));
-  host_.repaint(kDetailWindow);
+  repaint_.repaint(kDetailWindow);
 }
 
 void DetailWindowEditor::closeRequested() {
   settings_.detailShown = false;
-  host_.showDetailWindow(false);
+  windows_.showDetailWindow(false);
 }
 
 std::string DetailWindowEditor::title() const {

@@ -14,7 +14,8 @@
 
 class DetailWindowEditor {
  public:
-  DetailWindowEditor(CutterDocument& document, CutterSettings& settings, CutterHost& host);
+  DetailWindowEditor(CutterDocument& document, CutterSettings& settings, CutterRepaint& repaint,
+                     CutterWindowControl& windows);
 
   void resize(int clientWidth, int clientHeight);
   // After the selection or the set changed: ranges for the selected sprite, offsets
@@ -41,7 +42,8 @@ class DetailWindowEditor {
 
   CutterDocument& doc_;
   CutterSettings& settings_;
-  CutterHost& host_;
+  CutterRepaint& repaint_;
+  CutterWindowControl& windows_;
   int clientWidth_ = 0;
   int clientHeight_ = 0;
   int offsetX_ = 0;

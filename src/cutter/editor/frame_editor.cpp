@@ -15,9 +15,9 @@ FrameEditor::FrameEditor(CutterHost& host, const CutterSettings& settings, const
     : host_(host),
       settings_(settings),
       builtin_(builtinPalette),
-      detail_(doc_, settings_, host),
-      sprites_(doc_, settings_, detail_, host),
-      canvas_(doc_, settings_, sprites_, host) {
+      detail_(doc_, settings_, host, host),
+      sprites_(doc_, settings_, detail_, host, host, host),
+      canvas_(doc_, settings_, sprites_, host, host) {
   doc_.palette = builtin_;
   buildCommands();
 }

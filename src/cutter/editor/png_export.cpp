@@ -17,39 +17,41 @@ bool SaveBytes(const std::string& path, const void* data, size_t size) {
   });
 }
 
-bool SaveOrSay(CutterHost& host, const std::string& path, const void* data, size_t size, const char* kind) {
+bool SaveOrSay(UserPrompts& prompts, const std::string& path, const void* data, size_t size,
+               const char* kind) {
   bool saved;
   {
-    WaitCursor wait(host);
+    WaitCursor wait(prompts);
     saved = size > 0 && SaveBytes(path, data, size);
   }
-  if (!saved) host.showError("'" + FileTitleOf(path) + "'\n" + kind + "을 쓰지 못했습니다.");
+  if (!saved) prompts.showError("'" + FileTitleOf(path) + "'\n" + kind + "을 쓰지 못했습니다.");
   return saved;
 }
 
 }  // namespace
 
-bool ExportSheetPng(CutterHost& host, bool sheetMade, const SpriteSheet& sheet, const PaletteBlock& palette) {
+bool ExportSheetPng(UserPrompts& prompts, bool sheetMade, const SpriteSheet& sheet,
+                    const PaletteBlock& palette) {
   if (!sheetMade || sheet.width > kMaxPngSide || sheet.height > kMaxPngSide) {
-    host.showError(kTooLargeText);
+    prompts.showError(kTooLargeText);
     return false;
   }
   ChosenFile file;
-  if (!host.chooseSaveFile(PngFileFilter(), file)) return false;
+  if (!prompts.chooseSaveFile(PngFileFilter(), file)) return false;
   const std::vector<uint8_t> png = EncodeSheetPng(sheet, palette);
-  return SaveOrSay(host, file.path, png.data(), png.size(), "PNG 파일");
+  return SaveOrSay(prompts, file.path, png.data(), png.size(), "PNG 파일");
 }
 
-bool ExportAtlasPng(CutterHost& host, const SpriteSet& sprites, const PaletteBlock& palette) {
+bool ExportAtlasPng(UserPrompts& prompts, const SpriteSet& sprites, const PaletteBlock& palette) {
   ChosenFile file;
-  if (!host.chooseSaveFile(PngFileFilter(), file)) return false;
+  if (!prompts.chooseSaveFile(PngFileFilter(), file)) return false;
   AtlasFiles atlas;
   // The JSON is UTF-8; the program's names are CP949.
   const std::string imageName = PathFromText(FileTitleOf(file.path)).u8string();
   if (!MakeAtlasFiles(sprites, palette, false, imageName, atlas)) {
-    host.showError(kTooLargeText);
+    prompts.showError(kTooLargeText);
     return false;
   }
-  if (!SaveOrSay(host, file.path, atlas.png.data(), atlas.png.size(), "PNG 파일")) return false;
-  return SaveOrSay(host, AtlasJsonPath(file.path), atlas.json.data(), atlas.json.size(), "아틀라스 파일");
+  if (!SaveOrSay(prompts, file.path, atlas.png.data(), atlas.png.size(), "PNG 파일")) return false;
+  return SaveOrSay(prompts, AtlasJsonPath(file.path), atlas.json.data(), atlas.json.size(), "아틀라스 파일");
 }

@@ -3,12 +3,13 @@
 // and write the sprites as an 8-bit PNG with the current palette and index 0
 // transparent; the atlas also writes its JSON beside the picture.
 
-#include "cutter/editor/cutter_host.h"
 #include "cutter/sprite_sheet.h"
 #include "sprites/palette.h"
+#include "ui/user_prompts.h"
 
 // `sheetMade` is false when the sprites do not fit in one picture. True when the
 // file was written.
-bool ExportSheetPng(CutterHost& host, bool sheetMade, const SpriteSheet& sheet, const PaletteBlock& palette);
+bool ExportSheetPng(UserPrompts& prompts, bool sheetMade, const SpriteSheet& sheet,
+                    const PaletteBlock& palette);
 // The sprites packed tightly: NAME.png and NAME.json. True when both were written.
-bool ExportAtlasPng(CutterHost& host, const SpriteSet& sprites, const PaletteBlock& palette);
+bool ExportAtlasPng(UserPrompts& prompts, const SpriteSet& sprites, const PaletteBlock& palette);

@@ -13,8 +13,14 @@
 #include "ui/file_filter.h"
 
 CutterSpriteWindowEditor::CutterSpriteWindowEditor(CutterDocument& document, CutterSettings& settings,
-                                                   DetailWindowEditor& detail, CutterHost& host)
-    : doc_(document), settings_(settings), detail_(detail), host_(host) {
+                                                   DetailWindowEditor& detail, CutterRepaint& repaint,
+                                                   CutterWindowControl& windows, UserPrompts& prompts)
+    : doc_(document),
+      settings_(settings),
+      detail_(detail),
+      repaint_(repaint),
+      windows_(windows),
+      prompts_(prompts) {
   buildCommands();
 }
 
@@ -41,7 +47,7 @@ void CutterSpriteWindowEditor::buildCommands() {
           [this] {
             SpriteSheet sheet;
             const bool made = MakeSingleSpriteSheet(*doc_.sprites.Current(), sheet, kMaxPcxSide);
-            ExportPcx(host_, made, sheet, doc_.palette);
+            ExportPcx(prompts_, made, sheet, doc_.palette);
           },
           selected)
       .add(
@@ -49,7 +55,7 @@ void CutterSpriteWindowEditor::buildCommands() {
           [this] {
             SpriteSheet sheet;
             const bool made = MakeSingleSpriteSheet(*doc_.sprites.Current(), sheet, kMaxPngSide);
-            ExportSheetPng(host_, made, sheet, doc_.palette);
+            ExportSheetPng(prompts_, made, sheet, doc_.palette);
           },
           selected)
       .alias(ID_PLYK_KEY_COPY, ID_PLYK_SPRITE_COPY)
@@ -59,21 +65,21 @@ void CutterSpriteWindowEditor::buildCommands() {
 }
 
 void CutterSpriteWindowEditor::takeFocus() {
-  if (!host_.spriteWindowFocused()) host_.focusSpriteWindow();
+  if (!windows_.spriteWindowFocused()) windows_.focusSpriteWindow();
 }
 
 void CutterSpriteWindowEditor::repaintList() {
-  host_.repaint(kSpriteWindow);
+  repaint_.repaint(kSpriteWindow);
 }
 
 void CutterSpriteWindowEditor::laidOut() {
   detail_.relayout();
-  host_.repaint(kSpriteWindow);
+  repaint_.repaint(kSpriteWindow);
 }
 
 void CutterSpriteWindowEditor::rightDown(int x, int y) {
   leftDown(x, y);
-  host_.showSpritePopup(x, y);
+  windows_.showSpritePopup(x, y);
 }
 
 bool CutterSpriteWindowEditor::command(int id) {
@@ -89,7 +95,7 @@ void CutterSpriteWindowEditor::dropHold() {
 void CutterSpriteWindowEditor::hold(ClipboardMode mode) {
   held_ = doc_.sprites.Current();
   mode_ = mode;
-  host_.repaint(kSpriteWindow);
+  repaint_.repaint(kSpriteWindow);
 }
 
 void CutterSpriteWindowEditor::removeSelected() {
@@ -99,7 +105,7 @@ void CutterSpriteWindowEditor::removeSelected() {
   change->removed(index, doc_.sprites.Take(index));
   if (!change->empty()) {
     doc_.commit(std::move(change));
-    host_.repaint(kFrameWindow);
+    repaint_.repaint(kFrameWindow);
   }
   relayout();
 }
@@ -120,11 +126,11 @@ void CutterSpriteWindowEditor::paste() {
 
 void CutterSpriteWindowEditor::merge() {
   ChosenFile file{settings_.spritePath, settings_.spriteName};
-  if (!host_.chooseOpenFile(SpriteFileFilter(), file)) return;
+  if (!prompts_.chooseOpenFile(SpriteFileFilter(), file)) return;
   settings_.spritePath = file.path;
   settings_.spriteName = file.name;
   auto change = doc_.beginChange();
-  const bool added = AddSpriteFile(host_, file, [&](SpriteSet& read) {
+  const bool added = AddSpriteFile(prompts_, file, [&](SpriteSet& read) {
     // The new sprites go one after another in front of the selection.
     const int32_t first = doc_.sprites.CurrentIndex();
     const int count = MergeSprites(doc_.sprites, read);
@@ -142,7 +148,7 @@ void CutterSpriteWindowEditor::forgetHoldIfGone() {
 
 void CutterSpriteWindowEditor::changed() {
   doc_.modified = true;
-  host_.repaint(kFrameWindow);
+  repaint_.repaint(kFrameWindow);
   relayout();
 }
 

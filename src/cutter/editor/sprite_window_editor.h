@@ -21,7 +21,7 @@ class DetailWindowEditor;
 class CutterSpriteWindowEditor : public ThumbnailList {
  public:
   CutterSpriteWindowEditor(CutterDocument& document, CutterSettings& settings, DetailWindowEditor& detail,
-                           CutterHost& host);
+                           CutterRepaint& repaint, CutterWindowControl& windows, UserPrompts& prompts);
 
   // relayout() after every change of the set: the grid is measured again, the
   // selected cell brought into view, the detail window laid out again.
@@ -66,7 +66,9 @@ class CutterSpriteWindowEditor : public ThumbnailList {
   CutterDocument& doc_;
   CutterSettings& settings_;
   DetailWindowEditor& detail_;
-  CutterHost& host_;
+  CutterRepaint& repaint_;
+  CutterWindowControl& windows_;
+  UserPrompts& prompts_;
   CommandTable commands_;
   const Sprite* held_ = nullptr;
   ClipboardMode mode_ = ClipboardMode::Empty;

@@ -1,8 +1,10 @@
 #pragma once
-// Everything the motion editor asks of the windows and the system: the user prompts,
-// repaints, showing and hiding windows, keyboard focus, the pointer, the surfaces'
-// palette and clear colour, presenting playback frames, the dialogs, sounds and
-// closing the frame. The Win32 frame implements it; tests script it.
+// What the motion editor asks of the windows and the system, in small pieces so that
+// each editor takes only what it uses: repaints, showing and focusing the windows,
+// and the dialogs. ZorvHost joins them with the user prompts, the frame's part of
+// FrameHost, sounds and pauses, the surfaces' palette and clear colour, presenting
+// playback frames and the bundle selector. The Win32 frame implements it; tests
+// script it.
 
 #include "graphics/draw_context.h"
 #include "motion/editor/sound_sink.h"
@@ -33,15 +35,46 @@ enum RepaintFlag : unsigned {
   kRepaintStatus = 32,
 };
 
-class ZorvHost : public UserPrompts, public FrameHost, public SoundSink, public Sleeper {
+class ZorvRepaint {
  public:
+  virtual ~ZorvRepaint() = default;
+  // Invalidates the windows named by RepaintFlag bits.
   virtual void repaint(unsigned windows) = 0;
+};
+
+class ZorvWindowControl {
+ public:
+  virtual ~ZorvWindowControl() = default;
   // The canvas and the motion window are shown and hidden together; afterwards the
   // main frame has the keyboard focus.
   virtual void showCanvas(bool show) = 0;
   virtual void showSpriteWindow(bool show) = 0;
   virtual ZorvWindow focusedWindow() const = 0;
   virtual void focus(ZorvWindow window) = 0;
+};
+
+// Modal dialogs: true for OK. The dialog objects hold their values in and out and
+// check them when OK is pressed.
+class ZorvDialogs {
+ public:
+  virtual ~ZorvDialogs() = default;
+  virtual bool runNewBundleDialog(NewBundleDialog& dialog) = 0;
+  virtual bool runDelayDialog(DelayDialog& dialog) = 0;
+  virtual bool runSoundDialog(SoundDialog& dialog) = 0;
+  virtual bool runFlagsDialog(FlagsDialog& dialog) = 0;
+  virtual bool runEffectsDialog(EffectsDialog& dialog) = 0;
+  virtual bool runColourDialog(ColourDialog& dialog) = 0;
+  virtual bool runGifExportDialog(GifExportDialog& dialog) = 0;
+};
+
+class ZorvHost : public UserPrompts,
+                 public FrameHost,
+                 public SoundSink,
+                 public Sleeper,
+                 public ZorvRepaint,
+                 public ZorvWindowControl,
+                 public ZorvDialogs {
+ public:
   // The palette and the clear colour of the canvas, motion window and sprite window.
   virtual void usePalette(const PaletteBlock& palette) = 0;
   virtual void setBackground(int index) = 0;
@@ -51,14 +84,4 @@ class ZorvHost : public UserPrompts, public FrameHost, public SoundSink, public 
   virtual void presentCanvas() = 0;
   // The bundle selector's selected row, read when it reports a change.
   virtual int bundleSelectorIndex() const = 0;
-
-  // Modal dialogs: true for OK. The dialog objects hold their values in and out and
-  // check them when OK is pressed.
-  virtual bool runNewBundleDialog(NewBundleDialog& dialog) = 0;
-  virtual bool runDelayDialog(DelayDialog& dialog) = 0;
-  virtual bool runSoundDialog(SoundDialog& dialog) = 0;
-  virtual bool runFlagsDialog(FlagsDialog& dialog) = 0;
-  virtual bool runEffectsDialog(EffectsDialog& dialog) = 0;
-  virtual bool runColourDialog(ColourDialog& dialog) = 0;
-  virtual bool runGifExportDialog(GifExportDialog& dialog) = 0;
 };

@@ -30,8 +30,8 @@ MotionFrameEditor::MotionFrameEditor(ZorvHost& host, const ZorvSettings& setting
       builtin_(std::make_unique<PaletteBlock>(builtinPalette)),
       palette_(std::make_unique<PaletteBlock>(builtinPalette)),
       canvas_(doc_, settings_, host),
-      motionWindow_(doc_, settings_, host),
-      spriteWindow_(doc_, settings_, host),
+      motionWindow_(doc_, settings_, host, host),
+      spriteWindow_(doc_, settings_, host, host, host),
       newBundleDialog_(doc_.file),
       soundDialog_(host) {
   doc_.defaultDelay = settings_.defaultDelay;

@@ -5,8 +5,9 @@
 #include "graphics/contact_sheet.h"
 #include "motion/resource_ids.h"
 
-MotionWindowEditor::MotionWindowEditor(MotionDocument& doc, const ZorvSettings& settings, ZorvHost& host)
-    : ZorvList(host), doc_(doc), settings_(settings) {
+MotionWindowEditor::MotionWindowEditor(MotionDocument& doc, const ZorvSettings& settings,
+                                       ZorvRepaint& repaint, ZorvWindowControl& windows)
+    : ZorvList(repaint, windows), doc_(doc), settings_(settings) {
   const auto withMotion = [this] { return hasMotion(); };
   commands_
       .add(
@@ -34,7 +35,7 @@ MotionWindowEditor::MotionWindowEditor(MotionDocument& doc, const ZorvSettings& 
           [this] {
             takeFocus();
             doc_.setShadow();
-            host_.repaint(kRepaintAll);
+            repaint_.repaint(kRepaintAll);
           },
           withMotion)
       .add(
@@ -70,7 +71,7 @@ void MotionWindowEditor::mark(ClipboardMode mode) {
 
 void MotionWindowEditor::change(bool changed) {
   if (changed) {
-    host_.repaint(kRepaintFrame);
+    repaint_.repaint(kRepaintFrame);
     if (motionsChanged) motionsChanged();
   }
   relayout();

@@ -14,7 +14,8 @@
 
 class MotionWindowEditor : public ZorvList {
  public:
-  MotionWindowEditor(MotionDocument& doc, const ZorvSettings& settings, ZorvHost& host);
+  MotionWindowEditor(MotionDocument& doc, const ZorvSettings& settings, ZorvRepaint& repaint,
+                     ZorvWindowControl& windows);
 
   // Pop-up ids (menu 123) and the key ids the frame passes on; enabled = menu state.
   const CommandTable& commands() const { return commands_; }

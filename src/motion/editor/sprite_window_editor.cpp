@@ -10,8 +10,9 @@
 #include "ui/editor_files.h"
 #include "ui/read_reason.h"
 
-SpriteWindowEditor::SpriteWindowEditor(MotionDocument& doc, ZorvSettings& settings, ZorvHost& host)
-    : ZorvList(host), doc_(doc), settings_(settings) {
+SpriteWindowEditor::SpriteWindowEditor(MotionDocument& doc, ZorvSettings& settings, ZorvRepaint& repaint,
+                                       ZorvWindowControl& windows, UserPrompts& prompts)
+    : ZorvList(repaint, windows), doc_(doc), settings_(settings), prompts_(prompts) {
   const auto never = [] { return false; };
   for (int id : {ID_ZORV_SPRITE_COPY, ID_ZORV_SPRITE_CUT, ID_ZORV_SPRITE_PASTE, ID_ZORV_SPRITE_DELETE})
     commands_.add(id, {}, never);
@@ -37,21 +38,21 @@ void SpriteWindowEditor::paint(DrawContext& dc) const {
 bool SpriteWindowEditor::addSpriteFile() {
   takeFocus();
   ChosenFile file{settings_.spriteFilePath, settings_.spriteFileName};
-  if (!host_.chooseOpenFile(SpriteFileOnlyFilter(), file)) return false;
+  if (!prompts_.chooseOpenFile(SpriteFileOnlyFilter(), file)) return false;
   settings_.spriteFilePath = file.path;
   settings_.spriteFileName = file.name;
-  return AddSpriteFile(host_, file, [this](SpriteSet& read) {
+  return AddSpriteFile(prompts_, file, [this](SpriteSet& read) {
     std::vector<std::unique_ptr<Sprite>> sprites;
     while (read.Count() > 0) sprites.push_back(read.Take(read.Count() - 1));
     std::reverse(sprites.begin(), sprites.end());
     doc_.addSprites(std::move(sprites));
-    host_.repaint(kRepaintFrame);
+    repaint_.repaint(kRepaintFrame);
     relayout();
   });
 }
 
 void SpriteWindowEditor::closeRequested() {
   settings_.spriteWindowShown = false;
-  host_.showSpriteWindow(false);
-  host_.focus(ZorvWindow::Frame);
+  windows_.showSpriteWindow(false);
+  windows_.focus(ZorvWindow::Frame);
 }

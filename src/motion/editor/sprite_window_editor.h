@@ -12,7 +12,8 @@
 
 class SpriteWindowEditor : public ZorvList {
  public:
-  SpriteWindowEditor(MotionDocument& doc, ZorvSettings& settings, ZorvHost& host);
+  SpriteWindowEditor(MotionDocument& doc, ZorvSettings& settings, ZorvRepaint& repaint,
+                     ZorvWindowControl& windows, UserPrompts& prompts);
 
   // Pop-up ids (menu 122) and the "[" and "]" keys; enabled = menu state.
   const CommandTable& commands() const { return commands_; }
@@ -35,5 +36,6 @@ class SpriteWindowEditor : public ZorvList {
 
   MotionDocument& doc_;
   ZorvSettings& settings_;
+  UserPrompts& prompts_;
   CommandTable commands_;
 };
