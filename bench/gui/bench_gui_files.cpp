@@ -7,12 +7,14 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "flc500.h"
 #include "motion/motion_file.h"
 #include "motion/motion_file_io.h"
+#include "sprites/palette.h"
 
 namespace {
 
@@ -59,7 +61,23 @@ bool SpriteDocument(const std::string& path) {
   return Save(file, path);
 }
 
+// Indices of the built-in palette whose colours differ from each other and from the
+// canvas's white: the palette repeats white at several indices, and a motion in one
+// of them would not show on screen.
+std::vector<uint8_t> DistinctColours() {
+  std::vector<uint8_t> indices;
+  std::set<uint32_t> seen{0xFFFFFF};
+  for (int i = 10; i < 256; i += 2) {
+    const uint32_t colour = uint32_t(kDefaultPaletteColours[3 * i]) << 16 |
+                            uint32_t(kDefaultPaletteColours[3 * i + 1]) << 8 |
+                            kDefaultPaletteColours[3 * i + 2];
+    if (seen.insert(colour).second) indices.push_back(static_cast<uint8_t>(i));
+  }
+  return indices;
+}
+
 bool PlayDocument(const std::string& path) {
+  const std::vector<uint8_t> colours = DistinctColours();
   MotionFile file;
   const struct {
     const char* name;
@@ -68,9 +86,9 @@ bool PlayDocument(const std::string& path) {
   for (const auto& b : bundles) {
     MotionBundle& bundle = AddBundle(file, b.name);
     for (int m = 0; m < b.motions; ++m) {
-      // Neighbouring motions differ in colour, so every change shows on screen.
+      // Every motion of a bundle has a colour of its own, so every change shows on screen.
       auto motion = std::make_unique<Motion>();
-      motion->sprite = AddSprite(file, 40, 40, static_cast<uint8_t>(10 + 4 * m), true);
+      motion->sprite = AddSprite(file, 40, 40, colours[static_cast<size_t>(m) % colours.size()], true);
       motion->delay = b.delay;
       AddMotion(bundle, std::move(motion));
     }
