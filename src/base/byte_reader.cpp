@@ -72,11 +72,6 @@ uint8_t StreamReader::u8() {
   return bytes(b, 1) ? b[0] : 0;
 }
 
-uint16_t StreamReader::u16() {
-  uint8_t b[2];
-  return bytes(b, 2) ? LoadU16(b) : 0;
-}
-
 uint32_t StreamReader::u32() {
   uint8_t b[4];
   return bytes(b, 4) ? LoadU32(b) : 0;

@@ -54,7 +54,6 @@ class StreamReader {
   explicit StreamReader(std::istream& in) : in_(in) {}
 
   uint8_t u8();
-  uint16_t u16();
   uint32_t u32();
   int32_t s32() { return static_cast<int32_t>(u32()); }
   bool bytes(void* out, size_t n);

@@ -259,9 +259,8 @@ bool GifComposer<Pixel>::draw(const GifFile& file, size_t index, Pixel* screen,
   const Box b = clip(im);
   const size_t w = size_t(b.x1 - b.x0);
   // Under the first image lies the background colour, as common viewers have it.
-  if (im.disposal == 3 && index == 0) saved_.assign(w * size_t(b.y1 - b.y0), lut[file.background]);
+  if (im.disposal == 3) saved_.assign(w * size_t(b.y1 - b.y0), lut[file.background]);
   if (im.disposal == 3 && index > 0) {
-    saved_.resize(w * size_t(b.y1 - b.y0));
     for (int32_t y = b.y0; y < b.y1 && w > 0; ++y) {
       const Pixel* row = screen + size_t(y) * sw + size_t(b.x0);
       std::copy(row, row + w, &saved_[size_t(y - b.y0) * w]);

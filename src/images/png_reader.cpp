@@ -186,15 +186,13 @@ class PixelWriter {
 // when the picture is full.
 bool Inflate(const std::vector<uint8_t>& packed, std::vector<uint8_t>& raw, std::string& reason) {
   z_stream z{};
-  if (inflateInit(&z) != Z_OK) {
-    reason = "zlib cannot start";
-    return false;
-  }
   z.next_in = const_cast<Bytef*>(packed.data());
   z.avail_in = uInt(packed.size());
   z.next_out = raw.data();
   z.avail_out = uInt(raw.size());
-  const int status = inflate(&z, Z_FINISH);
+  // A zlib that cannot start is told as a zlib error below.
+  int status = inflateInit(&z);
+  if (status == Z_OK) status = inflate(&z, Z_FINISH);
   const std::string message = z.msg ? z.msg : "";
   const bool full = z.avail_out == 0;
   inflateEnd(&z);

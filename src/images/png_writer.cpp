@@ -8,9 +8,14 @@
 
 namespace {
 
+// PNG numbers are big-endian.
+void StoreU32(uint8_t* at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) at[i] = uint8_t(v >> (24 - 8 * i));
+}
+
 void PutU32(std::vector<uint8_t>& out, uint32_t v) {
-  const uint8_t b[4] = {uint8_t(v >> 24), uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)};
-  out.insert(out.end(), b, b + 4);
+  out.resize(out.size() + 4);
+  StoreU32(out.data() + out.size() - 4, v);
 }
 
 // Length, type, data and the CRC over type and data.
@@ -54,8 +59,7 @@ bool PutImageData(std::vector<uint8_t>& out, const IndexedImage& image) {
   deflateEnd(&z);
   if (status != Z_STREAM_END) return false;
   out.resize(dataAt + written);
-  const uint32_t size = static_cast<uint32_t>(written);
-  for (int i = 0; i < 4; ++i) out[lengthAt + size_t(i)] = uint8_t(size >> (24 - 8 * i));
+  StoreU32(out.data() + lengthAt, static_cast<uint32_t>(written));
   PutU32(out, static_cast<uint32_t>(crc32(0L, out.data() + typeAt, static_cast<uInt>(written + 4))));
   return true;
 }

@@ -118,12 +118,12 @@ bool MakeMotionGif(const MotionBundle& bundle, const PaletteBlock& palette, cons
     reason = "not enough memory for the canvas";
     return false;
   }
-  surface.SetPalette(0, 256, palette.bytes.data(), 1);
+  // Translucent sprites mix by the palette's table on both canvases.
+  for (Surface* s : {&surface, &second}) s->SetPalette(0, 256, palette.bytes.data(), 1);
   DrawContext dc(&surface);
   dc.Lock();
   std::unique_ptr<DrawContext> secondDc;
   if (options.transparent) {
-    second.SetPalette(0, 256, palette.bytes.data(), 1);
     secondDc = std::make_unique<DrawContext>(&second);
     secondDc->Lock();
   }

@@ -27,31 +27,31 @@ class FakeSoundService::Buffer final : public SoundBuffer {
   }
   bool getStatus(bool& playing) override {
     playing = false;
-    if (!service_.call(SoundOp::kGetStatus, id_, 0, 0)) return false;
+    if (!service_.call(SoundOp::kGetStatus, id_)) return false;
     playing = state().playing;
     return true;
   }
   bool setVolume(int32_t attenuation) override {
-    if (!service_.call(SoundOp::kSetVolume, id_, attenuation, 0)) return false;
+    if (!service_.call(SoundOp::kSetVolume, id_, attenuation)) return false;
     if (attenuation > kVolumeFull || attenuation < kVolumeSilent) return false;
     state().volume = attenuation;
     return true;
   }
   bool setPan(int32_t pan) override {
-    if (!service_.call(SoundOp::kSetPan, id_, pan, 0)) return false;
+    if (!service_.call(SoundOp::kSetPan, id_, pan)) return false;
     if (pan < kPanLeft || pan > kPanRight) return false;
     state().pan = pan;
     return true;
   }
   bool play(bool looping) override {
-    if (!service_.call(SoundOp::kPlay, id_, looping, 0)) return false;
+    if (!service_.call(SoundOp::kPlay, id_, looping)) return false;
     state().playing = true;
     state().looping = looping;
     ++state().plays;
     return true;
   }
   void release() override {
-    service_.call(SoundOp::kReleaseBuffer, id_, 0, 0);
+    service_.call(SoundOp::kReleaseBuffer, id_);
     state().released = true;
     state().playing = false;
     delete this;
@@ -105,7 +105,7 @@ bool FakeSoundService::call(SoundOp op, int buffer, int64_t a, int64_t b) {
 }
 
 bool FakeSoundService::create() {
-  if (!call(SoundOp::kCreate, -1, 0, 0)) return false;
+  if (!call(SoundOp::kCreate, -1)) return false;
   deviceAlive_ = true;
   return true;
 }
@@ -133,7 +133,7 @@ SoundBufferPtr FakeSoundService::createSoundBuffer(const SoundBufferDescription&
 }
 
 void FakeSoundService::release() {
-  call(SoundOp::kReleaseDevice, -1, liveBuffers(), 0);
+  call(SoundOp::kReleaseDevice, -1, liveBuffers());
   deviceAlive_ = false;
 }
 

@@ -83,7 +83,7 @@ class FakeSoundService : public SoundService {
   class Buffer;
   friend class Buffer;
 
-  bool call(SoundOp op, int buffer, int64_t a, int64_t b);
+  bool call(SoundOp op, int buffer, int64_t a = 0, int64_t b = 0);
 
   std::vector<SoundCall> calls_;
   std::set<SoundOp> failAlways_;

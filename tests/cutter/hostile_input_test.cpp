@@ -104,7 +104,7 @@ TEST(HostileInput, TruncatedAndDamagedFilesAreSafe) {
 }
 
 TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
-  // Each is refused by the decoder's open(), before any frame is allocated.
+  // Each is refused by every decoder's open(); by its own before any frame is allocated.
   std::vector<std::pair<std::string, Bytes>> files;
   const Image img = Pattern(8, 8);
   for (auto [bits, planes] : {std::pair{4, 1}, {1, 4}, {8, 3}, {1, 1}})
@@ -135,8 +135,8 @@ TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
       {"pcx 32767 squared", pcx, {{8, 32766, 2}, {10, 32766, 2}, {66, 32768, 2}}},
       // Still more pixels than its runs can code.
       {"pcx 4096 squared", pcx, {{8, 4095, 2}, {10, 4095, 2}, {66, 4096, 2}}},
-      {"bmp huge", bmp, {{18, 0x7FFFFFFF, 4}, {22, 0x7FFFFFFF, 4}}},
-      {"bmp most negative", bmp, {{18, 0x80000000, 4}, {22, 0x80000000, 4}}},
+      {"bmp huge width", bmp, {{18, 0x7FFFFFFF, 4}}},
+      {"bmp most negative height", bmp, {{22, 0x80000000, 4}}},
       {"bmp zero width", bmp, {{18, 0, 4}}},
       {"bmp 3000 x 3000 in a small file", bmp, {{18, 3000, 4}, {22, 3000, 4}}},
       {"os/2 bmp 65535 squared",
@@ -170,11 +170,8 @@ TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
     // Each format knows its own: the reason is more than "not a picture".
     EXPECT_FALSE(pic.reason().ok()) << name;
     EXPECT_NE(pic.reason().problem, ReadProblem::NotThisKind) << name << ": " << ReasonText(pic.reason());
-    for (auto& decoder : MakePictureDecoders()) {
-      if (!decoder->probe(file.data(), file.size(), {})) continue;
-      EXPECT_FALSE(decoder->open(file.data(), file.size())) << name;
-      break;
-    }
+    for (auto& decoder : MakePictureDecoders())
+      EXPECT_FALSE(decoder->open(file.data(), file.size())) << name << " as " << decoder->format();
   }
   // Any file may ask for a frame up to 1920 x 1080; beyond that the file must justify it.
   for (auto [w, h, held] : {std::tuple{60, 60, 3600}, {1920, 1080, 1920 * 1080}, {1024, 768, 1024 * 768}})

@@ -33,7 +33,7 @@ GifOut Make(const Case& c) {
   std::mt19937 random(7);
   for (int f = 0; f < c.frames; ++f) {
     GifOutFrame frame;
-    frame.delayCentiseconds = 3 + f;
+    frame.delayCentiseconds = 3 * f;  // the first frame without a delay
     frame.indices.resize(size_t(c.width) * c.height);
     for (size_t i = 0; i < frame.indices.size(); ++i) {
       const size_t v = c.pattern == 0 ? random() : c.pattern == 1 ? i / 1000 + f : (i % c.width) / 3 + f;

@@ -210,6 +210,7 @@ TEST(MotionFileRead, HostileFilesFailWithTheirReasonAndLeaveTheDocument) {
     ReadProblem problem;
     FilePart part;
     int64_t offset;
+    const char* text = "";  // how the reason starts, where it matters
   } cases[] = {
       {"version 101", RawFile({{Name32("z"), {}}}, RawSpriteFile({}), 101), kVersion, kNone, 4},
       {"version 99", RawFile({{Name32("z"), {}}}, RawSpriteFile({}), 99), kVersion, kNone, 4},
@@ -217,7 +218,7 @@ TEST(MotionFileRead, HostileFilesFailWithTheirReasonAndLeaveTheDocument) {
       {"sprite file", RawSpriteFile({SolidRaw(1, 1, 1)}), kOther, kNone, 0},
       {"cut in a motion", Bytes(one.begin(), one.begin() + 200), kCut, kBundle, 200},
       {"cut in the header", Bytes(one.begin(), one.begin() + 30), kCut, FilePart::Header, 30},
-      {"bundle count huge", withWord(24, INT32_MAX), kOver, FilePart::OffsetTable, 32},
+      {"bundle count huge", withWord(24, INT32_MAX), kOver, FilePart::OffsetTable, 32, "offset table at"},
       {"bundle count negative", withWord(24, -1), kBad, FilePart::Header, 24},
       {"bundle count too big", withWord(24, 2), kBad, kBundle, 40},
       {"motion count huge", withWord(36 + 32, INT32_MAX), kOver, kBundle, 36},
@@ -237,6 +238,7 @@ TEST(MotionFileRead, HostileFilesFailWithTheirReasonAndLeaveTheDocument) {
     const ReadResult result = ReadMotionFileWithReason(file, in);
     EXPECT_EQ(std::tie(result.problem, result.part, result.offset), std::tie(c.problem, c.part, c.offset))
         << "case " << c.name << ": " << ReasonText(result);
+    EXPECT_EQ(ReasonText(result).rfind(c.text, 0), 0u) << "case " << c.name << ": " << ReasonText(result);
     EXPECT_EQ(MotionFileBytes(file), before) << "case " << c.name;
   }
   // The edges that are fine: -1, the index of a dropped duplicate, 31-byte names.
