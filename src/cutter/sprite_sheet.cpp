@@ -53,7 +53,7 @@ bool MakeSpriteSheet(const SpriteSet& set, SpriteSheet& sheet, int32_t maxSide) 
   int64_t width = right + kGap;
   width += width & 1;
   const int64_t height = y + rowHeight + kGap;
-  if (width > maxSide || height > maxSide) return false;
+  if (width > maxSide) return false;  // the height was checked sprite by sprite
 
   sheet.width = static_cast<int32_t>(width);
   sheet.height = static_cast<int32_t>(height);

@@ -18,8 +18,9 @@ ThumbnailPlacement PlaceThumbnail(int width, int height) {
   const auto offset = [&](int side) {
     return static_cast<int>(std::max(0.0f, (kThumbnailSize - static_cast<float>(side) * p.scale) * 0.5f));
   };
-  p.x = width > height ? 0 : offset(width);
-  p.y = width > height ? offset(height) : 0;
+  // The longer side fills the cell: its offset comes out 0.
+  p.x = offset(width);
+  p.y = offset(height);
   return p;
 }
 

@@ -18,11 +18,7 @@ void DrawContext::construct(const DrawRectangle& viewport) {
   SetViewport(viewport);
   originX_ = viewport.left;
   originY_ = viewport.top;
-  text_.setUp = 1;
   text_.clip = clip_;
-  text_.surfaceWidth = width_;
-  text_.surfaceHeight = height_;
-  text_.surfacePitch = pitch_;
   textFlags_ = 0;
   textOutlineColour_ = 0;
   textBackground_ = 0;
@@ -49,14 +45,8 @@ int DrawContext::SetFonts(const BitmapFont* ascii, const BitmapFont* hangul) {
   asciiFont_ = ascii;
   hangulFont_ = hangul;
   text_.fontsReady = ascii && hangul ? 1 : 0;
-  if (ascii) {
-    text_.ascii = *ascii;
-    text_.asciiBytesPerRow = ascii->bytesPerRow;
-  }
-  if (hangul) {
-    text_.hangul = *hangul;
-    text_.hangulBytesPerRow = hangul->bytesPerRow;
-  }
+  if (ascii) text_.ascii = *ascii;
+  if (hangul) text_.hangul = *hangul;
   return 1;
 }
 

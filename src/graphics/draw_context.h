@@ -32,14 +32,8 @@ enum TextFlag : int { kTextOutline = 1, kTextGradient = 2, kTextShadow = 4 };
 // The text renderer's own state; it keeps the clip rectangle it was set up with.
 struct TextRenderer {
   int fontsReady = 0;
-  int setUp = 0;
-  int hangulBytesPerRow = 0;
-  int asciiBytesPerRow = 0;
   BitmapFont hangul;
   BitmapFont ascii;
-  int surfaceWidth = 0;
-  int surfaceHeight = 0;
-  int surfacePitch = 0;
   DrawRectangle clip;
 };
 

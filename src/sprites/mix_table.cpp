@@ -26,6 +26,7 @@
 // - A colour sits in the low five bytes of a word, so that a distance is one sum
 //   of absolute byte differences (one instruction with SSE2).
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -253,7 +254,7 @@ std::vector<int> Tour(const std::vector<uint64_t>& colours) {
   uint64_t at = colours[0];
   while (!left.empty()) {
     // Distance and place in one number: the smallest is the nearest.
-    int best = 1 << 30;
+    int best = INT_MAX;
     const int count = static_cast<int>(left.size());
     for (int i = 0; i < count; ++i) best = std::min(best, PackedDistance(left[i], at) << 8 | i);
     const int pick = best & 0xff;

@@ -70,8 +70,8 @@ GridPoint ThumbnailGrid::cellOrigin(int index) const {
 }
 
 GridRange ThumbnailGrid::visibleItems(int count) const {
-  // Rows whose top lies in -60 ... clientHeight - 1.
-  const int firstRow = std::max(0, (scrollPos_ - kGridThumbnail + kGridCell - 1) / kGridCell);
+  // From the row under the top edge to the last row whose top lies above the bottom edge.
+  const int firstRow = scrollPos_ / kGridCell;
   const int64_t endRow = (int64_t(scrollPos_) + clientHeight_ + kGridCell - 1) / kGridCell;
   GridRange range;
   range.first = static_cast<int>(std::min<int64_t>(int64_t(firstRow) * columns_, std::max(count, 0)));

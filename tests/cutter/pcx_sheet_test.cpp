@@ -71,9 +71,10 @@ TEST(SpriteSheet, CutsBackIntoTheSameSpritesInOrder) {
   SpriteSet none;
   EXPECT_FALSE(MakeSpriteSheet(none, sheet, kMaxPcxSide));
   SpriteSet wide;
-  wide.Append(Solid(100, 2, 1));
+  wide.Append(Solid(99, 2, 1));
   EXPECT_FALSE(MakeSpriteSheet(wide, sheet, 100));  // no room for the margin
+  EXPECT_FALSE(MakeSpriteSheet(wide, sheet, 101));  // 101 wide, no room to make it even
   EXPECT_FALSE(MakeSingleSpriteSheet(*Solid(0, 4, 1), sheet, kMaxPcxSide));
   ASSERT_TRUE(MakeSingleSpriteSheet(*wide.Get(0), sheet, 100));
-  EXPECT_EQ(sheet.width, 100);
+  EXPECT_EQ(sheet.width, 99);
 }

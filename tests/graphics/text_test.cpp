@@ -207,6 +207,12 @@ TEST(DrawText, OutlineSurroundsEachInkPixel) {
         ASSERT_EQ(c.at(x, y), want) << background << " at " << x << "," << y;
       }
   }
+  const DrawRectangle view{0, 0, 9, 19};
+  TextCanvas c(20, 20, &view, &TinyFont(true));
+  c.dc->setTextOutlineColour(3);
+  c.dc->setTextFlags(kTextOutline);
+  c.dc->DrawText(10, 0, "\x01");  // right of the clip, but its outline's left copy reaches in
+  EXPECT_EQ(c.at(9, 0), 3);
 }
 
 TEST(DrawText, ShadowIsOnePixelRightAndDownAndCarriesTheBackground) {

@@ -303,10 +303,14 @@ TEST(MotionFrame, KeysReachTheFocusedListWindowOnly) {
 }
 
 TEST(MotionFrame, DialogsEditTheCurrentMotion) {
-  FrameFixture f;
+  ZorvSettings settings;
+  settings.defaultDelay = 5;  // offered by the delay dialog
+  FrameFixture f(settings);
   f.newBundle("walk", 3);
   f.doc().modified = false;
-  f.host.delay = [](DelayDialog& d) { return d.currentDelay == 2 && d.ok("7", "9", true).accepted; };
+  f.host.delay = [](DelayDialog& d) {
+    return d.currentDelay == 2 && d.defaultDelay == 5 && d.ok("7", "9", true).accepted;
+  };
   f.host.flags = [](FlagsDialog& d) { return d.ok({"1", "-2"}).accepted; };
   f.host.sound = [](SoundDialog& d) {
     d.folderPath = "C:\\sfx\\x.wav";

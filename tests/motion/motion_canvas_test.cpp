@@ -155,6 +155,7 @@ TEST(CanvasStatus, ToolNumberSelectAllZoomAndMouse) {
   EXPECT_EQ(f.canvas.statusTexts(), (Texts{" 준비", " x1", " 마우스 : --- , ---"}));
   f.canvas.chooseTool(kToolBox);
   f.canvas.setToolNumber(3);
+  f.canvas.setToolNumber(0);  // no such box: ignored
   f.canvas.toggleSelectAll();
   f.canvas.zoomIn();
   f.host.repaints = 0;
@@ -257,6 +258,8 @@ TEST(CanvasPaint, XorOverlaysRestoreThePictureWhenDrawnTwice) {
     f.canvas.leaveCheck(PointerFacts{});
     const std::vector<uint8_t> without = f.paint();
     EXPECT_NE(withOverlay, without) << "tool " << tool;
+    // The point tool's X is centred 5 pixels right of and below the mouse: (154, 144) lies on it.
+    EXPECT_TRUE(tool != kToolPoint || withOverlay[144 * 400 + 154] != without[144 * 400 + 154]);
     EXPECT_EQ(s.pixels(), without) << "tool " << tool;
   }
 }

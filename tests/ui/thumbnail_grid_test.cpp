@@ -42,6 +42,8 @@ TEST(ThumbnailGrid, EnsureVisibleAndScrolling) {
   EXPECT_EQ(grid.scrollPos(), grid.scrollMax());
   grid.scroll(kScrollLineUp, 0);
   EXPECT_EQ(grid.scrollPos(), grid.scrollMax() - 30);
+  grid.ensureVisible(99);  // past the end cell: no further than the end
+  EXPECT_EQ(grid.scrollPos(), grid.scrollMax());
   grid.layout(61, 1000, 3, 3);  // everything fits
   EXPECT_EQ(grid.scrollPos(), 0);
   EXPECT_FALSE(grid.scrollable());

@@ -188,8 +188,8 @@ void FrameEditor::frameScroll(int code, int thumb) {
 }
 
 void FrameEditor::nextFrame() {
-  const int count = doc_.picture.frameCount();
-  if (count >= 2) showFrame((doc_.picture.currentFrame() + 1) % count);
+  // The command is enabled only from two frames on.
+  showFrame((doc_.picture.currentFrame() + 1) % doc_.picture.frameCount());
 }
 
 void FrameEditor::showFrame(int index) {
