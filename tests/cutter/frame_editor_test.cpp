@@ -40,11 +40,6 @@ class FrameTest : public ::testing::Test {
         dir.write(name, PcxPicture(w, h, [=](int x, int y) { return uint8_t(x == y + 1 ? 9 : background); })),
         name);
   }
-  std::vector<uint8_t> FileBytes(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    ReadFileBytes(PathFromText(path), bytes);
-    return bytes;
-  }
 };
 
 }  // namespace
@@ -131,7 +126,7 @@ TEST_F(FrameTest, UnsavedWorkQuestion) {
         c.command == ID_PLYK_EXIT ? g.host.closed == 1 : g.editor.document().sprites.Count() == 0;
     EXPECT_EQ(wentOn, c.goesOn) << c.command << " " << int(c.answer) << " " << c.saveFails;
     const bool saved = c.answer == Answer::Yes && !c.saveFails;
-    EXPECT_EQ(FileBytes(dir.path("q.plk")), saved ? changed : original);
+    EXPECT_EQ(dir.read("q.plk"), saved ? changed : original);
     EXPECT_EQ(g.host.errors.size(), c.saveFails ? 1u : 0u);
   }
   std::filesystem::remove_all(dir.dir / "q.plk.saving");
@@ -153,7 +148,7 @@ TEST_F(FrameTest, YesOnAnEmptyModifiedSetGoesOn) {
     g.editor.command(ID_PLYK_EXIT);
     EXPECT_EQ(g.host.questions, std::vector<std::string>{kUnsavedWorkQuestion});
     EXPECT_EQ(g.host.closed, 1);
-    EXPECT_EQ(FileBytes(dir.path("e.plk")), original);
+    EXPECT_EQ(dir.read("e.plk"), original);
     EXPECT_TRUE(g.host.errors.empty());
   }
 }
@@ -171,7 +166,7 @@ TEST_F(FrameTest, SavingAsksForANameAndKeepsTheOldFileWhenItFails) {
   EXPECT_FALSE(doc().modified);
   EXPECT_EQ(doc().spriteName, "새 이름.plk");
   EXPECT_EQ(frame().settings().spriteName, "새 이름.plk");
-  const std::vector<uint8_t> before = FileBytes(target);
+  const std::vector<uint8_t> before = dir.read("새 이름.plk");
   EXPECT_EQ(before, SpriteFile(2));
 
   // A failed write leaves the old file, the name and the modified flag, and says so.
@@ -179,7 +174,7 @@ TEST_F(FrameTest, SavingAsksForANameAndKeepsTheOldFileWhenItFails) {
   doc().sprites.SetCurrent(0);
   frame().spriteWindow().command(ID_PLYK_SPRITE_DELETE);
   EXPECT_FALSE(frame().save(false));
-  EXPECT_EQ(FileBytes(target), before);
+  EXPECT_EQ(dir.read("새 이름.plk"), before);
   EXPECT_TRUE(doc().modified);
   EXPECT_EQ(doc().spriteName, "새 이름.plk");
   ASSERT_FALSE(f.host.errors.empty());
@@ -303,7 +298,7 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
     frame().command(command);
     EXPECT_EQ(frame().settings().backgroundIndex, index) << command;
   }
-  EXPECT_EQ(FileBytes(pal).size(), kPaletteFileSize);
+  EXPECT_EQ(dir.read("p.pal").size(), kPaletteFileSize);
   EXPECT_EQ(f.host.errors.back().rfind(kNotPaletteFileText, 0), 0u);
   // The remembered palette is read when the frame is created.
   CutterSettings remembered;

@@ -46,10 +46,6 @@ struct FrameFixture {
     folder.write(file, MotionFileBytes(content));
     return {folder.path(file), file};
   }
-  std::vector<uint8_t> bytesOf(const std::string& file) {
-    std::ifstream in(folder.path(file), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
 };
 
 }  // namespace
@@ -187,7 +183,7 @@ TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
   f.host.files.push_back(std::nullopt);  // a chooser now would cancel the save
   EXPECT_TRUE(f.run(ID_ZORV_KEY_SAVE));
   EXPECT_EQ(f.host.files.size(), 1u);
-  const std::vector<uint8_t> saved = f.bytesOf("a.zrv");
+  const std::vector<uint8_t> saved = f.folder.read("a.zrv");
   EXPECT_EQ(saved, MotionFileBytes(f.doc().file));
   EXPECT_FALSE(f.doc().modified);
 
@@ -197,7 +193,7 @@ TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
   EXPECT_TRUE(f.run(ID_ZORV_FILE_SAVE));
   EXPECT_EQ(f.host.errors,
             std::vector<std::string>{"'a.zrv'\n파일을 쓰지 못했습니다.\n이전 파일은 그대로 있습니다."});
-  EXPECT_EQ(f.bytesOf("a.zrv"), saved);
+  EXPECT_EQ(f.folder.read("a.zrv"), saved);
   EXPECT_TRUE(f.doc().modified);
   EXPECT_EQ(f.frame->title(), "ZorvII       [a.zrv *]   - 3 개 동작 묶음");
   std::filesystem::remove(f.folder.path("a.zrv.saving"));
@@ -218,8 +214,8 @@ TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
   EXPECT_EQ(f.host.errors.size(), 2u);
   // The next save goes to the open document's file, not to the one that failed.
   f.run(ID_ZORV_FILE_SAVE);
-  EXPECT_EQ(f.bytesOf("a.zrv"), MotionFileBytes(f.doc().file));
-  EXPECT_EQ(f.bytesOf("bad.zrv").size(), 7u);
+  EXPECT_EQ(f.folder.read("a.zrv"), MotionFileBytes(f.doc().file));
+  EXPECT_EQ(f.folder.read("bad.zrv").size(), 7u);
 }
 
 TEST(MotionFrame, DroppedFilesAskAboutUnsavedWorkFirst) {
@@ -398,7 +394,7 @@ TEST(MotionFrame, ExportsTheBundleAsGifAndTheDocumentAsJson) {
   f.host.files.push_back(ChosenFile{f.folder.path("walk.gif"), "walk.gif"});
   f.run(ID_ZORV_EXPORT_GIF);
   f.run(ID_ZORV_EXPORT_GIF);
-  const std::vector<uint8_t> gif = f.bytesOf("walk.gif");
+  const std::vector<uint8_t> gif = f.folder.read("walk.gif");
   ASSERT_GT(gif.size(), 6u);
   EXPECT_EQ(std::string(gif.begin(), gif.begin() + 6), "GIF89a");
   // 8 x 8 sprites at relX 0, 1, 2 and scale 2: 20 x 16.
@@ -408,7 +404,7 @@ TEST(MotionFrame, ExportsTheBundleAsGifAndTheDocumentAsJson) {
   // The JSON with its atlas gives back the bytes "쓰기" would write.
   f.host.files.push_back(ChosenFile{f.folder.path("walk.json"), "walk.json"});
   f.run(ID_ZORV_EXPORT_JSON);
-  const std::vector<uint8_t> json = f.bytesOf("walk.json"), png = f.bytesOf("walk.png");
+  const std::vector<uint8_t> json = f.folder.read("walk.json"), png = f.folder.read("walk.png");
   const ImageLoader load = [&](const std::string& name, std::vector<uint8_t>& bytes) {
     bytes = png;
     return name == "walk.png";
