@@ -153,19 +153,17 @@ TEST(MotionFrame, AskToSaveOutcomes) {
 // An empty document is never written: Yes has nothing to save and goes on as No.
 // (New is greyed for an empty document.)
 TEST(MotionFrame, YesOnAnEmptyModifiedDocumentGoesOn) {
-  {
-    FrameFixture f;
-    f.host.newBundle = [](NewBundleDialog& d) { return d.ok("walk").accepted; };
-    f.run(ID_ZORV_NEW_BUNDLE);
-    f.host.answers.push_back(Answer::Yes);
-    f.run(ID_ZORV_DELETE_BUNDLE);
-    ASSERT_TRUE(f.doc().modified && f.doc().file.empty());
-    f.host.answers.push_back(Answer::Yes);
-    f.run(ID_ZORV_EXIT);
-    EXPECT_EQ(f.host.questions.back(), "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?");
-    EXPECT_TRUE(f.host.closed);
-    EXPECT_TRUE(f.host.errors.empty());
-  }
+  FrameFixture f;
+  f.host.newBundle = [](NewBundleDialog& d) { return d.ok("walk").accepted; };
+  f.run(ID_ZORV_NEW_BUNDLE);
+  f.host.answers.push_back(Answer::Yes);
+  f.run(ID_ZORV_DELETE_BUNDLE);
+  ASSERT_TRUE(f.doc().modified && f.doc().file.empty());
+  f.host.answers.push_back(Answer::Yes);
+  f.run(ID_ZORV_EXIT);
+  EXPECT_EQ(f.host.questions.back(), "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?");
+  EXPECT_TRUE(f.host.closed);
+  EXPECT_TRUE(f.host.errors.empty());
 }
 
 TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
@@ -374,11 +372,9 @@ TEST(MotionFrame, ResizingPlacesTheCanvasAndClosingKeepsTheRestoredRectangleUnle
 
 TEST(MotionFrame, ExportsTheBundleAsGifAndTheDocumentAsJson) {
   FrameFixture f;
-  EXPECT_FALSE(f.enabled(ID_ZORV_EXPORT_GIF));
-  EXPECT_FALSE(f.enabled(ID_ZORV_EXPORT_JSON));
+  for (int id : {ID_ZORV_EXPORT_GIF, ID_ZORV_EXPORT_JSON}) EXPECT_FALSE(f.enabled(id)) << id;
   f.newBundle("walk", 3);
-  ASSERT_TRUE(f.enabled(ID_ZORV_EXPORT_GIF));
-  ASSERT_TRUE(f.enabled(ID_ZORV_EXPORT_JSON));
+  for (int id : {ID_ZORV_EXPORT_GIF, ID_ZORV_EXPORT_JSON}) ASSERT_TRUE(f.enabled(id)) << id;
 
   // The dialog's values stay for the next export; a refused scale keeps it open.
   int opened = 0;
@@ -398,8 +394,7 @@ TEST(MotionFrame, ExportsTheBundleAsGifAndTheDocumentAsJson) {
   ASSERT_GT(gif.size(), 6u);
   EXPECT_EQ(std::string(gif.begin(), gif.begin() + 6), "GIF89a");
   // 8 x 8 sprites at relX 0, 1, 2 and scale 2: 20 x 16.
-  EXPECT_EQ(gif[6] | gif[7] << 8, 20);
-  EXPECT_EQ(gif[8] | gif[9] << 8, 16);
+  EXPECT_EQ(std::make_pair(gif[6] | gif[7] << 8, gif[8] | gif[9] << 8), std::make_pair(20, 16));
 
   // The JSON with its atlas gives back the bytes "쓰기" would write.
   f.host.files.push_back(ChosenFile{f.folder.path("walk.json"), "walk.json"});
