@@ -115,6 +115,7 @@ TEST_F(FrameTest, UnsavedWorkQuestion) {
       {ID_PLYK_EXIT, 1, Answer::Yes, false, true, false},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "case " << &c - cases);
     Frame g;
     const std::vector<uint8_t> original = SpriteFile(c.sprites);
     ASSERT_TRUE(g.editor.openSpriteFile(dir.write("q.plk", original), "q.plk"));
@@ -127,11 +128,9 @@ TEST_F(FrameTest, UnsavedWorkQuestion) {
     ASSERT_EQ(g.host.questions, std::vector<std::string>{kUnsavedWorkQuestion});
     const bool wentOn =
         c.command == ID_PLYK_EXIT ? g.host.closed == 1 : g.editor.document().sprites.Count() == 0;
-    const std::string what = std::to_string(c.command) + " " + std::to_string(int(c.answer)) + " " +
-                             std::to_string(c.saveFails) + " " + std::to_string(c.sprites);
-    EXPECT_EQ(wentOn, c.goesOn) << what;
-    EXPECT_EQ(dir.read("q.plk"), c.saved ? changed : original) << what;
-    EXPECT_EQ(g.host.errors.size(), c.saveFails ? 1u : 0u) << what;
+    EXPECT_EQ(wentOn, c.goesOn);
+    EXPECT_EQ(dir.read("q.plk"), c.saved ? changed : original);
+    EXPECT_EQ(g.host.errors.size(), c.saveFails ? 1u : 0u);
   }
   std::filesystem::remove_all(dir.dir / "q.plk.saving");
   // An unmodified document asks nothing.
