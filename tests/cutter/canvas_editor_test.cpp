@@ -32,7 +32,7 @@ class CanvasTest : public ::testing::Test {
     // 254 (the shadow index).
     SpriteSet pointers;
     for (int w : {12, 18, 15}) {
-      pointers.Append(Solid(w, 16, 255));
+      pointers.Append(MakeSprite(w, 16, 255));
       pointers.Get(pointers.Count() - 1)->pixels[1] = 254;
     }
     const std::vector<uint8_t> file = SpriteFileBytes(pointers);

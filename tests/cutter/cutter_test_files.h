@@ -15,17 +15,13 @@
 #include "sprites/palette.h"
 #include "sprites/sprite_file.h"
 #include "support/scratch_folder.h"
+#include "support/sprite_file_bytes.h"
 
 namespace edtest {
 
-// A sprite of w x h filled with `value` (a whole figure touching its edges).
-inline std::unique_ptr<Sprite> Solid(int w, int h, uint8_t value) {
-  return std::make_unique<Sprite>(w, h, std::vector<uint8_t>(size_t(w) * size_t(h), value));
-}
-
 inline void Fill(SpriteSet& set, int count, int firstValue = 1) {
   for (int i = 0; i < count; ++i)
-    set.Append(Solid(2 + i % 5, 3 + i % 4, static_cast<uint8_t>(firstValue + i)));
+    set.Append(MakeSprite(2 + i % 5, 3 + i % 4, static_cast<uint8_t>(firstValue + i)));
   set.SetCurrent(0);
 }
 

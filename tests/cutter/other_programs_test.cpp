@@ -144,8 +144,7 @@ TEST_F(OtherPrograms, FfmpegReadsOurFlicsAsWeDo) {
     ASSERT_TRUE(Succeeds("ffmpeg -y -v error -i " + Quoted(in) +
                          " -vsync passthrough -f rawvideo -pix_fmt rgb24 " + Quoted(out)))
         << name;
-    std::ifstream read(out, std::ios::binary);
-    const Bytes theirs{std::istreambuf_iterator<char>(read), std::istreambuf_iterator<char>()};
+    const Bytes theirs = FileBytes(out);
     Picture pic;
     ASSERT_TRUE(pic.load(in)) << name;
     ASSERT_EQ(pic.frameCount(), static_cast<int32_t>(frames.size())) << name;

@@ -16,7 +16,7 @@ namespace {
 // Connected figures that touch the four edges of their box, holes and diagonal
 // links included.
 std::unique_ptr<Sprite> Figure(int kind, int w, int h, uint8_t colour) {
-  auto s = Solid(w, h, 0);
+  auto s = MakeSprite(w, h, 0);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       bool on = true;
@@ -71,10 +71,10 @@ TEST(SpriteSheet, CutsBackIntoTheSameSpritesInOrder) {
   SpriteSet none;
   EXPECT_FALSE(MakeSpriteSheet(none, sheet, kMaxPcxSide));
   SpriteSet wide;
-  wide.Append(Solid(99, 2, 1));
+  wide.Append(MakeSprite(99, 2, 1));
   EXPECT_FALSE(MakeSpriteSheet(wide, sheet, 100));  // no room for the margin
   EXPECT_FALSE(MakeSpriteSheet(wide, sheet, 101));  // 101 wide, no room to make it even
-  EXPECT_FALSE(MakeSingleSpriteSheet(*Solid(0, 4, 1), sheet, kMaxPcxSide));
+  EXPECT_FALSE(MakeSingleSpriteSheet(*MakeSprite(0, 4, 1), sheet, kMaxPcxSide));
   ASSERT_TRUE(MakeSingleSpriteSheet(*wide.Get(0), sheet, 100));
   EXPECT_EQ(sheet.width, 99);
 }

@@ -79,7 +79,7 @@ SpriteSet Figures(int count, uint32_t seed) {
   for (int i = 0; i < count; ++i) {
     seed = seed * 1664525u + 1013904223u;
     const int w = 1 + int(seed >> 8) % (i % 7 == 0 ? 90 : 30), h = 1 + int(seed >> 16) % 25;
-    auto s = Solid(w, h, 0);
+    auto s = MakeSprite(w, h, 0);
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) {
         const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
@@ -198,7 +198,7 @@ TEST_F(PngExport, ColourTablesAndRefusals) {
   AtlasFiles files;
   EXPECT_FALSE(MakeAtlasFiles(none, palette, false, "x.png", files));
   SpriteSet huge;
-  huge.Append(Solid(kMaxPngSide + 1, 1, 1));
+  huge.Append(MakeSprite(kMaxPngSide + 1, 1, 1));
   EXPECT_FALSE(MakeAtlasFiles(huge, palette, true, "x.png", files));
   for (auto [in, out] : std::map<std::string, std::string>{
            {"a/b.png", "a/b.json"}, {"a.b\\c", "a.b\\c.json"}, {"a/.png", "a/.png.json"}})

@@ -119,9 +119,9 @@ TEST_F(SpriteWindowTest, MergingAddsOnlyNewSpritesInFrontOfTheSelection) {
   window().command(ID_PLYK_NEXT_SPRITE);
   const std::string sameFile = dir.write("same.plk", SpriteFile(3, 1));
   SpriteSet partly;  // equal to sprite 1, new, equal to sprite 0
-  partly.Append(Solid(3, 4, 2));
-  partly.Append(Solid(9, 9, 4));
-  partly.Append(Solid(2, 3, 1));
+  partly.Append(MakeSprite(3, 4, 2));
+  partly.Append(MakeSprite(9, 9, 4));
+  partly.Append(MakeSprite(2, 3, 1));
   const std::string newFile = dir.write("new.plk", SpriteFileBytes(partly));
   const struct {
     std::string path;
@@ -142,9 +142,9 @@ TEST_F(SpriteWindowTest, MergingAddsOnlyNewSpritesInFrontOfTheSelection) {
 }
 
 TEST_F(SpriteWindowTest, PaintsCellsHoldMarksAndSelection) {
-  set().Append(Solid(4, 6, 9));     // centred: (28, 27) in cell 0
-  set().Append(Solid(120, 30, 9));  // half size at the left edge, 22 from the top
-  set().Append(Solid(2, 2, 9));
+  set().Append(MakeSprite(4, 6, 9));     // centred: (28, 27) in cell 0
+  set().Append(MakeSprite(120, 30, 9));  // half size at the left edge, 22 from the top
+  set().Append(MakeSprite(2, 2, 9));
   set().SetCurrent(0);
   window().resize(200, 130);
   window().command(ID_PLYK_SPRITE_COPY);
@@ -170,8 +170,8 @@ TEST_F(SpriteWindowTest, PaintsCellsHoldMarksAndSelection) {
 TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
   Frame f;
   SpriteSet& set = f.doc().sprites;
-  set.Append(Solid(10, 6, 4));
-  set.Append(Solid(200, 100, 5));
+  set.Append(MakeSprite(10, 6, 4));
+  set.Append(MakeSprite(200, 100, 5));
   set.SetCurrent(0);
   DetailWindowEditor& detail = f.editor.detailWindow();
   detail.resize(100, 50);

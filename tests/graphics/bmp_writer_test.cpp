@@ -13,11 +13,6 @@
 
 namespace {
 
-std::vector<uint8_t> ReadAll(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
 // Runs a shell command and returns its first output line, or "" when it fails.
 std::string FirstLine(const std::string& command) {
   FILE* p = popen(command.c_str(), "r");
@@ -69,7 +64,7 @@ TEST(BmpWriter, WrittenFileOpensInAnImageReader) {
   const ScratchFolder scratch("plyk_bmp");
   const auto path = scratch.dir / "written.bmp";
   ASSERT_TRUE(WriteSurfaceBmp(c.surface, path));
-  const std::vector<uint8_t> bytes = ReadAll(path);
+  const std::vector<uint8_t> bytes = FileBytes(path);
   EXPECT_EQ(bytes, SurfaceBmpBytes(c.surface));
   const std::string identify = FirstLine("identify -format '%m %w %h' '" + path.string() + "' 2>/dev/null");
   if (!identify.empty()) {

@@ -1,26 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "base/byte_reader.h"
 #include "graphics/bitmap_font.h"
 #include "graphics/builtin_fonts.h"
 #include "support/graphics_test_support.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
 // The committed font files read from the source tree, independent of the copy
 // compiled into graphics_fonts.
-std::vector<uint8_t> ReadFontFile(const char* name) {
-  std::ifstream in(std::string(PLYK_SOURCE_DIR) + "/src/graphics/fonts/" + name, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
 struct Fonts {
-  std::vector<uint8_t> asciiBytes = ReadFontFile("ascii_6x12.fnt");
-  std::vector<uint8_t> hangulBytes = ReadFontFile("hangul_12x12.fnt");
+  std::vector<uint8_t> asciiBytes = FileBytes(PLYK_SOURCE_DIR "/src/graphics/fonts/ascii_6x12.fnt");
+  std::vector<uint8_t> hangulBytes = FileBytes(PLYK_SOURCE_DIR "/src/graphics/fonts/hangul_12x12.fnt");
   BitmapFont ascii, hangul;
   Fonts() {
     ParseBitmapFont(asciiBytes.data(), asciiBytes.size(), ascii);

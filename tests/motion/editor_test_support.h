@@ -20,11 +20,7 @@
 #include "support/graphics_test_support.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_prompts.h"
-
-// A w x h sprite whose pixels all hold value (distinct values make distinct sprites).
-inline std::unique_ptr<Sprite> MakeSprite(int32_t w, int32_t h, uint8_t value) {
-  return std::make_unique<Sprite>(w, h, std::vector<uint8_t>(static_cast<size_t>(w * h), value));
-}
+#include "support/sprite_file_bytes.h"
 
 // Adds n distinct 4 x 2 sprites to the document's set and returns them.
 inline std::vector<Sprite*> AddSprites(MotionFile& file, int n) {

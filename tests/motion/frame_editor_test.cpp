@@ -46,10 +46,6 @@ struct FrameFixture {
     folder.write(file, MotionFileBytes(content));
     return {folder.path(file), file};
   }
-  std::vector<uint8_t> bytesOf(const std::string& file) {
-    std::ifstream in(folder.path(file), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
 };
 
 }  // namespace
@@ -157,19 +153,17 @@ TEST(MotionFrame, AskToSaveOutcomes) {
 // An empty document is never written: Yes has nothing to save and goes on as No.
 // (New is greyed for an empty document.)
 TEST(MotionFrame, YesOnAnEmptyModifiedDocumentGoesOn) {
-  {
-    FrameFixture f;
-    f.host.newBundle = [](NewBundleDialog& d) { return d.ok("walk").accepted; };
-    f.run(ID_ZORV_NEW_BUNDLE);
-    f.host.answers.push_back(Answer::Yes);
-    f.run(ID_ZORV_DELETE_BUNDLE);
-    ASSERT_TRUE(f.doc().modified && f.doc().file.empty());
-    f.host.answers.push_back(Answer::Yes);
-    f.run(ID_ZORV_EXIT);
-    EXPECT_EQ(f.host.questions.back(), "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?");
-    EXPECT_TRUE(f.host.closed);
-    EXPECT_TRUE(f.host.errors.empty());
-  }
+  FrameFixture f;
+  f.host.newBundle = [](NewBundleDialog& d) { return d.ok("walk").accepted; };
+  f.run(ID_ZORV_NEW_BUNDLE);
+  f.host.answers.push_back(Answer::Yes);
+  f.run(ID_ZORV_DELETE_BUNDLE);
+  ASSERT_TRUE(f.doc().modified && f.doc().file.empty());
+  f.host.answers.push_back(Answer::Yes);
+  f.run(ID_ZORV_EXIT);
+  EXPECT_EQ(f.host.questions.back(), "Zorv 파일이 저장되지 않았습니다.\n\t저장하시겠습니까?");
+  EXPECT_TRUE(f.host.closed);
+  EXPECT_TRUE(f.host.errors.empty());
 }
 
 TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
@@ -187,7 +181,7 @@ TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
   f.host.files.push_back(std::nullopt);  // a chooser now would cancel the save
   EXPECT_TRUE(f.run(ID_ZORV_KEY_SAVE));
   EXPECT_EQ(f.host.files.size(), 1u);
-  const std::vector<uint8_t> saved = f.bytesOf("a.zrv");
+  const std::vector<uint8_t> saved = f.folder.read("a.zrv");
   EXPECT_EQ(saved, MotionFileBytes(f.doc().file));
   EXPECT_FALSE(f.doc().modified);
 
@@ -197,7 +191,7 @@ TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
   EXPECT_TRUE(f.run(ID_ZORV_FILE_SAVE));
   EXPECT_EQ(f.host.errors,
             std::vector<std::string>{"'a.zrv'\n파일을 쓰지 못했습니다.\n이전 파일은 그대로 있습니다."});
-  EXPECT_EQ(f.bytesOf("a.zrv"), saved);
+  EXPECT_EQ(f.folder.read("a.zrv"), saved);
   EXPECT_TRUE(f.doc().modified);
   EXPECT_EQ(f.frame->title(), "ZorvII       [a.zrv *]   - 3 개 동작 묶음");
   std::filesystem::remove(f.folder.path("a.zrv.saving"));
@@ -218,8 +212,8 @@ TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
   EXPECT_EQ(f.host.errors.size(), 2u);
   // The next save goes to the open document's file, not to the one that failed.
   f.run(ID_ZORV_FILE_SAVE);
-  EXPECT_EQ(f.bytesOf("a.zrv"), MotionFileBytes(f.doc().file));
-  EXPECT_EQ(f.bytesOf("bad.zrv").size(), 7u);
+  EXPECT_EQ(f.folder.read("a.zrv"), MotionFileBytes(f.doc().file));
+  EXPECT_EQ(f.folder.read("bad.zrv").size(), 7u);
 }
 
 TEST(MotionFrame, DroppedFilesAskAboutUnsavedWorkFirst) {
@@ -382,11 +376,9 @@ TEST(MotionFrame, ResizingPlacesTheCanvasAndClosingKeepsTheRestoredRectangleUnle
 
 TEST(MotionFrame, ExportsTheBundleAsGifAndTheDocumentAsJson) {
   FrameFixture f;
-  EXPECT_FALSE(f.enabled(ID_ZORV_EXPORT_GIF));
-  EXPECT_FALSE(f.enabled(ID_ZORV_EXPORT_JSON));
+  for (int id : {ID_ZORV_EXPORT_GIF, ID_ZORV_EXPORT_JSON}) EXPECT_FALSE(f.enabled(id)) << id;
   f.newBundle("walk", 3);
-  ASSERT_TRUE(f.enabled(ID_ZORV_EXPORT_GIF));
-  ASSERT_TRUE(f.enabled(ID_ZORV_EXPORT_JSON));
+  for (int id : {ID_ZORV_EXPORT_GIF, ID_ZORV_EXPORT_JSON}) ASSERT_TRUE(f.enabled(id)) << id;
 
   // The dialog's values stay for the next export; a refused scale keeps it open.
   int opened = 0;
@@ -402,17 +394,16 @@ TEST(MotionFrame, ExportsTheBundleAsGifAndTheDocumentAsJson) {
   f.host.files.push_back(ChosenFile{f.folder.path("walk.gif"), "walk.gif"});
   f.run(ID_ZORV_EXPORT_GIF);
   f.run(ID_ZORV_EXPORT_GIF);
-  const std::vector<uint8_t> gif = f.bytesOf("walk.gif");
+  const std::vector<uint8_t> gif = f.folder.read("walk.gif");
   ASSERT_GT(gif.size(), 6u);
   EXPECT_EQ(std::string(gif.begin(), gif.begin() + 6), "GIF89a");
   // 8 x 8 sprites at relX 0, 1, 2 and scale 2: 20 x 16.
-  EXPECT_EQ(gif[6] | gif[7] << 8, 20);
-  EXPECT_EQ(gif[8] | gif[9] << 8, 16);
+  EXPECT_EQ(std::make_pair(gif[6] | gif[7] << 8, gif[8] | gif[9] << 8), std::make_pair(20, 16));
 
   // The JSON with its atlas gives back the bytes "쓰기" would write.
   f.host.files.push_back(ChosenFile{f.folder.path("walk.json"), "walk.json"});
   f.run(ID_ZORV_EXPORT_JSON);
-  const std::vector<uint8_t> json = f.bytesOf("walk.json"), png = f.bytesOf("walk.png");
+  const std::vector<uint8_t> json = f.folder.read("walk.json"), png = f.folder.read("walk.png");
   const ImageLoader load = [&](const std::string& name, std::vector<uint8_t>& bytes) {
     bytes = png;
     return name == "walk.png";

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <utility>
@@ -11,6 +9,7 @@
 
 #include "sprites/palette.h"
 #include "support/palette_test_support.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -83,13 +82,11 @@ TEST(MixTable, MatchesTheScanOnVariedPalettes) {
 #ifdef PLYK_PALETTE_BLOCK
 // The file that the programs embed as their default palette.
 TEST(MixTable, GeneratedDefaultBlockIsTheColoursAndTheScannedTable) {
-  std::ifstream in(PLYK_PALETTE_BLOCK, std::ios::binary);
+  const std::vector<uint8_t> bytes = FileBytes(PLYK_PALETTE_BLOCK);
 #ifdef _WIN32
-  if (!in) GTEST_SKIP() << "the generated block is not reachable from here";
+  if (bytes.empty()) GTEST_SKIP() << "the generated block is not reachable from here";
 #endif
-  ASSERT_TRUE(in) << PLYK_PALETTE_BLOCK;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  ASSERT_EQ(bytes.size(), kPaletteBlockSize);
+  ASSERT_EQ(bytes.size(), kPaletteBlockSize) << PLYK_PALETTE_BLOCK;
   EXPECT_TRUE(std::equal(kDefaultPaletteColours.begin(), kDefaultPaletteColours.end(), bytes.begin()));
   PaletteBlock reference = DefaultBlock();
   ReferenceMixTable(reference);

@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "support/sprite_file_bytes.h"
 
-std::unique_ptr<Sprite> MakeSprite(int w, int h, uint8_t fill) {
-  return std::make_unique<Sprite>(w, h, std::vector<uint8_t>(size_t(w) * h, fill));
-}
+namespace {
 
 // A set of n sprites 1x1 whose pixel is their original position + 1.
 SpriteSet MakeSet(int n) {

@@ -1,23 +1,18 @@
 #pragma once
 // A GIF as ffmpeg and ImageMagick read it: the frames' colours and the delays. The
 // tests that use it skip themselves where the programs are missing (or under Wine).
-#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
+
+#include "support/reader_support.h"
 
 namespace gifcheck {
 
+using readertest::Bytes;
+using readertest::Quoted;
+using readertest::ReadAll;
+using readertest::Succeeds;
 namespace fs = std::filesystem;
-using Bytes = std::vector<uint8_t>;
-
-inline bool Succeeds(const std::string& command) {
-  return std::system((command + " > /dev/null 2>&1").c_str()) == 0;
-}
 
 inline bool HaveDecoders() {
 #ifdef _WIN32
@@ -25,15 +20,6 @@ inline bool HaveDecoders() {
 #else
   return Succeeds("ffmpeg -version") && Succeeds("identify -version");
 #endif
-}
-
-inline std::string Quoted(const fs::path& p) {
-  return "'" + p.string() + "'";
-}
-
-inline Bytes ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 inline std::string Output(const std::string& command) {

@@ -28,8 +28,7 @@ inline std::string Quoted(const fs::path& p) {
 }
 
 inline Bytes ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return FileBytes(p);
 }
 
 // Raw RGBA bytes as pixels (red lowest).

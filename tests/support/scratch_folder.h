@@ -10,7 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "base/byte_reader.h"
 #include "base/path_text.h"
+
+// The bytes of any file; empty when it cannot be read.
+inline std::vector<uint8_t> FileBytes(const std::filesystem::path& p) {
+  std::vector<uint8_t> bytes;
+  ReadFileBytes(p, bytes);
+  return bytes;
+}
 
 struct ScratchFolder {
   std::filesystem::path dir;
@@ -37,4 +45,5 @@ struct ScratchFolder {
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path(name);
   }
+  std::vector<uint8_t> read(const std::string& name) const { return FileBytes(PathFromText(path(name))); }
 };

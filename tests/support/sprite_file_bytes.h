@@ -1,13 +1,20 @@
 #pragma once
-// The tests' one writer of sprite files, independent of ours: lays a file out from raw
-// words, so that tests can also make files our writer never would (odd tables and
-// lengths, damaged records).
+// Sprites for the tests, and the tests' one writer of sprite files, independent of ours:
+// lays a file out from raw words, so that tests can also make files our writer never
+// would (odd tables and lengths, damaged records).
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "base/byte_reader.h"
+#include "sprites/sprite.h"
+
+// A w x h sprite whose pixels all hold value (distinct values make distinct sprites).
+inline std::unique_ptr<Sprite> MakeSprite(int32_t w, int32_t h, uint8_t value) {
+  return std::make_unique<Sprite>(w, h, std::vector<uint8_t>(size_t(w) * size_t(h), value));
+}
 
 struct RawSprite {
   int32_t count, width, height;
