@@ -34,7 +34,6 @@ ZorvFrame::~ZorvFrame() = default;
 void ZorvFrame::OnCreate() {
   uiFont_ = CreateFontW(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, HANGUL_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"굴림");
-  if (!host_.player().init(hwnd())) editor_->soundUnavailable(host_.player().message());
   statusBar_.create(hwnd(), instance(), kStatusBarId);
   createToolBar();
   createChildWindows();
@@ -124,7 +123,15 @@ void ZorvFrame::OnDropFiles(const std::vector<DroppedFile>& files) {
 }
 
 bool ZorvFrame::Idle() {
+  // The sound device opens once the frame is shown and painted: under Wine opening
+  // it takes a tenth of the start-up, which the user need not wait for.
+  if (!soundStarted_) startSound();
   return editor_->idle();
+}
+
+void ZorvFrame::startSound() {
+  soundStarted_ = true;
+  if (!host_.player().init(hwnd())) editor_->soundUnavailable(host_.player().message());
 }
 
 void ZorvFrame::refreshFrame() {

@@ -40,6 +40,8 @@ class ZorvFrame : public BaseWindow {
   void refreshStatus();
   // The frame's part of a repaint: title, status bar, bundle selector.
   void refresh(unsigned windows);
+  // Opens the sound device, once.
+  void startSound();
 
   SpriteSet glyphs_;
   // Refers to the windows below; outlives the editor, which may call it to the end.
@@ -49,6 +51,7 @@ class ZorvFrame : public BaseWindow {
   ToolBar toolBar_;
   ComboBox bundleSelector_;
   HFONT uiFont_ = nullptr;
+  bool soundStarted_ = false;
   CanvasWindow canvas_;
   SpriteListWindow spriteWindow_;
   MotionListWindow motionWindow_;
