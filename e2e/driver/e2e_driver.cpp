@@ -198,31 +198,26 @@ HWND FindChooser() {
   return found;
 }
 
-// The text of a status bar part: the text lives in the program's memory, so it is
-// read through a buffer placed there.
+// The text of a status bar part. The programs draw their parts themselves, so the bar
+// answers a part's data instead: the address of its text in the program's memory.
 bool StatusPartText(HWND bar, int part, std::wstring& text) {
+  DWORD_PTR address = 0;
+  if (!SendMessageTimeoutW(bar, SB_GETTEXTW, static_cast<WPARAM>(part), 0, SMTO_ABORTIFHUNG, 2000,
+                           &address) ||
+      address == 0) {
+    return false;
+  }
   DWORD processId = 0;
   GetWindowThreadProcessId(bar, &processId);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  HANDLE process = OpenProcess(PROCESS_VM_READ, FALSE, processId);
   if (process == nullptr) return false;
-  const size_t capacity = 1024;
-  void* remote = VirtualAllocEx(process, nullptr, capacity * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
-  bool ok = false;
-  if (remote != nullptr) {
-    DWORD_PTR result = 0;
-    const LRESULT length = SendMessageW(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0);
-    if (LOWORD(length) < capacity &&
-        SendMessageTimeoutW(bar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote),
-                            SMTO_ABORTIFHUNG, 2000, &result)) {
-      std::vector<wchar_t> buffer(capacity, L'\0');
-      SIZE_T read = 0;
-      ok = ReadProcessMemory(process, remote, buffer.data(), capacity * sizeof(wchar_t), &read) != 0;
-      buffer.back() = L'\0';
-      text = buffer.data();
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  }
+  std::vector<wchar_t> buffer(512, L'\0');  // a part's whole buffer in the program
+  SIZE_T read = 0;
+  const bool ok = ReadProcessMemory(process, reinterpret_cast<const void*>(address), buffer.data(),
+                                    buffer.size() * sizeof(wchar_t), &read) != 0;
   CloseHandle(process);
+  buffer.back() = L'\0';
+  text = buffer.data();
   return ok;
 }
 

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/common_controls.h"
 #include "framework/text_codec.h"
 #include "framework/window_list.h"
 
@@ -254,6 +255,13 @@ bool BaseWindow::handleTyped(UINT message, WPARAM wParam, LPARAM lParam) {
       LRESULT result = 0;
       if (header == nullptr || !OnNotify(*header, result)) return false;
       setResult(result);
+      return true;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      StatusBar* bar = item != nullptr ? StatusBar::ofItem(*item) : nullptr;
+      if (bar == nullptr) return false;
+      bar->drawPart(*item);
       return true;
     }
     case WM_DROPFILES:

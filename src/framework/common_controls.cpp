@@ -1,5 +1,7 @@
 #include "framework/common_controls.h"
 
+#include <algorithm>
+
 #include "framework/text_codec.h"
 
 void InitCommonControlsOnce() {
@@ -14,8 +16,9 @@ void InitCommonControlsOnce() {
 
 void StatusBar::create(HWND parent, HINSTANCE instance, int id) {
   InitCommonControlsOnce();
-  hwnd_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  hwnd_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  if (hwnd_ != nullptr) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   // The texts are Hangul: in a face that holds it the bar draws them at once, where
   // the system's status font goes through its fallback fonts for every character,
   // which under Wine costs more than the rest of a mouse move's repaint.
@@ -31,25 +34,107 @@ void StatusBar::create(HWND parent, HINSTANCE instance, int id) {
   // The three parts exist from the start: a text set before the first layout would
   // otherwise go to a part the bar does not have yet, and be lost.
   setParts({0, 0, -1});
+  for (int part = 0; part < 3; ++part) {
+    SendMessageW(hwnd_, SB_SETTEXTW, static_cast<WPARAM>(part) | SBT_OWNERDRAW,
+                 reinterpret_cast<LPARAM>(shown_[part].data()));
+  }
 }
 
 StatusBar::~StatusBar() {
+  forgetBackground();
   if (font_ != nullptr) DeleteObject(font_);
 }
 
 void StatusBar::setParts(const std::array<int, 3>& rightEdges) {
   int edges[3] = {rightEdges[0], rightEdges[1], rightEdges[2]};
+  forgetBackground();
   if (hwnd_ != nullptr) SendMessageW(hwnd_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
 }
 
 void StatusBar::setText(int part, const std::string& text) {
   if (hwnd_ == nullptr || part < 0 || part >= 3 || texts_[part] == text) return;
   texts_[part] = text;
-  std::wstring wide = Widen(text);
-  SendMessageW(hwnd_, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(wide.c_str()));
+  const std::wstring wide = Widen(text);
+  const size_t length = std::min(wide.size(), kMaxText);
+  std::copy_n(wide.begin(), length, shown_[part].begin());
+  shown_[part][length] = L'\0';
+  // The new text is drawn straight over the bar's own picture of its empty parts.
+  // Having the bar repaint the part, as SB_SETTEXT does, draws the theme's background
+  // again on every mouse move, which under Wine costs more than the rest of the move.
+  HDC dc = GetDC(hwnd_);
+  if (dc != nullptr && keepBackground(dc) && !IsRectEmpty(&textBoxes_[part])) {
+    const RECT& box = textBoxes_[part];
+    BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, backgroundDc_, box.left,
+           box.top, SRCCOPY);
+    drawText(dc, box, part);
+  } else {
+    RECT box{};
+    SendMessageW(hwnd_, SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&box));
+    InvalidateRect(hwnd_, &box, TRUE);
+    UpdateWindow(hwnd_);
+  }
+  if (dc != nullptr) ReleaseDC(hwnd_, dc);
+}
+
+StatusBar* StatusBar::ofItem(const DRAWITEMSTRUCT& item) {
+  wchar_t name[32] = {};
+  if (item.hwndItem == nullptr || GetClassNameW(item.hwndItem, name, 32) == 0 ||
+      lstrcmpiW(name, STATUSCLASSNAMEW) != 0) {
+    return nullptr;
+  }
+  return reinterpret_cast<StatusBar*>(GetWindowLongPtrW(item.hwndItem, GWLP_USERDATA));
+}
+
+void StatusBar::drawPart(const DRAWITEMSTRUCT& item) {
+  if (item.itemID >= shown_.size()) return;
+  textBoxes_[item.itemID] = item.rcItem;
+  if (capturing_) return;
+  // The bar repainted itself: its size, parts, colours or theme may be new.
+  forgetBackground();
+  drawText(item.hDC, item.rcItem, static_cast<int>(item.itemID));
+}
+
+bool StatusBar::keepBackground(HDC dc) {
+  if (background_ != nullptr) return true;
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  if (IsRectEmpty(&client)) return false;
+  backgroundDc_ = CreateCompatibleDC(dc);
+  background_ = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  if (backgroundDc_ == nullptr || background_ == nullptr) {
+    forgetBackground();
+    return false;
+  }
+  SelectObject(backgroundDc_, background_);
+  // The bar paints itself into the bitmap; its parts, asked for their texts, leave
+  // them out and say where they go. A bar that cannot paint into a bitmap asks for
+  // no part, and each text then has the bar repaint its part.
+  textBoxes_ = {};
+  capturing_ = true;
+  SendMessageW(hwnd_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(backgroundDc_), PRF_CLIENT | PRF_ERASEBKGND);
+  capturing_ = false;
+  return true;
+}
+
+void StatusBar::forgetBackground() {
+  if (backgroundDc_ != nullptr) DeleteDC(backgroundDc_);
+  if (background_ != nullptr) DeleteObject(background_);
+  backgroundDc_ = nullptr;
+  background_ = nullptr;
+}
+
+void StatusBar::drawText(HDC dc, RECT box, int part) const {
+  const wchar_t* text = shown_[part].data();
+  box.left += 3;  // where the bar itself starts a text
+  HGDIOBJ oldFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  DrawTextW(dc, text, -1, &box, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, oldFont);
 }
 
 void StatusBar::resize() {
+  forgetBackground();
   if (hwnd_ != nullptr) SendMessageW(hwnd_, WM_SIZE, 0, 0);
 }
 

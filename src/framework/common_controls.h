@@ -28,10 +28,30 @@ class StatusBar {
   int height() const;
   HWND hwnd() const { return hwnd_; }
 
+  // The bar of an owner-drawn item, or null when the item is not a StatusBar's part.
+  static StatusBar* ofItem(const DRAWITEMSTRUCT& item);
+  // Draws one part's text when the bar repaints (it has drawn the background and edges).
+  void drawPart(const DRAWITEMSTRUCT& item);
+
+  // The longest text a part holds, in UTF-16 units.
+  static constexpr size_t kMaxText = 511;
+
  private:
+  void drawText(HDC dc, RECT box, int part) const;
+  // Keeps the bar's picture of itself with empty parts; false when it cannot be made.
+  bool keepBackground(HDC dc);
+  void forgetBackground();
+
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
   std::array<std::string, 3> texts_;  // what each part shows, so unchanged texts are not rewritten
+  // The texts as drawn. The parts are owner-drawn and the bar hands out a part's data
+  // as its text, so each part's data points here, at a buffer that never moves.
+  std::array<std::array<wchar_t, kMaxText + 1>, 3> shown_{};
+  HDC backgroundDc_ = nullptr;  // holds background_, the bar painted without texts
+  HBITMAP background_ = nullptr;
+  bool capturing_ = false;           // the bar is painting background_
+  std::array<RECT, 3> textBoxes_{};  // where the bar last had each part's text drawn
 };
 
 // One button of a tool bar: a command with its image, or a separator (command 0).

@@ -15,6 +15,7 @@
 
 #include "framework/app.h"
 #include "framework/base_window.h"
+#include "framework/common_controls.h"
 #include "framework/draw_window.h"
 #include "framework/owned_window.h"
 #include "framework/text_codec.h"
@@ -194,6 +195,43 @@ TEST(BaseWindow, TypedHandlersReceiveTheirMessagesAndAnOwnedToolWindowStoresItsR
     SendMessageW(w, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(w)) << "the system destroyed it";
     EXPECT_EQ(window.hwnd(), nullptr);
+  });
+}
+
+// Pixels of the text colour inside a status bar part, read from the screen.
+int TextPixels(const StatusBar& bar, int part) {
+  RECT box{};
+  SendMessageW(bar.hwnd(), SB_GETRECT, part, reinterpret_cast<LPARAM>(&box));
+  HDC dc = GetDC(bar.hwnd());
+  int count = 0;
+  for (int y = box.top; y < box.bottom; ++y)
+    for (int x = box.left; x < box.right; ++x) count += GetPixel(dc, x, y) == GetSysColor(COLOR_BTNTEXT);
+  ReleaseDC(bar.hwnd(), dc);
+  return count;
+}
+
+TEST(StatusBar, ATextShowsInItsPartAtOnceStaysThroughARepaintAndIsAnsweredAsThePartsData) {
+  InApp([] {
+    TypedWindow window;
+    window.setQuitOnDestroy(false);
+    ASSERT_TRUE(Create(window, "시험 상태 표시줄", SW_SHOWNORMAL, WS_POPUP | WS_VISIBLE, 400, 120));
+    StatusBar bar;
+    bar.create(window.hwnd(), GetModuleHandleW(nullptr), 7);
+    bar.resize();
+    bar.setParts({120, 240, -1});
+    Pump();
+    bar.setText(1, "마우스 : 15 , 12");
+    EXPECT_GT(TextPixels(bar, 1), 20) << "drawn without waiting for a paint";
+    EXPECT_EQ(TextPixels(bar, 0), 0);
+    const auto text = reinterpret_cast<const wchar_t*>(SendMessageW(bar.hwnd(), SB_GETTEXTW, 1, 0));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(Narrow(text), "마우스 : 15 , 12");
+    const int shown = TextPixels(bar, 1);
+    RedrawWindow(bar.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(TextPixels(bar, 1), shown) << "the bar's own repaint draws the same text";
+    bar.setText(1, "");
+    EXPECT_EQ(TextPixels(bar, 1), 0) << "the old text is gone";
+    DestroyWindow(window.hwnd());
   });
 }
 
