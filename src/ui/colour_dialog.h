@@ -35,3 +35,10 @@ class ColourDialog {
   std::vector<uint32_t> copies_;
   CustomColours& custom_;
 };
+
+// What both programs' hosts offer for it: the modal dialog; true when confirmed.
+class ColourDialogHost {
+ public:
+  virtual ~ColourDialogHost() = default;
+  virtual bool runColourDialog(ColourDialog& dialog) = 0;
+};

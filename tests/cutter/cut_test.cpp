@@ -146,9 +146,12 @@ TEST(CutToSprite, CutsLandInOrderInFrontOfTheSelection) {
 }
 
 TEST(CutTools, GridSnapsAndFixedRectangles) {
-  // Negative positions snap to the cell they lie in; unset stays unset.
-  for (auto [x0, y0, x1, y1] : {std::tuple{70, 40, 64, 32}, {-5, -40, -32, -64}, {kUnset, 3, kUnset, 3}}) {
-    snapToGrid(x0, y0, {32, 32});
+  // Negative positions snap to the cell they lie in; unset stays unset; a one-pixel column still snaps y.
+  for (auto [w, x0, y0, x1, y1] : {std::tuple{32, 70, 40, 64, 32},
+                                   {32, -5, -40, -32, -64},
+                                   {32, kUnset, 3, kUnset, 3},
+                                   {1, 5, 40, 5, 32}}) {
+    snapToGrid(x0, y0, {w, 32});
     EXPECT_EQ(std::make_pair(x0, y0), std::make_pair(x1, y1));
   }
   EXPECT_EQ(fixedRect(5, 7, {32, 16}), (CutRect{5, 7, 36, 22}));

@@ -201,6 +201,7 @@ TEST_F(FrameTest, AFailedOpenChangesNothing) {
   EXPECT_EQ(frame().spriteWindow().selection(), 0);
   EXPECT_EQ(frame().spriteWindow().heldSprite(), nullptr);
   EXPECT_EQ(doc().spriteName, "b.plk");
+  EXPECT_EQ(frame().settings().spritePath, dir.path("b.plk"));  // where the next chooser starts
   EXPECT_FALSE(doc().modified);
   // "새 파일" empties it, and the hold goes with it.
   frame().spriteWindow().command(ID_PLYK_SPRITE_CUT);
@@ -352,7 +353,7 @@ TEST_F(FrameTest, FramesOfAnAnimation) {
   EXPECT_EQ(doc().sprites.Get(0)->pixels[0], 21);
 
   ASSERT_TRUE(ImportPcx("one.pcx", 8, 8));
-  EXPECT_FALSE(frame().frameBar().enabled);
+  EXPECT_EQ(frame().frameBar(), (ScrollBarState{false, 0, 0}));
   EXPECT_FALSE(frame().command(ID_PLYK_NEXT_FRAME));
 }
 

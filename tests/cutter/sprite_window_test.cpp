@@ -179,8 +179,9 @@ TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
   EXPECT_EQ(detail.offsetX(), -45);
   EXPECT_EQ(detail.offsetY(), -22);
   EXPECT_FALSE(detail.scrollBar(ScrollAxis::Horizontal).enabled);
-  Canvas c(100, 50, 77);
+  Canvas c(101, 50, 77);
   detail.paint(*c.dc);
+  EXPECT_EQ(c.at(100, 0), 77);  // nothing right of the client area
   const int sys = f.editor.settings().systemIndex, bg = f.editor.settings().backgroundIndex;
   EXPECT_EQ(c.at(45, 22), 4);
   EXPECT_EQ(c.at(54, 27), 4);

@@ -86,6 +86,7 @@ TEST(CanvasTools, BaseLineAndInfoMovesReturnToThePreviousToolAndStampsCentre) {
   CanvasFixture f;
   f.settings.showBaseLine = f.settings.showInfo = false;
   f.canvas.chooseTool(kToolDrag);
+  f.click(100, 100);  // a drag that choosing a tool drops
   f.canvas.chooseTool(kToolBaseLine);
   f.canvas.chooseTool(kToolBaseLine);  // twice: still back to the drag tool
   EXPECT_TRUE(f.settings.showBaseLine);
@@ -95,7 +96,7 @@ TEST(CanvasTools, BaseLineAndInfoMovesReturnToThePreviousToolAndStampsCentre) {
   EXPECT_EQ((std::pair{f.canvas.mouseX(), f.canvas.mouseY()}), (std::pair{0, 0}));
   f.canvas.chooseTool(kToolInfo);
   EXPECT_TRUE(f.settings.showInfo);
-  f.click(7, 8);
+  f.drag(7, 8, 7, 8);  // the release ends no drag
   EXPECT_EQ(f.canvas.tool(), kToolDrag);
   EXPECT_EQ((std::pair{f.settings.infoX, f.settings.infoY}), (std::pair{7, 8}));
   EXPECT_EQ(f.motion(1).relX, 1);  // motions keep their data

@@ -147,6 +147,7 @@ TEST(MotionUndo, ManyStepsUndoAllTheWayAndRedoAllTheWay) {
     ASSERT_TRUE(doc.redo());
     ASSERT_TRUE(Snapshot(doc, false) == states[i]) << "redo to state " << i;
   }
+  EXPECT_FALSE(doc.redo());
 }
 
 TEST(MotionUndo, ModifiedFollowsTheSavedState) {

@@ -209,7 +209,6 @@ void CanvasEditor::drawOutline(DrawContext& dc, int64_t x1, int64_t y1, int64_t 
   const int64_t w = view_.visibleWidth(), h = view_.visibleHeight();
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
-  if (x2 < 0 || y2 < 0 || x1 >= w || y1 >= h) return;
   dc.DrawRect(ClampInt(x1, -1, w), ClampInt(y1, -1, h), ClampInt(x2, -1, w), ClampInt(y2, -1, h), kInvert, 0);
 }
 

@@ -6,12 +6,12 @@
 // The Win32 frame implements it; tests script it.
 
 #include "cutter/editor/frame_text.h"
+#include "ui/colour_dialog.h"
 #include "ui/frame_host.h"
 #include "ui/user_prompts.h"
 
 struct PaletteBlock;
 class CutSizeDialog;
-class ColourDialog;
 
 // Windows named in repaint requests, combined as bits.
 enum CutterWindow : int {
@@ -46,11 +46,9 @@ class CutterWindowControl {
 
 // Modal dialogs over the rules of cut_size_dialog.h and ui/colour_dialog.h; true
 // when confirmed.
-class CutterDialogs {
+class CutterDialogs : public ColourDialogHost {
  public:
-  virtual ~CutterDialogs() = default;
   virtual bool runCutSizeDialog(CutSizeDialog& dialog) = 0;
-  virtual bool runColourDialog(ColourDialog& dialog) = 0;
 };
 
 class CutterHost : public UserPrompts,

@@ -1,5 +1,7 @@
 #include "cutter/editor/frame_editor.h"
 
+#include <algorithm>
+
 #include "cutter/editor/cut_size_dialog.h"
 #include "cutter/editor/cutter_colours.h"
 #include "cutter/editor/frame_text.h"
@@ -133,9 +135,7 @@ void FrameEditor::layout() {
   const PictureFrame* frame = doc_.frame();
   if (!frame) return;
   const int64_t zoom = settings_.zoom;
-  const int zoomedWidth = static_cast<int>(std::min<int64_t>(frame->width * zoom, INT32_MAX / 2));
-  const int zoomedHeight = static_cast<int>(std::min<int64_t>(frame->height * zoom, INT32_MAX / 2));
-  host_.placeCanvas(PlaceCanvas(clientWidth_, clientHeight_, zoomedWidth, zoomedHeight));
+  host_.placeCanvas(PlaceCanvas(clientWidth_, clientHeight_, frame->width * zoom, frame->height * zoom));
   host_.repaint(kFrameWindow);
 }
 
@@ -165,7 +165,7 @@ std::array<int, 3> FrameEditor::statusPartEdges() const {
 
 ScrollBarState FrameEditor::frameBar() const {
   const int count = doc_.picture.frameCount();
-  return ScrollBarState{count >= 2, count > 0 ? count - 1 : 0, doc_.picture.currentFrame()};
+  return ScrollBarState{count >= 2, std::max(count - 1, 0), doc_.picture.currentFrame()};
 }
 
 void FrameEditor::frameScroll(int code, int thumb) {

@@ -83,7 +83,7 @@ void FrameEditor::chooseAndOpen() {
   if (!askToSave()) return;
   ChosenFile file{settings_.spritePath, settings_.spriteName};
   if (!host_.chooseOpenFile(SpriteFileFilter(), file)) return;
-  settings_.spritePath = file.path;
+  settings_.spritePath = file.path;  // remembered also when the file proves unreadable
   settings_.spriteName = file.name;
   openSpriteFile(file.path, file.name);
 }

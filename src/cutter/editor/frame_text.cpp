@@ -26,21 +26,21 @@ std::string CutterTitle(const CutterTitleState& state) {
   return text;
 }
 
-CanvasPlacement PlaceCanvas(int clientWidth, int clientHeight, int zoomedWidth, int zoomedHeight) {
+CanvasPlacement PlaceCanvas(int clientWidth, int clientHeight, int64_t zoomedWidth, int64_t zoomedHeight) {
   CanvasPlacement placement;
-  const int width = zoomedWidth + kScrollBarRoom;
-  const int height = zoomedHeight + kScrollBarRoom;
+  const int64_t width = zoomedWidth + kScrollBarRoom;
+  const int64_t height = zoomedHeight + kScrollBarRoom;
   const int workHeight = clientHeight - kToolBarBottom - kStatusBarHeight;
   if (width < clientWidth) {
-    placement.width = width;
-    placement.x = (clientWidth - width) / 2;
+    placement.width = static_cast<int>(width);
+    placement.x = (clientWidth - placement.width) / 2;
   } else {
     placement.width = clientWidth;
     placement.x = 0;
   }
   if (height < workHeight) {
-    placement.height = height;
-    placement.y = kToolBarBottom + (workHeight - height) / 2;
+    placement.height = static_cast<int>(height);
+    placement.y = kToolBarBottom + (workHeight - placement.height) / 2;
   } else {
     placement.height = workHeight;
     placement.y = kToolBarBottom;

@@ -2,6 +2,7 @@
 // The texts and layout of the Plyk2 main frame, as plain functions of the document's
 // state so that they can be checked without windows.
 
+#include <cstdint>
 #include <string>
 
 #include "ui/frame_layout.h"
@@ -25,4 +26,4 @@ std::string CutterTitle(const CutterTitleState& state);
 // Where the picture canvas goes in a client area of the given size for a picture
 // frame of the given zoomed size: centred in the work area between the tool bar and
 // the status bar when it fits, otherwise filling it.
-CanvasPlacement PlaceCanvas(int clientWidth, int clientHeight, int zoomedWidth, int zoomedHeight);
+CanvasPlacement PlaceCanvas(int clientWidth, int clientHeight, int64_t zoomedWidth, int64_t zoomedHeight);

@@ -9,6 +9,7 @@
 #include "graphics/draw_context.h"
 #include "motion/editor/sound_sink.h"
 #include "sprites/palette.h"
+#include "ui/colour_dialog.h"
 #include "ui/frame_host.h"
 #include "ui/user_prompts.h"
 
@@ -17,7 +18,6 @@ class DelayDialog;
 class SoundDialog;
 class FlagsDialog;
 class EffectsDialog;
-class ColourDialog;
 class GifExportDialog;
 
 // The windows of the editor, for repaints and focus.
@@ -55,15 +55,13 @@ class ZorvWindowControl {
 
 // Modal dialogs: true for OK. The dialog objects hold their values in and out and
 // check them when OK is pressed.
-class ZorvDialogs {
+class ZorvDialogs : public ColourDialogHost {
  public:
-  virtual ~ZorvDialogs() = default;
   virtual bool runNewBundleDialog(NewBundleDialog& dialog) = 0;
   virtual bool runDelayDialog(DelayDialog& dialog) = 0;
   virtual bool runSoundDialog(SoundDialog& dialog) = 0;
   virtual bool runFlagsDialog(FlagsDialog& dialog) = 0;
   virtual bool runEffectsDialog(EffectsDialog& dialog) = 0;
-  virtual bool runColourDialog(ColourDialog& dialog) = 0;
   virtual bool runGifExportDialog(GifExportDialog& dialog) = 0;
 };
 

@@ -46,8 +46,8 @@ void MotionCanvas::edited() {
 }
 
 void MotionCanvas::resize(int clientWidth, int clientHeight) {
-  clientWidth_ = std::max(clientWidth, 0);
-  clientHeight_ = std::max(clientHeight, 0);
+  clientWidth_ = clientWidth;
+  clientHeight_ = clientHeight;
 }
 
 void MotionCanvas::mouseMove(int clientX, int clientY) {
@@ -162,7 +162,7 @@ void MotionCanvas::chooseTool(int tool) {
   const bool oneClick = tool == kToolBaseLine || tool == kToolInfo;
   if (oneClick && tool_ != kToolBaseLine && tool_ != kToolInfo) previousTool_ = tool_;
   tool_ = tool;
-  dragX_ = dragY_ = kUnset;
+  dragX_ = dragY_ = kUnset;  // a release after the switch must not act with the new tool
   host_.repaint(kRepaintFrame | kRepaintCanvas);
 }
 

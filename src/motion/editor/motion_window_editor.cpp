@@ -98,9 +98,9 @@ void MotionWindowEditor::paint(DrawContext& dc) const {
     const GridPoint cell = grid_.cellOrigin(i);
     const bool marked = !clip.empty() && clip.motion == motion;
     if (marked && clip.mode == ClipboardMode::Cut) {
-      DrawThumbnail(dc, cell.x, cell.y, motion->sprite, kTranslucent, -1);
+      DrawThumbnail(dc, cell.x, cell.y, motion->sprite, kTranslucent);
     } else {
-      DrawThumbnail(dc, cell.x, cell.y, motion->sprite, 0, -1);
+      DrawThumbnail(dc, cell.x, cell.y, motion->sprite);
       if (marked) DrawThumbnail(dc, cell.x, cell.y, motion->sprite, kTranslucent, system);
     }
     const char marks[3] = {motion->sound.empty() ? ' ' : 'w', doc_.shadow.motion == motion ? 's' : ' ', '\0'};

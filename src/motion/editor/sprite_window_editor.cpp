@@ -30,7 +30,7 @@ void SpriteWindowEditor::paint(DrawContext& dc) const {
   const GridRange visible = grid_.visibleItems(set.Count());
   for (int i = visible.first; i < visible.end; ++i) {
     const GridPoint cell = grid_.cellOrigin(i);
-    DrawThumbnail(dc, cell.x, cell.y, set.Get(i), 0, -1);
+    DrawThumbnail(dc, cell.x, cell.y, set.Get(i));
   }
   paintSelection(dc, settings_.indices.system);
 }
