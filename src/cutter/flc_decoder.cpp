@@ -52,12 +52,17 @@ class RowWriter {
   FrameChanges& changes_;
 };
 
+struct Taken {
+  const uint8_t* bytes;
+  size_t size;
+};
+
 // Reads count bytes in place, or as many as there are (the reader then fails).
-const uint8_t* TakeUpTo(ByteReader& in, size_t count, size_t& got) {
-  got = std::min(count, in.remaining());
-  const uint8_t* p = in.take(got);
+Taken TakeUpTo(ByteReader& in, size_t count) {
+  const size_t got = std::min(count, in.remaining());
+  const Taken taken{in.take(got), got};
   if (got < count) in.fail();
-  return p;
+  return taken;
 }
 }  // namespace
 
@@ -198,8 +203,7 @@ void FlcDecoder::readPalette(ByteReader& in, bool levels64) {
     colour += in.u8();
     const uint8_t k = in.u8();
     const size_t count = k == 0 ? 256 : k;
-    size_t got = 0;
-    const uint8_t* rgb = TakeUpTo(in, count * 3, got);
+    const auto [rgb, got] = TakeUpTo(in, count * 3);
     // Colours past the 256th are read but have nowhere to go.
     for (size_t c = 0; c * 3 + 2 < got; ++c) {
       const size_t index = colour + c;
@@ -248,8 +252,7 @@ void FlcDecoder::decodeWordDelta(ByteReader& in, uint8_t* frame) {
       x += in.u8();
       const int8_t k = static_cast<int8_t>(in.u8());
       if (k >= 0) {
-        size_t got = 0;
-        const uint8_t* src = TakeUpTo(in, size_t(2) * k, got);
+        const auto [src, got] = TakeUpTo(in, size_t(2) * k);
         row.copy(x, src, static_cast<int64_t>(got));
         x += 2 * k;
       } else {
@@ -279,8 +282,7 @@ void FlcDecoder::decodeByteDelta(ByteReader& in, uint8_t* frame) {
       x += in.u8();
       const int8_t k = static_cast<int8_t>(in.u8());
       if (k >= 0) {
-        size_t got = 0;
-        const uint8_t* src = TakeUpTo(in, static_cast<size_t>(k), got);
+        const auto [src, got] = TakeUpTo(in, static_cast<size_t>(k));
         row.copy(x, src, static_cast<int64_t>(got));
         x += k;
       } else {
@@ -309,8 +311,7 @@ void FlcDecoder::decodeByteRun(ByteReader& in, uint8_t* frame) {
         row.fill(x, v, k);
         x += k;
       } else {
-        size_t got = 0;
-        const uint8_t* src = TakeUpTo(in, static_cast<size_t>(-k), got);
+        const auto [src, got] = TakeUpTo(in, static_cast<size_t>(-k));
         row.copy(x, src, static_cast<int64_t>(got));
         x -= k;
       }
@@ -320,7 +321,6 @@ void FlcDecoder::decodeByteRun(ByteReader& in, uint8_t* frame) {
 
 void FlcDecoder::decodeCopy(ByteReader& in, uint8_t* frame) {
   knownBlack_ = false;
-  size_t got = 0;
-  const uint8_t* src = TakeUpTo(in, pixelCount(), got);
+  const auto [src, got] = TakeUpTo(in, pixelCount());
   if (got > 0) changes_.copy(frame, src, got);
 }

@@ -34,7 +34,6 @@ bool GifDecoder::open(const uint8_t* data, size_t size) {
           same || i >= image.tableSize ? uint8_t(i) : NearestColor(*block, image.colours[size_t(i)]);
   }
   frameCount_ = static_cast<int32_t>(file_.images.size());
-  nextInOrder_ = 0;
   return true;
 }
 
@@ -44,7 +43,6 @@ bool GifDecoder::draw(uint8_t* screen, int32_t index) {
 
 void GifDecoder::decodeFrame(uint8_t* dest, int32_t index) {
   framesDecoded_ = 0;
-  nextInOrder_ = -1;
   if (index < 0 || index >= frameCount_) return;
   std::memset(dest, 0, pixelCount());
   for (int32_t i = 0; i <= index; ++i, ++framesDecoded_) draw(dest, i);
@@ -52,13 +50,7 @@ void GifDecoder::decodeFrame(uint8_t* dest, int32_t index) {
 
 FrameResult GifDecoder::decodeInOrder(uint8_t* frame, int32_t index) {
   if (index < 0 || index >= frameCount_) return {};
-  if (index != 0 && index != nextInOrder_) {
-    decodeFrame(frame, index);
-    return {true, false};
-  }
   if (index == 0) std::memset(frame, 0, pixelCount());
-  const bool changed = draw(frame, index);
   framesDecoded_ = 1;
-  nextInOrder_ = index + 1;
-  return {changed, false};
+  return {draw(frame, index), false};
 }

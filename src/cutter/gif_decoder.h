@@ -24,5 +24,4 @@ class GifDecoder : public PictureDecoder {
   GifFile file_;
   std::vector<std::array<uint8_t, 256>> luts_;  // per image: its indices in the palette
   GifComposer<uint8_t> composer_;
-  int32_t nextInOrder_ = 0;
 };

@@ -63,7 +63,6 @@ void AnimationDecoder::decodeFrame(uint8_t* dest, int32_t index) {
     next_ = 0;
     rewind();
   }
-  nextInOrder_ = -1;  // the decoder's state now belongs to the running buffer
   while (next_ <= index) {
     changes_ = {};
     damaged_ = false;
@@ -76,19 +75,12 @@ void AnimationDecoder::decodeFrame(uint8_t* dest, int32_t index) {
 
 FrameResult AnimationDecoder::decodeInOrder(uint8_t* frame, int32_t index) {
   if (index < 0 || index >= frameCount_) return {};
-  if (index == 0) {
-    rewind();
-  } else if (index != nextInOrder_) {
-    // Out of order: frame holds nothing this decoder can build on.
-    decodeFrame(frame, index);
-    return {true, damaged_};
-  }
+  if (index == 0) rewind();
   running_.clear();  // the running buffer no longer matches the decoder's state
   next_ = 0;
   changes_ = {};
   damaged_ = false;
   decodeNext(frame);
   framesDecoded_ = 1;
-  nextInOrder_ = index + 1;
   return {changes_.changed, damaged_};
 }

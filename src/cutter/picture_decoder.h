@@ -53,8 +53,9 @@ class PictureDecoder {
   // Writes frame index as width * height bytes into dest and leaves the palette as
   // that frame gives it.
   virtual void decodeFrame(uint8_t* dest, int32_t index) = 0;
-  // The way a load decodes: frames 0, 1, 2, ... in turn, each onto frame, which
-  // holds the previous frame as this call left it (a cleared frame for index 0).
+  // The way a load decodes: frames 0, 1, 2, ... in turn and in no other order, each
+  // onto frame, which holds the previous frame as this call left it (a cleared frame
+  // for index 0).
   virtual FrameResult decodeInOrder(uint8_t* frame, int32_t index);
   // "PCX", "BMP", "ANM", "FLC", "FLI", "PNG" or "GIF".
   virtual const char* format() const = 0;
@@ -120,6 +121,5 @@ class AnimationDecoder : public PictureDecoder {
 
  private:
   std::vector<uint8_t> running_;
-  int32_t next_ = 0;         // the frame the running buffer is ready to receive
-  int32_t nextInOrder_ = 0;  // the frame decodeInOrder expects
+  int32_t next_ = 0;  // the frame the running buffer is ready to receive
 };

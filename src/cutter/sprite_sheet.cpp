@@ -9,9 +9,7 @@ namespace {
 constexpr int64_t kGap = 1;
 
 void Draw(SpriteSheet& sheet, const Sprite& sprite, const SheetPlace& at) {
-  if (sprite.width <= 0 || sprite.height <= 0 ||
-      sprite.pixels.size() < size_t(sprite.width) * size_t(sprite.height))
-    return;
+  if (!HasPixels(sprite)) return;
   for (int32_t y = 0; y < sprite.height; ++y)
     std::memcpy(sheet.pixels.data() + size_t(at.y + y) * size_t(sheet.width) + size_t(at.x),
                 sprite.pixels.data() + size_t(y) * size_t(sprite.width), size_t(sprite.width));
@@ -64,13 +62,10 @@ bool MakeSpriteSheet(const SpriteSet& set, SpriteSheet& sheet, int32_t maxSide) 
 }
 
 bool MakeSingleSpriteSheet(const Sprite& sprite, SpriteSheet& sheet, int32_t maxSide) {
-  if (sprite.width < 1 || sprite.height < 1 || sprite.width > maxSide || sprite.height > maxSide ||
-      sprite.pixels.size() < size_t(sprite.width) * size_t(sprite.height))
-    return false;
+  if (!HasPixels(sprite) || sprite.width > maxSide || sprite.height > maxSide) return false;
   sheet.width = sprite.width;
   sheet.height = sprite.height;
-  sheet.pixels.assign(size_t(sprite.width) * size_t(sprite.height), 0);
+  sheet.pixels.assign(sprite.pixels.begin(), sprite.pixels.begin() + int64_t(sprite.width) * sprite.height);
   sheet.places = {SheetPlace{0, 0}};
-  Draw(sheet, sprite, sheet.places[0]);
   return true;
 }

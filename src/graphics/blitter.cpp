@@ -25,10 +25,6 @@ bool ClipBlit(int64_t left, int64_t top, int64_t w, int64_t h, const DrawRectang
   return true;
 }
 
-bool HasPixels(const Sprite& s) {
-  return s.width > 0 && s.height > 0 && int64_t(s.width) * s.height <= static_cast<int64_t>(s.pixels.size());
-}
-
 // Eight source bytes in destination order: s[0], s[Step], ... s[7 * Step].
 template <int Step>
 inline uint64_t LoadEight(const uint8_t* s) {
@@ -135,8 +131,7 @@ void ScaledRow(uint8_t* d, const uint8_t* s, int n, int64_t acc, int64_t step, c
 }  // namespace
 
 int DrawContext::DrawSprite(int x, int y, const Sprite* sprite, int flags, int colour) {
-  if (!pixels_ || !sprite) return 0;
-  if (!HasPixels(*sprite)) return 0;
+  if (!pixels_ || !sprite || !HasPixels(*sprite)) return 0;
   const int64_t left = int64_t(x) + originX_, top = int64_t(y) + originY_;
   Span span;
   if (!ClipBlit(left, top, sprite->width, sprite->height, clip_, span)) return 0;
@@ -162,8 +157,7 @@ int DrawContext::DrawSprite(int x, int y, const Sprite* sprite, int flags, int c
 
 int DrawContext::DrawSpriteScaled(int x, int y, const Sprite* sprite, float scale, int translucent,
                                   int colour) {
-  if (!pixels_ || !sprite) return 0;
-  if (!HasPixels(*sprite) || !(scale > 0.0f) || !std::isfinite(scale)) return 0;
+  if (!pixels_ || !sprite || !HasPixels(*sprite) || !(scale > 0.0f) || !std::isfinite(scale)) return 0;
   // Sizes beyond any surface are cut down before they can overflow.
   constexpr double kLimit = 1e9;
   const double fw = std::trunc(static_cast<double>(scale * static_cast<float>(sprite->width)));
@@ -206,8 +200,7 @@ int DrawContext::DrawSpriteScaled(int x, int y, const Sprite* sprite, float scal
 }
 
 int DrawContext::DrawMask(int x, int y, const Sprite* sprite, int colour1, int colour2) {
-  if (!pixels_ || !sprite) return 0;
-  if (!HasPixels(*sprite)) return 0;
+  if (!pixels_ || !sprite || !HasPixels(*sprite)) return 0;
   const int64_t left = int64_t(x) + originX_, top = int64_t(y) + originY_;
   Span span;
   if (!ClipBlit(left, top, sprite->width, sprite->height, clip_, span)) return 0;

@@ -88,7 +88,7 @@ int DrawContext::DrawLine(int x1, int y1, int x2, int y2, int c, int t) {
     }
     a += sa;
   }
-  return 1;
+  return 1;  // whatever part of the line the clip kept is drawn
 }
 
 int DrawContext::DrawRect(int x1, int y1, int x2, int y2, int c, int t) {

@@ -165,12 +165,12 @@ bool ParseGif(const uint8_t* data, size_t size, GifFile& out, std::string& reaso
         reason = "extension cut short" + At(blockAt);
         return false;
       }
+      // Only the graphic control extension matters; looping, comments and the rest
+      // are passed over.
       if (label == 0xF9 && body.size() >= 4) {
         pending.disposal = (body[0] >> 2) & 7;
         pending.delayCentiseconds = body[1] | body[2] << 8;
         pending.transparent = body[0] & 1 ? body[3] : -1;
-      } else if (label == 0xFF && body.size() >= 14 && std::memcmp(body.data(), "NETSCAPE2.0", 11) == 0) {
-        file.loopCount = body[12] | body[13] << 8;
       }
       continue;
     }
@@ -303,7 +303,6 @@ bool ReadGif(const uint8_t* data, size_t size, GifMovie& out, std::string& reaso
   GifMovie movie;
   movie.width = file.width;
   movie.height = file.height;
-  movie.loopCount = file.loopCount;
   std::vector<Rgba> screen(pixels, 0);
   GifComposer<Rgba> composer;
   for (size_t i = 0; i < file.images.size(); ++i) {

@@ -22,7 +22,6 @@ struct GifFrame {
 struct GifMovie {
   int32_t width = 0, height = 0;
   std::vector<GifFrame> frames;
-  int32_t loopCount = -1;  // -1: no looping extension; 0: for ever
 };
 bool ReadGif(const uint8_t* data, size_t size, GifMovie& out, std::string& reason);
 
@@ -41,8 +40,7 @@ struct GifImage {
 };
 struct GifFile {
   int32_t width = 0, height = 0;  // the logical screen
-  int32_t loopCount = -1;
-  uint8_t background = 0;  // the background colour's index
+  uint8_t background = 0;         // the background colour's index
   std::vector<GifImage> images;
 };
 // Width and height of the logical screen; false when the data does not start like a GIF.

@@ -11,10 +11,6 @@ namespace {
 
 constexpr int64_t kGap = 1;
 
-bool HasPixels(const Sprite& s) {
-  return s.width > 0 && s.height > 0 && s.pixels.size() >= size_t(s.width) * size_t(s.height);
-}
-
 int64_t PowerOfTwoAbove(int64_t v) {
   int64_t p = 1;
   while (p < v) p *= 2;

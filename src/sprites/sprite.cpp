@@ -14,6 +14,11 @@ bool Equal(const Sprite& a, const Sprite& b) {
   return std::memcmp(a.pixels.data(), b.pixels.data(), n) == 0;
 }
 
+bool HasPixels(const Sprite& sprite) {
+  return sprite.width > 0 && sprite.height > 0 &&
+         sprite.pixels.size() >= size_t(sprite.width) * size_t(sprite.height);
+}
+
 int32_t RecordSize(Sprite& sprite, bool keep) {
   if (!keep) sprite.count = static_cast<int32_t>(int64_t(sprite.width) * sprite.height);
   return sprite.count + 12;

@@ -23,6 +23,10 @@ struct Sprite {
 // compares on sizes alone.
 bool Equal(const Sprite& a, const Sprite& b);
 
+// A size of at least 1 x 1 and pixel bytes for all of it: what a blit or a copy
+// may read.
+bool HasPixels(const Sprite& sprite);
+
 // Unless keep is set, sets count to width * height first. Returns count + 12, the
 // length of the sprite's record in a sprite file.
 int32_t RecordSize(Sprite& sprite, bool keep = false);

@@ -244,6 +244,8 @@ TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {
   Bytes odd = Chunk(15, {1, 3, 5});  // odd length, then one pad byte; the next chunk is read
   odd.push_back(0);
   Patch(odd, 0, static_cast<uint32_t>(odd.size()), 4);
+  Bytes small = ByteRunChunk(two[0]);  // a size below its header's: read to the frame's end
+  Patch(small, 0, 5, 4);
   Image fives(3, 1, 5), six = fives;
   six.at(1, 0) = 6;
   Image sparse(6, 5);  // only a byte delta: everything else stays index 0
@@ -259,6 +261,7 @@ TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {
                 FrameChunk({Chunk(3, Bytes(10, 0x77))}, 0xF100)),
        two},
       {"flc rows decoded until full", WriteFlc(600, 2, {FrameChunk({Chunk(15, brun)})}), {wide}},
+      {"flc sub-chunk too small", WriteFlc(16, 8, {FrameChunk({small})}), {two[0]}},
       {"flc odd chunk padded", WriteFlc(3, 1, {FrameChunk({odd, ByteDeltaChunk(fives, six)})}), {six}},
       {"flc starts at index 0",
        WriteFlc(6, 5, {FrameChunk({ByteDeltaChunk(Image(6, 5), sparse)})}),

@@ -46,10 +46,13 @@ int64_t HeldPixels(const Bytes& b) {
   return HeldPixels(b, picture);
 }
 
-// One sample of every reader and variant, 19 x 9, four frames for the animations.
+// One sample of every reader and variant, 19 x 9, four frames for the animations (and
+// an empty record, a frame that changes nothing, for the ANM).
 std::vector<Bytes> ValidFiles() {
   std::vector<Image> frames;
   for (int i = 0; i < 4; ++i) frames.push_back(Pattern(19, 9, i + 1));
+  std::vector<Bytes> records = AnmRecords(frames);
+  records.emplace_back();
   std::vector<Bytes> chunks{FrameChunk({Colour256Full(TestPalette()), ByteRunChunk(frames[0])}),
                             FrameChunk({WordDeltaChunk(frames[0], frames[1])}),
                             FrameChunk({ByteDeltaChunk(frames[1], frames[2]), Colour64Full(TestPalette())}),
@@ -68,7 +71,7 @@ std::vector<Bytes> ValidFiles() {
           WriteBmp(frames[0], TestPalette(), {0, false, true}),
           WriteFlc(19, 9, chunks),
           WriteFli(fli, TestPalette()),
-          WriteAnm(19, 9, TestPalette(), AnmRecords(frames), 2, false)};
+          WriteAnm(19, 9, TestPalette(), records, 2, false)};
 }
 
 }  // namespace

@@ -64,6 +64,8 @@ TEST(SpriteSheet, CutsBackIntoTheSameSpritesInOrder) {
       EXPECT_EQ(rects[size_t(i)].left, sheet.places[size_t(i)].x);
     }
   }
+  // 126 equal pixels: two runs of 63, the longest a run byte holds.
+  EXPECT_EQ(EncodePcx(126, 1, std::vector<uint8_t>(126, 7).data(), palette.palette()).size(), 128u + 4 + 769);
   const uint8_t one = 1;  // sides a PCX header cannot state
   EXPECT_TRUE(EncodePcx(32768, 1, &one, palette.palette()).empty());
   EXPECT_TRUE(EncodePcx(0, 1, &one, palette.palette()).empty());

@@ -73,7 +73,7 @@ TEST(DrawLine, ExactPixelsOfBothBranchesAndDirections) {
   };
   for (const auto& [l, want] : cases) {
     Canvas c(10, 10, 0);
-    c.dc->DrawLine(l[0], l[1], l[2], l[3], 9, 0);
+    EXPECT_EQ(c.dc->DrawLine(l[0], l[1], l[2], l[3], 9, 0), 1);
     EXPECT_EQ(Changed(c, 0), want) << l[0] << "," << l[1] << " " << l[2] << "," << l[3];
   }
 }

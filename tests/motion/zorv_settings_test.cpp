@@ -30,7 +30,7 @@ ZorvSettings Unusual() {
   s.showPoints = false;
   s.zoom = 4;
   s.defaultDelay = 60;
-  s.indices.boxes[5] = 200;
+  s.indices.boxes[5] = 255;
   s.colours.shadow = 0x00123456;
   s.customColours[15] = 0x00ABCDEF;
   s.motionFilePath = "C:\\게임\\걷기.zrv";

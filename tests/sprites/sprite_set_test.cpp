@@ -49,10 +49,12 @@ TEST(SpriteSet, IndexOfFindsTheRecordAndFindEqualTheContent) {
   EXPECT_EQ(set.FindEqual(stranger), -1);
 }
 
-TEST(Sprite, EqualComparesSizeAndPixels) {
+TEST(Sprite, EqualComparesSizeAndPixelsAndHasPixelsNeedsThemAll) {
   Sprite a(2, 2, {1, 2, 3, 4});
   EXPECT_FALSE(Equal(a, Sprite(2, 2, {1, 2, 3, 5})) || Equal(a, Sprite(4, 1, {1, 2, 3, 4})));
   EXPECT_TRUE(Equal(a, Sprite(2, 2, {1, 2, 3, 4})) && Equal(Sprite(0, 5, {}), Sprite(0, 5, {})));
+  EXPECT_TRUE(HasPixels(a) && !HasPixels(Sprite(2, 2, {1, 2, 3})) && !HasPixels(Sprite(0, 5, {})) &&
+              !HasPixels(Sprite(5, 0, {})) && !HasPixels(Sprite(-1, -1, {1})));
 }
 
 TEST(SpriteSet, FileSizeCountsHeaderTableAndRecords) {

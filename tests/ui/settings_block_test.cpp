@@ -55,6 +55,7 @@ TEST(SettingsBlock, FieldChecks) {
       {{10, 10, 300, 200}, true},
       {kSystemChosenRect, true},
       {{-200, -100, 20, 20}, true},       // a 20 x 20 corner shows
+      {{10, 10, 11, 11}, true},           // the smallest
       {{1270, 10, 1600, 300}, false},     // 10 pixels wide on screen
       {{5000, 5000, 5300, 5200}, false},  // off every screen
       {{100, 100, 100, 300}, false},      // no width
