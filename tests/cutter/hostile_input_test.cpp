@@ -46,13 +46,12 @@ int64_t HeldPixels(const Bytes& b) {
   return HeldPixels(b, picture);
 }
 
-// One sample of every reader and variant, 19 x 9, four frames for the animations (and
-// an empty record, a frame that changes nothing, for the ANM).
+// One sample of every reader and variant, 19 x 9, four frames for the animations.
 std::vector<Bytes> ValidFiles() {
   std::vector<Image> frames;
   for (int i = 0; i < 4; ++i) frames.push_back(Pattern(19, 9, i + 1));
   std::vector<Bytes> records = AnmRecords(frames);
-  records.emplace_back();
+  records.emplace_back();  // an empty ANM record: a frame that changes nothing
   std::vector<Bytes> chunks{FrameChunk({Colour256Full(TestPalette()), ByteRunChunk(frames[0])}),
                             FrameChunk({WordDeltaChunk(frames[0], frames[1])}),
                             FrameChunk({ByteDeltaChunk(frames[1], frames[2]), Colour64Full(TestPalette())}),
