@@ -233,6 +233,7 @@ TEST(MotionFrame, DroppedFilesAskAboutUnsavedWorkFirst) {
   EXPECT_TRUE(f.frame->dropFiles({two.path}));  // unmodified: no question
   EXPECT_EQ(f.host.questions.size(), 2u);
   EXPECT_EQ(f.frame->bundleNames(), std::vector<std::string>{"second"});
+  EXPECT_EQ(f.frame->settings().motionFileName, "two.zrv");  // the next chooser offers it
 }
 
 // Deleting or moving one motion is checked with the document; here what the frame
@@ -305,7 +306,8 @@ TEST(MotionFrame, DialogsEditTheCurrentMotion) {
   f.host.delay = [](DelayDialog& d) {
     return d.currentDelay == 2 && d.defaultDelay == 5 && d.ok("7", "9", true).accepted;
   };
-  f.host.flags = [](FlagsDialog& d) { return d.ok({"1", "-2"}).accepted; };
+  f.doc().currentMotion()->flags[9] = -3;  // shown when the flags dialog opens
+  f.host.flags = [](FlagsDialog& d) { return d.texts()[9] == "-3" && d.ok({"1", "-2"}).accepted; };
   f.host.sound = [](SoundDialog& d) {
     d.folderPath = "C:\\sfx\\x.wav";
     return d.ok("hit.wav").accepted;

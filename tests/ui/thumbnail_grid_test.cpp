@@ -19,11 +19,15 @@ TEST(ThumbnailGrid, SevenItemsInThreeColumnsAndNarrowWindowsInOne) {
   const std::pair<int, int> hits[] = {{199, 10}, {0, 70}, {70, 130}, {130, 130}, {-1, 10}};
   const int want[] = {2, 3, 7, -1, -1};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(grid.hitTest(hits[i].first, hits[i].second, 7), want[i]) << i;
-  for (int width : {0, 30, 60, -5}) {
-    grid.layout(width, 100, 5, 0);
-    EXPECT_EQ(std::make_tuple(grid.columns(), grid.contentHeight(), grid.hitTest(40, 70, 5)),
-              std::make_tuple(1, 6 * 61, 1))
-        << width;
+  // Without items only the end cell's row is left, also in one column.
+  const struct {
+    int width, count, rows, hit;
+  } narrow[] = {{0, 5, 6, 1}, {30, 0, 1, -1}, {60, 5, 6, 1}, {-5, 0, 1, -1}};
+  for (const auto& n : narrow) {
+    grid.layout(n.width, 100, n.count, 0);
+    EXPECT_EQ(std::make_tuple(grid.columns(), grid.contentHeight(), grid.hitTest(40, 70, n.count)),
+              std::make_tuple(1, n.rows * 61, n.hit))
+        << n.width;
   }
 }
 
@@ -35,8 +39,9 @@ TEST(ThumbnailGrid, EnsureVisibleAndScrolling) {
   EXPECT_EQ(grid.scrollPos(), 305 + 60 - 100);
   grid.ensureVisible(1);  // above: comes to the top edge
   EXPECT_EQ(grid.scrollPos(), 61);
-  EXPECT_TRUE(grid.scroll(kScrollPageDown, 0));
-  EXPECT_EQ(grid.scrollPos(), 121);
+  grid.scroll(kScrollPageDown, 0);
+  EXPECT_TRUE(grid.scroll(kScrollLineDown, 0));
+  EXPECT_EQ(grid.scrollPos(), 151);
   EXPECT_FALSE(grid.scroll(kScrollThumbPosition, 5)) << "the final thumb notification changes nothing";
   grid.scroll(kScrollThumbTrack, 100000);
   EXPECT_EQ(grid.scrollPos(), grid.scrollMax());

@@ -16,7 +16,7 @@ void DetailWindowEditor::resize(int clientWidth, int clientHeight) {
 int DetailWindowEditor::spriteSize(ScrollAxis axis) const {
   const Sprite* sprite = doc_.sprites.Current();
   if (!sprite) return 0;
-  return std::max(axis == ScrollAxis::Horizontal ? sprite->width : sprite->height, 0);
+  return axis == ScrollAxis::Horizontal ? sprite->width : sprite->height;
 }
 
 int DetailWindowEditor::scrollMax(ScrollAxis axis) const {
