@@ -20,9 +20,10 @@ uint32_t Be32(const uint8_t* p) {
   return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
 }
 
+// Read only once IHDR has filled it in.
 struct Header {
-  uint32_t width = 0, height = 0;
-  int depth = 0, colourType = 0, interlace = 0;
+  uint32_t width, height;
+  int depth, colourType, interlace;
   int channels = 0;
   int bitsPerPixel() const { return depth * channels; }
   size_t rowBytes(uint32_t w) const { return (size_t(w) * size_t(bitsPerPixel()) + 7) / 8; }
@@ -75,9 +76,6 @@ bool Unfilter(uint8_t* data, size_t rows, size_t rowBytes, size_t bpp, std::stri
     switch (filter) {
       case 0:
         break;
-      case 1:
-        for (size_t i = bpp; i < rowBytes; ++i) cur[i] = uint8_t(cur[i] + cur[i - bpp]);
-        break;
       case 2:
         if (prior)
           for (size_t i = 0; i < rowBytes; ++i) cur[i] = uint8_t(cur[i] + prior[i]);
@@ -90,13 +88,16 @@ bool Unfilter(uint8_t* data, size_t rows, size_t rowBytes, size_t bpp, std::stri
         }
         break;
       case 4:
-        if (!prior) {
-          for (size_t i = bpp; i < rowBytes; ++i) cur[i] = uint8_t(cur[i] + cur[i - bpp]);
+        if (prior) {
+          for (size_t i = 0; i < bpp && i < rowBytes; ++i) cur[i] = uint8_t(cur[i] + prior[i]);
+          for (size_t i = bpp; i < rowBytes; ++i)
+            cur[i] = uint8_t(cur[i] + Paeth(cur[i - bpp], prior[i], prior[i - bpp]));
           break;
         }
-        for (size_t i = 0; i < bpp && i < rowBytes; ++i) cur[i] = uint8_t(cur[i] + prior[i]);
-        for (size_t i = bpp; i < rowBytes; ++i)
-          cur[i] = uint8_t(cur[i] + Paeth(cur[i - bpp], prior[i], prior[i - bpp]));
+        // Without a row above, Paeth always picks the byte on the left: Sub.
+        [[fallthrough]];
+      case 1:
+        for (size_t i = bpp; i < rowBytes; ++i) cur[i] = uint8_t(cur[i] + cur[i - bpp]);
         break;
       default:
         reason = "unknown filter type " + std::to_string(filter) + " in row " + std::to_string(y);

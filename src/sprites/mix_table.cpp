@@ -137,7 +137,7 @@ class NearestSearch {
     // is too.
     const ColourSet set = within(key, radius, key, radius);
     // Distance, label and colour in one number: the smallest is the winner.
-    int best = (radius + 1) << 16;
+    int best = INT_MAX;
     for (int w = 0; w < 4; ++w) {
       uint64_t bits = set.word[w];
       while (bits) {
@@ -159,7 +159,7 @@ class NearestSearch {
     Keys(a, keyA);
     Keys(b, keyB);
     const ColourSet set = within(keyA, radiusA, keyB, radiusB);
-    int bestA = (radiusA + 1) << 16, bestB = (radiusB + 1) << 16;
+    int bestA = INT_MAX, bestB = INT_MAX;
 #if defined(__SSE2__)
     const __m128i targets = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&a)),
                                                _mm_loadl_epi64(reinterpret_cast<const __m128i*>(&b)));

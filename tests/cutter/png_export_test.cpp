@@ -200,6 +200,10 @@ TEST_F(PngExport, ColourTablesAndRefusals) {
   SpriteSet huge;
   huge.Append(MakeSprite(kMaxPngSide + 1, 1, 1));
   EXPECT_FALSE(MakeAtlasFiles(huge, palette, true, "x.png", files));
+  SpriteSet thin;  // the narrowest atlas there is
+  thin.Append(MakeSprite(1, 3, 1));
+  ASSERT_TRUE(MakeAtlasFiles(thin, palette, false, "x.png", files));
+  EXPECT_EQ(std::make_pair(files.width, files.height), std::make_pair(1, 3));
   for (auto [in, out] : std::map<std::string, std::string>{
            {"a/b.png", "a/b.json"}, {"a.b\\c", "a.b\\c.json"}, {"a/.png", "a/.png.json"}})
     EXPECT_EQ(AtlasJsonPath(in), out);

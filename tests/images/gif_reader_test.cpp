@@ -117,5 +117,7 @@ TEST_F(GifFiles, DamagedFilesAreRefusedWithAReason) {
     GifMovie movie;
     std::string reason;
     EXPECT_FALSE(ReadGif(good.data(), n, movie, reason)) << "cut at " << n;
+    // Thirteen bytes hold the whole screen descriptor: less is no GIF at all.
+    EXPECT_EQ(reason == "not a GIF file", n < 13) << "cut at " << n << ": " << reason;
   }
 }

@@ -229,6 +229,7 @@ TEST(MotionEdits, RefusedEditsDoNotModify) {
       {"empty bundle name", [](MotionDocument& d) { return d.newBundle(""); }},
       {"box 0", [](MotionDocument& d) { return d.setBox(0, 0, 0, 5, 5, false); }},
       {"box 7", [](MotionDocument& d) { return d.setBox(7, 0, 0, 5, 5, false); }},
+      {"point 0", [](MotionDocument& d) { return d.setPoint(0, 1, 1, false); }},
       {"clear unset box", [](MotionDocument& d) { return d.clearBox(2); }},
       {"clear unset point", [](MotionDocument& d) { return d.clearPoint(6); }},
       {"delay 0", [](MotionDocument& d) { return d.setDelay(0, 2, false); }},
