@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ui/settings_block.h"
 
 namespace {
@@ -32,6 +34,7 @@ CutterSettings Custom() {
   s.cutHeight = 1;
   s.backgroundIndex = 17;
   s.systemColour = 0x00123456;
+  s.shadowColour = 0x00654321;
   s.customColours[15] = 0x00ABCDEF;
   s.spriteName = "영웅.plk";
   s.spritePath = "C:\\그림\\영웅.plk";
@@ -67,7 +70,7 @@ TEST(CutterSettings, RoundTripsByteForByteAndShortFilesFillOnlyTheirLength) {
   EXPECT_EQ(EncodeCutterSettings(DecodeCutterSettings(longer, kScreen)), bytes);
   // Up to the zoom: the fields after it keep their defaults.
   const CutterSettings part = DecodeCutterSettings({bytes.begin(), bytes.begin() + 0x40}, kScreen);
-  EXPECT_EQ(std::make_pair(part.zoom, part.cutWidth), std::make_pair(3, 32));
+  EXPECT_EQ(std::make_tuple(part.maximised, part.zoom, part.cutWidth), std::make_tuple(true, 3, 32));
 }
 
 TEST(CutterSettings, ACutSizeNoBufferCouldHoldTakesTheDefault) {

@@ -283,6 +283,9 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
     if (command != ID_PLYK_DEFAULT_PALETTE) f.host.files.push_back(ChosenFile{file, "p.pal"});
     frame().command(command);
     EXPECT_EQ(frame().settings().backgroundIndex, index) << command;
+    EXPECT_EQ((std::pair{frame().settings().palettePath, frame().settings().paletteName}),
+              (std::pair{file, std::string("p.pal")}))
+        << command;
   }
   EXPECT_EQ(dir.read("p.pal").size(), kPaletteFileSize);
   EXPECT_EQ(f.host.errors.back().rfind(kNotPaletteFileText, 0), 0u);

@@ -53,6 +53,7 @@ struct FrameFixture {
 TEST(MotionFrame, TitleStatusSelectorAndMenuState) {
   FrameFixture f;
   EXPECT_EQ(f.frame->title(), "ZorvII");
+  EXPECT_EQ(f.frame->currentBundleIndex(), -1);  // the selector shows nothing
   EXPECT_FALSE(f.host.canvasShown);
   EXPECT_EQ(f.frame->statusTexts()[2], "");  // the canvas is hidden
   for (int id : {ID_ZORV_FILE_NEW, ID_ZORV_FILE_SAVE, ID_ZORV_FILE_SAVE_AS, ID_ZORV_CLEAN_SPRITES,
@@ -233,7 +234,9 @@ TEST(MotionFrame, DroppedFilesAskAboutUnsavedWorkFirst) {
   EXPECT_TRUE(f.frame->dropFiles({two.path}));  // unmodified: no question
   EXPECT_EQ(f.host.questions.size(), 2u);
   EXPECT_EQ(f.frame->bundleNames(), std::vector<std::string>{"second"});
-  EXPECT_EQ(f.frame->settings().motionFileName, "two.zrv");  // the next chooser offers it
+  // The next chooser offers it.
+  EXPECT_EQ((std::pair{f.frame->settings().motionFilePath, f.frame->settings().motionFileName}),
+            (std::pair{two.path, std::string("two.zrv")}));
 }
 
 // Deleting or moving one motion is checked with the document; here what the frame

@@ -155,6 +155,7 @@ TEST(CanvasStatus, ToolNumberSelectAllZoomAndMouse) {
   using Texts = std::array<std::string, 3>;
   EXPECT_EQ(f.canvas.statusTexts(), (Texts{" 준비", " x1", " 마우스 : --- , ---"}));
   f.canvas.chooseTool(kToolBox);
+  f.canvas.chooseTool(kToolPlaying);  // not a tool to choose: ignored
   f.canvas.setToolNumber(3);
   f.canvas.setToolNumber(0);  // no such box: ignored
   f.canvas.toggleSelectAll();

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+#include <utility>
 
 #include "base/byte_reader.h"
 
@@ -40,7 +42,7 @@ ZorvSettings Unusual() {
 
 }  // namespace
 
-TEST(ZorvSettings, DefaultsSitAtTheirOffsets) {
+TEST(ZorvSettings, FieldsSitAtTheirOffsets) {
   const std::vector<uint8_t> block = EncodeZorvSettings(ZorvSettings());
   ASSERT_EQ(block.size(), kZorvSettingsSize);
   const std::pair<size_t, int32_t> words[] = {
@@ -51,6 +53,17 @@ TEST(ZorvSettings, DefaultsSitAtTheirOffsets) {
       {0x0AC, 0xFFFFFF}, {0x0E8, 0xFFFFFF},  {0x0EC, 0},        {0x704, 0}};
   for (const auto& [offset, value] : words) EXPECT_EQ(WordAt(block, offset), value) << "offset " << offset;
   EXPECT_EQ(DecodeZorvSettings({}, kScreen), ZorvSettings());
+  // Each text is stored at its offset, zero-terminated.
+  const std::pair<size_t, std::string ZorvSettings::*> texts[] = {
+      {0x0EC, &ZorvSettings::motionFileName},  {0x1F0, &ZorvSettings::motionFilePath},
+      {0x2F4, &ZorvSettings::paletteFileName}, {0x3F8, &ZorvSettings::paletteFilePath},
+      {0x4FC, &ZorvSettings::spriteFileName},  {0x600, &ZorvSettings::spriteFilePath},
+      {0x704, &ZorvSettings::waveDirectory}};
+  ZorvSettings named;
+  for (const auto& [offset, member] : texts) named.*member = "text at " + std::to_string(offset);
+  const std::vector<uint8_t> namedBlock = EncodeZorvSettings(named);
+  for (const auto& [offset, member] : texts)
+    EXPECT_STREQ(reinterpret_cast<const char*>(namedBlock.data() + offset), (named.*member).c_str());
 }
 
 TEST(ZorvSettings, RoundTripsByteForByteAndAShortFileFillsOnlyItsLength) {

@@ -43,8 +43,8 @@ void FrameEditor::buildCommands() {
       .add(
           ID_PLYK_SAVE_PNG_ATLAS, [this] { ExportAtlasPng(host_, doc_.sprites, doc_.palette); }, hasSprites)
       .add(ID_PLYK_IMPORT_PICTURE, [this] { chooseAndImport(); })
-      .add(ID_PLYK_READ_PALETTE, [this] { chooseAndReadPalette(); })
-      .add(ID_PLYK_WRITE_PALETTE, [this] { chooseAndWritePalette(); })
+      .add(ID_PLYK_READ_PALETTE, [this] { chooseAndUsePaletteFile(false); })
+      .add(ID_PLYK_WRITE_PALETTE, [this] { chooseAndUsePaletteFile(true); })
       .add(ID_PLYK_DEFAULT_PALETTE, [this] { restorePalette(); })
       .add(ID_PLYK_EXIT, [this] { close(); })
       .add(

@@ -100,8 +100,8 @@ class FrameEditor {
   void stepHistory(bool redo);
   void chooseAndOpen();
   void chooseAndImport();
-  void chooseAndReadPalette();
-  void chooseAndWritePalette();
+  // Reads (false) or writes (true) a palette file the user chooses.
+  void chooseAndUsePaletteFile(bool write);
   void restorePalette();
   void paletteChanged();
   void changeCutSize();

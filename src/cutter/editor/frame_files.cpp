@@ -150,12 +150,17 @@ bool FrameEditor::importPicture(const std::string& path, const std::string& name
   return true;
 }
 
-void FrameEditor::chooseAndReadPalette() {
+void FrameEditor::chooseAndUsePaletteFile(bool write) {
   ChosenFile file{settings_.palettePath, settings_.paletteName};
-  if (!host_.chooseOpenFile(PaletteFileFilter(), file)) return;
+  if (!(write ? host_.chooseSaveFile(PaletteFileFilter(), file)
+              : host_.chooseOpenFile(PaletteFileFilter(), file)))
+    return;
   settings_.palettePath = file.path;
   settings_.paletteName = file.name;
-  readPalette(file.path, file.name);
+  if (write)
+    writePalette(file.path, file.name);
+  else
+    readPalette(file.path, file.name);
 }
 
 bool FrameEditor::readPalette(const std::string& path, const std::string&) {
@@ -164,14 +169,6 @@ bool FrameEditor::readPalette(const std::string& path, const std::string&) {
   doc_.palette = read;
   paletteChanged();
   return true;
-}
-
-void FrameEditor::chooseAndWritePalette() {
-  ChosenFile file{settings_.palettePath, settings_.paletteName};
-  if (!host_.chooseSaveFile(PaletteFileFilter(), file)) return;
-  settings_.palettePath = file.path;
-  settings_.paletteName = file.name;
-  writePalette(file.path, file.name);
 }
 
 bool FrameEditor::writePalette(const std::string& path, const std::string& name) {
