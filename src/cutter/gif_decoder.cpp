@@ -37,20 +37,13 @@ bool GifDecoder::open(const uint8_t* data, size_t size) {
   return true;
 }
 
-bool GifDecoder::draw(uint8_t* screen, int32_t index) {
-  return composer_.draw(file_, size_t(index), screen, luts_[size_t(index)]);
+// The composer keeps no state across a restart: what it saves under an image is
+// saved again when that image is drawn, before the next image restores it.
+void GifDecoder::rewind() {
+  nextImage_ = 0;
 }
 
-void GifDecoder::decodeFrame(uint8_t* dest, int32_t index) {
-  framesDecoded_ = 0;
-  if (index < 0 || index >= frameCount_) return;
-  std::memset(dest, 0, pixelCount());
-  for (int32_t i = 0; i <= index; ++i, ++framesDecoded_) draw(dest, i);
-}
-
-FrameResult GifDecoder::decodeInOrder(uint8_t* frame, int32_t index) {
-  if (index < 0 || index >= frameCount_) return {};
-  if (index == 0) std::memset(frame, 0, pixelCount());
-  framesDecoded_ = 1;
-  return {draw(frame, index), false};
+void GifDecoder::decodeNext(uint8_t* frame) {
+  changes_.changed = composer_.draw(file_, nextImage_, frame, luts_[nextImage_]);
+  ++nextImage_;
 }

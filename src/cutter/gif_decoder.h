@@ -10,18 +10,19 @@
 #include "cutter/picture_decoder.h"
 #include "images/gif_reader.h"
 
-class GifDecoder : public PictureDecoder {
+class GifDecoder : public AnimationDecoder {
  public:
   bool probe(const uint8_t* data, size_t size, std::string_view path) override;
   bool open(const uint8_t* data, size_t size) override;
-  void decodeFrame(uint8_t* dest, int32_t index) override;
-  FrameResult decodeInOrder(uint8_t* frame, int32_t index) override;
   const char* format() const override { return "GIF"; }
 
- private:
-  bool draw(uint8_t* screen, int32_t index);
+ protected:
+  void rewind() override;
+  void decodeNext(uint8_t* frame) override;
 
+ private:
   GifFile file_;
   std::vector<std::array<uint8_t, 256>> luts_;  // per image: its indices in the palette
   GifComposer<uint8_t> composer_;
+  size_t nextImage_ = 0;
 };

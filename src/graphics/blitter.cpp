@@ -221,9 +221,10 @@ int DrawContext::DrawMask(int x, int y, const Sprite* sprite, int colour1, int c
 }
 
 int DrawContext::CopyBlock(int x, int y, const uint8_t* pixels, int width, int height) {
-  if (!pixels_ || !pixels || width <= 0 || height <= 0) return 0;
+  if (!pixels_ || !pixels) return 0;
   const int64_t left = int64_t(x) + originX_, top = int64_t(y) + originY_;
   // Unlike the blits, the copy reaches the clip rectangle's right column and bottom row.
+  // A block without width or height ends before it starts and is refused below.
   const int64_t x0 = std::max<int64_t>(left, clip_.left),
                 x1 = std::min<int64_t>(left + width - 1, clip_.right);
   const int64_t y0 = std::max<int64_t>(top, clip_.top),

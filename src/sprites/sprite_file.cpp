@@ -170,7 +170,7 @@ int ReadSpritesFromMemory(SpriteSet& set, const uint8_t* data, size_t size, bool
   return ReadSpritesWithReason(set, data, size, skipDuplicates, map) ? 1 : 0;
 }
 
-// The Part's rule: the result of the read or'ed with that of SetCurrent(0).
+// The result of the read or'ed with that of SetCurrent(0).
 int LoadSprites(SpriteSet& set, std::istream& in) {
   return LoadSpritesWithReason(set, in) ? 1 : 0;
 }

@@ -177,7 +177,7 @@ TEST(CutTools, AutomaticCutsWithIgnoreTransparent) {
 }
 
 TEST(CutTools, UnsetPositionsMissingDragOrPictureDoNothing) {
-  const PictureFrame f = Frame({"17", "23"});
+  const PictureFrame f = Frame({"17", "20"});
   CutSource s = Source(f);
   SpriteSet set;
   CutTools t;
@@ -200,9 +200,10 @@ TEST(CutTools, UnsetPositionsMissingDragOrPictureDoNothing) {
   CutAction a = t.buttonDown(PickTransparent, 1, 0, {}, s, set);
   EXPECT_TRUE(a.transparentPicked && a.returnToPrevious);
   EXPECT_EQ(s.transparentIndex, 7);
-  a = t.buttonDown(PickTransparent, 5, 5, {}, s, set);  // outside: nothing taken
+  EXPECT_TRUE(t.buttonDown(PickTransparent, 1, 1, {}, s, set).transparentPicked);  // index 0 too
+  a = t.buttonDown(PickTransparent, 5, 5, {}, s, set);                             // outside: nothing taken
   EXPECT_TRUE(!a.transparentPicked && a.returnToPrevious);
-  EXPECT_EQ(s.transparentIndex, 7);
+  EXPECT_EQ(s.transparentIndex, 0);
 }
 
 TEST(BatchCut, AgreesWithASlowScanOnRandomFrames) {

@@ -200,10 +200,15 @@ TEST_F(PngExport, ColourTablesAndRefusals) {
   SpriteSet huge;
   huge.Append(MakeSprite(kMaxPngSide + 1, 1, 1));
   EXPECT_FALSE(MakeAtlasFiles(huge, palette, true, "x.png", files));
-  SpriteSet thin;  // the narrowest atlas there is
+  // The narrowest atlas there is; two squares fit 4 x 8 or 8 x 4, and the first width
+  // tried (the narrower) stays on the tie.
+  SpriteSet thin, squares;
   thin.Append(MakeSprite(1, 3, 1));
-  ASSERT_TRUE(MakeAtlasFiles(thin, palette, false, "x.png", files));
-  EXPECT_EQ(std::make_pair(files.width, files.height), std::make_pair(1, 3));
+  for (int i = 1; i <= 2; ++i) squares.Append(MakeSprite(3, 3, uint8_t(i)));
+  for (auto [set, powerOfTwo, w, h] : {std::tuple{&thin, false, 1, 3}, {&squares, true, 4, 8}}) {
+    ASSERT_TRUE(MakeAtlasFiles(*set, palette, powerOfTwo, "x.png", files));
+    EXPECT_EQ(std::make_pair(files.width, files.height), std::make_pair(w, h));
+  }
   for (auto [in, out] : std::map<std::string, std::string>{
            {"a/b.png", "a/b.json"}, {"a.b\\c", "a.b\\c.json"}, {"a/.png", "a/.png.json"}})
     EXPECT_EQ(AtlasJsonPath(in), out);

@@ -106,9 +106,13 @@ TEST(GifWriter, OtherProgramsReadEveryFrameAndDelay) {
   }
 }
 
-TEST(GifWriter, RefusesWhatCannotBeAGif) {
+TEST(GifWriter, ScreenHeaderAndRefusals) {
   GifOut good = Make({"", 4, 4, 4, 1, 2, -1});
-  ASSERT_FALSE(EncodeGif(good).empty());
+  // 4 x 4, a global table of 4 colours, 8 bits per primary, background 0, no aspect.
+  const Bytes header = {'G', 'I', 'F', '8', '9', 'a', 4, 0, 4, 0, 0xF1, 0, 0};
+  const Bytes gif = EncodeGif(good);
+  ASSERT_GE(gif.size(), header.size());
+  EXPECT_TRUE(std::equal(header.begin(), header.end(), gif.begin()));
   std::vector<GifOut> bad(6, good);
   bad[0].width = 0;
   bad[1].colours.clear();

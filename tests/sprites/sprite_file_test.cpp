@@ -143,6 +143,8 @@ TEST(SpriteFile, EmptyFilesEmptySetsAndWrongMagic) {
   EXPECT_TRUE(out.str().empty());
   // A wrong magic clears the set on a load but not on a read.
   auto file = RawSpriteFile({Raw(2, 2, 1)});
+  std::istringstream good(std::string(file.begin(), file.end()));
+  EXPECT_EQ(LoadSprites(set, good), 1);
   file[3] = 'X';
   set = SetOf({Raw(1, 1, 1)});
   EXPECT_EQ(ReadFromStream(set, file), 0);
