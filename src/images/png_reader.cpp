@@ -20,7 +20,7 @@ uint32_t Be32(const uint8_t* p) {
   return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
 }
 
-// Read only once IHDR has filled it in.
+// IHDR fills it in before anything reads it; zeroed where it is declared all the same.
 struct Header {
   uint32_t width, height;
   int depth, colourType, interlace;
@@ -224,7 +224,7 @@ bool ReadPng(const uint8_t* data, size_t size, PngImage& out, std::string& reaso
     reason = "not a PNG file";
     return false;
   }
-  Header h;
+  Header h{};
   bool haveHeader = false, ended = false, idatDone = false;
   std::vector<uint8_t> packed;
   std::vector<Rgba> palette;
