@@ -10,6 +10,17 @@
 #include "sprites/sprite_file.h"
 #include "ui/read_reason.h"
 
+bool ChooseAndRemember(UserPrompts& prompts, Chooser chooser, const FilterEntries& filter,
+                       RememberedFile setting, ChosenFile& file) {
+  if (file.path.empty()) file = ChosenFile{setting.path, setting.name};
+  if (!(chooser == Chooser::Save ? prompts.chooseSaveFile(filter, file)
+                                 : prompts.chooseOpenFile(filter, file)))
+    return false;
+  setting.path = file.path;
+  setting.name = file.name;
+  return true;
+}
+
 ReadResult ReadWholeSpriteFile(const std::string& path, SpriteSet& fresh) {
   std::vector<uint8_t> bytes;
   if (!ReadFileBytes(PathFromText(path), bytes)) return ReadResult::CannotOpen();

@@ -4,7 +4,8 @@
 // nothing), merged into a set without duplicates and saved without losing the
 // previous file when the write fails; palette files read for the palette command.
 // A file that cannot be opened at all is passed over silently; one that is not of
-// its kind is reported with the reason.
+// its kind is reported with the reason. The choosers start at the file a setting
+// remembers, and the setting follows the user's choice.
 
 #include <string>
 
@@ -12,6 +13,21 @@
 #include "sprites/palette.h"
 #include "sprites/sprite_set.h"
 #include "ui/user_prompts.h"
+
+enum class Chooser { Open, Save };
+
+// A file that a setting remembers (its path and bare name): the next chooser starts
+// there.
+struct RememberedFile {
+  std::string& path;
+  std::string& name;
+};
+
+// Opens a chooser at `file`, or at the remembered file when `file` names none. When the
+// user confirms, `file` holds the choice and the setting remembers it; false when
+// cancelled.
+bool ChooseAndRemember(UserPrompts& prompts, Chooser chooser, const FilterEntries& filter,
+                       RememberedFile setting, ChosenFile& file);
 
 // Reads the file (a CP949 path) into `fresh`, dropping duplicates, first sprite
 // selected. A failure (CannotOpen when the file could not be read at all, which the

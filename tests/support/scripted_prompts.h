@@ -25,6 +25,8 @@ class ScriptedPrompts : public Host {
   // What the editors asked for.
   std::vector<std::string> questions, errors, warnings, browsed;
   std::vector<FilterEntries> filters;
+  std::vector<ChosenFile> offered;  // where each chooser started
+  int saveChoosers = 0;
   std::vector<bool> busy;  // every change of the wait cursor
 
   Answer askYesNoCancel(const std::string& text) override {
@@ -41,7 +43,10 @@ class ScriptedPrompts : public Host {
   void showError(const std::string& text) override { errors.push_back(text); }
   void showWarning(const std::string& text) override { warnings.push_back(text); }
   bool chooseOpenFile(const FilterEntries& filter, ChosenFile& file) override { return choose(filter, file); }
-  bool chooseSaveFile(const FilterEntries& filter, ChosenFile& file) override { return choose(filter, file); }
+  bool chooseSaveFile(const FilterEntries& filter, ChosenFile& file) override {
+    ++saveChoosers;
+    return choose(filter, file);
+  }
   void setBusy(bool on) override { busy.push_back(on); }
   bool openInBrowser(const std::string& path) override {
     browsed.push_back(path);
@@ -51,6 +56,7 @@ class ScriptedPrompts : public Host {
  private:
   bool choose(const FilterEntries& filter, ChosenFile& file) {
     filters.push_back(filter);
+    offered.push_back(file);
     if (files.empty()) {
       ADD_FAILURE() << "unexpected file chooser";
       return false;

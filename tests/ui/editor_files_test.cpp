@@ -73,6 +73,35 @@ TEST(EditorFiles, AddingASpriteFileIsAllOrNothing) {
   }
 }
 
+TEST(EditorFiles, AChooserStartsAtTheRememberedFileAndTheSettingFollowsTheChoice) {
+  const ChosenFile remembered{"C:\\old\\a.spr", "a.spr"}, document{"D:\\doc.spr", "doc.spr"},
+      picked{"E:\\new.spr", "new.spr"};
+  const struct {
+    Chooser chooser;
+    ChosenFile start;
+    std::optional<ChosenFile> reply;  // nullopt: cancelled
+    ChosenFile offered, kept;
+  } cases[] = {
+      {Chooser::Open, {}, picked, remembered, picked},
+      {Chooser::Save, {}, picked, remembered, picked},
+      {Chooser::Save, document, picked, document, picked},
+      {Chooser::Open, {}, std::nullopt, remembered, remembered},
+  };
+  for (const auto& c : cases) {
+    ScriptedPrompts<UserPrompts> log;
+    log.files.push_back(c.reply);
+    std::string path = remembered.path, name = remembered.name;
+    ChosenFile file = c.start;
+    EXPECT_EQ(ChooseAndRemember(log, c.chooser, SpriteFileFilter(), {path, name}, file), c.reply.has_value());
+    ASSERT_EQ(log.offered.size(), 1u);
+    EXPECT_EQ(log.offered[0].path, c.offered.path);
+    EXPECT_EQ(log.offered[0].name, c.offered.name);
+    EXPECT_EQ(log.saveChoosers, c.chooser == Chooser::Save ? 1 : 0);
+    EXPECT_EQ(path, c.kept.path);
+    EXPECT_EQ(name, c.kept.name);
+  }
+}
+
 TEST(EditorFiles, SpriteWindowTitleCountsOnlyWhenThereAreSprites) {
   SpriteSet set;
   EXPECT_EQ(SpriteWindowTitle(set), "스프라이트 창");

@@ -22,12 +22,10 @@ bool FrameEditor::save(bool askName) {
   // An empty set is never written.
   if (doc_.sprites.Count() == 0) return false;
   ChosenFile file{doc_.spritePath, doc_.spriteName};
-  if (askName || file.path.empty()) {
-    if (file.path.empty()) file = ChosenFile{settings_.spritePath, settings_.spriteName};
-    if (!host_.chooseSaveFile(SpriteFileFilter(), file)) return false;
-    settings_.spritePath = file.path;
-    settings_.spriteName = file.name;
-  }
+  if ((askName || file.path.empty()) &&
+      !ChooseAndRemember(host_, Chooser::Save, SpriteFileFilter(),
+                         {settings_.spritePath, settings_.spriteName}, file))
+    return false;
   bool saved;
   {
     WaitCursor wait(host_);
@@ -81,10 +79,11 @@ void FrameEditor::newFile() {
 
 void FrameEditor::chooseAndOpen() {
   if (!askToSave()) return;
-  ChosenFile file{settings_.spritePath, settings_.spriteName};
-  if (!host_.chooseOpenFile(SpriteFileFilter(), file)) return;
-  settings_.spritePath = file.path;  // remembered also when the file proves unreadable
-  settings_.spriteName = file.name;
+  // Remembered also when the file proves unreadable, so the chooser returns there.
+  ChosenFile file;
+  if (!ChooseAndRemember(host_, Chooser::Open, SpriteFileFilter(),
+                         {settings_.spritePath, settings_.spriteName}, file))
+    return;
   openSpriteFile(file.path, file.name);
 }
 
@@ -111,10 +110,10 @@ CommandLineOutcome FrameEditor::openCommandLine(const std::string& path, const s
 }
 
 void FrameEditor::chooseAndImport() {
-  ChosenFile file{settings_.picturePath, settings_.pictureName};
-  if (!host_.chooseOpenFile(PictureFileFilter(), file)) return;
-  settings_.picturePath = file.path;
-  settings_.pictureName = file.name;
+  ChosenFile file;
+  if (!ChooseAndRemember(host_, Chooser::Open, PictureFileFilter(),
+                         {settings_.picturePath, settings_.pictureName}, file))
+    return;
   importPicture(file.path, file.name);
 }
 
@@ -151,12 +150,10 @@ bool FrameEditor::importPicture(const std::string& path, const std::string& name
 }
 
 void FrameEditor::chooseAndUsePaletteFile(bool write) {
-  ChosenFile file{settings_.palettePath, settings_.paletteName};
-  if (!(write ? host_.chooseSaveFile(PaletteFileFilter(), file)
-              : host_.chooseOpenFile(PaletteFileFilter(), file)))
+  ChosenFile file;
+  if (!ChooseAndRemember(host_, write ? Chooser::Save : Chooser::Open, PaletteFileFilter(),
+                         {settings_.palettePath, settings_.paletteName}, file))
     return;
-  settings_.palettePath = file.path;
-  settings_.paletteName = file.name;
   if (write)
     writePalette(file.path, file.name);
   else

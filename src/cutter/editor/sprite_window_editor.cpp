@@ -125,10 +125,10 @@ void CutterSpriteWindowEditor::paste() {
 }
 
 void CutterSpriteWindowEditor::merge() {
-  ChosenFile file{settings_.spritePath, settings_.spriteName};
-  if (!prompts_.chooseOpenFile(SpriteFileFilter(), file)) return;
-  settings_.spritePath = file.path;
-  settings_.spriteName = file.name;
+  ChosenFile file;
+  if (!ChooseAndRemember(prompts_, Chooser::Open, SpriteFileFilter(),
+                         {settings_.spritePath, settings_.spriteName}, file))
+    return;
   auto change = doc_.beginChange();
   const bool added = AddSpriteFile(prompts_, file, [&](SpriteSet& read) {
     // The new sprites go one after another in front of the selection.

@@ -5,6 +5,7 @@
 #include "motion/editor/zorv_colours.h"
 #include "motion/resource_ids.h"
 #include "ui/colour_dialog.h"
+#include "ui/editor_files.h"
 #include "ui/user_manual.h"
 
 void MotionFrameEditor::addViewToggle(int id, bool ZorvSettings::*flag) {
@@ -142,10 +143,10 @@ void MotionFrameEditor::openWithChooser() {
 }
 
 void MotionFrameEditor::choosePalette() {
-  ChosenFile chosen{settings_.paletteFilePath, settings_.paletteFileName};
-  if (!host_.chooseOpenFile(PaletteFileFilter(), chosen)) return;
-  settings_.paletteFilePath = chosen.path;
-  settings_.paletteFileName = chosen.name;
+  ChosenFile chosen;
+  if (!ChooseAndRemember(host_, Chooser::Open, PaletteFileFilter(),
+                         {settings_.paletteFilePath, settings_.paletteFileName}, chosen))
+    return;
   loadPalette(chosen.path);
 }
 

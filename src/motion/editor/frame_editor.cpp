@@ -119,10 +119,11 @@ bool MotionFrameEditor::save(bool saveAs) {
   if (doc_.file.empty()) return false;
   ChosenFile target{documentPath_, documentName_};
   if (saveAs || documentName_.empty()) {
-    ChosenFile chosen{settings_.motionFilePath, settings_.motionFileName};
-    if (!host_.chooseSaveFile(MotionFileFilter(), chosen)) return false;
-    settings_.motionFilePath = chosen.path;
-    settings_.motionFileName = chosen.name;
+    // Save as starts at the remembered file, not at the document's.
+    ChosenFile chosen;
+    if (!ChooseAndRemember(host_, Chooser::Save, MotionFileFilter(),
+                           {settings_.motionFilePath, settings_.motionFileName}, chosen))
+      return false;
     target = chosen;
   }
   bool saved;

@@ -37,10 +37,10 @@ void SpriteWindowEditor::paint(DrawContext& dc) const {
 
 bool SpriteWindowEditor::addSpriteFile() {
   takeFocus();
-  ChosenFile file{settings_.spriteFilePath, settings_.spriteFileName};
-  if (!prompts_.chooseOpenFile(SpriteFileOnlyFilter(), file)) return false;
-  settings_.spriteFilePath = file.path;
-  settings_.spriteFileName = file.name;
+  ChosenFile file;
+  if (!ChooseAndRemember(prompts_, Chooser::Open, SpriteFileOnlyFilter(),
+                         {settings_.spriteFilePath, settings_.spriteFileName}, file))
+    return false;
   return AddSpriteFile(prompts_, file, [this](SpriteSet& read) {
     std::vector<std::unique_ptr<Sprite>> sprites;
     while (read.Count() > 0) sprites.push_back(read.Take(read.Count() - 1));
