@@ -9,8 +9,8 @@ std::vector<CutRect> findAllFigures(const CutSource& source) {
   if (!source.hasFrame()) return found;
   const PictureFrame& frame = *source.frame();
   const int32_t width = frame.width;
-  const uint8_t transparent = static_cast<uint8_t>(source.transparentIndex);
-  const bool anyOpaque = source.transparentIndex < 0 || source.transparentIndex > 255;
+  // Compared as an int: an index outside 0 ... 255 matches no pixel.
+  const int transparent = source.transparentIndex;
 
   // Rectangles that reach the current row, and their column spans sorted by left
   // edge; the spans are rebuilt only when a rectangle starts or ends.
@@ -39,9 +39,7 @@ std::vector<CutRect> findAllFigures(const CutSource& source) {
         continue;
       }
       const int32_t limit = k < spans.size() ? spans[k].first : width;
-      if (!anyOpaque) {
-        while (x < limit && row[x] == transparent) ++x;
-      }
+      while (x < limit && row[x] == transparent) ++x;
       if (x >= limit) continue;
       const CutRect r = source.findOutwardBounds(x, y);
       found.push_back(r);

@@ -154,9 +154,15 @@ TEST(CutTools, GridSnapsAndFixedRectangles) {
     snapToGrid(x0, y0, {w, 32});
     EXPECT_EQ(std::make_pair(x0, y0), std::make_pair(x1, y1));
   }
-  EXPECT_EQ(fixedRect(5, 7, {32, 16}), (CutRect{5, 7, 36, 22}));
-  EXPECT_TRUE(fixedRect(0x7FFFFFF0, 0, {32, 32}).empty());  // would overflow
-  EXPECT_TRUE(fixedRect(0, 0, {0, 32}).empty());
+  // The last pixel may lie at INT32_MAX; one more, or a side below 1, gives nothing.
+  constexpr int32_t kMax = INT32_MAX;
+  for (auto [x, y, size, want] : {std::tuple{5, 7, CutSize{32, 16}, CutRect{5, 7, 36, 22}},
+                                  {0, 0, CutSize{1, 1}, CutRect{0, 0, 0, 0}},
+                                  {kMax - 31, kMax, CutSize{32, 1}, CutRect{kMax - 31, kMax, kMax, kMax}},
+                                  {kMax - 30, 0, CutSize{32, 32}, CutRect{}},
+                                  {0, kMax, CutSize{1, 2}, CutRect{}},
+                                  {0, 0, CutSize{0, 32}, CutRect{}}})
+    EXPECT_EQ(fixedRect(x, y, size), want) << x << "," << y << " " << size.width << " x " << size.height;
   // The canvas test cuts a snapped cell through the grid tool.
 }
 
@@ -221,6 +227,9 @@ TEST(BatchCut, AgreesWithASlowScanOnRandomFrames) {
       }
     EXPECT_EQ(findAllFigures(s), slow) << "round " << round;
   }
+  // An index no pixel can hold leaves every pixel opaque: the frame is one figure.
+  const PictureFrame zeros{4, 3, Px(12, 0)};
+  EXPECT_EQ(findAllFigures(Source(zeros, 256)), (std::vector<CutRect>{{0, 0, 3, 2}}));
 }
 
 TEST(BatchCut, GridCellsCoverTheFrame) {

@@ -54,6 +54,16 @@ TEST(CutterSettings, DefaultsAndTheirBytes) {
       {0x054, 0x007F0000}, {0x058, 0x00FFFFFF}, {0x05C, 0},   {0x060, 0x00FFFFFF}, {0x09C, 0x00FFFFFF},
       {0x0A0, 0},          {0x5B4, 0}};
   for (auto [offset, value] : fields) EXPECT_EQ(IntAt(bytes, offset), value) << "at " << offset;
+  // Each text is stored at its offset, zero-terminated.
+  const std::pair<size_t, std::string CutterSettings::*> texts[] = {
+      {0x0A0, &CutterSettings::spriteName},  {0x1A4, &CutterSettings::spritePath},
+      {0x2A8, &CutterSettings::paletteName}, {0x3AC, &CutterSettings::palettePath},
+      {0x4B0, &CutterSettings::pictureName}, {0x5B4, &CutterSettings::picturePath}};
+  CutterSettings named;
+  for (const auto& [offset, member] : texts) named.*member = "text at " + std::to_string(offset);
+  const std::vector<uint8_t> namedBytes = EncodeCutterSettings(named);
+  for (const auto& [offset, member] : texts)
+    EXPECT_STREQ(reinterpret_cast<const char*>(namedBytes.data() + offset), (named.*member).c_str());
   // A missing file gives the defaults.
   EXPECT_EQ(EncodeCutterSettings(DecodeCutterSettings({}, kScreen)), bytes);
 }

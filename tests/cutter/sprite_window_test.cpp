@@ -207,6 +207,9 @@ TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
   c.pattern();
   detail.paint(*c.dc);
   EXPECT_EQ(c.at(0, 0), 5);
+  detail.resize(100, 99);  // one row more than fits still scrolls
+  detail.scroll(ScrollAxis::Vertical, kScrollLineDown, 0);
+  EXPECT_EQ(detail.offsetY(), 1);
 
   f.editor.spriteWindow().command(ID_PLYK_NEXT_SPRITE);  // the end slot: nothing shown
   EXPECT_EQ(detail.title(), "자세히 보기 창");

@@ -22,7 +22,7 @@ TEST(DrawSprite, EveryOrientationAndModeClippedOnEverySideShowsTheSameSourcePixe
   const std::pair<int, int> places[] = {{14, 18}, {35, 18}, {25, 10}, {25, 27}, {12, 11},
                                         {36, 26}, {24, 18}, {10, 8},  {33, 9},  {12, 28}};
   for (int flags = 0; flags < 8; ++flags) {
-    for (int colour : {-1, 33}) {
+    for (int colour : {-1, 0, 33}) {  // 0 is a silhouette colour like any other
       for (auto [x, y] : places) {
         Canvas c(60, 50, clip, 0);
         c.pattern();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <tuple>
 
@@ -99,6 +100,11 @@ TEST(Surface, PaletteColourTableAndMixTable) {
   EXPECT_EQ(0, std::memcmp(out + 600, "\x01\x02\x03", 3));
   EXPECT_EQ(s.SetColors(250, 100, rgb), 1);
   EXPECT_EQ(s.GetColors(-5, 300, out), 1);
+  // Made again, the surface starts black.
+  s.Release();
+  ASSERT_EQ(s.Create(Params(4, 4)), 1);
+  s.GetColors(0, 256, out);
+  EXPECT_EQ(std::count(out, out + 768, 0), 768);
 }
 
 TEST(Surface, BrightnessAndGammaAdjustDisplayColoursOnly) {

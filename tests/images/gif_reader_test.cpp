@@ -47,7 +47,7 @@ struct Movie {
 TEST_F(GifFiles, FramesAreComposedAsImageMagickComposesThem) {
   const Movie kMovies[] = {
       {"one picture", "-seed 5 -size 33x21 plasma: -colors 50"},
-      {"one interlaced picture", "-seed 5 -size 33x21 plasma: -interlace GIF"},
+      {"one interlaced picture", "-seed 5 -size 21x45 plasma: -interlace GIF"},
       {"dispose 0", "-seed 5 -dispose 0 " + kScene},
       {"dispose 1", "-seed 5 -dispose 1 " + kScene},
       {"dispose 2", "-seed 5 -dispose 2 " + kScene},
@@ -100,6 +100,9 @@ TEST_F(GifFiles, DamagedFilesAreRefusedWithAReason) {
       {"larger than its data",
        [&](Bytes& b) { b[image + 6] = 0xFF, b[image + 7] = 0xFF, b[image + 8] = 0xFF; }},
       {"screen size", [](Bytes& b) { b[6] = b[7] = b[8] = b[9] = 0; }},
+      // 4097 pixels for each byte of the file: one more than a byte of LZW data gives.
+      {"screen size",
+       [](Bytes& b) { b[6] = 0x01, b[7] = 0x10, b[8] = uint8_t(b.size()), b[9] = uint8_t(b.size() >> 8); }},
       {"unknown block", [&](Bytes& b) { b[image] = 0x2D; }},
       {"not a GIF", [](Bytes& b) { b[3] = '7'; }},
   };

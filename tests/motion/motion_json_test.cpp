@@ -169,6 +169,7 @@ TEST(MotionJson, BrokenInputIsRefusedWithTheFieldsPath) {
       {"/bundles/2/motions/0/reserved", "12", "bundles[2].motions[0].reserved: must be 16 hex digits"},
       {"/bundles/2/motions/0/reserved", "00000000000000g0",
        "bundles[2].motions[0].reserved: must be 16 hex digits"},
+      {"/bundles/2/motions/0/reserved", "0123456789ABCDEF", "atlas.image: cannot read"},  // capitals pass
       {"/bundles/2/motions/0/storedRecord", "zz",
        "bundles[2].motions[0].storedRecord: must be 488 hex digits"},
       {"/bundles/3/name", u8"걷기", "bundles[3].name: is the name of an earlier bundle"},

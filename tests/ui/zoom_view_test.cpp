@@ -40,4 +40,8 @@ TEST(ZoomView, ScrollingIsClampedToTheZoomedDocument) {
   EXPECT_FALSE(view.setZoom(9) && view.zoom() != 4);
   EXPECT_EQ(view.zoom(), 4);
   EXPECT_FALSE(view.setZoom(4)) << "at the limit nothing changes";
+  // No picture in a window without a client area: nothing to scroll.
+  view.setClientSize(0, 0);
+  view.setDocumentSize(0, 0);
+  EXPECT_FALSE(view.barEnabled(ScrollAxis::Horizontal) || view.barEnabled(ScrollAxis::Vertical));
 }
