@@ -4,31 +4,23 @@
 // reads the colours our PCX writer wrote.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 
 #include "cutter/pcx_writer.h"
 #include "cutter_test_files.h"
 #include "picture_checks.h"
+#include "support/reader_support.h"
 
 using namespace testpic;
+using readertest::Quoted;
+using readertest::Succeeds;
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Runs a shell command quietly; true when it exits with 0.
-bool Succeeds(const std::string& command) {
-  return std::system((command + " > /dev/null 2>&1").c_str()) == 0;
-}
-
-std::string Quoted(const fs::path& p) {
-  return "'" + p.string() + "'";
-}
 
 // The colours of frame f's left `width` columns, red, green and blue per pixel.
 Bytes Colours(const Picture& pic, size_t f, int width) {
@@ -94,25 +86,41 @@ TEST_F(OtherPrograms, ImageMagickFilesDecodeToTheSourceColours) {
   }
 }
 
-TEST_F(OtherPrograms, ImageMagickReadsOurBmpsAsWeDo) {
+// Our BMPs as our decoder reads them, our PCXs in the colours they were written with.
+TEST_F(OtherPrograms, ImageMagickReadsOurFilesAsWeDo) {
   if (!Succeeds("convert -version")) GTEST_SKIP() << "ImageMagick convert not found";
   const Palette pal = TestPalette(5);
-  const std::vector<std::pair<const char*, Bytes>> files = {
-      {"table of 40", WriteBmp(Pattern(13, 7, 1, 40), pal, {40, true})},
-      {"table of 40, pixels further on", WriteBmp(Pattern(21, 6, 2, 40), pal, {40, true, false, 10})},
-      {"os/2", WriteBmp(Pattern(13, 7, 3), pal, {0, false, true})},
+  const PaletteBlock palette = BuiltinPaletteBlock();
+  const Image odd = Pattern(13, 5), wide = Pattern(300, 80, 4);  // ImageMagick drops the PCX padding
+  const auto pcx = [&](const Image& img) {
+    return EncodePcx(img.width, img.height, img.pixels.data(), palette.palette());
   };
-  for (const auto& [name, file] : files) {
-    tmp_.write("ours.bmp", file);
-    ASSERT_TRUE(
-        Succeeds("convert " + Quoted(dir_ / "ours.bmp") + " -depth 8 ppm:" + Quoted(dir_ / "theirs.ppm")))
-        << name;
+  const std::vector<std::tuple<const char*, std::string, Bytes, const Image*>> files = {
+      {"table of 40", "ours.bmp", WriteBmp(Pattern(13, 7, 1, 40), pal, {40, true}), nullptr},
+      {"table of 40, pixels further on", "ours.bmp",
+       WriteBmp(Pattern(21, 6, 2, 40), pal, {40, true, false, 10}), nullptr},
+      {"os/2", "ours.bmp", WriteBmp(Pattern(13, 7, 3), pal, {0, false, true}), nullptr},
+      {"pcx odd width", "ours.pcx", pcx(odd), &odd},
+      {"pcx", "ours.pcx", pcx(wide), &wide},
+  };
+  for (const auto& [name, file, bytes, written] : files) {
+    SCOPED_TRACE(name);
+    tmp_.write(file, bytes);
+    ASSERT_TRUE(Succeeds("convert " + Quoted(dir_ / file) + " -depth 8 ppm:" + Quoted(dir_ / "theirs.ppm")));
     int w = 0, h = 0;
     const Bytes theirs = PpmPixels(dir_ / "theirs.ppm", w, h);
+    if (written) {
+      Bytes ours;
+      for (uint8_t p : written->pixels)
+        ours.insert(ours.end(), palette.palette() + 3 * p, palette.palette() + 3 * p + 3);
+      EXPECT_EQ(std::make_pair(w, h), std::make_pair(written->width, written->height));
+      EXPECT_TRUE(theirs == ours);
+      continue;
+    }
     Picture pic;
-    ASSERT_TRUE(pic.load(dir_ / "ours.bmp")) << name;
-    EXPECT_EQ(pic.frames()[0].height, h) << name;
-    EXPECT_EQ(Colours(pic, 0, w), theirs) << name;
+    ASSERT_TRUE(pic.load(dir_ / file));
+    EXPECT_EQ(pic.frames()[0].height, h);
+    EXPECT_EQ(Colours(pic, 0, w), theirs);
   }
 }
 
@@ -154,23 +162,5 @@ TEST_F(OtherPrograms, FfmpegReadsOurFlicsAsWeDo) {
       EXPECT_EQ(Colours(pic, i, w),
                 Bytes(theirs.begin() + i * frameBytes, theirs.begin() + (i + 1) * frameBytes))
           << name << " frame " << i;
-  }
-}
-
-TEST_F(OtherPrograms, ImageMagickReadsOurPcxColours) {
-  if (!Succeeds("convert -version")) GTEST_SKIP() << "ImageMagick convert not found";
-  const PaletteBlock palette = BuiltinPaletteBlock();
-  // An odd width too: ImageMagick drops the padding.
-  for (const Image& img : {Pattern(13, 5), Pattern(300, 80, 4)}) {
-    tmp_.write("ours.pcx", EncodePcx(img.width, img.height, img.pixels.data(), palette.palette()));
-    ASSERT_TRUE(
-        Succeeds("convert " + Quoted(dir_ / "ours.pcx") + " -depth 8 ppm:" + Quoted(dir_ / "theirs.ppm")));
-    int w = 0, h = 0;
-    const Bytes theirs = PpmPixels(dir_ / "theirs.ppm", w, h);
-    Bytes ours;
-    for (uint8_t p : img.pixels)
-      ours.insert(ours.end(), palette.palette() + 3 * p, palette.palette() + 3 * p + 3);
-    EXPECT_EQ(std::make_pair(w, h), std::make_pair(img.width, img.height));
-    EXPECT_TRUE(theirs == ours) << img.width;
   }
 }
