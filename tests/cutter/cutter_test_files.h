@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "base/path_text.h"
+#include "cutter/batch_cut.h"
+#include "cutter/picture.h"
 #include "picture_writers.h"
 #include "sprites/palette.h"
 #include "sprites/sprite_file.h"
@@ -39,6 +41,26 @@ inline std::vector<uint8_t> PcxPicture(int w, int h, const std::function<uint8_t
   testpic::Palette palette;
   std::copy_n(BuiltinPaletteBlock().palette(), palette.size(), palette.begin());
   return testpic::WritePcx(img, palette);
+}
+
+// Cutting a sheet picture (a file Picture reads) outward on index 0 gives the set back,
+// in order; the rectangles found, or none when the picture cannot be read.
+inline std::vector<CutRect> ExpectCutsBack(const std::vector<uint8_t>& file, const SpriteSet& set) {
+  Picture picture;
+  if (!picture.loadFromMemory(file.data(), file.size())) {
+    ADD_FAILURE() << "the sheet does not load";
+    return {};
+  }
+  CutSource source;
+  source.refresh(picture);
+  source.transparentIndex = 0;
+  const std::vector<CutRect> rects = findAllFigures(source);
+  EXPECT_EQ(rects.size(), size_t(set.Count()));
+  for (int i = 0; i < set.Count() && size_t(i) < rects.size(); ++i) {
+    const std::unique_ptr<Sprite> cut = source.makeSprite(rects[size_t(i)]);
+    EXPECT_TRUE(cut && Equal(*cut, *set.Get(i))) << "sprite " << i;
+  }
+  return rects;
 }
 
 }  // namespace edtest

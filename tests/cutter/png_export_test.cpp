@@ -4,7 +4,6 @@
 // back into the same sprites.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <map>
 #include <nlohmann/json.hpp>
 
@@ -17,24 +16,12 @@
 #include "editor_support.h"
 #include "images/png_writer.h"
 #include "images/sprite_atlas.h"
+#include "support/other_decoders.h"
 
 using namespace edtest;
+using gifcheck::Output;
 
 namespace {
-
-bool HaveImageMagick() {
-  return std::system("convert -version > /dev/null 2>&1") == 0;
-}
-
-std::string Output(const std::string& command) {
-  std::string out;
-  if (FILE* p = popen((command + " 2>/dev/null").c_str(), "r")) {
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    pclose(p);
-  }
-  return out;
-}
 
 // A palette of 256 different colours, so each decoded colour names one index.
 PaletteBlock DistinctPalette() {
@@ -92,22 +79,10 @@ SpriteSet Figures(int count, uint32_t seed) {
   return set;
 }
 
-// Cutting the sheet picture (a file Picture reads) gives the set back, in order.
-void ExpectCutsBack(const std::vector<uint8_t>& file, const SpriteSet& set) {
-  Picture picture;
-  ASSERT_TRUE(picture.loadFromMemory(file.data(), file.size()));
-  CutSource source;
-  source.refresh(picture);
-  source.transparentIndex = 0;
-  const std::vector<CutRect> rects = findAllFigures(source);
-  ASSERT_EQ(rects.size(), size_t(set.Count()));
-  for (int i = 0; i < set.Count(); ++i)
-    EXPECT_TRUE(Equal(*source.makeSprite(rects[size_t(i)]), *set.Get(i))) << "sprite " << i;
-}
 // The same through ImageMagick's decoding, passed on as a PCX.
 void ExpectCutsBack(const Decoded& d, const SpriteSet& set) {
   std::vector<uint8_t> pixels(d.indices.begin(), d.indices.end());
-  ExpectCutsBack(EncodePcx(d.width, d.height, pixels.data(), BuiltinPaletteBlock().palette()), set);
+  edtest::ExpectCutsBack(EncodePcx(d.width, d.height, pixels.data(), BuiltinPaletteBlock().palette()), set);
 }
 
 // The JSON's frames hold every sprite's pixels and nothing else is opaque; no two
@@ -148,7 +123,7 @@ void ExpectAtlas(const Decoded& d, const std::string& json, const SpriteSet& set
 class PngExport : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!HaveImageMagick()) GTEST_SKIP() << "ImageMagick convert not found";
+    if (!readertest::Succeeds("convert -version")) GTEST_SKIP() << "ImageMagick convert not found";
   }
   ScratchFolder dir{"png_export_test"};
   const PaletteBlock palette = DistinctPalette();
