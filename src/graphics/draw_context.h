@@ -62,7 +62,8 @@ class DrawContext {
   int DrawRect(int x1, int y1, int x2, int y2, int c, int t);
   int FillRect(int x1, int y1, int x2, int y2, int c, int t);
 
-  // Blits. colour < 0 draws the sprite's own pixels, 0..255 a silhouette.
+  // Blits. colour < 0 (kOwnPixels) draws the sprite's own pixels, 0..255 a silhouette.
+  static constexpr int kOwnPixels = -1;
   int DrawSprite(int x, int y, const Sprite* sprite, int flags, int colour);
   int DrawSpriteScaled(int x, int y, const Sprite* sprite, float scale, int translucent, int colour);
   int DrawMask(int x, int y, const Sprite* sprite, int colour1, int colour2);

@@ -342,8 +342,8 @@ TEST_F(FrameTest, FramesOfAnAnimation) {
   const struct {
     int code, thumb, frame;
   } scrolls[] = {{kScrollLineUp, 0, 0},     {kScrollPageDown, 0, 1},   {kScrollLineDown, 0, 2},
-                 {kScrollLineDown, 0, 2},   {kScrollThumbTrack, 0, 0}, {kScrollThumbTrack, 9, 0},
-                 {kScrollThumbTrack, 1, 1}, {kScrollEnd, 0, 1}};
+                 {kScrollLineDown, 0, 2},   {kScrollLineUp, 0, 1},     {kScrollThumbTrack, 0, 0},
+                 {kScrollThumbTrack, 9, 0}, {kScrollThumbTrack, 1, 1}, {kScrollEnd, 0, 1}};
   for (const auto& s : scrolls) {
     frame().frameScroll(s.code, s.thumb);
     EXPECT_EQ(doc().picture.currentFrame(), s.frame) << s.code << " " << s.thumb;

@@ -229,6 +229,8 @@ TEST(MotionEdits, RefusedEditsDoNotModify) {
       {"empty bundle name", [](MotionDocument& d) { return d.newBundle(""); }},
       {"box 0", [](MotionDocument& d) { return d.setBox(0, 0, 0, 5, 5, false); }},
       {"box 7", [](MotionDocument& d) { return d.setBox(7, 0, 0, 5, 5, false); }},
+      {"box without width", [](MotionDocument& d) { return d.setBox(1, 3, 0, 3, 5, false); }},
+      {"box without height", [](MotionDocument& d) { return d.setBox(1, 0, 4, 5, 4, false); }},
       {"point 0", [](MotionDocument& d) { return d.setPoint(0, 1, 1, false); }},
       {"clear unset box", [](MotionDocument& d) { return d.clearBox(2); }},
       {"clear unset point", [](MotionDocument& d) { return d.clearPoint(6); }},

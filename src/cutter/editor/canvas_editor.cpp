@@ -24,7 +24,8 @@ class ClientClip {
     const DrawRectangle area{std::max(saved_.left, dc.originX()), std::max(saved_.top, dc.originY()),
                              std::min(saved_.right, dc.originX() + width - 1),
                              std::min(saved_.bottom, dc.originY() + height - 1)};
-    empty_ = width <= 0 || height <= 0 || area.left > area.right || area.top > area.bottom;
+    // A width or height of 0 or less leaves the area empty too.
+    empty_ = area.left > area.right || area.top > area.bottom;
     if (!empty_) dc_.SetViewport(area);
   }
   ~ClientClip() { dc_.SetViewport(saved_); }

@@ -87,5 +87,5 @@ void DetailWindowEditor::paint(DrawContext& dc) const {
   if (!sprite) return;
   const int x = -offsetX_, y = -offsetY_;
   dc.DrawRect(x - 1, y - 1, x + sprite->width, y + sprite->height, settings_.systemIndex, 0);
-  dc.DrawSprite(x, y, sprite, 0, -1);
+  dc.DrawSprite(x, y, sprite, 0, DrawContext::kOwnPixels);
 }

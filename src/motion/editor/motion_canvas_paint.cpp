@@ -110,7 +110,7 @@ void MotionCanvas::paintOverlay(DrawContext& dc) const {
       break;
     case kToolStamp:
       if (const Sprite* s = doc_.file.sprites.Current())
-        dc.DrawSprite(mx - s->width / 2, my - s->height / 2, s, 0, -1);
+        dc.DrawSprite(mx - s->width / 2, my - s->height / 2, s, 0, DrawContext::kOwnPixels);
       break;
     case kToolDrag: {
       const Motion* motion = doc_.currentMotion();
