@@ -16,8 +16,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-const char* const kBoxKeys[4] = {"x1", "y1", "x2", "y2"};
-const char* const kEffectKeys[3] = {"flipLeftRight", "flipUpDown", "translucent"};
+const char* const kBoxKeys[] = {"x1", "y1", "x2", "y2"};
+const char* const kEffectKeys[] = {"flipLeftRight", "flipUpDown", "translucent"};
 constexpr int32_t kKnownEffects =
     MotionEffect::FlipLeftRight | MotionEffect::FlipUpDown | MotionEffect::Translucent;
 

@@ -9,6 +9,7 @@ std::vector<uint8_t> EncodeIndexedBmp(const uint8_t* pixels, int width, int heig
   const uint32_t stride = (static_cast<uint32_t>(width) + 3) & ~3u;
   const uint32_t imageSize = stride * static_cast<uint32_t>(height);
   const uint32_t offset = 14 + 40 + 1024;
+  constexpr uint32_t k72Dpi = 2835;  // pixels per metre
   out.reserve(offset + imageSize);
   // File header.
   out.push_back('B');
@@ -24,8 +25,8 @@ std::vector<uint8_t> EncodeIndexedBmp(const uint8_t* pixels, int width, int heig
   PutU16(out, 8);
   PutU32(out, 0);
   PutU32(out, imageSize);
-  PutU32(out, 2835);
-  PutU32(out, 2835);
+  PutU32(out, k72Dpi);
+  PutU32(out, k72Dpi);
   PutU32(out, 256);
   PutU32(out, 0);
   out.insert(out.end(), colourTable, colourTable + 1024);

@@ -3,21 +3,21 @@
 #include <cstdint>
 
 int32_t ParseIntOrZero(const std::string& text) {
+  // text[text.size()] is '\0', which ends every scan below.
   size_t i = 0;
-  const size_t n = text.size();
-  while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+  while (text[i] == ' ' || text[i] == '\t') ++i;
   bool negative = false;
-  if (i < n && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  if (text[i] == '-' || text[i] == '+') negative = text[i++] == '-';
   const size_t digitsStart = i;
   int64_t value = 0;
-  while (i < n && text[i] >= '0' && text[i] <= '9') {
+  while (text[i] >= '0' && text[i] <= '9') {
     value = value * 10 + (text[i] - '0');
     if (value > int64_t(INT32_MAX) + 1) return 0;
     ++i;
   }
   if (i == digitsStart) return 0;
-  while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
-  if (i != n) return 0;
+  while (text[i] == ' ' || text[i] == '\t') ++i;
+  if (i != text.size()) return 0;
   if (negative) value = -value;
   if (value > INT32_MAX || value < INT32_MIN) return 0;
   return static_cast<int32_t>(value);

@@ -22,13 +22,15 @@ PictureFrame Frame(const std::vector<std::string>& rows, uint8_t background = 1)
   return {static_cast<int32_t>(rows[0].size()), static_cast<int32_t>(rows.size()), pixels};
 }
 
-// A w x h frame of background 1 (or 0) where about one pixel in `oneIn` is opaque.
+// A w x h frame of background 1 (or 0) where about one pixel in `oneIn` is opaque,
+// and the corners are.
 PictureFrame RandomFrame(int w, int h, uint32_t& seed, int oneIn, uint8_t background = 1) {
   Px pixels;
   for (int i = 0; i < w * h; ++i) {
     seed = seed * 1664525u + 1013904223u;
     pixels.push_back((seed >> 24) % oneIn == 0 ? static_cast<uint8_t>(3 + (seed >> 8) % 3) : background);
   }
+  pixels.front() = pixels.back() = 3;  // opaque corners: every scan must reach the edges
   return {w, h, pixels};
 }
 

@@ -334,6 +334,10 @@ TEST(AnimationDecoding, RepeatedFramesShareOneBuffer) {
       {"flc 640 x 480", flc, {still}, std::vector<bool>(150, true)},
       {"anm 2001 records", anm, {first}, std::vector<bool>(2001, true)},
       {"flc mixed", mixed, {dot, dot, dot, black, black, black, dot}, {0, 1, 1, 0, 1, 1, 0}},
+      {"flc black after an empty first frame",
+       WriteFlc(8, 4, {FrameChunk({}), FrameChunk({Chunk(13, {})})}),
+       {black, black},
+       {0, 1}},
   };
   for (const auto& [name, file, frames, shares] : cases) {
     SCOPED_TRACE(name);
@@ -361,6 +365,7 @@ TEST(AnimationDecoding, EachFrameEqualsAReplayFromTheStart) {
   Picture pic;
   ASSERT_TRUE(Load(pic, anm));
   ExpectFrames(pic, frames);
+  ExpectPalette(pic, TestPalette(2));  // all 256 entries, the last too
   ExpectPalette(pic, CheckDecoder(anm, pic));
   // A GIF of three images, each put back by the next, and a PNG, as ImageMagick wrote them.
   for (const char* name : {"gif_anim.gif", "png_indexed.png"}) {

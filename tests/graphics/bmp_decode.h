@@ -8,6 +8,7 @@
 struct DecodedBmp {
   int width = 0;
   int height = 0;
+  uint32_t xPixelsPerMetre = 0, yPixelsPerMetre = 0;
   std::vector<uint8_t> rgb;      // width * height * 3, top row first
   std::vector<uint8_t> indices;  // width * height, top row first
 };
@@ -28,6 +29,8 @@ inline bool DecodeBmp8(const std::vector<uint8_t>& f, DecodedBmp& out) {
   if (tableAt + 4 * colours > dataOffset || dataOffset + stride * rows > f.size()) return false;
   out.width = w;
   out.height = rows;
+  out.xPixelsPerMetre = u32(38);
+  out.yPixelsPerMetre = u32(42);
   out.rgb.assign(static_cast<size_t>(w) * rows * 3, 0);
   out.indices.assign(static_cast<size_t>(w) * rows, 0);
   for (int y = 0; y < rows; ++y) {

@@ -36,6 +36,9 @@ TEST(BmpWriter, RoundTripsPixelsAndDisplayColours) {
     ASSERT_TRUE(DecodeBmp8(bytes, d)) << w;
     ASSERT_EQ(d.width, w);
     ASSERT_EQ(d.height, 7);
+    // 72 dpi: 72 / 0.0254 m = 2834.6 pixels per metre.
+    EXPECT_EQ(d.xPixelsPerMetre, 2835u);
+    EXPECT_EQ(d.yPixelsPerMetre, 2835u);
     EXPECT_EQ(d.indices, c.snapshot());
     for (size_t o = 0; o < d.rgb.size(); ++o)
       ASSERT_EQ(d.rgb[o], kDefaultPaletteColours[3 * d.indices[o / 3] + o % 3]) << w << " " << o;
