@@ -4,7 +4,8 @@ changes the test suite notices. A change the suite misses marks a gap in it.
 
     scripts/mutation-check.py [BUILD_DIR] [--list tests/mutations/mutations.txt] [--only N,...]
     scripts/mutation-check.py [BUILD_DIR] --random SEED [--sample N] [--confirm BUILD_DIR]
-                              [--equivalent FILE] [--timeout SECONDS] [--trust-baseline]
+                              [--files GLOB,...] [--equivalent FILE] [--timeout SECONDS]
+                              [--trust-baseline]
 
 List mode: each line of the list is `file ||| original text ||| changed text ||| what it
 breaks`; the original text must occur exactly once in the file. Every change is built
@@ -15,7 +16,9 @@ portable .cpp file of src/ that the build compiles, test doubles (fake_*.cpp) le
 relational operators moved by one (< to <=, == to !=, ...), && and || swapped, integer
 literals one up or down, subscripts one up or down, assignment statements deleted,
 boolean returns flipped. Comments, strings, preprocessor lines, static_assert and data
-rows are left alone. Only the tests whose programs were rebuilt run. Run it in the
+rows are left alone. `--files` keeps to the files matching its patterns (paths from the
+top, e.g. `src/images/gif_*.cpp`), and `--sample 0` tries every change drawn: together
+they sweep one weak file whole. Only the tests whose programs were rebuilt run. Run it in the
 sanitizer build (scripts/build.sh asan, then build/asan) so an overrun the plain tests
 survive is still noticed, or, quicker, in build/native with `--confirm build/asan`: a
 change the native tests miss is then tried again under the sanitizers before it counts
@@ -26,6 +29,7 @@ In both modes a change that does not compile counts as neither caught nor missed
 mode draws another in its place).
 """
 import argparse
+import fnmatch
 import json
 import os
 import pathlib
@@ -254,6 +258,8 @@ def random_mode(args, build):
     if not args.trust_baseline:
         build_and_test(build)
     files = portable_sources(build)
+    if args.files:
+        files = [f for f in files if any(fnmatch.fnmatch(f, g) for g in args.files.split(","))]
     pool = []
     for file in files:
         pool += candidates_in(file, (ROOT / file).read_text(encoding="utf-8"))
@@ -270,7 +276,7 @@ def random_mode(args, build):
 
     caught, missed, equivalent, broken = [], [], [], 0
     for file, number, new_line, what in pool:
-        if len(caught) + len(missed) + len(equivalent) >= args.sample:
+        if args.sample and len(caught) + len(missed) + len(equivalent) >= args.sample:
             break
         path = ROOT / file
         text = path.read_text(encoding="utf-8")
@@ -330,7 +336,8 @@ def main():
     parser.add_argument("--list", default="tests/mutations/mutations.txt")
     parser.add_argument("--only", default="")
     parser.add_argument("--random", type=int, metavar="SEED")
-    parser.add_argument("--sample", type=int, default=60)
+    parser.add_argument("--sample", type=int, default=60, help="changes to count (random mode); 0: all")
+    parser.add_argument("--files", default="", help="comma-separated patterns of the files to change (random mode)")
     parser.add_argument("--equivalent", default="tests/mutations/equivalent.txt")
     parser.add_argument("--confirm", metavar="BUILD_DIR",
                         help="random mode: try survivors again in this build (e.g. build/asan)")
