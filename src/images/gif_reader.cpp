@@ -210,7 +210,7 @@ bool ParseGif(const uint8_t* data, size_t size, GifFile& out, std::string& reaso
                " too large" + At(blockAt);
       return false;
     }
-    if (pixels > 0 && !DecodeLzw(codes, minCodeSize, nullptr, size_t(pixels), reason)) {
+    if (!DecodeLzw(codes, minCodeSize, nullptr, size_t(pixels), reason)) {
       reason += At(blockAt);
       return false;
     }
