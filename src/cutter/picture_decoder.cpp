@@ -81,6 +81,5 @@ FrameResult AnimationDecoder::decodeInOrder(uint8_t* frame, int32_t index) {
   changes_ = {};
   damaged_ = false;
   decodeNext(frame);
-  framesDecoded_ = 1;
   return {changes_.changed, damaged_};
 }

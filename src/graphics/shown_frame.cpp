@@ -24,7 +24,6 @@ std::vector<DrawRectangle> ShownFrame::changes(const uint8_t* pixels, int pitch,
   }
 
   std::vector<DrawRectangle> areas;
-  int lastChangedRow = -kRowGap - 1;
   for (int y = 0; y < height; ++y) {
     const uint8_t* now = pixels + static_cast<size_t>(pitch) * y;
     uint8_t* shown = pixels_.data() + rowBytes * y;
@@ -33,7 +32,8 @@ std::vector<DrawRectangle> ShownFrame::changes(const uint8_t* pixels, int pitch,
     while (now[left] == shown[left]) ++left;
     while (now[right - 1] == shown[right - 1]) --right;
     std::memcpy(shown + left, now + left, static_cast<size_t>(right - left));
-    if (!areas.empty() && y - lastChangedRow <= kRowGap) {
+    // An area ends at the last changed row it holds.
+    if (!areas.empty() && y - areas.back().bottom < kRowGap) {
       DrawRectangle& area = areas.back();
       area.left = std::min(area.left, left);
       area.right = std::max(area.right, right);
@@ -41,7 +41,6 @@ std::vector<DrawRectangle> ShownFrame::changes(const uint8_t* pixels, int pitch,
     } else {
       areas.push_back(DrawRectangle{left, y, right, y + 1});
     }
-    lastChangedRow = y;
   }
   if (static_cast<int>(areas.size()) > kMaxAreas) {
     DrawRectangle box = areas.front();

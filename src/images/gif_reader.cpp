@@ -7,8 +7,9 @@
 
 namespace {
 
-// One byte of LZW data cannot give more pixels than this, so an image that needs
-// more from its data is a lie of its descriptor.
+// One byte of LZW data cannot give more pixels than this, so a large screen that
+// needs more from the whole file is a lie of its descriptor. (An image's own data is
+// decoded in full before it is taken.)
 constexpr int64_t kMaxPixelsPerByte = 4096;
 // A screen (or all images together) of this many pixels needs no justification.
 constexpr int64_t kFreePixels = int64_t(2) << 20;
@@ -204,12 +205,12 @@ bool ParseGif(const uint8_t* data, size_t size, GifFile& out, std::string& reaso
     }
     const int64_t pixels = int64_t(image.width) * image.height;
     totalPixels += pixels;
-    if (pixels > kMaxPixelsPerByte * int64_t(codes.size() + 1) || totalPixels > kMaxTotalPixels) {
+    if (totalPixels > kMaxTotalPixels) {
       reason = "image of " + std::to_string(image.width) + " x " + std::to_string(image.height) +
-               " larger than its data" + At(blockAt);
+               " too large" + At(blockAt);
       return false;
     }
-    if (pixels > 0 && !DecodeLzw(codes, minCodeSize, nullptr, size_t(pixels), reason)) {
+    if (!DecodeLzw(codes, minCodeSize, nullptr, size_t(pixels), reason)) {
       reason += At(blockAt);
       return false;
     }

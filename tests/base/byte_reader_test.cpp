@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 TEST(ByteReader, ReadsLittleEndianAndStopsForGoodAtTheEnd) {
@@ -42,4 +45,17 @@ TEST(StreamReader, ReadVectorOnlyGrowsWithTheData) {
   uint32_t n = r2.u32();
   EXPECT_TRUE(r2.readVector(v, n));
   EXPECT_EQ(std::string(v.begin(), v.end()), "hello");
+}
+
+TEST(ReadFileBytes, AFileHoldingLessThanItsStatedSizeIsRefused) {
+  // A sysfs file states 4096 bytes and holds a few, as a file cut while it is read does.
+  const std::filesystem::path path = "/sys/kernel/uevent_seqnum";
+  std::ifstream in(path, std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::error_code error;
+  const uintmax_t stated = std::filesystem::file_size(path, error);
+  if (error || text.empty() || text.size() >= stated) GTEST_SKIP() << "no file holding less than its size";
+  std::vector<uint8_t> bytes{1};
+  EXPECT_FALSE(ReadFileBytes(path, bytes));
+  EXPECT_TRUE(bytes.empty());
 }

@@ -118,12 +118,15 @@ TEST(CutToSprite, RectangleReachingPastTheFrameAndUnusableOnes) {
   const PictureFrame f = Frame({"123", "456"});
   const CutSource s = Source(f, 9);
   SpriteSet set;
-  for (CutRect r : {CutRect{}, CutRect{kUnset, 0, 1, 1}, CutRect{0, 0, 0x7FFFFFFF, 1}})
+  // A side of 32769 is refused even when the cut's area would be allowed.
+  for (CutRect r :
+       {CutRect{}, CutRect{kUnset, 0, 1, 1}, CutRect{0, 0, 0x7FFFFFFF, 1}, CutRect{0, 0, 0, 32768}})
     EXPECT_EQ(cutToSprite(s, r, set), 0);
   EXPECT_EQ(cutToSprite(CutSource(), {0, 0, 1, 1}, set), 0);
   ASSERT_EQ(cutToSprite(s, {1, 1, 4, 2}, set), 1);
   ASSERT_EQ(set.Count(), 1);
   EXPECT_TRUE(Equal(*set.Get(0), Sprite(4, 2, Px{5, 6, 0, 0, 0, 0, 0, 0})));
+  EXPECT_EQ(cutToSprite(s, {0, -32766, 0, 1}, set), 1);  // 32768 high
 }
 
 TEST(CutToSprite, CutsLandInOrderInFrontOfTheSelection) {

@@ -91,7 +91,8 @@ TEST_F(OtherPrograms, ImageMagickReadsOurFilesAsWeDo) {
   if (!Succeeds("convert -version")) GTEST_SKIP() << "ImageMagick convert not found";
   const Palette pal = TestPalette(5);
   const PaletteBlock palette = BuiltinPaletteBlock();
-  const Image odd = Pattern(13, 5), wide = Pattern(300, 80, 4);  // ImageMagick drops the PCX padding
+  // ImageMagick drops the PCX padding; the single pixel is >= 0xC0, written as a run.
+  const Image odd = Pattern(13, 5), wide = Pattern(300, 80, 4), dot = Pattern(1, 1, 7);
   const auto pcx = [&](const Image& img) {
     return EncodePcx(img.width, img.height, img.pixels.data(), palette.palette());
   };
@@ -102,6 +103,7 @@ TEST_F(OtherPrograms, ImageMagickReadsOurFilesAsWeDo) {
       {"os/2", "ours.bmp", WriteBmp(Pattern(13, 7, 3), pal, {0, false, true}), nullptr},
       {"pcx odd width", "ours.pcx", pcx(odd), &odd},
       {"pcx", "ours.pcx", pcx(wide), &wide},
+      {"pcx one pixel", "ours.pcx", pcx(dot), &dot},
   };
   for (const auto& [name, file, bytes, written] : files) {
     SCOPED_TRACE(name);

@@ -235,21 +235,28 @@ inline Bytes CopyChunk(const Image& img) {
 }
 
 // The packets of row y from prev to cur in units of `unit` pixels: a skip of at most
-// maxSkip units (written in pixels), then up to 127 units, as a run of one unit when
-// there are at least minRun equal ones, else literally. n == 0: a skip longer than
-// maxSkip in an empty packet.
+// maxSkip units (written in pixels), then up to 127 units: one unit repeated where at
+// least minRun equal ones start, else literally up to the next such run. n == 0: a
+// skip longer than maxSkip in an empty packet.
 inline int RowPackets(const Image& prev, const Image& cur, int y, int unit, int maxSkip, int minRun,
                       Bytes& out) {
   const int units = cur.width / unit;
   auto at = [&](const Image& img, int i) { return img.row(y, unit * i, unit); };
+  auto changed = [&](int i) { return at(cur, i) != at(prev, i); };
+  auto runFrom = [&](int i) {
+    int run = 1;
+    while (i + run < units && run < 127 && at(cur, i + run) == at(cur, i)) ++run;
+    return run;
+  };
   int count = 0;
   for (int p = 0; p < units; ++count) {
-    int skip = 0, n = 0, run = 1;
-    while (p < units && at(cur, p) == at(prev, p) && skip < maxSkip) ++p, ++skip;
+    int skip = 0, n = 0;
+    while (p < units && !changed(p) && skip < maxSkip) ++p, ++skip;
     if (p >= units) break;
-    while (p + n < units && n < 127 && at(cur, p + n) != at(prev, p + n)) ++n;
-    while (run < n && at(cur, p + run) == at(cur, p)) ++run;
-    const bool isRun = run == n && n >= minRun;
+    if (changed(p)) n = runFrom(p);
+    const bool isRun = n >= minRun;
+    if (!isRun && n > 0)
+      while (p + n < units && n < 127 && changed(p + n) && runFrom(p + n) < minRun) ++n;
     Put(out, skip * unit);
     Put(out, isRun ? -n : n);
     Append(out, cur.row(y, unit * p, unit * (isRun ? 1 : n)));

@@ -44,6 +44,15 @@ TEST(ShownFrame, WholeFrameFirstAndAfterAnyChangeOfSizeColoursOrForget) {
   ASSERT_EQ(two.size(), 2u);
   EXPECT_TRUE(only({two[0]}, DrawRectangle{5, 3, 6, 4}));
   EXPECT_TRUE(only({two[1]}, DrawRectangle{30, 25, 31, 26}));
+  // Rows kRowGap apart share an area; one row further they are apart.
+  pixels[40 * kPitch + 2] = pixels[(40 + ShownFrame::kRowGap) * kPitch + 4] = 7;
+  pixels[(41 + 2 * ShownFrame::kRowGap) * kPitch + 9] = 7;
+  const std::vector<DrawRectangle> gap =
+      shown.changes(pixels.data(), kPitch, kWidth - 1, kHeight, colours.data());
+  ASSERT_EQ(gap.size(), 2u);
+  EXPECT_TRUE(only({gap[0]}, DrawRectangle{2, 40, 5, 41 + ShownFrame::kRowGap}));
+  EXPECT_TRUE(
+      only({gap[1]}, DrawRectangle{9, 41 + 2 * ShownFrame::kRowGap, 10, 42 + 2 * ShownFrame::kRowGap}));
 }
 
 TEST(ShownFrame, EveryChangedPixelIsInAnAreaAndOnlyChangesAreReported) {

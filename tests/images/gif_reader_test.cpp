@@ -93,12 +93,13 @@ TEST_F(GifFiles, DamagedFilesAreRefusedWithAReason) {
   const Damage kDamages[] = {
       {"no trailer", [](Bytes& b) { b.pop_back(); }},
       {"image data cut short", [&](Bytes& b) { b.resize(codes + 20); }},
+      // Cut where the next sub-block's length byte would be.
+      {"image data cut short", [&](Bytes& b) { b.resize(codes + b[codes - 1]); }},
       {"past the table", [&](Bytes& b) { b[codes] = 0xFF, b[codes + 1] = 0xFF; }},
       {"ends before the image is full", [&](Bytes& b) { b[image + 8] = 40; }},
       {"runs past the image", [&](Bytes& b) { b[image + 7] = 10, b[image + 5] = 3; }},
       {"LZW code size", [&](Bytes& b) { b[image + 10] = 11; }},
-      {"larger than its data",
-       [&](Bytes& b) { b[image + 6] = 0xFF, b[image + 7] = 0xFF, b[image + 8] = 0xFF; }},
+      {"too large", [&](Bytes& b) { b[image + 6] = 0xFF, b[image + 7] = 0xFF, b[image + 8] = 0xFF; }},
       {"screen size", [](Bytes& b) { b[6] = b[7] = b[8] = b[9] = 0; }},
       // 4097 pixels for each byte of the file: one more than a byte of LZW data gives.
       {"screen size",

@@ -192,6 +192,10 @@ TEST_F(PngFiles, DamagedFilesAreRefusedWithAReason) {
       {"unknown critical chunk",
        [&](Bytes& b) { std::memcpy(&b[FindChunk(b, "IEND") + 4], "IENX", 4), FixCrc(b, iend); }},
       {"not a PNG", [&](Bytes& b) { b[1] = 'Q'; }},
+      {"no IDAT chunk",  // every IDAT renamed to an ancillary chunk, which is passed over
+       [&](Bytes& b) {
+         for (size_t at; (at = FindChunk(b, "IDAT")) != 0;) b[at + 4] = 'i', FixCrc(b, at);
+       }},
   };
   for (const Damage& d : kDamages) {
     Bytes bad = good;

@@ -123,6 +123,13 @@ TEST(MotionGif, SeeThroughWhereNoMotionDrawsAndRefusals) {
   EXPECT_EQ(movie.frames[0].indices[at], movie.transparentIndex);
   EXPECT_EQ(movie.frames[0].indices[at + 1], 20 + 7);
   EXPECT_EQ(movie.frames[0].indices[at + 2], 255);
+  // Made again into the same movie: nothing of the first one stays.
+  options.transparent = false;
+  ASSERT_TRUE(MakeMotionGif(*f.bundle, TestPalette(), options, movie, reason)) << reason;
+  EXPECT_EQ(movie.transparentIndex, -1);
+  EXPECT_EQ(movie.frames.size(), size_t(f.bundle->count()));
+  EXPECT_EQ(movie.colours.size(), 256u);
+  options.transparent = true;
 
   MotionBundle empty("empty");
   EXPECT_FALSE(MakeMotionGif(empty, TestPalette(), options, movie, reason));
