@@ -209,7 +209,9 @@ TEST_F(CanvasTest, ToolsCutWhatTheRulesSay) {
   EXPECT_EQ(sprites().Get(1)->pixels[6], 0);  // inside the ring: transparent
   EXPECT_TRUE(f.doc().modified);
   EXPECT_EQ(f.editor.spriteWindow().selection(), 3);
-  // The pick tool takes the index under the mouse and returns to the previous tool.
+  // The pick tool takes the index under the mouse and returns to the previous tool,
+  // also when it was chosen twice.
+  f.editor.command(ID_PLYK_TOOL_PICK);
   f.editor.command(ID_PLYK_TOOL_PICK);
   Drag(11, 11, 11, 11);
   EXPECT_EQ(f.doc().cut.transparentIndex, 9);

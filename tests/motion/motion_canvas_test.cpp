@@ -167,6 +167,9 @@ TEST(CanvasStatus, ToolNumberSelectAllZoomAndMouse) {
   EXPECT_EQ(f.host.repaints, unsigned{kRepaintStatus | kRepaintCanvas});
   f.canvas.leaveCheck(PointerFacts{152, 40, 400, 300, true});  // moved without a move message
   EXPECT_EQ(f.canvas.statusTexts()[2], " 마우스 : --- , ---");
+  f.settings.baseY = 20 - kUnset;  // a position whose y meets the unset value is no position
+  f.canvas.mouseMove(150, 40);
+  EXPECT_EQ(f.canvas.statusTexts()[2], " 마우스 : --- , ---");
   f.canvas.chooseTool(kToolStamp);
   f.canvas.show(false);
   EXPECT_FALSE(f.host.canvasShown);

@@ -107,7 +107,7 @@ void MotionCanvas::leftUp() {
   const int32_t dx = dragX_, dy = dragY_;
   dragX_ = dragY_ = kUnset;
   // A mouse that left the canvas during the drag gives no end point.
-  if (!doc_.file.current() || !dragging || mouseX_ == kUnset || mouseY_ == kUnset) {
+  if (!doc_.file.current() || !dragging || !hasMouse()) {
     if (dragging) host_.repaint(kRepaintCanvas);
     return;
   }
@@ -245,5 +245,5 @@ bool MotionCanvas::idle() {
 std::array<std::string, 3> MotionCanvas::statusTexts() const {
   const bool numbered = tool_ == kToolBox || tool_ == kToolPoint;
   return {MotionToolText(ToolStatusName(tool_), toolNumber_, numbered, selectAll_), ZoomText(settings_.zoom),
-          visible_ ? MouseText(mouseX_ != kUnset, mouseX_, mouseY_) : std::string()};
+          visible_ ? MouseText(hasMouse(), mouseX_, mouseY_) : std::string()};
 }

@@ -101,6 +101,8 @@ class MotionCanvas {
   bool selectAll() const { return selectAll_; }
   bool visible() const { return visible_; }
   bool playing() const { return tool_ == kToolPlaying; }
+  // A coordinate that meets the unset value holds no position, so neither does the mouse.
+  bool hasMouse() const { return mouseX_ != kUnset && mouseY_ != kUnset; }
   int32_t mouseX() const { return mouseX_; }
   int32_t mouseY() const { return mouseY_; }
   int32_t dragX() const { return dragX_; }

@@ -96,7 +96,7 @@ void MotionCanvas::drawGlyph(DrawContext& dc, int glyph, int x, int y) const {
 }
 
 void MotionCanvas::paintOverlay(DrawContext& dc) const {
-  if (mouseX_ == kUnset || mouseY_ == kUnset) return;
+  if (!hasMouse()) return;
   const int bx = settings_.baseX, by = settings_.baseY;
   const int mx = bx + mouseX_, my = by + mouseY_;
   const bool dragging = dragX_ != kUnset && dragY_ != kUnset;
@@ -154,8 +154,7 @@ void MotionCanvas::showPlayFrame() {
   if (const Motion* m = playback_.motion()) {
     DrawMotionSprite(*dc, *m, settings_.baseX, settings_.baseY);
   }
-  if (mouseX_ != kUnset && mouseY_ != kUnset)
-    drawGlyph(*dc, kGlyphClapperboard, settings_.baseX + mouseX_, settings_.baseY + mouseY_);
+  if (hasMouse()) drawGlyph(*dc, kGlyphClapperboard, settings_.baseX + mouseX_, settings_.baseY + mouseY_);
   dc->Unlock();
   host_.presentCanvas();
 }
