@@ -11,6 +11,7 @@
 
 #include "base/byte_reader.h"
 #include "editor_test_support.h"
+#include "images/png_reader.h"
 #include "motion/motion_file_io.h"
 
 namespace {
@@ -73,6 +74,25 @@ TEST(MotionJson, SamplesAndALargeFileComeBackByteForByte) {
   EXPECT_EQ(parsed["bundles"][0]["motions"][0]["boxes"][0], nullptr);
   EXPECT_EQ(parsed["bundles"][0]["motions"][0]["sound"], "hit0.wav");
   EXPECT_FALSE(parsed.contains("stored"));
+}
+
+TEST(MotionJson, ATrueColourAtlasTakesTheNearestPaletteColours) {
+  MotionFile file;
+  file.sprites.Append(MakeSprite(9, 7, 1));
+  const Bytes zrv = MotionFileBytes(file);
+  StoredMotionFile stored;
+  std::string error;
+  MotionJsonExport out;
+  ASSERT_TRUE(ReadStoredMotionFile(zrv.data(), zrv.size(), stored, error));
+  ASSERT_TRUE(ExportMotionJson(stored, TestPalette(), "atlas.png", out, error));
+  Bytes png, back;
+  ASSERT_TRUE(ReadFileBytes(PLYK_SOURCE_DIR "/tests/fuzz/corpus/png/rgba.png", png));  // 9 x 7, 16-bit RGBA
+  const auto load = [&](const std::string&, Bytes& b) { return b = png, true; };
+  ASSERT_TRUE(ImportMotionJson(out.json, load, TestPalette(), back, error)) << error;
+  ASSERT_TRUE(ReadStoredMotionFile(back.data(), back.size(), stored, error));
+  PngImage picture;
+  ASSERT_TRUE(ReadPng(png.data(), png.size(), picture, error));
+  EXPECT_EQ(stored.sprites.Get(0)->pixels, MapToPalette(picture.rgba, TestPalette()));
 }
 
 TEST(MotionJson, WhatOtherProgramsStoreIsKept) {
