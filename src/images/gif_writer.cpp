@@ -53,7 +53,7 @@ std::vector<uint8_t> EncodeGifLzw(const uint8_t* indices, size_t count, int minC
   // The string table as a trie: child[code * 256 + byte] is the code of the string
   // `code` followed by `byte`, 0 when absent (code 0 is never a child: it is a root).
   std::vector<uint16_t> child(size_t(kMaxCodes) * 256, 0);
-  std::vector<uint16_t> used;  // the slots to reset at a clear code
+  std::vector<uint32_t> used;  // the slots to reset at a clear code
   used.reserve(kMaxCodes);
   uint32_t next = end + 1;
   int width = minCodeSize + 1;
@@ -74,15 +74,14 @@ std::vector<uint8_t> EncodeGifLzw(const uint8_t* indices, size_t count, int minC
     bits.put(prefix, width);
     if (next < kMaxCodes) {
       child[slot] = static_cast<uint16_t>(next);
-      used.push_back(static_cast<uint16_t>(slot / 256));
-      used.push_back(static_cast<uint16_t>(c));
+      used.push_back(static_cast<uint32_t>(slot));
       // The decoder widens its codes once the table reaches the next power of two.
       if (next == (1u << width) && width < kMaxCodeBits) ++width;
       ++next;
     } else {
       // Table full: start afresh, which keeps the code stream small on long images.
       bits.put(clear, width);
-      for (size_t k = 0; k < used.size(); k += 2) child[size_t(used[k]) * 256 + used[k + 1]] = 0;
+      for (uint32_t s : used) child[s] = 0;
       used.clear();
       next = end + 1;
       width = minCodeSize + 1;
