@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <functional>
 
 #include "base/byte_reader.h"
@@ -160,6 +161,19 @@ TEST(MotionJson, WhatOtherProgramsStoreIsKept) {
     ASSERT_NE(zrv, walker) << name;
     EXPECT_EQ(RoundTrip(zrv), zrv) << name;
   }
+}
+
+TEST(MotionJson, AMotionFileWithAForeignSpriteSectionIsRefused) {
+  Bytes zrv = ReadSample("walker.zrv");
+  const std::string magic = "PLYK";
+  const size_t section =
+      size_t(std::search(zrv.begin(), zrv.end(), magic.begin(), magic.end()) - zrv.begin());
+  ASSERT_LT(section, zrv.size());
+  zrv[section + 3] = 'X';  // the rest of the file stays whole
+  StoredMotionFile file;
+  std::string error;
+  EXPECT_FALSE(ReadStoredMotionFile(zrv.data(), zrv.size(), file, error));
+  EXPECT_EQ(error, "no sprite section at byte " + std::to_string(section));
 }
 
 TEST(MotionJson, BrokenInputIsRefusedWithTheFieldsPath) {
