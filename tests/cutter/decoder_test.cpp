@@ -352,11 +352,12 @@ TEST(AnimationDecoding, RepeatedFramesShareOneBuffer) {
 
 TEST(AnmDecoder, RunSkipDumpCodes) {
   Bytes frame(20, 1);
-  // Dump 3; run 4 x 9; skip 2; word skip 3; word dump 2; word run 3 x 5; end.
-  const Bytes code = {3, 7,    8,   6,   0,    4, 9,    0x82, 0x80, 3, 0, 0x80,
-                      2, 0x80, 0xA, 0xB, 0x80, 3, 0xC0, 5,    0x80, 0, 0, 4};
+  // Dump 3; run 4 x 9; skip 2; word skip 3; word dump 2; word run 3 x 5; word dump 0;
+  // dump 1; end.
+  const Bytes code = {3,   7,    8, 6,    0, 4,    9, 0x82, 0x80, 3,   0,    0x80, 2, 0x80, 0xA,
+                      0xB, 0x80, 3, 0xC0, 5, 0x80, 0, 0x80, 1,    0xD, 0x80, 0,    0, 4};
   DecodeRunSkipDump(code.data(), code.size(), frame.data(), frame.size());
-  EXPECT_EQ(frame, Bytes({7, 8, 6, 9, 9, 9, 9, 1, 1, 1, 1, 1, 0xA, 0xB, 5, 5, 5, 1, 1, 1}));
+  EXPECT_EQ(frame, Bytes({7, 8, 6, 9, 9, 9, 9, 1, 1, 1, 1, 1, 0xA, 0xB, 5, 5, 5, 0xD, 1, 1}));
 }
 
 TEST(AnimationDecoding, EachFrameEqualsAReplayFromTheStart) {
