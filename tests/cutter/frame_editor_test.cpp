@@ -91,8 +91,8 @@ TEST_F(FrameTest, MenuStateAndGreyedKeys) {
   EXPECT_EQ(frame().statusTexts()[2], "");  // no canvas yet
 
   // Shift+arrows move the pointer by one picture pixel; ] goes to the sprite window.
-  for (int id :
-       {ID_PLYK_ZOOM_IN, ID_PLYK_POINTER_LEFT, ID_PLYK_POINTER_DOWN, ID_PLYK_NEXT_SPRITE, ID_PLYK_ABOUT})
+  for (int id : {ID_PLYK_ZOOM_IN, ID_PLYK_POINTER_LEFT, ID_PLYK_POINTER_DOWN, ID_PLYK_POINTER_DOWN,
+                 ID_PLYK_POINTER_UP, ID_PLYK_NEXT_SPRITE, ID_PLYK_ABOUT})
     frame().command(id);
   EXPECT_EQ(std::make_pair(f.host.pointerX, f.host.pointerY), std::make_pair(-2, 2));
   EXPECT_EQ(frame().spriteWindow().selection(), 1);

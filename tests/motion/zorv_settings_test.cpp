@@ -33,6 +33,7 @@ ZorvSettings Unusual() {
   s.zoom = 4;
   s.defaultDelay = 60;
   s.indices.boxes[5] = 255;
+  s.indices.system = 0;  // 0 is a colour like any other
   s.colours.shadow = 0x00123456;
   s.customColours[15] = 0x00ABCDEF;
   s.motionFilePath = "C:\\게임\\걷기.zrv";
