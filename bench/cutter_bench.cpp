@@ -7,7 +7,7 @@
 #include "cutter/batch_cut.h"
 #include "cutter/flc_decoder.h"
 #include "cutter/picture.h"
-#include "cutter/picture_writers.h"
+#include "picture_writers.h"
 #include "flc500.h"
 
 using namespace testpic;

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "cutter/picture_writers.h"
+#include "picture_writers.h"
 
 inline testpic::Bytes Flc500Frames(int w = 320, int h = 200) {
   using namespace testpic;

@@ -18,7 +18,7 @@
 
 #include "base/save_file.h"
 #include "cutter/pcx_writer.h"
-#include "cutter/picture_writers.h"
+#include "picture_writers.h"
 #include "graphics/builtin_fonts.h"
 #include "graphics/draw_context.h"
 #include "graphics/surface.h"

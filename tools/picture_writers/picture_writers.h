@@ -1,7 +1,8 @@
 #pragma once
-// Small writers of PCX, BMP, FLC, FLI and ANM files for the tests and benchmarks. They
-// follow the published layouts and share no code with the decoders, so a decoder
-// is checked against an independent encoder.
+// Small writers of PCX, BMP, FLC, FLI and ANM files: the sample maker's animation, and
+// the pictures the tests and benchmarks decode. They follow the published layouts and
+// share no code with the decoders, so a decoder is checked against an independent
+// encoder.
 
 #include <algorithm>
 #include <array>
