@@ -7,8 +7,8 @@
 #include "cutter/batch_cut.h"
 #include "cutter/flc_decoder.h"
 #include "cutter/picture.h"
-#include "picture_writers.h"
 #include "flc500.h"
+#include "picture_writers.h"
 
 using namespace testpic;
 

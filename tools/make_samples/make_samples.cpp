@@ -18,12 +18,12 @@
 
 #include "base/save_file.h"
 #include "cutter/pcx_writer.h"
-#include "picture_writers.h"
 #include "graphics/builtin_fonts.h"
 #include "graphics/draw_context.h"
 #include "graphics/surface.h"
 #include "motion/motion_file.h"
 #include "motion/motion_file_io.h"
+#include "picture_writers.h"
 #include "sprites/palette.h"
 #include "sprites/sprite_file.h"
 
