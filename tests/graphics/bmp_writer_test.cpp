@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -9,21 +7,12 @@
 #include "base/byte_reader.h"
 #include "graphics/bmp_writer.h"
 #include "support/graphics_test_support.h"
+#include "support/other_decoders.h"
 #include "support/scratch_folder.h"
 
 namespace {
 
 constexpr size_t kPixelsAt = 14 + 40 + 1024;  // after the headers and the colour table
-
-// Runs a shell command and returns its first output line, or "" when it fails.
-std::string FirstLine(const std::string& command) {
-  FILE* p = popen(command.c_str(), "r");
-  if (!p) return "";
-  char line[512] = {};
-  const bool got = std::fgets(line, sizeof line, p) != nullptr;
-  const int status = pclose(p);
-  return got && status == 0 ? std::string(line) : std::string();
-}
 
 }  // namespace
 
@@ -69,15 +58,15 @@ TEST(BmpWriter, WrittenFileOpensInAnImageReader) {
   ASSERT_TRUE(WriteSurfaceBmp(c.surface, path));
   const std::vector<uint8_t> bytes = FileBytes(path);
   EXPECT_EQ(bytes, SurfaceBmpBytes(c.surface));
-  const std::string identify = FirstLine("identify -format '%m %w %h' '" + path.string() + "' 2>/dev/null");
+  const std::string identify = gifcheck::Output("identify -format '%m %w %h' '" + path.string() + "'");
   if (!identify.empty()) {
     EXPECT_TRUE(identify == "BMP 61 30" || identify == "BMP3 61 30") << identify;
     // ImageMagick's own decoding of the top-left pixel: palette entry 12.
     const std::string pixel =
-        FirstLine("convert '" + path.string() + "' -format '%[pixel:p{0,0}]' info: 2>/dev/null");
+        gifcheck::Output("convert '" + path.string() + "' -format '%[pixel:p{0,0}]' info:");
     EXPECT_EQ(pixel, "srgb(255,87,87)");
   }
-  const std::string type = FirstLine("file -b '" + path.string() + "' 2>/dev/null");
+  const std::string type = gifcheck::Output("file -b '" + path.string() + "'");
   if (!type.empty()) {
     EXPECT_NE(type.find("bitmap"), std::string::npos) << type;
   }
