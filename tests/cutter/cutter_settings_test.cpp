@@ -6,20 +6,12 @@
 
 #include <tuple>
 
+#include "support/file_words.h"
 #include "ui/settings_block.h"
 
 namespace {
 
 const ScreenArea kScreen{0, 0, 1280, 1024};
-
-int32_t IntAt(const std::vector<uint8_t>& b, size_t offset) {
-  return static_cast<int32_t>(b[offset] | b[offset + 1] << 8 | b[offset + 2] << 16 |
-                              uint32_t(b[offset + 3]) << 24);
-}
-
-void PutInt(std::vector<uint8_t>& b, size_t offset, int32_t v) {
-  for (int i = 0; i < 4; ++i) b[offset + i] = static_cast<uint8_t>(uint32_t(v) >> (8 * i));
-}
 
 CutterSettings Custom() {
   CutterSettings s;
@@ -53,7 +45,7 @@ TEST(CutterSettings, DefaultsAndTheirBytes) {
       {0x040, 32},         {0x044, 32},         {0x048, 255}, {0x04C, 1},          {0x050, 0},
       {0x054, 0x007F0000}, {0x058, 0x00FFFFFF}, {0x05C, 0},   {0x060, 0x00FFFFFF}, {0x09C, 0x00FFFFFF},
       {0x0A0, 0},          {0x5B4, 0}};
-  for (auto [offset, value] : fields) EXPECT_EQ(IntAt(bytes, offset), value) << "at " << offset;
+  for (auto [offset, value] : fields) EXPECT_EQ(WordAt(bytes, offset), value) << "at " << offset;
   // Each text is stored at its offset, zero-terminated.
   const std::pair<size_t, std::string CutterSettings::*> texts[] = {
       {0x0A0, &CutterSettings::spriteName},  {0x1A4, &CutterSettings::spritePath},
@@ -106,7 +98,7 @@ TEST(CutterSettings, DamagedFieldsTakeTheirDefaults) {
                              fallback = EncodeCutterSettings(defaults);
   for (const auto& d : damage) {
     std::vector<uint8_t> bytes = custom;
-    PutInt(bytes, d.offset, d.value);
+    SetU32(bytes, d.offset, d.value);
     // The damaged field (a whole rectangle for a rectangle's side) takes its default;
     // every other field is kept.
     const bool rect = d.offset >= 0x004 && d.offset < 0x034;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -41,6 +42,30 @@ inline std::vector<uint8_t> PcxPicture(int w, int h, const std::function<uint8_t
   testpic::Palette palette;
   std::copy_n(BuiltinPaletteBlock().palette(), palette.size(), palette.begin());
   return testpic::WritePcx(img, palette);
+}
+
+// `count` connected figures of assorted sizes, each touching the four edges of its
+// box: solid, rings (holes), crosses and staircases, every seventh up to 90 wide;
+// the first selected.
+inline SpriteSet Figures(int count, uint32_t seed) {
+  SpriteSet set;
+  for (int i = 0; i < count; ++i) {
+    seed = seed * 1664525u + 1013904223u;
+    const int w = 1 + int(seed >> 8) % (i % 7 == 0 ? 90 : 40), h = 1 + int(seed >> 16) % 30;
+    const auto colour = static_cast<uint8_t>(1 + (seed >> 24) % 250);
+    const auto step = [&](int x) { return std::min(h - 1, x * (h - 1) / std::max(w - 1, 1)); };
+    auto s = MakeSprite(w, h, 0);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+        const bool on = i % 4 == 0 || (i % 4 == 1 && edge) || (i % 4 == 2 && (x == w / 2 || y == h / 2)) ||
+                        (i % 4 == 3 && (x == 0 || x == w - 1 || (y >= step(x) && y <= step(x + 1))));
+        if (on) s->pixels[size_t(y) * w + x] = static_cast<uint8_t>(colour + (x + y) % 3);
+      }
+    set.Append(std::move(s));
+  }
+  set.SetCurrent(0);
+  return set;
 }
 
 // Cutting a sheet picture (a file Picture reads) outward on index 0 gives the set back,

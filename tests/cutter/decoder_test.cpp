@@ -217,18 +217,6 @@ TEST(FlicDecoders, EveryChunkTypeOverSeveralFrames) {
   }
 }
 
-TEST(FliDecoder, AnimatorLayoutWithBlackHeldAndRingFrames) {
-  const auto moving = Moving(40, 20, 4);
-  const std::vector<Image> frames = {moving[0], moving[1], moving[1], Image(40, 20), moving[2], moving[3]};
-  const Palette pal64 = Palette64(7);
-  Picture pic;
-  ASSERT_TRUE(Load(pic, WriteFli(frames, pal64)));
-  ExpectFrames(pic, frames);
-  Palette want{};
-  for (int i = 0; i < 768; ++i) want[i] = Scale64(pal64[i]);
-  ExpectPalette(pic, want);
-}
-
 TEST(FlcDecoder, PalettePacketsSkip) {
   const Palette pal = TestPalette(21);
   // Packet 1: skip 5, 3 colours (5..7); packet 2: skip 2 more (10), 1 colour.

@@ -9,36 +9,6 @@
 
 using namespace edtest;
 
-namespace {
-
-// Connected figures that touch the four edges of their box, holes and diagonal
-// links included.
-std::unique_ptr<Sprite> Figure(int kind, int w, int h, uint8_t colour) {
-  auto s = MakeSprite(w, h, 0);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      bool on = true;
-      if (kind == 1) on = x == 0 || y == 0 || x == w - 1 || y == h - 1;                   // ring
-      if (kind == 2) on = x == w / 2 || y == h / 2;                                       // plus
-      if (kind == 3) on = x * (h - 1) / std::max(w - 1, 1) == y || x == 0 || x == w - 1;  // N
-      if (on) s->pixels[size_t(y) * w + x] = static_cast<uint8_t>(colour + (x + y) % 3);
-    }
-  return s;
-}
-
-SpriteSet Figures(int count, uint32_t seed) {
-  SpriteSet set;
-  for (int i = 0; i < count; ++i) {
-    seed = seed * 1664525u + 1013904223u;
-    const int w = 1 + (seed >> 8) % 40, h = 1 + (seed >> 16) % 30;
-    set.Append(Figure(i % 4, w, h, static_cast<uint8_t>(1 + (seed >> 24) % 250)));
-  }
-  set.SetCurrent(0);
-  return set;
-}
-
-}  // namespace
-
 TEST(SpriteSheet, CutsBackIntoTheSameSpritesInOrder) {
   const PaletteBlock palette = BuiltinPaletteBlock();
   for (uint32_t seed : {1u, 2u, 3u}) {

@@ -59,26 +59,6 @@ Decoded DecodeWithImageMagick(const std::string& path, const PaletteBlock& palet
   return d;
 }
 
-// Sprites of assorted sizes, each a connected figure touching its four edges (a
-// frame with scattered holes inside), some with the widest and tallest sizes.
-SpriteSet Figures(int count, uint32_t seed) {
-  SpriteSet set;
-  for (int i = 0; i < count; ++i) {
-    seed = seed * 1664525u + 1013904223u;
-    const int w = 1 + int(seed >> 8) % (i % 7 == 0 ? 90 : 30), h = 1 + int(seed >> 16) % 25;
-    auto s = MakeSprite(w, h, 0);
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) {
-        const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
-        if (edge || (x * 5 + y * 3 + i) % 4 != 0)
-          s->pixels[size_t(y) * w + x] = uint8_t(1 + (seed >> 24) % 200 + (x + y) % 50);
-      }
-    set.Append(std::move(s));
-  }
-  set.SetCurrent(0);
-  return set;
-}
-
 // The same through ImageMagick's decoding, passed on as a PCX.
 void ExpectCutsBack(const Decoded& d, const SpriteSet& set) {
   std::vector<uint8_t> pixels(d.indices.begin(), d.indices.end());

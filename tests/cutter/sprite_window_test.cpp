@@ -101,10 +101,8 @@ TEST_F(SpriteWindowTest, NextStopsAtTheEndSlotWhereSpriteCommandsAreGreyed) {
     EXPECT_EQ(window().selection(), expected);
   }
   for (int id : {ID_PLYK_SPRITE_COPY, ID_PLYK_SPRITE_CUT, ID_PLYK_SPRITE_DELETE, ID_PLYK_SPRITE_PASTE,
-                 ID_PLYK_SPRITE_SAVE_PCX, ID_PLYK_KEY_COPY}) {
+                 ID_PLYK_SPRITE_SAVE_PCX, ID_PLYK_KEY_COPY})
     EXPECT_FALSE(window().commands().enabled(id)) << id;
-    EXPECT_FALSE(window().command(id)) << id;
-  }
   EXPECT_TRUE(window().commands().enabled(ID_PLYK_SPRITE_ADD));
   window().command(ID_PLYK_PREV_SPRITE);
   EXPECT_TRUE(window().commands().enabled(ID_PLYK_SPRITE_CUT));

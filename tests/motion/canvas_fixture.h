@@ -40,6 +40,6 @@ struct CanvasFixture {
   std::vector<uint8_t> paint() {
     TestSurface s(400, 300);
     canvas.paint(*s.dc);
-    return s.pixels();
+    return s.snapshot();
   }
 };

@@ -84,7 +84,6 @@ struct TestSurface : Canvas {
     dc->setBackground(background);
     dc->Lock();
   }
-  std::vector<uint8_t> pixels() const { return snapshot(); }
 };
 
 // Glyphs of the built-in sizes: a body of 255 inside an outline of 254.

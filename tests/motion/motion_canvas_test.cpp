@@ -247,7 +247,7 @@ TEST(CanvasPaint, InfoPanelShowsEightLines) {
   dc.FillRect(300, 100, 480, 202, 0, 1);
   dc.setTextColour(0);
   for (int i = 0; i < 8; ++i) dc.DrawText(303, 103 + 12 * i, lines[i]);
-  EXPECT_EQ(painted, expected.pixels());
+  EXPECT_EQ(painted, expected.snapshot());
 }
 
 TEST(CanvasPaint, XorOverlaysRestoreThePictureWhenDrawnTwice) {
@@ -258,14 +258,14 @@ TEST(CanvasPaint, XorOverlaysRestoreThePictureWhenDrawnTwice) {
     f.canvas.mouseMove(150, 140);
     TestSurface s(400, 300);
     f.canvas.paint(*s.dc);
-    const std::vector<uint8_t> withOverlay = s.pixels();
+    const std::vector<uint8_t> withOverlay = s.snapshot();
     f.canvas.paintOverlay(*s.dc);
     f.canvas.leaveCheck(PointerFacts{});
     const std::vector<uint8_t> without = f.paint();
     EXPECT_NE(withOverlay, without) << "tool " << tool;
     // The point tool's X is centred 5 pixels right of and below the mouse: (154, 144) lies on it.
     EXPECT_TRUE(tool != kToolPoint || withOverlay[144 * 400 + 154] != without[144 * 400 + 154]);
-    EXPECT_EQ(s.pixels(), without) << "tool " << tool;
+    EXPECT_EQ(s.snapshot(), without) << "tool " << tool;
   }
 }
 

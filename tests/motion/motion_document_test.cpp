@@ -43,7 +43,6 @@ TEST(MotionStamp, CentresSpriteOnMouseBeforeCurrentMotion) {
   f.doc.defaultDelay = 9;
   Motion* old = f.a->current();
   ASSERT_TRUE(f.doc.stampMotion(10, -7));
-  EXPECT_TRUE(f.doc.modified);
   Motion* m = f.a->get(2);
   EXPECT_EQ(m->relX, 8);   // 10 - 5/2
   EXPECT_EQ(m->relY, -8);  // -7 - 3/2, truncated towards zero
@@ -190,7 +189,6 @@ TEST(MotionClipboardOps, DeleteMotionForgetsClipboardAndShadowOnlyOnIt) {
   EXPECT_EQ(f.doc.shadow.motion->relX, 2);
   f.a->select(1);
   ASSERT_TRUE(f.doc.deleteMotion());
-  EXPECT_TRUE(f.doc.modified);
   EXPECT_EQ(RelXs(*f.a), (Ints{1, 3, 4}));
   EXPECT_EQ(f.a->current()->relX, 3);
   EXPECT_TRUE(f.doc.clipboard.empty());
@@ -288,7 +286,6 @@ TEST(MotionCleanSprites, RemovesUnusedKeepingOrderAndCurrent) {
   f.b->get(1)->sprite = nullptr;
   f.doc.file.sprites.SetCurrent(2);  // unused: the next kept one becomes current
   ASSERT_TRUE(f.doc.cleanSprites());
-  EXPECT_TRUE(f.doc.modified);
   ASSERT_EQ(f.doc.file.sprites.Count(), 3);
   EXPECT_EQ(f.doc.file.sprites.Get(0), f.sprites[0]);
   EXPECT_EQ(f.doc.file.sprites.Get(1), f.sprites[1]);

@@ -8,6 +8,7 @@
 #include "editor_test_support.h"
 #include "motion/motion_document.h"
 #include "motion/motion_file_io.h"
+#include "support/file_words.h"
 #include "support/palette_test_support.h"
 #include "support/sprite_file_bytes.h"
 
@@ -67,15 +68,6 @@ Bytes RawFile(const std::vector<RawBundle>& bundles, const Bytes& spriteSection,
 
 int Read(MotionFile& file, const Bytes& bytes) {
   return ReadMotionFileFromMemory(file, bytes.data(), bytes.size());
-}
-
-int32_t WordAt(const Bytes& bytes, size_t offset) {
-  return static_cast<int32_t>(LoadU32(bytes.data() + offset));
-}
-
-Bytes WithWord(Bytes bytes, size_t at, int32_t v) {
-  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
-  return bytes;
 }
 
 constexpr size_t kFirstRecord = 32 + 4 + 36;  // in a file with one bundle

@@ -44,7 +44,7 @@ TEST(Playback, DelayOneShowsEachMotionForTwoTicks) {
   EXPECT_EQ(f.host.canvas.at(160, 150), f.settings.indices.shadow);
   // Nothing is painted while playing.
   f.canvas.startPlayback();
-  EXPECT_EQ(f.paint(), TestSurface(400, 300).pixels());
+  EXPECT_EQ(f.paint(), TestSurface(400, 300).snapshot());
 }
 
 TEST(Playback, RepeatWithSelectAllRestartsAtTheFirstBundleWithMotions) {

@@ -7,20 +7,11 @@
 #include <tuple>
 #include <utility>
 
-#include "base/byte_reader.h"
+#include "support/file_words.h"
 
 namespace {
 
 const ScreenArea kScreen{0, 0, 1280, 1024};
-
-int32_t WordAt(const std::vector<uint8_t>& block, size_t offset) {
-  return static_cast<int32_t>(LoadU32(block.data() + offset));
-}
-
-void PutWord(std::vector<uint8_t>& block, size_t offset, int32_t value) {
-  for (int i = 0; i < 4; ++i)
-    block[offset + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
-}
 
 ZorvSettings Unusual() {
   ZorvSettings s;
@@ -99,7 +90,7 @@ TEST(ZorvSettings, DamagedFieldsTakeTheirDefaults) {
                {"custom colour", 0x0E8, -1}};
   for (const auto& c : cases) {
     std::vector<uint8_t> block = EncodeZorvSettings(ZorvSettings());
-    PutWord(block, c.offset, c.value);
+    SetU32(block, c.offset, c.value);
     EXPECT_EQ(DecodeZorvSettings(block, kScreen), ZorvSettings()) << c.name;
   }
   // A text field without its terminator is dropped; the others stay.

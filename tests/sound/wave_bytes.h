@@ -7,10 +7,7 @@
 #include <vector>
 
 #include "base/byte_reader.h"
-
-inline void SetU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
+#include "support/file_words.h"
 
 // A 16-byte PCM format block: tag, channels, rate, byte rate, block align, bits.
 inline std::vector<uint8_t> PcmFormat(uint16_t channels = 1, uint32_t rate = 22050, uint16_t bits = 8) {

@@ -10,11 +10,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes WithU32(Bytes bytes, size_t at, uint32_t value) {
-  SetU32(bytes, at, value);
-  return bytes;
-}
-
 Bytes Wave(const std::vector<TestChunk>& chunks) {
   return RiffFile("WAVE", chunks);
 }
@@ -55,7 +50,7 @@ TEST(WaveParser, FindsTheFirstFormatAndDataPairOrRefuses) {
        samples},
       {"empty data skipped", Wave({{"data", {}}, {"fmt ", PcmFormat()}, {"data", samples}}), kOk, PcmFormat(),
        samples},
-      {"RIFF length past the file", WithU32(SimpleWave(samples), 4, 0xFFFFFFFFu), kOk, PcmFormat(), samples},
+      {"RIFF length past the file", WithWord(SimpleWave(samples), 4, 0xFFFFFFFFu), kOk, PcmFormat(), samples},
       {"AVI form", RiffFile("AVI ", {{"fmt ", PcmFormat()}, {"data", samples}}), kNotWave, {}, {}, 0},
       {"RIFX", rifx, kNotWave, {}, {}, 0},
       {"cut form type", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V'}, kNotWave, {}, {}, 0},
@@ -64,14 +59,14 @@ TEST(WaveParser, FindsTheFirstFormatAndDataPairOrRefuses) {
       {"no fmt", Wave({{"data", samples}}), kMissing, {}, {}},
       {"no chunks", Wave({}), kMissing, {}, {}},
       // The simple wave has its "fmt " chunk at 12 and its "data" chunk at 36.
-      {"data one byte too long", WithU32(SimpleWave(samples), 40, 101), kOver, {}, {}, 36},
-      {"data length wraps", WithU32(SimpleWave(samples), 40, 0xFFFFFFFFu), kOver, {}, {}, 36},
-      {"fmt length wraps", WithU32(SimpleWave(samples), 16, 0xFFFFFFF8u), kOver, {}, {}, 12},
+      {"data one byte too long", WithWord(SimpleWave(samples), 40, 101), kOver, {}, {}, 36},
+      {"data length wraps", WithWord(SimpleWave(samples), 40, 0xFFFFFFFFu), kOver, {}, {}, 36},
+      {"fmt length wraps", WithWord(SimpleWave(samples), 16, 0xFFFFFFF8u), kOver, {}, {}, 12},
       {"cut chunk header", cutHeader, kCut, {}, {}, 41},
       {"cut in the data", Bytes(simple.begin(), simple.begin() + 50), kCut, {}, {}, 50},
       // The RIFF length promises one byte more than the file holds: cut short, not overrun.
       {"cut by one byte",
-       WithU32(WithU32(simple, 40, 101), 4, uint32_t(simple.size() - 7)),
+       WithWord(WithWord(simple, 40, 101), 4, uint32_t(simple.size() - 7)),
        kCut,
        {},
        {},
@@ -79,7 +74,7 @@ TEST(WaveParser, FindsTheFirstFormatAndDataPairOrRefuses) {
       {"short fmt", Wave({{"fmt ", shortFormat}, {"data", samples}}), kDamaged, {}, {}, 12},
       {"short fmt last", Wave({{"data", samples}, {"fmt ", shortFormat}}), kDamaged, {}, {}, 120},
       {"empty data", Wave({{"fmt ", PcmFormat()}, {"data", {}}}), kMissing, {}, {}},
-      {"RIFF ends before data", WithU32(SimpleWave(samples), 4, 4 + 8 + 16), kMissing, {}, {}},
+      {"RIFF ends before data", WithWord(SimpleWave(samples), 4, 4 + 8 + 16), kMissing, {}, {}},
   };
   for (const Case& c : cases) {
     WaveView view;

@@ -136,11 +136,8 @@ TEST_F(PlayerTest, FortyOneFilesDropTheFirstWhichIsThenReadAgain) {
   // No channel holds w0 any more: copied from the cache, which it stays the oldest of.
   play("w0", "** 캐쉬 플레이 **");
   play("w40", "** 파일 플레이 **");
-  EXPECT_EQ(player->cache().count(), 40);
-  EXPECT_EQ(player->cache().find("w0"), -1);
   play("w0", "** 파일 플레이 **");
   EXPECT_EQ(reads["w0"], 2);
-  EXPECT_EQ(player->cache().find("w1"), -1);
 }
 
 TEST_F(PlayerTest, VolumePanLoopAndTwoRegionLockReachTheBuffer) {
