@@ -105,7 +105,7 @@ Json MotionObject(const Motion& m, int32_t spriteCount) {
 }
 
 std::string Dump(const Json& j) {
-  return j.dump(-1, ' ', false, Json::error_handler_t::strict);
+  return j.dump();  // one line; a text that is not UTF-8 throws
 }
 
 // ---- Reading ----
@@ -377,8 +377,9 @@ bool ParseMotionJson(std::string_view text, MotionJsonImport& out, std::string& 
     const Json& atlas = ObjectAt(Field(top, "", "atlas"), "atlas");
     result.image = StringAt(Field(atlas, "atlas", "image"), "atlas.image");
     if (result.image.empty()) Refuse("atlas.image", "must name the atlas picture");
-    result.atlas.width = IntField(atlas, "atlas", "width", 0);
-    result.atlas.height = IntField(atlas, "atlas", "height", 0);
+    // A PNG has at least one pixel (with no sprites, the export writes one).
+    result.atlas.width = IntField(atlas, "atlas", "width", 1);
+    result.atlas.height = IntField(atlas, "atlas", "height", 1);
 
     const Json& sprites = ArrayAt(Field(top, "", "sprites"), "sprites");
     for (size_t i = 0; i < sprites.size(); ++i) {

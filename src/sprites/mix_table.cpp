@@ -220,16 +220,16 @@ class NearestSearch {
       const char* hi = table + (((static_cast<uint32_t>(high) << 3) + 32) & ~31u);
       const char* lo = table + ((static_cast<uint32_t>(low) << 3) & ~31u);
       Pair hi0, hi1, lo0, lo1;
-      std::memcpy(&hi0, hi, 16);
-      std::memcpy(&hi1, hi + 16, 16);
-      std::memcpy(&lo0, lo, 16);
-      std::memcpy(&lo1, lo + 16, 16);
+      std::memcpy(&hi0, hi, sizeof hi0);
+      std::memcpy(&hi1, hi + 16, sizeof hi1);
+      std::memcpy(&lo0, lo, sizeof lo0);
+      std::memcpy(&lo1, lo + 16, sizeof lo1);
       a &= hi0 & ~lo0;
       b &= hi1 & ~lo1;
     }
     ColourSet set;
-    std::memcpy(&set.word[0], &a, 16);
-    std::memcpy(&set.word[2], &b, 16);
+    std::memcpy(&set.word[0], &a, sizeof a);
+    std::memcpy(&set.word[2], &b, sizeof b);
     return set;
   }
 

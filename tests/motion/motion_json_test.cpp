@@ -94,6 +94,11 @@ TEST(MotionJson, ATrueColourAtlasTakesTheNearestPaletteColours) {
   PngImage picture;
   ASSERT_TRUE(ReadPng(png.data(), png.size(), picture, error));
   EXPECT_EQ(stored.sprites.Get(0)->pixels, MapToPalette(picture.rgba, TestPalette()));
+  // The same picture is refused where the JSON gives the atlas another size.
+  auto json = nlohmann::ordered_json::parse(out.json);
+  json["atlas"]["height"] = 8;
+  EXPECT_FALSE(ImportMotionJson(json.dump(), load, TestPalette(), back, error));
+  EXPECT_EQ(error, "atlas: the picture is 9 x 7, the JSON says 9 x 8");
 }
 
 TEST(MotionJson, WhatOtherProgramsStoreIsKept) {
@@ -118,7 +123,7 @@ TEST(MotionJson, WhatOtherProgramsStoreIsKept) {
       {"bytes after the terminator", [](StoredMotionFile& f) { f.bundles[0].name.bytes[30] = 'x'; }},
       {"name not CP949", [](StoredMotionFile& f) { f.bundles[0].name.bytes[0] = char(0xFF); }},
       {"sprite past the sprites", [=](StoredMotionFile& f) { first(f).spriteIndex = 999; }},
-      {"sprite below -1", [=](StoredMotionFile& f) { first(f).spriteIndex = -40; }},
+      {"sprite below -1", [=](StoredMotionFile& f) { first(f).spriteIndex = -2; }},
       {"delay 0 and 999",
        [](StoredMotionFile& f) {
          f.bundles[0].motions[0].delay = 0;
@@ -126,6 +131,7 @@ TEST(MotionJson, WhatOtherProgramsStoreIsKept) {
        }},
       {"unknown effect bits", [=](StoredMotionFile& f) { first(f).effects = 0x31; }},
       {"box without width", [=](StoredMotionFile& f) { first(f).boxes[0].x2 = first(f).boxes[0].x1; }},
+      {"box without height", [=](StoredMotionFile& f) { first(f).boxes[0].y2 = first(f).boxes[0].y1; }},
       {"box half unset", [=](StoredMotionFile& f) { first(f).boxes[3].y2 = 5; }},
       {"point half unset", [=](StoredMotionFile& f) { first(f).points[4].y = 5; }},
       {"reserved bytes", [=](StoredMotionFile& f) { first(f).reserved.fill(0xC3); }},
@@ -211,6 +217,8 @@ TEST(MotionJson, BrokenInputIsRefusedWithTheFieldsPath) {
       {"/bundles/3/name", u8"\u00e9t\u00e9", "bundles[3].name: has a character that code page 949 lacks"},
       {"/sprites/4/w", 400, "sprites[4]: lies outside the atlas"},
       {"/sprites/4/h", -1, "sprites[4].h: must be an integer from 0 to"},
+      {"/atlas/width", 0, "atlas.width: must be an integer from 1 to"},
+      {"/atlas/height", 0, "atlas.height: must be an integer from 1 to"},
       {"/version", 2, "version: 2 is not supported"},
       {"/format", "other", "format: must be \"zorv-motions\""},
       {"/bundles/4/motions/0", "-", "bundles[4].motions[0]: must be an object"},
@@ -237,11 +245,17 @@ TEST(MotionJson, BrokenInputIsRefusedWithTheFieldsPath) {
     EXPECT_EQ(error.rfind(c.error, 0), 0u) << c.pointer << ": " << error;
     EXPECT_EQ(zrv, Bytes{9}) << "nothing is written for " << c.pointer;
   }
-  for (const char* text : {"", "{", "[1, 2]", "{\"format\": \"zorv-motions\"}", "nul"}) {
+  const std::pair<const char*, const char*> texts[] = {
+      {"", "not JSON: parse error at line 1, column 1"},
+      {"{", "not JSON: parse error at line 1, column 2"},
+      {"[1, 2]", "must be an object"},
+      {"{\"format\": \"zorv-motions\"}", "version is missing"},
+      {"nul", "not JSON: parse error at line 1, column 4"}};
+  for (const auto& [text, message] : texts) {
     Bytes zrv;
     std::string error;
     EXPECT_FALSE(ImportMotionJson(text, load, TestPalette(), zrv, error)) << text;
-    EXPECT_FALSE(error.empty()) << text;
+    EXPECT_EQ(error.rfind(message, 0), 0u) << text << ": " << error;
   }
   // A good text whose atlas cannot be read, or does not match, is refused as well.
   Bytes zrv;
