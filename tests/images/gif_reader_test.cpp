@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "images/gif_writer.h"
 #include "support/reader_support.h"
 
 using namespace readertest;
@@ -42,7 +43,123 @@ struct Movie {
   std::string options;
 };
 
+// Small files laid out by hand, for the cases ImageMagick never writes. The global
+// table (flag 0x80) holds red and blue.
+constexpr Rgba kRed = MakeRgba(200, 0, 0), kBlue = MakeRgba(0, 0, 200);
+Bytes Gif(int width, int height, const std::vector<Bytes>& blocks, uint8_t flags = 0x80) {
+  Bytes out = {'G',
+               'I',
+               'F',
+               '8',
+               '9',
+               'a',
+               uint8_t(width),
+               uint8_t(width >> 8),
+               uint8_t(height),
+               uint8_t(height >> 8),
+               flags,
+               0,
+               0};
+  if (flags & 0x80) out.insert(out.end(), {200, 0, 0, 0, 0, 200});
+  for (const Bytes& b : blocks) out.insert(out.end(), b.begin(), b.end());
+  out.push_back(0x3B);
+  return out;
+}
+Bytes Control(int disposal, int transparent, int delay = 0) {
+  return {0x21,
+          0xF9,
+          4,
+          uint8_t(disposal << 2 | (transparent >= 0)),
+          uint8_t(delay),
+          uint8_t(delay >> 8),
+          uint8_t(transparent),
+          0};
+}
+// An image of LZW code size 2: raw codes, or indices given as digits row by row.
+Bytes Codes(int left, int top, int width, int height, const Bytes& codes, const Bytes& localTable = {}) {
+  Bytes out = {0x2C, uint8_t(left), 0, uint8_t(top), 0, uint8_t(width), 0, uint8_t(height), 0};
+  out.push_back(localTable.empty() ? 0 : 0x80 | uint8_t(localTable.size() / 6 - 1));
+  out.insert(out.end(), localTable.begin(), localTable.end());
+  out.insert(out.end(), {2, uint8_t(codes.size())});
+  out.insert(out.end(), codes.begin(), codes.end());
+  out.push_back(0);
+  return out;
+}
+Bytes Lzw(const std::string& digits) {
+  Bytes indices;
+  for (char c : digits) indices.push_back(uint8_t(c - '0'));
+  return EncodeGifLzw(indices.data(), indices.size(), 2);
+}
+Bytes Image(int left, int top, int width, const std::string& digits) {
+  return Codes(left, top, width, int(digits.size()) / width, Lzw(digits));
+}
+Bytes Head(Bytes b, size_t n) {
+  b.resize(n);
+  return b;
+}
+
+// The frames as text, a character a pixel ('0' red, '1' blue, 'k' black, '.' see-through)
+// and "@delay" after a frame that has one; the size alone for a large screen; or the
+// reason of a refusal. Each image must tell whether it changed the screen.
+std::string Shown(const Bytes& data) {
+  GifFile file;
+  std::string reason;
+  if (!ParseGif(data.data(), data.size(), file, reason)) return "refused: " + reason;
+  if (file.width * file.height > 64) return std::to_string(file.width) + " x " + std::to_string(file.height);
+  std::vector<Rgba> screen(size_t(file.width * file.height), 0);
+  GifComposer<Rgba> composer;
+  std::string text;
+  for (size_t i = 0; i < file.images.size(); ++i) {
+    const std::vector<Rgba> before = screen;
+    const bool changed = composer.draw(file, i, screen.data(), file.images[i].colours);
+    EXPECT_EQ(changed, screen != before) << "image " << i;
+    if (i > 0) text += ' ';
+    for (Rgba c : screen)
+      text += c == 0 ? '.' : c == kRed ? '0' : c == kBlue ? '1' : c == MakeRgba(0, 0, 0) ? 'k' : '?';
+    if (file.images[i].delayCentiseconds) text += "@" + std::to_string(file.images[i].delayCentiseconds);
+  }
+  return text;
+}
+
 }  // namespace
+
+TEST(GifReader, SmallFilesLaidOutByHand) {
+  const struct {
+    const char* what;
+    Bytes file;
+    const char* shown;
+  } kFiles[] = {
+      {"indices past the table", Gif(2, 1, {Image(0, 0, 2, "03")}), "0k"},
+      {"a local table", Gif(2, 1, {Codes(0, 0, 2, 1, Lzw("01"), {0, 0, 200, 200, 0, 0})}, 0x70), "10"},
+      {"restoring is a change",
+       Gif(2, 1,
+           {Control(1, -1, 7), Image(0, 0, 2, "00"), Control(3, -1), Image(0, 0, 1, "1"), Control(1, 1),
+            Image(1, 0, 1, "1")}),
+       "00@7 10 00"},
+      {"only images that restore are restored",
+       Gif(3, 1,
+           {Image(0, 0, 3, "000"), Control(3, -1), Image(0, 0, 1, "1"), Image(1, 0, 1, "1"),
+            Image(2, 0, 1, "1")}),
+       "000 100 010 011"},
+      {"pixels whose right neighbours show their colour already",
+       Gif(3, 1, {Image(0, 0, 3, "001"), Image(1, 0, 1, "1"), Control(0, 0), Image(0, 0, 1, "1")}),
+       "001 011 111"},
+      {"a control block of three bytes is passed over",
+       Gif(2, 1, {{0x21, 0xF9, 3, 5, 7, 0, 0}, Image(0, 0, 2, "01")}), "01"},
+      // Clear, then four zeros of 3, 3, 3 and 4 bits: two bytes, no end code.
+      {"codes that end with the data", Gif(4, 1, {Codes(0, 0, 4, 1, {0x04, 0x00})}), "0000"},
+      {"a large screen that needs no justification", Gif(2048, 1024, {Image(0, 0, 1, "1")}), "2048 x 1024"},
+      {"the screen descriptor alone", Head(Gif(1, 1, {}, 0), 13), "refused: no trailer"},
+      {"a cut extension", Head(Gif(1, 1, {Control(0, -1)}), 22), "refused: extension cut short at byte 19"},
+      // Clear, then code 7.
+      {"a code past the table", Gif(1, 1, {Codes(0, 0, 1, 1, {0x3C})}),
+       "refused: LZW code 7 past the table of 6 at byte 19"},
+  };
+  for (const auto& f : kFiles) {
+    SCOPED_TRACE(f.what);
+    EXPECT_EQ(Shown(f.file), f.shown);
+  }
+}
 
 TEST_F(GifFiles, FramesAreComposedAsImageMagickComposesThem) {
   const Movie kMovies[] = {
