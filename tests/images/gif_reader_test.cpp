@@ -154,6 +154,9 @@ TEST(GifReader, SmallFilesLaidOutByHand) {
       // Clear, then code 7.
       {"a code past the table", Gif(1, 1, {Codes(0, 0, 1, 1, {0x3C})}),
        "refused: LZW code 7 past the table of 6 at byte 19"},
+      // Clear and a zero, then two bits.
+      {"codes that stop short", Gif(2, 1, {Codes(0, 0, 2, 1, {0x04})}),
+       "refused: LZW data ends before the image is full at byte 19"},
   };
   for (const auto& f : kFiles) {
     SCOPED_TRACE(f.what);
@@ -213,7 +216,7 @@ TEST_F(GifFiles, DamagedFilesAreRefusedWithAReason) {
       // Cut where the next sub-block's length byte would be.
       {"image data cut short", [&](Bytes& b) { b.resize(codes + b[codes - 1]); }},
       {"past the table", [&](Bytes& b) { b[codes] = 0xFF, b[codes + 1] = 0xFF; }},
-      {"ends before the image is full", [&](Bytes& b) { b[image + 8] = 40; }},
+      {"end code before the image is full", [&](Bytes& b) { b[image + 8] = 40; }},
       {"runs past the image", [&](Bytes& b) { b[image + 7] = 10, b[image + 5] = 3; }},
       {"LZW code size", [&](Bytes& b) { b[image + 10] = 11; }},
       {"too large", [&](Bytes& b) { b[image + 6] = 0xFF, b[image + 7] = 0xFF, b[image + 8] = 0xFF; }},
