@@ -112,8 +112,9 @@ TEST(GifWriter, OtherProgramsReadEveryFrameAndDelay) {
 // The repeat count of the NETSCAPE2.0 block (0: for ever), -1 without one.
 int Repeats(const Bytes& gif) {
   const std::string id = "NETSCAPE2.0";
-  const auto at = std::search(gif.begin(), gif.end(), id.begin(), id.end()) + long(id.size());
-  if (at >= gif.end()) return -1;
+  auto at = std::search(gif.begin(), gif.end(), id.begin(), id.end());
+  if (at == gif.end()) return -1;
+  at += long(id.size());
   EXPECT_TRUE(at + 5 <= gif.end() && at[0] == 3 && at[1] == 1 && at[4] == 0);  // one sub-block of three
   return at[2] | at[3] << 8;
 }
@@ -136,7 +137,9 @@ TEST(GifWriter, ScreenHeaderAndRefusals) {
   // Each code stream ends with a whole end code, which a reader told of one pixel more meets.
   for (int n = 1; n <= 24; ++n) {
     Bytes line = EncodeGif(Make({"", n, 1, 4, 1, 0, -1}));
-    ++line[13 + 12 + 8 + 5];  // the image's width, after the header, four colours and the control block
+    // The image's width, after the header, four colours and the control block (a still
+    // picture has no repeat block).
+    ++line[13 + 12 + 8 + 5];
     GifFile file;
     EXPECT_FALSE(ParseGif(line.data(), line.size(), file, reason));
     EXPECT_EQ(reason, "LZW end code before the image is full at byte 33") << n << " pixels";
