@@ -74,7 +74,7 @@ bool DecodeLzw(const std::vector<uint8_t>& data, int minCodeSize, uint8_t* out, 
       continue;
     }
     if (code == end) {
-      reason = "LZW data ends before the image is full";
+      reason = "LZW end code before the image is full";
       return false;
     }
     if (prev < 0 ? code >= clear : code > next || (code == next && next >= 4096)) {
@@ -267,13 +267,13 @@ bool GifComposer<Pixel>::draw(const GifFile& file, size_t index, Pixel* screen,
       std::copy(row, row + w, &saved_[size_t(y - b.y0) * w]);
     }
   }
-  if (w == 0 || b.y1 <= b.y0) return changed;
   indices_.resize(size_t(im.width) * size_t(im.height));
   std::string unused;  // the codes were checked when the file was parsed
   DecodeLzw(im.codes, im.minCodeSize, indices_.data(), indices_.size(), unused);
   for (int32_t y = b.y0; y < b.y1; ++y) {
     Pixel* row = screen + size_t(y) * sw + size_t(b.x0);
-    const uint8_t* src = &indices_[size_t(FileRow(y - im.top, im.height, im.interlaced)) * size_t(im.width)];
+    const uint8_t* src =
+        indices_.data() + size_t(FileRow(y - im.top, im.height, im.interlaced)) * size_t(im.width);
     if (im.transparent < 0) {
       for (size_t x = 0; x < w; ++x) {
         changed |= row[x] != lut[src[x]];

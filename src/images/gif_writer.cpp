@@ -19,10 +19,9 @@ class BitPacker {
       fill_ -= 8;
     }
   }
+  // The last bits, once all codes are in.
   void flush() {
     if (fill_ > 0) out_.push_back(static_cast<uint8_t>(acc_));
-    acc_ = 0;
-    fill_ = 0;
   }
 
  private:
@@ -47,7 +46,6 @@ int MinCodeSize(size_t colourCount) {
 
 std::vector<uint8_t> EncodeGifLzw(const uint8_t* indices, size_t count, int minCodeSize) {
   std::vector<uint8_t> out;
-  out.reserve(count / 2 + 16);
   BitPacker bits(out);
   const uint32_t clear = 1u << minCodeSize, end = clear + 1;
   // The string table as a trie: child[code * 256 + byte] is the code of the string

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 
@@ -28,6 +29,7 @@ GifOut Make(const Case& c) {
   movie.width = c.width;
   movie.height = c.height;
   movie.transparentIndex = c.transparent;
+  movie.loop = c.frames > 1;  // a still picture has nothing to repeat
   for (int i = 0; i < c.colours; ++i)
     movie.colours.push_back(MakeRgba(uint8_t(i * 37), uint8_t(255 - i), uint8_t(i * 11)));
   std::mt19937 random(7);
@@ -103,16 +105,48 @@ TEST(GifWriter, OtherProgramsReadEveryFrameAndDelay) {
     for (const GifFrame& f : ours.frames) ourDelays += std::to_string(f.delayCentiseconds) + ",";
     EXPECT_EQ(ourDelays, delays) << c.name << ": our reader";
     EXPECT_EQ(MagickSizes(file), sizes) << c.name;
+    EXPECT_EQ(MagickIterations(file), movie.loop ? "0" : "") << c.name;  // 0: for ever
   }
 }
 
+// The repeat count of the NETSCAPE2.0 block (0: for ever), -1 without one.
+int Repeats(const Bytes& gif) {
+  const std::string id = "NETSCAPE2.0";
+  auto at = std::search(gif.begin(), gif.end(), id.begin(), id.end());
+  if (at == gif.end()) return -1;
+  at += long(id.size());
+  EXPECT_TRUE(at + 5 <= gif.end() && at[0] == 3 && at[1] == 1 && at[4] == 0);  // one sub-block of three
+  return at[2] | at[3] << 8;
+}
+
 TEST(GifWriter, ScreenHeaderAndRefusals) {
-  GifOut good = Make({"", 4, 4, 4, 1, 2, -1});
+  GifOut good = Make({"", 4, 4, 4, 2, 2, -1});
+  good.frames[1].delayCentiseconds = 65535;
   // 4 x 4, a global table of 4 colours, 8 bits per primary, background 0, no aspect.
   const Bytes header = {'G', 'I', 'F', '8', '9', 'a', 4, 0, 4, 0, 0xF1, 0, 0};
   const Bytes gif = EncodeGif(good);
   ASSERT_GE(gif.size(), header.size());
   EXPECT_TRUE(std::equal(header.begin(), header.end(), gif.begin()));
+  GifMovie back;
+  std::string reason;
+  ASSERT_TRUE(ReadGif(gif.data(), gif.size(), back, reason)) << reason;
+  EXPECT_EQ(back.frames[1].delayCentiseconds, 65535);
+  EXPECT_EQ(Repeats(gif), 0);
+  good.loop = false;
+  EXPECT_EQ(Repeats(EncodeGif(good)), -1);
+  // Each code stream ends with a whole end code, which a reader told of one pixel more meets.
+  for (int n = 1; n <= 24; ++n) {
+    Bytes line = EncodeGif(Make({"", n, 1, 4, 1, 0, -1}));
+    // The image's width, after the header, four colours and the control block (a still
+    // picture has no repeat block).
+    ++line[13 + 12 + 8 + 5];
+    GifFile file;
+    EXPECT_FALSE(ParseGif(line.data(), line.size(), file, reason));
+    EXPECT_EQ(reason, "LZW end code before the image is full at byte 33") << n << " pixels";
+  }
+  // Noise fills the string table again and again; starting afresh each time keeps the
+  // codes within half as much again as the raw four bits a pixel.
+  EXPECT_LT(EncodeGif(Make({"", 300, 200, 16, 1, 0, -1})).size(), 300 * 200 * 4 / 8 * 3 / 2);
   std::vector<GifOut> bad(6, good);
   bad[0].width = 0;
   bad[1].colours.clear();

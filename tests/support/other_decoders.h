@@ -57,5 +57,12 @@ inline std::string MagickDelays(const fs::path& gif) {
 inline std::string MagickSizes(const fs::path& gif) {
   return Output("identify -format '%wx%h;' " + Quoted(gif));
 }
+// How often the animation repeats as ImageMagick reads it: 0 for ever, empty when
+// the file does not say.
+inline std::string MagickIterations(const fs::path& gif) {
+  const std::string text = Output("identify -verbose " + Quoted(gif));
+  const size_t at = text.find("Iterations: ");
+  return at == std::string::npos ? "" : text.substr(at + 12, text.find('\n', at) - at - 12);
+}
 
 }  // namespace gifcheck
