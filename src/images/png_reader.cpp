@@ -51,8 +51,7 @@ bool ParseHeader(const uint8_t* p, Header& h, std::string& reason) {
     reason = "unknown compression, filter or interlace method";
     return false;
   }
-  if (h.width == 0 || h.height == 0 || h.width > 0x7FFFFFFFu || h.height > 0x7FFFFFFFu ||
-      int64_t(h.width) * int64_t(h.height) > kMaxPixels) {
+  if (h.width == 0 || h.height == 0 || uint64_t(h.width) * h.height > uint64_t(kMaxPixels)) {
     reason = "picture size " + std::to_string(h.width) + " x " + std::to_string(h.height);
     return false;
   }
@@ -89,7 +88,7 @@ bool Unfilter(uint8_t* data, size_t rows, size_t rowBytes, size_t bpp, std::stri
         break;
       case 4:
         if (prior) {
-          for (size_t i = 0; i < bpp && i < rowBytes; ++i) cur[i] = uint8_t(cur[i] + prior[i]);
+          for (size_t i = 0; i < bpp; ++i) cur[i] = uint8_t(cur[i] + prior[i]);
           for (size_t i = bpp; i < rowBytes; ++i)
             cur[i] = uint8_t(cur[i] + Paeth(cur[i - bpp], prior[i], prior[i - bpp]));
           break;
@@ -149,7 +148,7 @@ class PixelWriter {
     const size_t pixelBytes = size_t(h_.channels) * step;
     for (uint32_t i = 0; i < count; ++i) {
       const uint8_t* s = src + i * pixelBytes;
-      uint16_t v[4] = {0, 0, 0, 0};
+      uint16_t v[4] = {};
       uint8_t c[4];
       for (int k = 0; k < h_.channels; ++k) {
         v[k] = wide ? uint16_t((s[2 * k] << 8) | s[2 * k + 1]) : s[k];
