@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+constexpr uint8_t kSignature[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 // A picture of more pixels than this is refused whatever the file holds.
 constexpr int64_t kMaxPixels = int64_t(1) << 28;
 // Deflate cannot expand one byte into more than about 1032; a size that needs more

@@ -147,6 +147,7 @@ const Kind kKinds[] = {
 // Small files built here decode to known pixels; a transparent pixel matches whatever its colour.
 TEST(PngReader, SmallFilesDecodeToTheirPixels) {
   const Rgba clear = 0;
+  const auto grey = [](uint8_t v) { return MakeRgba(v, v, v); };
   const struct {
     const char* what;
     int width, depth, type;
@@ -154,47 +155,25 @@ TEST(PngReader, SmallFilesDecodeToTheirPixels) {
     std::vector<Rgba> pixels;
     const char* chunk = nullptr;  // one more chunk before the image data
     Bytes body = {};
+    bool interlaced = false;
   } kCases[] = {
-      {"grey with alpha",
-       2,
-       8,
-       4,
-       {0, 0x40, 0xC0, 0xFF, 0x20},
+      // clang-format off
+      {"grey with alpha", 2, 8, 4, {0, 0x40, 0xC0, 0xFF, 0x20},
        {MakeRgba(0x40, 0x40, 0x40, 0xC0), MakeRgba(0xFF, 0xFF, 0xFF, 0x20)}},
-      {"RGB with a transparent colour",
-       4,
-       8,
-       2,
-       {0, 1, 2, 3, 9, 2, 3, 1, 9, 3, 1, 2, 9},
-       {clear, MakeRgba(9, 2, 3), MakeRgba(1, 9, 3), MakeRgba(1, 2, 9)},
-       "tRNS",
-       {0, 1, 0, 2, 0, 3}},
-      {"two-bit grey with a transparent level",
-       4,
-       2,
-       0,
-       {0, 0x1B},
-       {MakeRgba(0, 0, 0), MakeRgba(0x55, 0x55, 0x55), clear, MakeRgba(0xFF, 0xFF, 0xFF)},
-       "tRNS",
-       {0, 2}},
-      {"16-bit grey: the transparent level matches all 16 bits",
-       2,
-       16,
-       0,
-       {0, 0x12, 0x34, 0x12, 0x35},
-       {clear, MakeRgba(0x12, 0x12, 0x12)},
-       "tRNS",
-       {0x12, 0x34}},
-      {"average filter on the first row: nothing above",
-       3,
-       8,
-       0,
-       {3, 5, 7, 9},
-       {MakeRgba(5, 5, 5), MakeRgba(9, 9, 9), MakeRgba(13, 13, 13)}},
+      {"RGB with a transparent colour", 4, 8, 2, {0, 1, 2, 3, 9, 2, 3, 1, 9, 3, 1, 2, 9},
+       {clear, MakeRgba(9, 2, 3), MakeRgba(1, 9, 3), MakeRgba(1, 2, 9)}, "tRNS", {0, 1, 0, 2, 0, 3}},
+      {"2-bit grey with a transparent level", 4, 2, 0, {0, 0x1B}, {grey(0), grey(0x55), clear, grey(0xFF)},
+       "tRNS", {0, 2}},
+      {"16-bit grey: the transparent level matches all 16 bits", 2, 16, 0, {0, 0x12, 0x34, 0x12, 0x35},
+       {clear, grey(0x12)}, "tRNS", {0x12, 0x34}},
+      {"average filter on the first row: nothing above", 3, 8, 0, {3, 5, 7, 9}, {grey(5), grey(9), grey(13)}},
+      {"2 x 2 interlaced", 2, 8, 0, {0, 1, 0, 2, 0, 3, 4}, {grey(1), grey(2), grey(3), grey(4)}, nullptr, {}, true},
+      // clang-format on
   };
   for (const auto& c : kCases) {
     Bytes file = Assemble(uint32_t(c.width), uint32_t(c.pixels.size() / c.width), c.depth, c.type, c.rows);
     if (c.chunk) file = WithChunk(file, c.chunk, c.body);
+    if (c.interlaced) file[28] = 1, FixCrc(file, 8);
     PngImage png;
     std::string reason;
     ASSERT_TRUE(ReadPng(file.data(), file.size(), png, reason)) << c.what << ": " << reason;
@@ -246,6 +225,7 @@ TEST(PngReader, DamagedFilesAreRefusedWithAReason) {
   const auto rename = [](size_t at, const char* name) {
     return [=](Bytes& b) { std::memcpy(&b[at + 4], name, 4), FixCrc(b, at); };
   };
+  const auto header = [](size_t at, uint8_t value) { return [=](Bytes& b) { b[at] = value, FixCrc(b, 8); }; };
   struct Damage {
     const char* reason;  // a piece of the reason given
     std::function<void(Bytes&)> apply;
@@ -262,7 +242,10 @@ TEST(PngReader, DamagedFilesAreRefusedWithAReason) {
       {"image data too short", [&](Bytes& b) { PutBe32(b, 16, 16384), PutBe32(b, 20, 16384), FixCrc(b, 8); }},
       {"image data ends early", [&](Bytes& b) { PutBe32(b, 20, 4), FixCrc(b, 8); }},
       {"more image data", [&](Bytes& b) { PutBe32(b, 20, 2), FixCrc(b, 8); }},
-      {"colour type", [&](Bytes& b) { b[25] = 5, FixCrc(b, 8); }},
+      {"colour type", header(25, 5)},
+      {"unknown compression, filter or interlace", header(26, 1)},
+      {"unknown compression, filter or interlace", header(27, 1)},
+      {"unknown compression, filter or interlace", header(28, 2)},
       {"without PLTE", rename(plte, "xxxx")},
       {"unknown critical chunk", rename(iend, "IENX")},
       {"bad chunk name", rename(plte, "1LTE")},
@@ -282,6 +265,13 @@ TEST(PngReader, DamagedFilesAreRefusedWithAReason) {
     EXPECT_NE(reason.find(d.reason), std::string::npos)
         << "wanted '" << d.reason << "', got '" << reason << "'";
     EXPECT_TRUE(png.index.pixels.empty() && png.rgba.pixels.empty()) << d.reason;
+  }
+  // An indexed picture takes up to 256 transparency entries.
+  for (size_t n : {256, 257}) {
+    const Bytes b = WithChunk(good, "tRNS", Bytes(n));
+    PngImage png;
+    std::string reason;
+    EXPECT_EQ(ReadPng(b.data(), b.size(), png, reason), n == 256) << n << " entries: " << reason;
   }
   // Every truncation is refused.
   for (size_t n = 0; n < good.size(); n += 5) {
