@@ -110,9 +110,9 @@ bool Unfilter(uint8_t* data, size_t rows, size_t rowBytes, size_t bpp, std::stri
 struct Pass {
   uint32_t x0, y0, dx, dy;
 };
-constexpr Pass kWhole[1] = {{0, 0, 1, 1}};
-constexpr Pass kAdam7[7] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
-                            {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+constexpr Pass kWhole[] = {{0, 0, 1, 1}};
+constexpr Pass kAdam7[] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                           {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
 
 uint32_t PassSize(uint32_t size, uint32_t start, uint32_t step) {
   return size > start ? (size - start + step - 1) / step : 0;

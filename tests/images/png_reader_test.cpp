@@ -212,6 +212,21 @@ TEST_F(PngFiles, EveryKindDecodesAsImageMagickReadsIt) {
   }
 }
 
+// The size comes from the signature and the header alone; a side past int is no size.
+TEST(PngReader, PeekReadsTheSizeFromTheHeader) {
+  Bytes b = Assemble(4, 3, 8, 0, {});
+  int32_t w = 0, h = 0;
+  EXPECT_TRUE(PeekPngSize(b.data(), 33, w, h) && w == 4 && h == 3);
+  EXPECT_FALSE(PeekPngSize(b.data(), 32, w, h));
+  PutBe32(b, 16, 0x7FFFFFFF), PutBe32(b, 20, 0x7FFFFFFF);
+  EXPECT_TRUE(PeekPngSize(b.data(), 33, w, h) && w == 0x7FFFFFFF && h == 0x7FFFFFFF);
+  for (size_t at : {16, 20}) {
+    Bytes wide = b;
+    PutBe32(wide, at, 0x80000000u);
+    EXPECT_FALSE(PeekPngSize(wide.data(), 33, w, h)) << at;
+  }
+}
+
 TEST(PngReader, DamagedFilesAreRefusedWithAReason) {
   // Four colours, 4 x 3 pixels.
   const Bytes palette = {0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255};
