@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+constexpr uint8_t kSignature[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 // A picture of more pixels than this is refused whatever the file holds.
 constexpr int64_t kMaxPixels = int64_t(1) << 28;
 // Deflate cannot expand one byte into more than about 1032; a size that needs more
@@ -51,8 +51,7 @@ bool ParseHeader(const uint8_t* p, Header& h, std::string& reason) {
     reason = "unknown compression, filter or interlace method";
     return false;
   }
-  if (h.width == 0 || h.height == 0 || h.width > 0x7FFFFFFFu || h.height > 0x7FFFFFFFu ||
-      int64_t(h.width) * int64_t(h.height) > kMaxPixels) {
+  if (h.width == 0 || h.height == 0 || uint64_t(h.width) * h.height > uint64_t(kMaxPixels)) {
     reason = "picture size " + std::to_string(h.width) + " x " + std::to_string(h.height);
     return false;
   }
@@ -89,7 +88,7 @@ bool Unfilter(uint8_t* data, size_t rows, size_t rowBytes, size_t bpp, std::stri
         break;
       case 4:
         if (prior) {
-          for (size_t i = 0; i < bpp && i < rowBytes; ++i) cur[i] = uint8_t(cur[i] + prior[i]);
+          for (size_t i = 0; i < bpp; ++i) cur[i] = uint8_t(cur[i] + prior[i]);
           for (size_t i = bpp; i < rowBytes; ++i)
             cur[i] = uint8_t(cur[i] + Paeth(cur[i - bpp], prior[i], prior[i - bpp]));
           break;
@@ -111,9 +110,9 @@ bool Unfilter(uint8_t* data, size_t rows, size_t rowBytes, size_t bpp, std::stri
 struct Pass {
   uint32_t x0, y0, dx, dy;
 };
-constexpr Pass kWhole[1] = {{0, 0, 1, 1}};
-constexpr Pass kAdam7[7] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
-                            {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+constexpr Pass kWhole[] = {{0, 0, 1, 1}};
+constexpr Pass kAdam7[] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                           {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
 
 uint32_t PassSize(uint32_t size, uint32_t start, uint32_t step) {
   return size > start ? (size - start + step - 1) / step : 0;
@@ -149,7 +148,7 @@ class PixelWriter {
     const size_t pixelBytes = size_t(h_.channels) * step;
     for (uint32_t i = 0; i < count; ++i) {
       const uint8_t* s = src + i * pixelBytes;
-      uint16_t v[4] = {0, 0, 0, 0};
+      uint16_t v[4] = {};
       uint8_t c[4];
       for (int k = 0; k < h_.channels; ++k) {
         v[k] = wide ? uint16_t((s[2 * k] << 8) | s[2 * k + 1]) : s[k];

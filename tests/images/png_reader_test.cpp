@@ -1,6 +1,6 @@
 // PNG files that ImageMagick writes in every colour type, bit depth and interlace
-// method decode to the pixels ImageMagick reads back from them; damaged copies of one
-// are refused with a reason.
+// method decode to the pixels ImageMagick reads back from them; small files built here
+// decode to known pixels, and damaged copies of one are refused with a reason.
 #include "images/png_reader.h"
 
 #include <zlib.h>
@@ -33,34 +33,47 @@ size_t FindChunk(const Bytes& b, const char* type) {
   return 0;
 }
 
+Bytes Chunk(const char* type, const Bytes& body) {
+  Bytes chunk(12 + body.size());
+  PutBe32(chunk, 0, uint32_t(body.size()));
+  std::memcpy(&chunk[4], type, 4);
+  std::copy(body.begin(), body.end(), chunk.begin() + 8);
+  FixCrc(chunk, 0);
+  return chunk;
+}
+
 // The same file with its image data cut into IDAT chunks of `piece` bytes.
 Bytes SplitIdat(const Bytes& b, size_t piece) {
-  const size_t at = FindChunk(b, "IDAT");
-  const uint32_t length = Be32(&b[at]);
+  const size_t at = FindChunk(b, "IDAT"), length = Be32(&b[at]);
   Bytes out(b.begin(), b.begin() + long(at));
   for (size_t done = 0; done < length; done += piece) {
-    const size_t n = std::min<size_t>(piece, length - done);
-    const size_t start = out.size();
-    out.resize(start + 12 + n);
-    PutBe32(out, start, uint32_t(n));
-    std::memcpy(&out[start + 4], "IDAT", 4);
-    std::memcpy(&out[start + 8], &b[at + 8 + done], n);
-    FixCrc(out, start);
+    const Bytes c = Chunk("IDAT", Bytes(&b[at + 8 + done], &b[at + 8 + std::min(length, done + piece)]));
+    out.insert(out.end(), c.begin(), c.end());
   }
   out.insert(out.end(), b.begin() + long(at + 12 + length), b.end());
   return out;
 }
 
 // The same file with one more chunk just before the image data.
-Bytes WithChunk(const Bytes& b, const char* type, const Bytes& body) {
-  const size_t at = FindChunk(b, "IDAT");
-  Bytes chunk(12 + body.size());
-  PutBe32(chunk, 0, uint32_t(body.size()));
-  std::memcpy(&chunk[4], type, 4);
-  std::copy(body.begin(), body.end(), chunk.begin() + 8);
-  FixCrc(chunk, 0);
-  Bytes out = b;
-  out.insert(out.begin() + long(at), chunk.begin(), chunk.end());
+Bytes WithChunk(Bytes b, const char* type, const Bytes& body) {
+  const Bytes chunk = Chunk(type, body);
+  b.insert(b.begin() + long(FindChunk(b, "IDAT")), chunk.begin(), chunk.end());
+  return b;
+}
+
+// A file put together here, so the checks that use one run where ImageMagick is missing:
+// the header's fields, then `rows` (each led by its filter byte) deflated into one IDAT.
+Bytes Assemble(uint32_t width, uint32_t height, int depth, int type, const Bytes& rows) {
+  Bytes header(13);
+  PutBe32(header, 0, width), PutBe32(header, 4, height);
+  header[8] = uint8_t(depth), header[9] = uint8_t(type);
+  uLongf n = compressBound(uLong(rows.size()));
+  Bytes packed(n);
+  compress(packed.data(), &n, rows.data(), uLong(rows.size()));
+  packed.resize(n);
+  Bytes out = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  for (const Bytes& c : {Chunk("IHDR", header), Chunk("IDAT", packed), Chunk("IEND", {})})
+    out.insert(out.end(), c.begin(), c.end());
   return out;
 }
 
@@ -101,10 +114,9 @@ class PngFiles : public ::testing::Test {
   ScratchFolder tmp_{"png_reader_test"};
 };
 
-// Sources: colour, colour with graded alpha, colour with a few fully transparent pixels.
+// Sources: colour, colour with graded alpha.
 const char* const kColour = "plasma:";
 const char* const kAlpha = "plasma: -alpha set -channel A -fx 'i/w' +channel";
-const char* const kHoles = "plasma: -alpha set -channel A -fx 'i%5==0?0:1' +channel";
 
 struct Kind {
   const char* source;
@@ -127,24 +139,46 @@ const Kind kKinds[] = {
     {"plasma: -colorspace Gray -alpha set -channel A -fx 'i/w' +channel", 4, 16},
     {kAlpha, 6, 8},
     {kAlpha, 6, 16},
-    {kHoles, 2, 8},
     {"plasma: -colorspace Gray -alpha set -channel A -fx 'i%5==0?0:1' +channel", 0, 8},
 };
 
 }  // namespace
 
-// Grey with alpha also where ImageMagick is missing: two pixels, (0x40, 0xC0) and (0xFF, 0x20).
-TEST(PngReader, GreyWithAlphaKeepsItsAlpha) {
-  const Bytes png = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48,
-                     0x44, 0x52, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x01, 0x08, 0x04, 0x00, 0x00,
-                     0x00, 0x5E, 0x2B, 0xB7, 0x01, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x44, 0x41, 0x54, 0x78,
-                     0x9C, 0x63, 0x70, 0x38, 0xF0, 0x5F, 0x01, 0x00, 0x05, 0x63, 0x02, 0x20, 0xF4, 0xFE,
-                     0xA0, 0x55, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
-  PngImage out;
-  std::string reason;
-  ASSERT_TRUE(ReadPng(png.data(), png.size(), out, reason)) << reason;
-  EXPECT_EQ(out.rgba.pixels,
-            (std::vector<Rgba>{MakeRgba(0x40, 0x40, 0x40, 0xC0), MakeRgba(0xFF, 0xFF, 0xFF, 0x20)}));
+// Small files built here decode to known pixels; a transparent pixel matches whatever its colour.
+TEST(PngReader, SmallFilesDecodeToTheirPixels) {
+  const Rgba clear = 0;
+  const auto grey = [](uint8_t v) { return MakeRgba(v, v, v); };
+  const struct {
+    const char* what;
+    int width, depth, type;
+    Bytes rows;
+    std::vector<Rgba> pixels;
+    const char* chunk = nullptr;  // one more chunk before the image data
+    Bytes body = {};
+    bool interlaced = false;
+  } kCases[] = {
+      // clang-format off
+      {"grey with alpha", 2, 8, 4, {0, 0x40, 0xC0, 0xFF, 0x20},
+       {MakeRgba(0x40, 0x40, 0x40, 0xC0), MakeRgba(0xFF, 0xFF, 0xFF, 0x20)}},
+      {"RGB with a transparent colour", 4, 8, 2, {0, 1, 2, 3, 9, 2, 3, 1, 9, 3, 1, 2, 9},
+       {clear, MakeRgba(9, 2, 3), MakeRgba(1, 9, 3), MakeRgba(1, 2, 9)}, "tRNS", {0, 1, 0, 2, 0, 3}},
+      {"2-bit grey with a transparent level", 4, 2, 0, {0, 0x1B}, {grey(0), grey(0x55), clear, grey(0xFF)},
+       "tRNS", {0, 2}},
+      {"16-bit grey: the transparent level matches all 16 bits", 2, 16, 0, {0, 0x12, 0x34, 0x12, 0x35},
+       {clear, grey(0x12)}, "tRNS", {0x12, 0x34}},
+      {"average filter on the first row: nothing above", 3, 8, 0, {3, 5, 7, 9}, {grey(5), grey(9), grey(13)}},
+      {"2 x 2 interlaced", 2, 8, 0, {0, 1, 0, 2, 0, 3, 4}, {grey(1), grey(2), grey(3), grey(4)}, nullptr, {}, true},
+      // clang-format on
+  };
+  for (const auto& c : kCases) {
+    Bytes file = Assemble(uint32_t(c.width), uint32_t(c.pixels.size() / c.width), c.depth, c.type, c.rows);
+    if (c.chunk) file = WithChunk(file, c.chunk, c.body);
+    if (c.interlaced) file[28] = 1, FixCrc(file, 8);
+    PngImage png;
+    std::string reason;
+    ASSERT_TRUE(ReadPng(file.data(), file.size(), png, reason)) << c.what << ": " << reason;
+    ExpectSamePixels(OurPixels(png), c.pixels, c.what);
+  }
 }
 
 TEST_F(PngFiles, EveryKindDecodesAsImageMagickReadsIt) {
@@ -178,38 +212,64 @@ TEST_F(PngFiles, EveryKindDecodesAsImageMagickReadsIt) {
   }
 }
 
-TEST_F(PngFiles, DamagedFilesAreRefusedWithAReason) {
-  const Bytes good = Write("plasma: -colors 16", 3, 8, false);
-  const size_t idat = FindChunk(good, "IDAT"), iend = FindChunk(good, "IEND");
-  ASSERT_TRUE(idat && iend);
+// The size comes from the signature and the header alone; a side past int is no size.
+TEST(PngReader, PeekReadsTheSizeFromTheHeader) {
+  Bytes b = Assemble(4, 3, 8, 0, {});
+  int32_t w = 0, h = 0;
+  EXPECT_TRUE(PeekPngSize(b.data(), 33, w, h) && w == 4 && h == 3);
+  EXPECT_FALSE(PeekPngSize(b.data(), 32, w, h));
+  PutBe32(b, 16, 0x7FFFFFFF), PutBe32(b, 20, 0x7FFFFFFF);
+  EXPECT_TRUE(PeekPngSize(b.data(), 33, w, h) && w == 0x7FFFFFFF && h == 0x7FFFFFFF);
+  for (size_t at : {16, 20}) {
+    Bytes wide = b;
+    PutBe32(wide, at, 0x80000000u);
+    EXPECT_FALSE(PeekPngSize(wide.data(), 33, w, h)) << at;
+  }
+}
+
+TEST(PngReader, DamagedFilesAreRefusedWithAReason) {
+  // Four colours, 4 x 3 pixels.
+  const Bytes palette = {0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255};
+  const auto indexed = [&](uint8_t filter) {
+    return WithChunk(Assemble(4, 3, 8, 3, {filter, 0, 1, 2, 3, 0, 3, 2, 1, 0, 0, 1, 1, 2, 2}), "PLTE",
+                     palette);
+  };
+  const Bytes good = indexed(0);
+  const size_t idat = FindChunk(good, "IDAT"), iend = FindChunk(good, "IEND"), plte = FindChunk(good, "PLTE");
+  ASSERT_TRUE(idat && iend && plte);
+  const auto rename = [](size_t at, const char* name) {
+    return [=](Bytes& b) { std::memcpy(&b[at + 4], name, 4), FixCrc(b, at); };
+  };
+  const auto header = [](size_t at, uint8_t value) { return [=](Bytes& b) { b[at] = value, FixCrc(b, 8); }; };
   struct Damage {
     const char* reason;  // a piece of the reason given
     std::function<void(Bytes&)> apply;
   };
   const Damage kDamages[] = {
-      {"CRC error in chunk IDAT", [&](Bytes& b) { b[idat + 20] ^= 0x10; }},
+      {"CRC error in chunk IDAT", [&](Bytes& b) { b[idat + 9] ^= 0x10; }},
       {"zlib error", [&](Bytes& b) { b[idat + 8] ^= 0x0F, FixCrc(b, idat); }},
       {"no IEND", [&](Bytes& b) { b.resize(iend); }},
       {"after IEND", [&](Bytes& b) { b.push_back(0); }},
-      {"runs past the end", [&](Bytes& b) { b.resize(idat + 20); }},
+      {"runs past the end", [&](Bytes& b) { b.resize(idat + 13); }},
       {"cut short", [&](Bytes& b) { b.resize(iend + 3); }},
       {"picture size", [&](Bytes& b) { PutBe32(b, 16, 0x7FFFFFFF), FixCrc(b, 8); }},
-      {"image data too short", [&](Bytes& b) { PutBe32(b, 16, 16000), PutBe32(b, 20, 16000), FixCrc(b, 8); }},
-      {"image data ends early", [&](Bytes& b) { PutBe32(b, 20, 24), FixCrc(b, 8); }},
-      {"more image data", [&](Bytes& b) { PutBe32(b, 20, 22), FixCrc(b, 8); }},
-      {"colour type", [&](Bytes& b) { b[25] = 5, FixCrc(b, 8); }},
-      {"without PLTE",
-       [&](Bytes& b) {
-         const size_t plte = FindChunk(b, "PLTE");
-         std::memcpy(&b[plte + 4], "xxxx", 4), FixCrc(b, plte);
-       }},
-      {"unknown critical chunk",
-       [&](Bytes& b) { std::memcpy(&b[FindChunk(b, "IEND") + 4], "IENX", 4), FixCrc(b, iend); }},
+      {"picture size", [&](Bytes& b) { PutBe32(b, 16, 16385), PutBe32(b, 20, 16384), FixCrc(b, 8); }},
+      {"image data too short", [&](Bytes& b) { PutBe32(b, 16, 16384), PutBe32(b, 20, 16384), FixCrc(b, 8); }},
+      {"image data ends early", [&](Bytes& b) { PutBe32(b, 20, 4), FixCrc(b, 8); }},
+      {"more image data", [&](Bytes& b) { PutBe32(b, 20, 2), FixCrc(b, 8); }},
+      {"colour type", header(25, 5)},
+      {"unknown compression, filter or interlace", header(26, 1)},
+      {"unknown compression, filter or interlace", header(27, 1)},
+      {"unknown compression, filter or interlace", header(28, 2)},
+      {"without PLTE", rename(plte, "xxxx")},
+      {"unknown critical chunk", rename(iend, "IENX")},
+      {"bad chunk name", rename(plte, "1LTE")},
+      {"bad chunk name", rename(plte, "PLT1")},
+      {"bad PLTE", [&](Bytes& b) { b = WithChunk(b, "PLTE", {}); }},
+      {"unknown filter type 5", [&](Bytes& b) { b = indexed(5); }},
       {"not a PNG", [&](Bytes& b) { b[1] = 'Q'; }},
-      {"no IDAT chunk",  // every IDAT renamed to an ancillary chunk, which is passed over
-       [&](Bytes& b) {
-         for (size_t at; (at = FindChunk(b, "IDAT")) != 0;) b[at + 4] = 'i', FixCrc(b, at);
-       }},
+      {"not a PNG", [&](Bytes& b) { b[7] = 0; }},
+      {"no IDAT chunk", rename(idat, "iDAT")},  // an ancillary chunk is passed over
   };
   for (const Damage& d : kDamages) {
     Bytes bad = good;
@@ -220,6 +280,13 @@ TEST_F(PngFiles, DamagedFilesAreRefusedWithAReason) {
     EXPECT_NE(reason.find(d.reason), std::string::npos)
         << "wanted '" << d.reason << "', got '" << reason << "'";
     EXPECT_TRUE(png.index.pixels.empty() && png.rgba.pixels.empty()) << d.reason;
+  }
+  // An indexed picture takes up to 256 transparency entries.
+  for (size_t n : {256, 257}) {
+    const Bytes b = WithChunk(good, "tRNS", Bytes(n));
+    PngImage png;
+    std::string reason;
+    EXPECT_EQ(ReadPng(b.data(), b.size(), png, reason), n == 256) << n << " entries: " << reason;
   }
   // Every truncation is refused.
   for (size_t n = 0; n < good.size(); n += 5) {
