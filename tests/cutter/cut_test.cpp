@@ -151,11 +151,13 @@ TEST(CutToSprite, CutsLandInOrderInFrontOfTheSelection) {
 }
 
 TEST(CutTools, GridSnapsAndFixedRectangles) {
-  // Negative positions snap to the cell they lie in; unset stays unset; a one-pixel column still snaps y.
+  // Negative positions snap to the cell they lie in; unset stays unset; a one-pixel column still snaps y;
+  // a cell without width leaves the point alone.
   for (auto [w, x0, y0, x1, y1] : {std::tuple{32, 70, 40, 64, 32},
                                    {32, -5, -40, -32, -64},
                                    {32, kUnset, 3, kUnset, 3},
-                                   {1, 5, 40, 5, 32}}) {
+                                   {1, 5, 40, 5, 32},
+                                   {0, 5, 40, 5, 40}}) {
     snapToGrid(x0, y0, {w, 32});
     EXPECT_EQ(std::make_pair(x0, y0), std::make_pair(x1, y1));
   }

@@ -125,7 +125,8 @@ TEST(MotionFrame, AskToSaveOutcomes) {
   } cases[] = {{"cancel", Answer::Cancel, nullptr, false, false},
                {"yes, chooser cancelled", Answer::Yes, nullptr, false, false},
                {"yes", Answer::Yes, "a.zrv", true, true},
-               {"yes, save fails", Answer::Yes, "missing/a.zrv", false, false}};
+               {"yes, save fails", Answer::Yes, "missing/a.zrv", false, false},
+               {"no", Answer::No, nullptr, true, false}};
   for (const auto& c : cases) {
     FrameFixture f;
     f.newBundle("walk", 1);
@@ -139,6 +140,7 @@ TEST(MotionFrame, AskToSaveOutcomes) {
     EXPECT_EQ(f.doc().file.count(), c.cleared ? 0 : 1) << c.name;
     EXPECT_EQ(std::filesystem::exists(f.folder.path("a.zrv")), c.written) << c.name;
     EXPECT_EQ(f.host.canvasShown, !c.cleared) << c.name;
+    EXPECT_EQ(f.doc().modified, !c.cleared) << c.name;  // a new document starts unmodified
   }
   FrameFixture f;
   f.newBundle("walk", 1);
@@ -211,6 +213,12 @@ TEST(MotionFrame, SavingNamesOnceFailsSafelyAndABadOpenKeepsTheTarget) {
   f.run(ID_ZORV_FILE_SAVE);
   EXPECT_EQ(f.folder.read("a.zrv"), MotionFileBytes(f.doc().file));
   EXPECT_EQ(f.folder.read("bad.zrv").size(), 7u);
+  // After a save as that fails, saving the document's own file offers that file next.
+  f.host.files = {ChosenFile{f.folder.path("missing/b.zrv"), "b.zrv"}};
+  f.run(ID_ZORV_FILE_SAVE_AS);
+  f.run(ID_ZORV_FILE_SAVE);
+  EXPECT_EQ((std::pair{f.frame->settings().motionFilePath, f.frame->settings().motionFileName}),
+            (std::pair{f.folder.path("a.zrv"), std::string("a.zrv")}));
 }
 
 TEST(MotionFrame, DroppedFilesAskAboutUnsavedWorkFirst) {

@@ -193,7 +193,7 @@ TEST(MotionJson, BrokenInputIsRefusedWithTheFieldsPath) {
     const char* error;
   } cases[] = {
       {"/bundles/0/motions/5/boxes/1/x2", -6, "bundles[0].motions[5].boxes[1]: x1 must be below x2"},
-      {"/bundles/0/motions/5/boxes/1/y1", 0, "bundles[0].motions[5].boxes[1]: y1 must be below y2"},
+      {"/bundles/0/motions/5/boxes/1/y1", -27, "bundles[0].motions[5].boxes[1]: y1 must be below y2"},
       {"/bundles/1/motions/2/delay", 61, "bundles[1].motions[2].delay: must be an integer from 1 to 60"},
       {"/bundles/1/motions/2/delay", "3", "bundles[1].motions[2].delay: must be an integer from 1 to 60"},
       {"/bundles/1/motions/2/x", 4294967296.0, "bundles[1].motions[2].x: must be an integer"},
