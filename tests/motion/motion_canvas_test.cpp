@@ -265,6 +265,9 @@ TEST(CanvasPaint, XorOverlaysRestoreThePictureWhenDrawnTwice) {
     EXPECT_NE(withOverlay, without) << "tool " << tool;
     // The point tool's X is centred 5 pixels right of and below the mouse: (154, 144) lies on it.
     EXPECT_TRUE(tool != kToolPoint || withOverlay[144 * 400 + 154] != without[144 * 400 + 154]);
+    // The box tool's square reaches 6 pixels right of and below the mouse, no further.
+    EXPECT_TRUE(tool != kToolBox || (withOverlay[146 * 400 + 156] != without[146 * 400 + 156] &&
+                                     withOverlay[146 * 400 + 157] == without[146 * 400 + 157]));
     EXPECT_EQ(s.snapshot(), without) << "tool " << tool;
   }
 }

@@ -15,6 +15,9 @@ TEST(ZoomView, ClientToDocumentAtZoomThreeWithOffsets) {
   EXPECT_EQ(pair(view.documentToClient(160, 129)), std::make_pair(300, 297));
   EXPECT_EQ(view.clientToDocument(-1, -3).x, 59) << "left of the client area stays outside";
   EXPECT_EQ(view.barPosition(ScrollAxis::Horizontal), 180);
+  view.setClientSize(500, 300);
+  EXPECT_EQ(std::make_pair(view.offsetX(), view.offsetY()), std::make_pair(0, 0))
+      << "a new size starts at the top left";
 }
 
 TEST(ZoomView, ScrollingIsClampedToTheZoomedDocument) {
