@@ -161,6 +161,9 @@ TEST(CutTools, GridSnapsAndFixedRectangles) {
     snapToGrid(x0, y0, {w, 32});
     EXPECT_EQ(std::make_pair(x0, y0), std::make_pair(x1, y1));
   }
+  int32_t x = 5, y = 40;
+  snapToGrid(x, y, {32, 0});  // nor does a cell without height
+  EXPECT_EQ(std::make_pair(x, y), std::make_pair(5, 40));
   // The last pixel may lie at INT32_MAX; one more, or a side below 1, gives nothing.
   constexpr int32_t kMax = INT32_MAX;
   for (auto [x, y, size, want] : {std::tuple{5, 7, CutSize{32, 16}, CutRect{5, 7, 36, 22}},

@@ -267,7 +267,8 @@ TEST(CanvasPaint, XorOverlaysRestoreThePictureWhenDrawnTwice) {
     EXPECT_TRUE(tool != kToolPoint || withOverlay[144 * 400 + 154] != without[144 * 400 + 154]);
     // The box tool's square reaches 6 pixels right of and below the mouse, no further.
     EXPECT_TRUE(tool != kToolBox || (withOverlay[146 * 400 + 156] != without[146 * 400 + 156] &&
-                                     withOverlay[146 * 400 + 157] == without[146 * 400 + 157]));
+                                     withOverlay[146 * 400 + 157] == without[146 * 400 + 157] &&
+                                     withOverlay[147 * 400 + 156] == without[147 * 400 + 156]));
     EXPECT_EQ(s.snapshot(), without) << "tool " << tool;
   }
 }
