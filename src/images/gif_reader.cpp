@@ -7,6 +7,10 @@
 
 namespace {
 
+// LZW codes are at most 12 bits wide.
+constexpr int kMaxCodeBits = 12;
+constexpr int kMaxCodes = 1 << kMaxCodeBits;
+
 // One byte of LZW data cannot give more pixels than this, so a large screen that
 // needs more from the whole file is a lie of its descriptor. (An image's own data is
 // decoded in full before it is taken.)
@@ -43,9 +47,9 @@ bool ReadTable(ByteReader& r, int entries, std::array<Rgba, 256>& table) {
 // null the codes are only checked.
 bool DecodeLzw(const std::vector<uint8_t>& data, int minCodeSize, uint8_t* out, size_t total,
                std::string& reason) {
-  uint16_t prefix[4096];
-  uint8_t suffix[4096], first[4096];
-  uint16_t length[4096];
+  uint16_t prefix[kMaxCodes];
+  uint8_t suffix[kMaxCodes], first[kMaxCodes];
+  uint16_t length[kMaxCodes];
   const int clear = 1 << minCodeSize, end = clear + 1;
   for (int i = 0; i < clear; ++i) {
     prefix[i] = 0;
@@ -77,7 +81,7 @@ bool DecodeLzw(const std::vector<uint8_t>& data, int minCodeSize, uint8_t* out, 
       reason = "LZW end code before the image is full";
       return false;
     }
-    if (prev < 0 ? code >= clear : code > next || (code == next && next >= 4096)) {
+    if (prev < 0 ? code >= clear : code > next || (code == next && next >= kMaxCodes)) {
       reason = "LZW code " + std::to_string(code) + " past the table of " + std::to_string(next);
       return false;
     }
@@ -93,13 +97,13 @@ bool DecodeLzw(const std::vector<uint8_t>& data, int minCodeSize, uint8_t* out, 
       size_t at = pos + length[emit];
       for (int c = emit; at > pos; c = prefix[c]) out[--at] = suffix[c];
     }
-    if (prev >= 0 && next < 4096) {
+    if (prev >= 0 && next < kMaxCodes) {
       prefix[next] = uint16_t(prev);
       suffix[next] = first[emit];
       first[next] = first[prev];
       length[next] = uint16_t(length[prev] + 1);
       ++next;
-      if (next == (1 << width) && width < 12) ++width;
+      if (next == (1 << width) && width < kMaxCodeBits) ++width;
     }
     pos += len;
     prev = code;

@@ -147,6 +147,9 @@ TEST(GifWriter, ScreenHeaderAndRefusals) {
   // Noise fills the string table again and again; starting afresh each time keeps the
   // codes within half as much again as the raw four bits a pixel.
   EXPECT_LT(EncodeGif(Make({"", 300, 200, 16, 1, 0, -1})).size(), 300 * 200 * 4 / 8 * 3 / 2);
+  // One colour throughout: the string table fills up to its last code, which the stream uses.
+  const Bytes flat = EncodeGif(Make({"", 4096, 2048, 1, 1, 1, -1}));
+  EXPECT_TRUE(ReadGif(flat.data(), flat.size(), back, reason)) << reason;
   std::vector<GifOut> bad(6, good);
   bad[0].width = 0;
   bad[1].colours.clear();
