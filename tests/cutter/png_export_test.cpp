@@ -14,6 +14,7 @@
 #include "cutter/resource_ids.h"
 #include "cutter/sheet_png.h"
 #include "editor_support.h"
+#include "images/png_reader.h"
 #include "images/png_writer.h"
 #include "images/sprite_atlas.h"
 #include "support/other_decoders.h"
@@ -146,6 +147,22 @@ TEST_F(PngExport, ColourTablesAndRefusals) {
     dir.write("t.png", EncodeIndexedPng(image, zero));
     EXPECT_EQ(Output("convert '" + dir.path("t.png") + "' -depth 8 txt:- | tail -n 3 | cut -d' ' -f2"),
               std::string(zero ? "(10,20,30,0)" : "(10,20,30,255)") + "\n(40,50,60,128)\n(0,0,0,255)\n");
+  }
+  // Our own reader gets the table back: cut to 256 colours, padded black up to the highest index.
+  const Rgba grey = MakeRgba(9, 9, 9);
+  for (auto [pixels, colours, entries, last] :
+       {std::tuple{std::vector<uint8_t>{0}, std::vector<Rgba>{grey}, size_t(1), MakeRgba(9, 9, 9, 0)},
+        {{4, 0}, {grey, grey}, 5, MakeRgba(0, 0, 0)},
+        {{0}, std::vector<Rgba>(300, grey), 256, grey},
+        {{255}, PaletteColours(palette), 256, MakeRgba(255, 0, 249)}}) {
+    const std::vector<uint8_t> file =
+        EncodeIndexedPng(IndexedImage{int32_t(pixels.size()), 1, pixels, colours});
+    PngImage png;
+    std::string reason;
+    ASSERT_TRUE(ReadPng(file.data(), file.size(), png, reason)) << reason;
+    EXPECT_EQ(png.index.pixels, pixels);
+    EXPECT_EQ(std::make_pair(png.index.colours.size(), png.index.colours.back()),
+              std::make_pair(entries, last));
   }
   EXPECT_TRUE(EncodeIndexedPng(IndexedImage{0, 1, {}, {}}).empty());
   EXPECT_TRUE(EncodeIndexedPng(IndexedImage{2, 2, {1, 2, 3}, {}}).empty());  // short pixels
