@@ -173,13 +173,17 @@ TEST_F(PngExport, ColourTablesAndRefusals) {
   huge.Append(MakeSprite(kMaxPngSide + 1, 1, 1));
   EXPECT_FALSE(MakeAtlasFiles(huge, palette, true, "x.png", files));
   // The narrowest atlas there is; two squares fit 4 x 8 or 8 x 4, and the first width
-  // tried (the narrower) stays on the tie; a flat sprite is its own row.
-  SpriteSet thin, squares, flat;
+  // tried (the narrower) stays on the tie; a flat sprite is its own row; two 7 x 2 strips
+  // stay 8 x 8, as the widths tried end at twice the square's side.
+  SpriteSet thin, squares, flat, strips;
   thin.Append(MakeSprite(1, 3, 1));
-  for (int i = 1; i <= 2; ++i) squares.Append(MakeSprite(3, 3, uint8_t(i)));
+  for (int i = 1; i <= 2; ++i)
+    squares.Append(MakeSprite(3, 3, uint8_t(i))), strips.Append(MakeSprite(7, 2, 1));
   flat.Append(MakeSprite(100, 1, 1));
-  for (auto [set, powerOfTwo, w, h] :
-       {std::tuple{&thin, false, 1, 3}, {&squares, true, 4, 8}, {&flat, true, 128, 1}}) {
+  for (auto [set, powerOfTwo, w, h] : {std::tuple{&thin, false, 1, 3},
+                                       {&squares, true, 4, 8},
+                                       {&flat, true, 128, 1},
+                                       {&strips, true, 8, 8}}) {
     ASSERT_TRUE(MakeAtlasFiles(*set, palette, powerOfTwo, "x.png", files));
     EXPECT_EQ(std::make_pair(files.width, files.height), std::make_pair(w, h));
   }
