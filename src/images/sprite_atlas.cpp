@@ -35,7 +35,7 @@ SpriteAtlas PackStrip(const std::vector<Box>& boxes, size_t count, int64_t strip
   int64_t right = 0, bottom = 0;
   for (const Box& b : boxes) {
     size_t best = sky.size();
-    int64_t bestY = 0, bestTop = INT64_MAX;
+    int64_t bestTop = INT64_MAX;
     for (size_t i = 0; i < sky.size(); ++i) {
       const int64_t x = sky[i].x;
       if (x + b.w > stripWidth) break;
@@ -43,11 +43,10 @@ SpriteAtlas PackStrip(const std::vector<Box>& boxes, size_t count, int64_t strip
       for (size_t j = i; j < sky.size() && sky[j].x < x + b.w; ++j) y = std::max(y, sky[j].y);
       if (y + b.h < bestTop) {
         best = i;
-        bestY = y;
         bestTop = y + b.h;
       }
     }
-    const int64_t x = sky[best].x;
+    const int64_t x = sky[best].x, bestY = bestTop - b.h;
     atlas.places[size_t(b.index)] =
         AtlasPlace{int32_t(x), int32_t(bestY), int32_t(b.w - kGap), int32_t(b.h - kGap)};
     right = std::max(right, x + b.w - kGap);

@@ -14,6 +14,7 @@
 #include "cutter/resource_ids.h"
 #include "cutter/sheet_png.h"
 #include "editor_support.h"
+#include "images/png_reader.h"
 #include "images/png_writer.h"
 #include "images/sprite_atlas.h"
 #include "support/other_decoders.h"
@@ -147,6 +148,22 @@ TEST_F(PngExport, ColourTablesAndRefusals) {
     EXPECT_EQ(Output("convert '" + dir.path("t.png") + "' -depth 8 txt:- | tail -n 3 | cut -d' ' -f2"),
               std::string(zero ? "(10,20,30,0)" : "(10,20,30,255)") + "\n(40,50,60,128)\n(0,0,0,255)\n");
   }
+  // Our own reader gets the table back: cut to 256 colours, padded black up to the highest index.
+  const Rgba grey = MakeRgba(9, 9, 9);
+  for (auto [pixels, colours, entries, last] :
+       {std::tuple{std::vector<uint8_t>{0}, std::vector<Rgba>{grey}, size_t(1), MakeRgba(9, 9, 9, 0)},
+        {{4, 0}, {grey, grey}, 5, MakeRgba(0, 0, 0)},
+        {{0}, std::vector<Rgba>(300, grey), 256, grey},
+        {{255}, PaletteColours(palette), 256, MakeRgba(255, 0, 249)}}) {
+    const std::vector<uint8_t> file =
+        EncodeIndexedPng(IndexedImage{int32_t(pixels.size()), 1, pixels, colours});
+    PngImage png;
+    std::string reason;
+    ASSERT_TRUE(ReadPng(file.data(), file.size(), png, reason)) << reason;
+    EXPECT_EQ(png.index.pixels, pixels);
+    EXPECT_EQ(std::make_pair(png.index.colours.size(), png.index.colours.back()),
+              std::make_pair(entries, last));
+  }
   EXPECT_TRUE(EncodeIndexedPng(IndexedImage{0, 1, {}, {}}).empty());
   EXPECT_TRUE(EncodeIndexedPng(IndexedImage{2, 2, {1, 2, 3}, {}}).empty());  // short pixels
   SpriteSet none;
@@ -156,13 +173,17 @@ TEST_F(PngExport, ColourTablesAndRefusals) {
   huge.Append(MakeSprite(kMaxPngSide + 1, 1, 1));
   EXPECT_FALSE(MakeAtlasFiles(huge, palette, true, "x.png", files));
   // The narrowest atlas there is; two squares fit 4 x 8 or 8 x 4, and the first width
-  // tried (the narrower) stays on the tie; a flat sprite is its own row.
-  SpriteSet thin, squares, flat;
+  // tried (the narrower) stays on the tie; a flat sprite is its own row; two 7 x 2 strips
+  // stay 8 x 8, as the widths tried end at twice the square's side.
+  SpriteSet thin, squares, flat, strips;
   thin.Append(MakeSprite(1, 3, 1));
-  for (int i = 1; i <= 2; ++i) squares.Append(MakeSprite(3, 3, uint8_t(i)));
+  for (int i = 1; i <= 2; ++i)
+    squares.Append(MakeSprite(3, 3, uint8_t(i))), strips.Append(MakeSprite(7, 2, 1));
   flat.Append(MakeSprite(100, 1, 1));
-  for (auto [set, powerOfTwo, w, h] :
-       {std::tuple{&thin, false, 1, 3}, {&squares, true, 4, 8}, {&flat, true, 128, 1}}) {
+  for (auto [set, powerOfTwo, w, h] : {std::tuple{&thin, false, 1, 3},
+                                       {&squares, true, 4, 8},
+                                       {&flat, true, 128, 1},
+                                       {&strips, true, 8, 8}}) {
     ASSERT_TRUE(MakeAtlasFiles(*set, palette, powerOfTwo, "x.png", files));
     EXPECT_EQ(std::make_pair(files.width, files.height), std::make_pair(w, h));
   }

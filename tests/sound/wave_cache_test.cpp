@@ -78,4 +78,5 @@ TEST(WaveCache, FindComparesByteForByteAndGivesTheLowest) {
   EXPECT_EQ(cache.find("Boom.wav"), 0);
   EXPECT_EQ(cache.find("boom.wav"), 1);
   EXPECT_EQ(cache.find("BOOM.WAV"), -1);
+  EXPECT_EQ(cache.find(""), -1);  // nor is a name never added
 }
