@@ -50,7 +50,7 @@ TEST(Surface, LifecycleAndMessages) {
 }
 
 TEST(Surface, ImpossibleSizeFailsCleanlyAndNothingIsDrawn) {
-  for (auto [w, h] : {std::pair{0, 10}, {10, -1}, {1 << 20, 1 << 20}, {32768, 8193}}) {
+  for (auto [w, h] : {std::pair{0, 10}, {10, -1}, {1 << 20, 1 << 20}, {32768, 8193}, {32769, 1}}) {
     Surface s;
     EXPECT_EQ(s.Create(Params(w, h)), 0);
     EXPECT_STREQ(s.GetMessage(), "DDERROR : Can Not Create DIB Surface");
