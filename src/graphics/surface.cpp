@@ -32,15 +32,14 @@ int Surface::Init() {
   initialized_ = 1;
   const int w = requestedWidth_;
   const int h = requestedHeight_;
-  bool created = w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide && int64_t(w) * h <= kMaxPixels;
-  if (created) {
+  if (w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide && int64_t(w) * h <= kMaxPixels) {
     try {
       pixels_.assign(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
     } catch (const std::bad_alloc&) {
-      created = false;
+      // Refused below: the buffer, empty since Release, stays empty.
     }
   }
-  if (!created) {
+  if (pixels_.empty()) {
     Release();
     message_ = kCannotCreate;
     return 0;
@@ -139,10 +138,10 @@ int Surface::GetSize(int* width, int* height, int* pitch) const {
 
 void Surface::SetPalette(int first, int count, const uint8_t* block, int mixFlag) {
   if (!block) return;
-  if (!ClampRange(first, count)) count = 0;
-  if (count > 0) std::memcpy(palette_.data() + 3 * first, block, static_cast<size_t>(3 * count));
+  const bool any = ClampRange(first, count);
+  if (any) std::memcpy(palette_.data() + 3 * first, block, static_cast<size_t>(3 * count));
   if (mixFlag) std::memcpy(mixTable_.data(), block + 768, mixTable_.size());
-  if (count == 0) return;
+  if (!any) return;
 
   uint8_t gammaTable[256];
   const double exponent = 1.0 / static_cast<double>(gamma_);

@@ -118,6 +118,10 @@ TEST(DrawSpriteScaled, OddScalesStayInsideTheSprite) {
   d.dc->DrawSpriteScaled(0, 0, &s, 0.6f, 0, -1);
   EXPECT_EQ(d.at(59, 0), s.at(98, 0));
   EXPECT_EQ(d.at(60, 0), 0);
+  // A row that rounds past the sprite's last shows the last row, not the bytes after it.
+  const Sprite one(1, 1, {5, 6});
+  d.dc->DrawSpriteScaled(0, -33554435, &one, 33554436.0f, 0, -1);
+  EXPECT_EQ(d.at(0, 0), 5);
 }
 
 TEST(DrawMask, OnlyValues255And254AreDrawn) {

@@ -69,7 +69,9 @@ TEST(DrawLine, ExactPixelsOfBothBranchesAndDirections) {
       {{0, 0, 4, 2}, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}},  // x-major
       {{0, 0, 2, 4}, {{0, 0}, {0, 1}, {1, 2}, {1, 3}, {2, 4}}},  // y-major
       {{4, 2, 0, 0}, {{4, 2}, {3, 2}, {2, 1}, {1, 1}, {0, 0}}},  // walked from the first point
-      {{0, 0, 3, 3}, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},         {{7, 8, 7, 8}, {{7, 8}}},
+      {{0, 0, 3, 3}, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
+      {{7, 8, 7, 8}, {{7, 8}}},
+      {{0, 5, -4, 6}, {{0, 5}}},  // leaving from the edge keeps its first point
   };
   for (const auto& [l, want] : cases) {
     Canvas c(10, 10, 0);

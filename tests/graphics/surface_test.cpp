@@ -45,10 +45,12 @@ TEST(Surface, LifecycleAndMessages) {
   EXPECT_EQ(s.Lock()[641 * 3 - 1], 42);
   EXPECT_EQ(s.Release(), 1);
   EXPECT_EQ(s.GetSize(&w, &h, &p), 0);
+  for (auto [sw, sh] : {std::pair{32768, 1}, {1, 32768}, {32768, 8192}})  // the largest sides and area
+    EXPECT_EQ(Surface().Create(Params(sw, sh)), 1) << sw << "x" << sh;
 }
 
 TEST(Surface, ImpossibleSizeFailsCleanlyAndNothingIsDrawn) {
-  for (auto [w, h] : {std::pair{0, 10}, {10, -1}, {1 << 20, 1 << 20}, {32768, 8193}}) {
+  for (auto [w, h] : {std::pair{0, 10}, {10, -1}, {1 << 20, 1 << 20}, {32768, 8193}, {32769, 1}}) {
     Surface s;
     EXPECT_EQ(s.Create(Params(w, h)), 0);
     EXPECT_STREQ(s.GetMessage(), "DDERROR : Can Not Create DIB Surface");
@@ -91,15 +93,22 @@ TEST(Surface, PaletteColourTableAndMixTable) {
   EXPECT_EQ(0, std::memcmp(s.sourcePalette(), out, 768)) << "the block gives five colours, no more";
   EXPECT_EQ(0, std::memcmp(s.mixTable(), other.mixTable(), 65536));
   s.SetPalette(0, 256, TestPalette().bytes.data(), 0);  // without the mix flag the table stays
+  s.SetPalette(-5, 3, other.bytes.data(), 0);           // and a range below entry 0 sets no colour
   EXPECT_EQ(0, std::memcmp(s.mixTable(), other.mixTable(), 65536));
-  // SetColors and GetColors use absolute offsets, cut to the 256 entries.
-  uint8_t rgb[768] = {};
+  EXPECT_EQ(0, std::memcmp(s.sourcePalette(), kDefaultPaletteColours.data(), 768));
+  // SetColors and GetColors use absolute offsets, cut to the 256 entries; nothing
+  // before entry 0 is read or written.
+  uint8_t rgb[768] = {9};
   std::memcpy(rgb + 600, "\x01\x02\x03", 3);
   s.SetColors(200, 1, rgb);
   s.GetColors(200, 1, out);
   EXPECT_EQ(0, std::memcmp(out + 600, "\x01\x02\x03", 3));
-  EXPECT_EQ(s.SetColors(250, 100, rgb), 1);
-  EXPECT_EQ(s.GetColors(-5, 300, out), 1);
+  EXPECT_EQ(s.SetColors(-5, 300, rgb), 1);
+  uint8_t guarded[15 + 768];
+  std::memset(guarded, 0xAA, sizeof guarded);
+  EXPECT_EQ(s.GetColors(-5, 300, guarded + 15), 1);
+  EXPECT_EQ(std::count(guarded, guarded + 15, 0xAA), 15);
+  EXPECT_EQ(0, std::memcmp(guarded + 15, rgb, 768));
   // Made again, the surface starts black.
   s.Release();
   ASSERT_EQ(s.Create(Params(4, 4)), 1);
@@ -142,14 +151,19 @@ TEST(Surface, PresentUnscaledAtOneAndTruncatedOtherwise) {
   }
   EXPECT_EQ(rec.lastPixels.back(), 77);
   EXPECT_EQ(0, std::memcmp(rec.lastColours.data(), s.colourTable(), 1024));
-  // A side of a billion pixels is no window's and is not presented; the float below it is.
-  RecordingPresenter huge;
-  Surface one;
-  ASSERT_EQ(one.Create(Params(2, 1, &huge)), 1);
-  one.SetPalette(0, 256, TestPalette().bytes.data(), 1);
-  for (float zoom : {5e8f, 499999968.0f}) one.Present(zoom);
-  ASSERT_EQ(huge.frames.size(), 1u);
-  EXPECT_EQ(huge.frames[0].destWidth, 999999936);
+  // A side of a billion pixels is no window's and is not presented; the float below it
+  // is, and so is a side that truncates to nothing.
+  for (auto [w, h] : {std::pair{2, 1}, {1, 2}}) {
+    RecordingPresenter huge;
+    Surface one;
+    ASSERT_EQ(one.Create(Params(w, h, &huge)), 1);
+    for (float zoom : {5e8f, 499999968.0f, 0.5f}) one.Present(zoom);
+    ASSERT_EQ(huge.frames.size(), 2u) << w;
+    EXPECT_EQ(std::make_pair(huge.frames[0].destWidth, huge.frames[0].destHeight),
+              std::make_pair(499999968 * w, 499999968 * h));
+    EXPECT_EQ(std::make_pair(huge.frames[1].destWidth, huge.frames[1].destHeight),
+              std::make_pair(w / 2, h / 2));
+  }
 }
 
 TEST(DrawContext, ViewportOriginAndBegin) {
