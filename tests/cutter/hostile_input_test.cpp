@@ -246,9 +246,12 @@ TEST(HostileInput, AnmRecordsOutsideAnyPageOrTooLargeForTheCache) {
 // the first damaged frame.
 TEST(PictureReasons, BrokenCopiesSayWhyAndWhere) {
   const Image img = Pattern(8, 8);
-  Bytes bmp24 = WriteBmp(img, {}), bmpBitFields = WriteBmp(img, {});
+  Bytes bmp24 = WriteBmp(img, {}), bmpBitFields = WriteBmp(img, {}), bmpHeader39 = WriteBmp(img, {});
   Patch(bmp24, 28, 24);
   Patch(bmpBitFields, 30, 3, 4);
+  Patch(bmpHeader39, 14, 39, 4);  // shorter than the information header: another layout
+  Bytes anmNoPages = WriteAnm(8, 8, TestPalette(), AnmRecords({img}));
+  Patch(anmNoPages, 6, 0);  // the one page is not counted: its record lies in no page
   Bytes flc = WriteFlc(16, 8, {FrameChunk({ByteRunChunk(Pattern(16, 8))})});
   Bytes manyFrames = flc;
   Patch(manyFrames, 6, 30000);
@@ -266,6 +269,8 @@ TEST(PictureReasons, BrokenCopiesSayWhyAndWhere) {
       {"pcx 4 bits", WritePcx(img, {}, {0, 0, -1, 4, 1}), ReadProblem::Unsupported, 3},
       {"bmp 24 bits", bmp24, ReadProblem::Unsupported, 28},
       {"bmp bit fields", bmpBitFields, ReadProblem::Unsupported, 30},
+      {"bmp header of 39 bytes", bmpHeader39, ReadProblem::NotThisKind, 0},
+      {"anm record in no counted page", anmNoPages, ReadProblem::Damaged, -1},
       {"flc 30000 frames", manyFrames, ReadProblem::Overrun, 6},
       {"pcx cut in its pixels", cutPcx, ReadProblem::Truncated, 140},
       {"flc cut in its frame", cutFlc, ReadProblem::Truncated, 150},
