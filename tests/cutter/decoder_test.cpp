@@ -151,8 +151,9 @@ TEST(StillPictures, HandMadeCodesDecodeAsDefined) {
   Bytes rle = WriteBmp(Image(8, 4), pal);
   rle.resize(14 + 40 + 1024);
   Patch(rle, 30, 1, 4);
-  // Bottom row: 2 x 3; delta right 4 and up 2; 1 x 9; end of bitmap: the rest stays 0.
-  Append(rle, {2, 3, 0, 2, 4, 2, 1, 9, 0, 1});
+  // Bottom row: 2 x 3; delta right 4 and up 2; 1 x 9; end of bitmap: the rest stays 0,
+  // the run after it too.
+  Append(rle, {2, 3, 0, 2, 4, 2, 1, 9, 0, 1, 3, 6});
   Bytes rleWant(32, 0);
   rleWant[24] = rleWant[25] = 3;
   rleWant[14] = 9;
