@@ -151,8 +151,9 @@ TEST(StillPictures, HandMadeCodesDecodeAsDefined) {
   Bytes rle = WriteBmp(Image(8, 4), pal);
   rle.resize(14 + 40 + 1024);
   Patch(rle, 30, 1, 4);
-  // Bottom row: 2 x 3; delta right 4 and up 2; 1 x 9; end of bitmap: the rest stays 0.
-  Append(rle, {2, 3, 0, 2, 4, 2, 1, 9, 0, 1});
+  // Bottom row: 2 x 3; delta right 4 and up 2; 1 x 9; end of bitmap: the rest stays 0,
+  // the run after it too.
+  Append(rle, {2, 3, 0, 2, 4, 2, 1, 9, 0, 1, 3, 6});
   Bytes rleWant(32, 0);
   rleWant[24] = rleWant[25] = 3;
   rleWant[14] = 9;
@@ -164,6 +165,8 @@ TEST(StillPictures, HandMadeCodesDecodeAsDefined) {
   for (int y = 0; y < 7; ++y)
     for (int x = 0; x < 13; ++x) paddedWant[y * 16 + x] = img.at(x, y);
   paddedWant[6 * 16 + 13] = 0xAB;
+  Bytes offsetAtEnd = padded;  // a data offset at the very end: the pixels follow the table
+  Patch(offsetAtEnd, 10, static_cast<uint32_t>(offsetAtEnd.size()), 4);
   // A short BMP keeps the rows it has: the top row is missing, the next cut after 5 pixels.
   const Image six = Pattern(8, 6);
   Bytes shortBmp = WriteBmp(six, pal);
@@ -177,6 +180,7 @@ TEST(StillPictures, HandMadeCodesDecodeAsDefined) {
       {"pcx run across scan lines", PcxRaw(2, 2, {0xC3, 0x09, 0x04}, pal), {9, 9, 9, 4}},
       {"bmp rle8 delta and early end", rle, rleWant},
       {"bmp padding columns", padded, paddedWant},
+      {"bmp data offset at the end", offsetAtEnd, paddedWant},
       {"bmp short file", shortBmp, shortWant},
   };
   for (const auto& [name, file, want] : cases) {
@@ -266,6 +270,9 @@ TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {
                 FrameChunk({Chunk(3, Bytes(10, 0x77))}, 0xF100)),
        two},
       {"flc rows decoded until full", WriteFlc(600, 2, {FrameChunk({Chunk(15, brun)})}), {wide}},
+      {"flc empty run consumes its value",
+       WriteFlc(2, 1, {FrameChunk({Chunk(15, {1, 0, 0x77, 2, 5})})}),
+       {Image(2, 1, 5)}},
       {"flc sub-chunk too small", WriteFlc(16, 8, {FrameChunk({small})}), {two[0]}},
       {"flc odd chunk padded", WriteFlc(3, 1, {FrameChunk({odd, ByteDeltaChunk(fives, six)})}), {six}},
       {"flc starts at index 0",

@@ -246,9 +246,16 @@ TEST(HostileInput, AnmRecordsOutsideAnyPageOrTooLargeForTheCache) {
 // the first damaged frame.
 TEST(PictureReasons, BrokenCopiesSayWhyAndWhere) {
   const Image img = Pattern(8, 8);
-  Bytes bmp24 = WriteBmp(img, {}), bmpBitFields = WriteBmp(img, {});
+  Bytes bmp24 = WriteBmp(img, {}), bmpBitFields = WriteBmp(img, {}), bmpHeader39 = WriteBmp(img, {});
   Patch(bmp24, 28, 24);
   Patch(bmpBitFields, 30, 3, 4);
+  Patch(bmpHeader39, 14, 39, 4);  // shorter than the information header: another layout
+  const Bytes anm = WriteAnm(8, 8, TestPalette(), AnmRecords({img}));
+  const Bytes cutAnm(anm.begin(), anm.begin() + 2816 + 8 + 2);  // the page ends after its size table
+  Bytes anmNoPages = anm;
+  Patch(anmNoPages, 6, 0);  // the one page is not counted: its record lies in no page
+  Bytes rleWithoutEnd = WriteBmp(img, {}, {0, false, false, 0, false, true});
+  rleWithoutEnd.resize(rleWithoutEnd.size() - 2);  // the last row ends the pixels: nothing is missing
   Bytes flc = WriteFlc(16, 8, {FrameChunk({ByteRunChunk(Pattern(16, 8))})});
   Bytes manyFrames = flc;
   Patch(manyFrames, 6, 30000);
@@ -261,22 +268,30 @@ TEST(PictureReasons, BrokenCopiesSayWhyAndWhere) {
     Bytes file;
     ReadProblem problem;
     int64_t offset;
+    int64_t value;  // the unsupported value or the bytes claimed
   } cases[] = {
-      {"text", Bytes(200, 'x'), ReadProblem::NotThisKind, 0},
-      {"pcx 4 bits", WritePcx(img, {}, {0, 0, -1, 4, 1}), ReadProblem::Unsupported, 3},
-      {"bmp 24 bits", bmp24, ReadProblem::Unsupported, 28},
-      {"bmp bit fields", bmpBitFields, ReadProblem::Unsupported, 30},
-      {"flc 30000 frames", manyFrames, ReadProblem::Overrun, 6},
-      {"pcx cut in its pixels", cutPcx, ReadProblem::Truncated, 140},
-      {"flc cut in its frame", cutFlc, ReadProblem::Truncated, 150},
-      {"flc frame past the end", bigChunk, ReadProblem::Overrun, 128},
+      {"text", Bytes(200, 'x'), ReadProblem::NotThisKind, 0, 0},
+      {"pcx 4 bits", WritePcx(img, {}, {0, 0, -1, 4, 1}), ReadProblem::Unsupported, 3, 4},
+      {"bmp 24 bits", bmp24, ReadProblem::Unsupported, 28, 24},
+      {"os/2 bmp 4 bits", WriteBmp(img, {}, {0, false, true, 0, false, false, false, 4}),
+       ReadProblem::Unsupported, 24, 4},
+      {"bmp bit fields", bmpBitFields, ReadProblem::Unsupported, 30, 3},
+      {"bmp header of 39 bytes", bmpHeader39, ReadProblem::NotThisKind, 0, 0},
+      {"bmp rle8 without end of bitmap", rleWithoutEnd, ReadProblem::None, -1, 0},
+      {"anm record in no counted page", anmNoPages, ReadProblem::Damaged, -1, 0},
+      {"anm cut after its size table", cutAnm, ReadProblem::Damaged, -1, 0},
+      {"flc 30000 frames", manyFrames, ReadProblem::Overrun, 6, 30000 * 16},
+      {"pcx header only", Bytes(pcx.begin(), pcx.begin() + 128), ReadProblem::Truncated, 128, 0},
+      {"pcx cut in its pixels", cutPcx, ReadProblem::Truncated, 140, 0},
+      {"flc cut in its frame", cutFlc, ReadProblem::Truncated, 150, 0},
+      {"flc frame past the end", bigChunk, ReadProblem::Overrun, 128, 5000},
   };
   for (const auto& c : cases) {
     DecodedPicture picture;
     ReadResult refused;
     const bool read = DecodePicture(c.file.data(), c.file.size(), picture, false, nullptr, &refused);
     const ReadResult& why = read ? picture.firstDamage : refused;
-    EXPECT_EQ(std::tie(why.problem, why.offset), std::tie(c.problem, c.offset))
+    EXPECT_EQ(std::tie(why.problem, why.offset, why.value), std::tie(c.problem, c.offset, c.value))
         << c.name << ": " << ReasonText(why);
   }
 }
