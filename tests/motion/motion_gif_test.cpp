@@ -123,12 +123,18 @@ TEST(MotionGif, SeeThroughWhereNoMotionDrawsAndRefusals) {
   EXPECT_EQ(movie.frames[0].indices[at], movie.transparentIndex);
   EXPECT_EQ(movie.frames[0].indices[at + 1], 20 + 7);
   EXPECT_EQ(movie.frames[0].indices[at + 2], 255);
+  EXPECT_EQ(movie.frames[0].indices[0], movie.transparentIndex);  // the third motion's column, left of it
   // Made again into the same movie: nothing of the first one stays.
   options.transparent = false;
   ASSERT_TRUE(MakeMotionGif(*f.bundle, TestPalette(), options, movie, reason)) << reason;
   EXPECT_EQ(movie.transparentIndex, -1);
   EXPECT_EQ(movie.frames.size(), size_t(f.bundle->count()));
   EXPECT_EQ(movie.colours.size(), 256u);
+  for (int scale : {0, 4, 5}) {
+    options.scale = scale;
+    EXPECT_EQ(MakeMotionGif(*f.bundle, TestPalette(), options, movie, reason), scale == 4) << scale;
+  }
+  options.scale = 1;
   options.transparent = true;
 
   MotionBundle empty("empty");
@@ -136,4 +142,12 @@ TEST(MotionGif, SeeThroughWhereNoMotionDrawsAndRefusals) {
   f.motion(0).relX = 1 << 30;  // the canvas would be far too large
   EXPECT_FALSE(MakeMotionGif(*f.bundle, TestPalette(), options, movie, reason));
   EXPECT_NE(reason.find("too large"), std::string::npos) << reason;
+  // Every frame is held whole: sixteen of 2^26 pixels pass, a seventeenth does not.
+  MotionBundle big("big");
+  FillBundle(big, 16);
+  big.get(0)->boxes[0] = MotionBox{0, 0, 8191, 8191};
+  options.boxes = true;
+  EXPECT_TRUE(BundleCanvas(big, options, canvas, reason)) << reason;
+  FillBundle(big, 1);
+  EXPECT_FALSE(BundleCanvas(big, options, canvas, reason));
 }
