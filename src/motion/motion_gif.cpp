@@ -169,7 +169,7 @@ bool MakeMotionGif(const MotionBundle& bundle, const PaletteBlock& palette, cons
           uncovered.back()[size_t(y) * canvas.width + x] = true;
         else
           used[v] = true;
-        std::fill(out + size_t(x) * scale, out + size_t(x + 1) * scale, v);
+        std::fill_n(out + size_t(x) * scale, scale, v);
       }
       for (int k = 1; k < scale; ++k) std::copy(out, out + outWidth, out + k * outWidth);
     }

@@ -236,6 +236,7 @@ TEST(MotionEdits, RefusedEditsDoNotModify) {
       {"default delay 61", [](MotionDocument& d) { return d.setDelay(5, 61, false); }},
       {"same flags", [](MotionDocument& d) { return d.setFlags(MotionFlags{}); }},
       {"same delay", [](MotionDocument& d) { return d.setDelay(2, 2, true); }},
+      {"same sound", [](MotionDocument& d) { return d.setSound(""); }},
       {"move by nothing", [](MotionDocument& d) { return d.moveMotions(0, 0, true); }},
   };
   for (const auto& [name, edit] : cases) {
@@ -268,10 +269,10 @@ TEST(MotionEdits, RefusedEditsDoNotModify) {
 
 TEST(MotionEdits, DelayOfOneSoundCutEffectsReplaced) {
   Fixture f;
-  ASSERT_TRUE(f.doc.setDelay(7, 12, false));
-  EXPECT_EQ(f.a->current()->delay, 7);
+  ASSERT_TRUE(f.doc.setDelay(1, 60, false));
+  EXPECT_EQ(f.a->current()->delay, 1);
   EXPECT_EQ(f.a->get(0)->delay, 2);
-  EXPECT_EQ(f.doc.defaultDelay, 12);
+  EXPECT_EQ(f.doc.defaultDelay, 60);
   ASSERT_TRUE(f.doc.setSound(std::string(35, 's') + ".wav"));
   EXPECT_EQ(f.a->current()->sound.str(), std::string(31, 's'));
   f.a->current()->effects = 0x7F0;

@@ -116,6 +116,12 @@ TEST(MotionFileWrite, MatchesIndependentLayout) {
   EXPECT_TRUE(
       std::equal(written.begin() + spriteStart + 44, written.end(), expected.begin() + spriteStart + 44));
   EXPECT_EQ(file.current()->get(0)->spriteIndex, 77);
+  // Sprites past the file's 32-bit length word are refused.
+  auto huge = std::make_unique<Sprite>();
+  huge->width = huge->height = 65536;
+  file.sprites.Append(std::move(huge));
+  std::ostringstream out;
+  EXPECT_EQ(WriteMotionFile(file, out), 0);
 }
 
 TEST(MotionFileRoundTrip, WriteReadWriteGivesSameBytes) {

@@ -92,6 +92,7 @@ TEST(MotionGif, DelaysCarryTheRoundingSoTheLoopKeepsItsLength) {
   const Case cases[] = {
       {{3, 3, 3}, {7, 7, 6}},        // 68 ms each: 7, 14, 20 in all
       {{1, 1, 1, 1}, {3, 4, 3, 4}},  // 34 ms each
+      {{4}, {9}},                    // 85 ms: a half rounds up
       {{0, -5, 60}, {2, 1, 104}},    // a delay below zero shows one tick, as playback does
   };
   for (const Case& c : cases) {
@@ -123,12 +124,28 @@ TEST(MotionGif, SeeThroughWhereNoMotionDrawsAndRefusals) {
   EXPECT_EQ(movie.frames[0].indices[at], movie.transparentIndex);
   EXPECT_EQ(movie.frames[0].indices[at + 1], 20 + 7);
   EXPECT_EQ(movie.frames[0].indices[at + 2], 255);
+  EXPECT_EQ(movie.frames[0].indices[0], movie.transparentIndex);  // the third motion's column, left of it
+  const size_t third = size_t(canvas.baseY + f.motion(2).relY + 1) * movie.width;  // its sprite's (0, 1)
+  EXPECT_NE(movie.frames[2].indices[third], movie.transparentIndex);
+  // Enlarged, every pixel, see-through or not, becomes a square of its own.
+  const GifOut one = movie;
+  options.scale = 4;  // the largest
+  ASSERT_TRUE(MakeMotionGif(*f.bundle, TestPalette(), options, movie, reason)) << reason;
+  for (size_t i = 0; i < movie.frames.size(); ++i)
+    for (int32_t y = 0; y < movie.height; ++y)
+      for (int32_t x = 0; x < movie.width; ++x)
+        ASSERT_EQ(movie.frames[i].indices[size_t(y) * movie.width + x],
+                  one.frames[i].indices[size_t(y / 4) * one.width + x / 4])
+            << "frame " << i << " at " << x << "," << y;
   // Made again into the same movie: nothing of the first one stays.
   options.transparent = false;
   ASSERT_TRUE(MakeMotionGif(*f.bundle, TestPalette(), options, movie, reason)) << reason;
   EXPECT_EQ(movie.transparentIndex, -1);
   EXPECT_EQ(movie.frames.size(), size_t(f.bundle->count()));
   EXPECT_EQ(movie.colours.size(), 256u);
+  options.scale = 5;
+  EXPECT_FALSE(MakeMotionGif(*f.bundle, TestPalette(), options, movie, reason));
+  options.scale = 1;
   options.transparent = true;
 
   MotionBundle empty("empty");
@@ -136,4 +153,15 @@ TEST(MotionGif, SeeThroughWhereNoMotionDrawsAndRefusals) {
   f.motion(0).relX = 1 << 30;  // the canvas would be far too large
   EXPECT_FALSE(MakeMotionGif(*f.bundle, TestPalette(), options, movie, reason));
   EXPECT_NE(reason.find("too large"), std::string::npos) << reason;
+  // Every frame is held whole: a side of 32767, 2^26 pixels a frame and 2^30 in all pass.
+  options.boxes = true;
+  for (auto [right, bottom, motions, fits] : {std::tuple{32766, 1, 16, true},
+                                              {8191, 8191, 16, true},
+                                              {8191, 8191, 17, false},
+                                              {8191, 8192, 1, false}}) {
+    MotionBundle big("big");
+    FillBundle(big, motions);
+    big.get(0)->boxes[0] = MotionBox{0, 0, right, bottom};
+    EXPECT_EQ(BundleCanvas(big, options, canvas, reason), fits) << right << " x " << bottom;
+  }
 }
