@@ -47,6 +47,13 @@ void SettingsBytes::writeText(size_t offset, const std::string& text) {
   std::copy(cut.begin(), cut.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
+void SettingsBytes::writeColours(size_t offset, const CustomColours& colours) {
+  for (uint32_t colour : colours) {
+    writeInt(offset, static_cast<int32_t>(colour));
+    offset += 4;
+  }
+}
+
 int32_t CheckedInt(int32_t value, int32_t min, int32_t max, int32_t fallback) {
   return value >= min && value <= max ? value : fallback;
 }
@@ -79,6 +86,15 @@ WindowRect CheckedRect(const WindowRect& rect, const ScreenArea& screen, const W
   const int64_t need = 16;
   if (visibleWidth < std::min(need, width) || visibleHeight < std::min(need, height)) return fallback;
   return rect;
+}
+
+CustomColours CheckedColours(const SettingsBytes& block, size_t offset, const CustomColours& fallback) {
+  CustomColours colours = fallback;
+  for (uint32_t& colour : colours) {
+    colour = CheckedColour(block.readInt(offset), colour);
+    offset += 4;
+  }
+  return colours;
 }
 
 std::string CheckedText(const SettingsBytes& block, size_t offset, const std::string& fallback) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/interface_colours.h"
+
 constexpr size_t kSettingsTextField = 260;
 
 struct WindowRect {
@@ -63,6 +65,8 @@ class SettingsBytes {
   // Zero-fills the field after the text, which is cut to 259 bytes without splitting
   // a two-byte character.
   void writeText(size_t offset, const std::string& text);
+  // The colour chooser's sixteen colours, one word each from `offset`.
+  void writeColours(size_t offset, const CustomColours& colours);
 
   const std::vector<uint8_t>& bytes() const { return bytes_; }
   size_t size() const { return bytes_.size(); }
@@ -79,6 +83,8 @@ uint32_t CheckedColour(int32_t value, uint32_t fallback);
 // The system-chosen rectangle, or one with a sane size (1 to 32767 pixels each way)
 // of which at least a 16 x 16 corner lies on the desktop.
 WindowRect CheckedRect(const WindowRect& rect, const ScreenArea& screen, const WindowRect& fallback);
+// The sixteen colours from `offset`, each checked against its fallback.
+CustomColours CheckedColours(const SettingsBytes& block, size_t offset, const CustomColours& fallback);
 // The text of a field, or `fallback` when it has no terminator.
 std::string CheckedText(const SettingsBytes& block, size_t offset, const std::string& fallback);
 

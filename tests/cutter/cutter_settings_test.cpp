@@ -25,6 +25,7 @@ CutterSettings Custom() {
   s.cutWidth = 1000;
   s.cutHeight = 1;
   s.backgroundIndex = 17;
+  s.systemIndex = 0;  // 0 is a colour like any other
   s.systemColour = 0x00123456;
   s.shadowColour = 0x00654321;
   s.customColours[15] = 0x00ABCDEF;

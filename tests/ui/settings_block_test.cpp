@@ -59,6 +59,7 @@ TEST(SettingsBlock, FieldChecks) {
       {{1270, 10, 1600, 300}, false},     // 10 pixels wide on screen
       {{5000, 5000, 5300, 5200}, false},  // off every screen
       {{100, 100, 100, 300}, false},      // no width
+      {{100, 100, 300, 100}, false},      // no height
       {{300, 100, 100, 200}, false},      // turned round
       {{0, 0, 40000, 200}, false},        // absurdly wide
       {{0, 0, 32767, 32767}, true},       // the largest a window may be

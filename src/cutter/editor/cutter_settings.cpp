@@ -46,8 +46,7 @@ SettingsBytes Encode(const CutterSettings& s) {
   b.writeInt(kSystemColour, static_cast<int32_t>(s.systemColour));
   b.writeInt(kBackgroundColour, static_cast<int32_t>(s.backgroundColour));
   b.writeInt(kShadowColour, static_cast<int32_t>(s.shadowColour));
-  for (size_t i = 0; i < s.customColours.size(); ++i)
-    b.writeInt(kCustomColours + 4 * i, static_cast<int32_t>(s.customColours[i]));
+  b.writeColours(kCustomColours, s.customColours);
   b.writeText(kSpriteName, s.spriteName);
   b.writeText(kSpritePath, s.spritePath);
   b.writeText(kPaletteName, s.paletteName);
@@ -91,8 +90,7 @@ CutterSettings DecodeCutterSettings(const std::vector<uint8_t>& file, const Scre
   s.systemColour = CheckedColour(b.readInt(kSystemColour), d.systemColour);
   s.backgroundColour = CheckedColour(b.readInt(kBackgroundColour), d.backgroundColour);
   s.shadowColour = CheckedColour(b.readInt(kShadowColour), d.shadowColour);
-  for (size_t i = 0; i < s.customColours.size(); ++i)
-    s.customColours[i] = CheckedColour(b.readInt(kCustomColours + 4 * i), d.customColours[i]);
+  s.customColours = CheckedColours(b, kCustomColours, d.customColours);
   s.spriteName = CheckedText(b, kSpriteName, d.spriteName);
   s.spritePath = CheckedText(b, kSpritePath, d.spritePath);
   s.paletteName = CheckedText(b, kPaletteName, d.paletteName);

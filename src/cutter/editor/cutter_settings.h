@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/interface_colours.h"
 #include "ui/settings_block.h"
 
 constexpr size_t kCutterSettingsSize = 1720;
@@ -33,7 +34,7 @@ struct CutterSettings {
   uint32_t systemColour = 0x007F0000;
   uint32_t backgroundColour = 0x00FFFFFF;
   uint32_t shadowColour = 0x00000000;
-  std::array<uint32_t, 16> customColours = DefaultCustomColours();
+  CustomColours customColours = DefaultCustomColours();
   // Remembered names (CP949): the file choosers start from them.
   std::string spriteName;
   std::string spritePath;
@@ -42,8 +43,8 @@ struct CutterSettings {
   std::string pictureName;
   std::string picturePath;
 
-  static std::array<uint32_t, 16> DefaultCustomColours() {
-    std::array<uint32_t, 16> colours;
+  static CustomColours DefaultCustomColours() {
+    CustomColours colours;
     colours.fill(0x00FFFFFF);
     return colours;
   }

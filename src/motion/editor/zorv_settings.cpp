@@ -86,8 +86,7 @@ std::vector<uint8_t> EncodeZorvSettings(const ZorvSettings& s) {
     block.writeInt(kIndices + 4 * i, *indexFields[i]);
     block.writeInt(kColours + 4 * i, static_cast<int32_t>(*colourFields[i]));
   }
-  for (size_t i = 0; i < s.customColours.size(); ++i)
-    block.writeInt(kCustomColours + 4 * i, static_cast<int32_t>(s.customColours[i]));
+  block.writeColours(kCustomColours, s.customColours);
   for (const TextField& t : kTexts) block.writeText(t.offset, s.*t.member);
   return block.bytes();
 }
@@ -124,8 +123,7 @@ ZorvSettings DecodeZorvSettings(const std::vector<uint8_t>& file, const ScreenAr
     *indexFields[i] = CheckedInt(block.readInt(kIndices + 4 * i), 0, 255, *indexDefaults[i]);
     *colourFields[i] = CheckedColour(block.readInt(kColours + 4 * i), *colourDefaults[i]);
   }
-  for (size_t i = 0; i < s.customColours.size(); ++i)
-    s.customColours[i] = CheckedColour(block.readInt(kCustomColours + 4 * i), defaults.customColours[i]);
+  s.customColours = CheckedColours(block, kCustomColours, defaults.customColours);
   for (const TextField& t : kTexts) s.*t.member = CheckedText(block, t.offset, defaults.*t.member);
   return s;
 }
