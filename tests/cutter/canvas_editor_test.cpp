@@ -128,7 +128,7 @@ TEST_F(CanvasTest, PaintsTheVisiblePartAndEachToolsCursor) {
     Canvas c(200, 200);
     canvas().paintPicture(*c.dc);
     const std::vector<uint8_t> picture = c.snapshot();
-    EXPECT_EQ(c.at(150, 50), s.backgroundIndex);  // right of the picture
+    EXPECT_EQ(c.at(199, 199), s.backgroundIndex);  // the far corner, past the picture
     canvas().paintCursor(*c.dc);
     const int pointerWidth = tool == 0                          ? 12
                              : tool == ID_PLYK_TOOL_OUTWARD_CUT ? 18

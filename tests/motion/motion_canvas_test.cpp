@@ -263,12 +263,14 @@ TEST(CanvasPaint, XorOverlaysRestoreThePictureWhenDrawnTwice) {
     f.canvas.leaveCheck(PointerFacts{});
     const std::vector<uint8_t> without = f.paint();
     EXPECT_NE(withOverlay, without) << "tool " << tool;
+    auto drawn = [&](int x, int y) { return withOverlay[y * 400 + x] != without[y * 400 + x]; };
     // The point tool's X is centred 5 pixels right of and below the mouse: (154, 144) lies on it.
-    EXPECT_TRUE(tool != kToolPoint || withOverlay[144 * 400 + 154] != without[144 * 400 + 154]);
+    EXPECT_TRUE(tool != kToolPoint || drawn(154, 144));
     // The box tool's square reaches 6 pixels right of and below the mouse, no further.
-    EXPECT_TRUE(tool != kToolBox || (withOverlay[146 * 400 + 156] != without[146 * 400 + 156] &&
-                                     withOverlay[146 * 400 + 157] == without[146 * 400 + 157] &&
-                                     withOverlay[147 * 400 + 156] == without[147 * 400 + 156]));
+    EXPECT_TRUE(tool != kToolBox || (drawn(156, 146) && !drawn(157, 146) && !drawn(156, 147)));
+    // The base line cross reaches 16 pixels each way, no further.
+    EXPECT_TRUE(tool != kToolBaseLine ||
+                (drawn(134, 140) && !drawn(133, 140) && drawn(166, 140) && !drawn(167, 140)));
     EXPECT_EQ(s.snapshot(), without) << "tool " << tool;
   }
 }

@@ -236,8 +236,9 @@ void CanvasEditor::paintCursor(DrawContext& dc) const {
         drawOutline(dc, int64_t(tools_.dragX()) - view_.offsetX(), int64_t(tools_.dragY()) - view_.offsetY(),
                     x, y);
       } else {
-        if (y >= 0 && y < h) dc.DrawLine(0, int(y), w - 1, int(y), kInvert, 0);
-        if (x >= 0 && x < w) dc.DrawLine(int(x), 0, int(x), h - 1, kInvert, 0);
+        // A line off the client area is hidden by the clip.
+        dc.DrawLine(0, int(y), w - 1, int(y), kInvert, 0);
+        dc.DrawLine(int(x), 0, int(x), h - 1, kInvert, 0);
       }
       return;
     case FixedCut:
