@@ -24,7 +24,7 @@ bool ByteReader::bytes(void* out, size_t n) {
   if (n == 0) return ok_;
   const uint8_t* p = take(n);
   if (!p) {
-    std::memset(out, 0, n);
+    std::memset(out, 0, n);  // a parser reading on sees zeros, never stale bytes
     return false;
   }
   std::memcpy(out, p, n);

@@ -19,6 +19,9 @@ TEST(ByteReader, ReadsLittleEndianAndStopsForGoodAtTheEnd) {
   EXPECT_EQ(r.u8(), 0);
   EXPECT_EQ(r.remaining(), 0u);
   EXPECT_EQ(r.take(0), nullptr);
+  uint8_t out[2] = {7, 7};
+  EXPECT_FALSE(r.bytes(out, 2));
+  EXPECT_EQ(out[0] | out[1], 0);  // a failed copy leaves zeros
   ByteReader empty(nullptr, 0);
   EXPECT_TRUE(empty.bytes(nullptr, 0));  // an empty read of an empty buffer is fine
 }

@@ -188,6 +188,7 @@ TEST(CanvasPaint, LayersOfThePicture) {
   f.doc.setShadow();
   f.bundle->select(1);
   f.motion(1).boxes[0] = {10, 10, 30, 20};
+  f.motion(1).points[0] = {-60, 10};
   f.motion(1).points[1] = {-30, 30};  // drawn at (70, 130) in colour 2 with a dark outline
   f.canvas.mouseMove(200, 150);
   TestSurface s(400, 300);
@@ -201,6 +202,7 @@ TEST(CanvasPaint, LayersOfThePicture) {
       {110, 115, 9},           // box 1 in colour 1
       {130, 112, 9},
       {120, 112, 255},
+      {40, 120, 255},            // points are no box
       {50, 100, p.mix(255, 1)},  // base lines, mixed with the system colour
       {100, 50, p.mix(255, 1)},
       {205, 150, 3},   // arrow glyph: outline in the shadow colour

@@ -240,6 +240,7 @@ TEST(SpriteFile, BrokenCopiesSayWhyAndWhere) {
         << c.name;
     EXPECT_EQ(ReasonText(fromStream), ReasonText(fromMemory)) << c.name;
     EXPECT_EQ(fromMemory.value, c.value) << c.name;
+    EXPECT_TRUE(c.index >= 0 || fromMemory.count == 0) << c.name;  // no record, no count
   }
   SpriteSet set;
   EXPECT_EQ(ReasonText(ReadSpritesWithReason(set, good.data(), 100, true)),
