@@ -45,7 +45,6 @@ std::vector<uint8_t> EncodePcx(int32_t width, int32_t height, const uint8_t* pix
   out[65] = 1;  // planes
   Put16(out, 66, lineLength);
   Put16(out, 68, 1);  // colour palette
-  out.reserve(kHeaderSize + size_t(lineLength) * size_t(height) / 4 + 769);
 
   std::vector<uint8_t> line(static_cast<size_t>(lineLength), padding);
   for (int32_t y = 0; y < height; ++y) {

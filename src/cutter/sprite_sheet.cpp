@@ -8,6 +8,11 @@ namespace {
 
 constexpr int64_t kGap = 1;
 
+// A sprite without pixels takes no room beyond its gap.
+int64_t Side(int32_t side) {
+  return std::max<int64_t>(side, 0);
+}
+
 void Draw(SpriteSheet& sheet, const Sprite& sprite, const SheetPlace& at) {
   if (!HasPixels(sprite)) return;
   for (int32_t y = 0; y < sprite.height; ++y)
@@ -23,7 +28,7 @@ bool MakeSpriteSheet(const SpriteSet& set, SpriteSheet& sheet, int32_t maxSide) 
   int64_t widest = 0, area = 0;
   for (int32_t i = 0; i < set.Count(); ++i) {
     const Sprite& s = *set.Get(i);
-    const int64_t w = std::max(s.width, 0), h = std::max(s.height, 0);
+    const int64_t w = Side(s.width), h = Side(s.height);
     if (w + 2 * kGap > maxSide || h + 2 * kGap > maxSide) return false;
     widest = std::max(widest, w);
     area += (w + kGap) * (h + kGap);
@@ -36,7 +41,7 @@ bool MakeSpriteSheet(const SpriteSet& set, SpriteSheet& sheet, int32_t maxSide) 
   int64_t x = kGap, y = kGap, rowHeight = 0, right = 0;
   for (int32_t i = 0; i < set.Count(); ++i) {
     const Sprite& s = *set.Get(i);
-    const int64_t w = std::max(s.width, 0), h = std::max(s.height, 0);
+    const int64_t w = Side(s.width), h = Side(s.height);
     if (x > kGap && x + w + kGap > rowLimit) {
       y += rowHeight + kGap;
       x = kGap;

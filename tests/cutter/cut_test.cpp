@@ -126,7 +126,8 @@ TEST(CutToSprite, RectangleReachingPastTheFrameAndUnusableOnes) {
   ASSERT_EQ(cutToSprite(s, {1, 1, 4, 2}, set), 1);
   ASSERT_EQ(set.Count(), 1);
   EXPECT_TRUE(Equal(*set.Get(0), Sprite(4, 2, Px{5, 6, 0, 0, 0, 0, 0, 0})));
-  EXPECT_EQ(cutToSprite(s, {0, -32766, 0, 1}, set), 1);  // 32768 high
+  for (CutRect r : {CutRect{0, -32766, 0, 1}, CutRect{-32766, 0, 1, 0}})  // 32768 high, then wide
+    EXPECT_EQ(cutToSprite(s, r, set), 1);
 }
 
 TEST(CutToSprite, CutsLandInOrderInFrontOfTheSelection) {
@@ -151,19 +152,18 @@ TEST(CutToSprite, CutsLandInOrderInFrontOfTheSelection) {
 }
 
 TEST(CutTools, GridSnapsAndFixedRectangles) {
-  // Negative positions snap to the cell they lie in; unset stays unset; a one-pixel column still snaps y;
-  // a cell without width leaves the point alone.
-  for (auto [w, x0, y0, x1, y1] : {std::tuple{32, 70, 40, 64, 32},
-                                   {32, -5, -40, -32, -64},
-                                   {32, kUnset, 3, kUnset, 3},
-                                   {1, 5, 40, 5, 32},
-                                   {0, 5, 40, 5, 40}}) {
-    snapToGrid(x0, y0, {w, 32});
-    EXPECT_EQ(std::make_pair(x0, y0), std::make_pair(x1, y1));
+  // Negative positions snap to the cell they lie in; unset stays unset; a one-pixel column still snaps y
+  // and a one-pixel row x; a cell without width or height leaves the point alone.
+  for (auto [w, h, x0, y0, x1, y1] : {std::tuple{32, 32, 70, 40, 64, 32},
+                                      {32, 32, -5, -40, -32, -64},
+                                      {32, 32, kUnset, 3, kUnset, 3},
+                                      {1, 32, 5, 40, 5, 32},
+                                      {32, 1, 70, 40, 64, 40},
+                                      {0, 32, 5, 40, 5, 40},
+                                      {32, 0, 5, 40, 5, 40}}) {
+    snapToGrid(x0, y0, {w, h});
+    EXPECT_EQ(std::make_pair(x0, y0), std::make_pair(x1, y1)) << w << " x " << h;
   }
-  int32_t x = 5, y = 40;
-  snapToGrid(x, y, {32, 0});  // nor does a cell without height
-  EXPECT_EQ(std::make_pair(x, y), std::make_pair(5, 40));
   // The last pixel may lie at INT32_MAX; one more, or a side below 1, gives nothing.
   constexpr int32_t kMax = INT32_MAX;
   for (auto [x, y, size, want] : {std::tuple{5, 7, CutSize{32, 16}, CutRect{5, 7, 36, 22}},
@@ -200,8 +200,11 @@ TEST(CutTools, UnsetPositionsMissingDragOrPictureDoNothing) {
   EXPECT_FALSE(t.buttonUp(1, 1, s, set).spriteAdded);
   t.buttonDown(FreeCut, kUnset, kUnset, {}, s, set);
   EXPECT_FALSE(t.buttonUp(1, 1, s, set).spriteAdded);
-  t.buttonDown(FreeCut, 0, 0, {}, s, set);
-  EXPECT_FALSE(t.buttonUp(kUnset, kUnset, s, set).spriteAdded);
+  // Half a position is none: the inward cut would find the figure in the strip it spans.
+  for (auto [x, y] : {std::pair{kUnset, 1}, {1, kUnset}}) {
+    t.buttonDown(InwardCut, 0, 0, {}, s, set);
+    EXPECT_FALSE(t.buttonUp(x, y, s, set).spriteAdded);
+  }
   EXPECT_FALSE(t.dragging());
   // Unset starts of the cutting tools are driven through the canvas.
   EXPECT_FALSE(t.buttonDown(PickTransparent, kUnset, kUnset, {}, s, set).returnToPrevious);

@@ -23,19 +23,34 @@ TEST(SpriteSheet, CutsBackIntoTheSameSpritesInOrder) {
     const std::vector<CutRect> rects = ExpectCutsBack(file, set);
     for (size_t i = 0; i < rects.size(); ++i) EXPECT_EQ(rects[i].left, sheet.places[i].x);
   }
-  // 126 equal pixels: two runs of 63, the longest a run byte holds.
-  EXPECT_EQ(EncodePcx(126, 1, std::vector<uint8_t>(126, 7).data(), palette.palette()).size(), 128u + 4 + 769);
+  // 126 equal pixels: two runs of 63, the longest a run byte holds. The header opens with the maker,
+  // version, coding, depth, the corners (0, 0) and (125, 0), and 72 dpi both ways.
+  const std::vector<uint8_t> row = EncodePcx(126, 1, std::vector<uint8_t>(126, 7).data(), palette.palette());
+  EXPECT_EQ(row.size(), 128u + 4 + 769);
+  EXPECT_EQ(std::vector<uint8_t>(row.begin(), row.begin() + 16),
+            (std::vector<uint8_t>{10, 5, 1, 8, 0, 0, 0, 0, 125, 0, 0, 0, 72, 0, 72, 0}));
   const uint8_t one = 1;  // sides a PCX header cannot state
   EXPECT_TRUE(EncodePcx(32768, 1, &one, palette.palette()).empty());
   EXPECT_TRUE(EncodePcx(0, 1, &one, palette.palette()).empty());
   SpriteSheet sheet;
   SpriteSet none;
   EXPECT_FALSE(MakeSpriteSheet(none, sheet, kMaxPcxSide));
-  SpriteSet wide;
-  wide.Append(MakeSprite(99, 2, 1));
-  EXPECT_FALSE(MakeSpriteSheet(wide, sheet, 100));  // no room for the margin
-  EXPECT_FALSE(MakeSpriteSheet(wide, sheet, 101));  // 101 wide, no room to make it even
+  // Sprite sizes, the largest side, the sheet made (0 x 0: none). The margin must fit, so must the width
+  // made even and the rows stacked; a sprite without pixels takes only its margin.
+  using Sizes = std::vector<std::pair<int32_t, int32_t>>;
+  for (auto [sizes, side, w, h] : {std::tuple{Sizes{{99, 2}}, 100, 0, 0},
+                                   {Sizes{{99, 2}}, 101, 0, 0},
+                                   {Sizes{{98, 2}}, 100, 100, 4},
+                                   {Sizes{{2, 98}}, 100, 4, 100},
+                                   {Sizes{{60, 60}, {60, 60}}, 100, 0, 0},
+                                   {Sizes{{0, 0}}, 100, 2, 2}}) {
+    SpriteSet set;
+    for (auto [sw, sh] : sizes) set.Append(MakeSprite(sw, sh, 1));
+    sheet = {};
+    EXPECT_EQ(MakeSpriteSheet(set, sheet, side), w > 0) << sizes[0].first << " in " << side;
+    EXPECT_EQ(std::make_pair(sheet.width, sheet.height), std::make_pair(w, h));
+  }
   EXPECT_FALSE(MakeSingleSpriteSheet(*MakeSprite(0, 4, 1), sheet, kMaxPcxSide));
-  ASSERT_TRUE(MakeSingleSpriteSheet(*wide.Get(0), sheet, 100));
+  ASSERT_TRUE(MakeSingleSpriteSheet(*MakeSprite(99, 2, 1), sheet, 100));
   EXPECT_EQ(sheet.width, 99);
 }
