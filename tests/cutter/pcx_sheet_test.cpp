@@ -29,6 +29,8 @@ TEST(SpriteSheet, CutsBackIntoTheSameSpritesInOrder) {
   EXPECT_EQ(row.size(), 128u + 4 + 769);
   EXPECT_EQ(std::vector<uint8_t>(row.begin(), row.begin() + 16),
             (std::vector<uint8_t>{10, 5, 1, 8, 0, 0, 0, 0, 125, 0, 0, 0, 72, 0, 72, 0}));
+  const uint8_t pair[] = {7, 0xC5};  // a lone byte below 0xC0 stands alone; 0xC5 needs a run byte
+  EXPECT_EQ(EncodePcx(2, 1, pair, palette.palette()).size(), 128u + 3 + 769);
   const uint8_t one = 1;  // sides a PCX header cannot state
   EXPECT_TRUE(EncodePcx(32768, 1, &one, palette.palette()).empty());
   EXPECT_TRUE(EncodePcx(0, 1, &one, palette.palette()).empty());

@@ -39,8 +39,9 @@ TEST(Surface, LifecycleAndMessages) {
   EXPECT_EQ(s.GetMessage(), nullptr);
   ASSERT_EQ(s.GetSize(&w, &h, &p), 1);
   EXPECT_EQ(std::make_tuple(w, h, p), std::make_tuple(641, 3, 641));  // pitch = width
-  s.Lock()[641 * 3 - 1] = 42;                                         // the last byte belongs to the image
-  EXPECT_EQ(s.Init(), 0);  // a second Init fails and keeps the image
+  EXPECT_EQ(std::count(s.Lock(), s.Lock() + 641 * 3, 0), 641 * 3) << "a new image is colour 0";
+  s.Lock()[641 * 3 - 1] = 42;  // the last byte belongs to the image
+  EXPECT_EQ(s.Init(), 0);      // a second Init fails and keeps the image
   EXPECT_STREQ(s.GetMessage(), "DDERROR : DIB Draw Already initialized ");
   EXPECT_EQ(s.Lock()[641 * 3 - 1], 42);
   EXPECT_EQ(s.Release(), 1);

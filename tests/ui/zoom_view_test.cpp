@@ -47,4 +47,5 @@ TEST(ZoomView, ScrollingIsClampedToTheZoomedDocument) {
   view.setClientSize(0, 0);
   view.setDocumentSize(0, 0);
   EXPECT_FALSE(view.barEnabled(ScrollAxis::Horizontal) || view.barEnabled(ScrollAxis::Vertical));
+  EXPECT_EQ(view.visibleWidth() + view.visibleHeight(), 0);
 }
