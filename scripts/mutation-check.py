@@ -63,10 +63,15 @@ def load(path):
 
 
 def run(command, timeout):
+    # A session of its own, so that a hang is killed with everything it started: a
+    # generator that a change makes loop forever would otherwise outlive the build.
+    process = subprocess.Popen(command, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               start_new_session=True)
     try:
-        return subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                              timeout=timeout).returncode
+        return process.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait()
         return -1  # a hang counts as noticed
 
 
@@ -241,7 +246,7 @@ def tests_by_program(build):
 def try_change(build, tests, timeout):
     """Builds the changed code and runs the tests of the programs that were rebuilt."""
     before = program_times(build)
-    if run(["cmake", "--build", build, "-j2"], 1800) != 0:
+    if run(["cmake", "--build", build, "-j2"], 600) != 0:
         return "does not build"
     after = program_times(build)
     rebuilt = [p for p, t in after.items() if before.get(p) != t]

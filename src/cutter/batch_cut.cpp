@@ -65,20 +65,11 @@ std::vector<CutRect> gridCells(const CutSource& source, const CutSize& size) {
   return cells;
 }
 
-DuplicateFreeAppender::DuplicateFreeAppender(SpriteSet& set) : set_(set) {
-  for (int32_t i = 0; i < set.Count(); ++i) byHash_.emplace(SpriteHash(*set.Get(i)), i);
-}
+DuplicateFreeAppender::DuplicateFreeAppender(SpriteSet& set) : set_(set), equal_(set) {}
 
 bool DuplicateFreeAppender::append(std::unique_ptr<Sprite> sprite) {
-  if (!sprite) return false;
-  const uint64_t hash = SpriteHash(*sprite);
-  auto range = byHash_.equal_range(hash);
-  for (auto it = range.first; it != range.second; ++it) {
-    if (Equal(*sprite, *set_.Get(it->second))) return false;
-  }
-  const int32_t index = set_.Count();
+  if (!sprite || equal_.findOrAdd(*sprite)) return false;
   set_.Append(std::move(sprite));
-  byHash_.emplace(hash, index);
   return true;
 }
 

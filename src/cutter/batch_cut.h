@@ -5,11 +5,11 @@
 
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "cutter/cut.h"
 #include "cutter/cut_tools.h"
+#include "sprites/equal_sprites.h"
 
 // Scans the frame row by row; each opaque pixel that no rectangle found so far
 // covers starts an outward cut. Returns the rectangles in the order found. Runs in
@@ -30,7 +30,7 @@ class DuplicateFreeAppender {
 
  private:
   SpriteSet& set_;
-  std::unordered_multimap<uint64_t, int32_t> byHash_;
+  EqualSprites equal_;
 };
 
 // Makes the sprite of each rectangle and appends the new ones; returns how many

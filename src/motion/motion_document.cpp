@@ -9,6 +9,7 @@
 
 #include "base/save_file.h"
 #include "motion/motion_file_io.h"
+#include "sprites/equal_sprites.h"
 
 namespace {
 
@@ -338,11 +339,9 @@ bool MotionDocument::cleanSprites() {
 bool MotionDocument::addSprites(std::vector<std::unique_ptr<Sprite>> sprites) {
   SpriteSet& set = file.sprites;
   Recording recording(*this);
-  std::unordered_set<uint64_t> known;
-  for (int32_t i = 0; i < set.Count(); ++i) known.insert(SpriteHash(*set.Get(i)));
+  EqualSprites known(set);
   for (auto& sprite : sprites) {
-    if (!sprite || (known.count(SpriteHash(*sprite)) && set.FindEqual(*sprite) >= 0)) continue;
-    known.insert(SpriteHash(*sprite));
+    if (!sprite || known.findOrAdd(*sprite)) continue;
     const int32_t at = std::min(set.CurrentIndex(), set.Count());
     set.Insert(std::move(sprite), -1);
     recording.change().spriteInserted(at);

@@ -1,8 +1,6 @@
 #include "sprites/sprite.h"
 
 #include <cstring>
-#include <functional>
-#include <string_view>
 
 bool Equal(const Sprite& a, const Sprite& b) {
   if (a.width != b.width || a.height != b.height) return false;
@@ -22,11 +20,4 @@ bool HasPixels(const Sprite& sprite) {
 int32_t RecordSize(Sprite& sprite, bool keep) {
   if (!keep) sprite.count = static_cast<int32_t>(int64_t(sprite.width) * sprite.height);
   return sprite.count + 12;
-}
-
-uint64_t SpriteHash(const Sprite& sprite) {
-  std::string_view bytes(reinterpret_cast<const char*>(sprite.pixels.data()), sprite.pixels.size());
-  uint64_t h = std::hash<std::string_view>{}(bytes);
-  h ^= (uint64_t(uint32_t(sprite.width)) << 32 | uint32_t(sprite.height)) * 0x9E3779B97F4A7C15ull;
-  return h;
 }

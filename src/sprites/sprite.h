@@ -30,6 +30,3 @@ bool HasPixels(const Sprite& sprite);
 // Unless keep is set, sets count to width * height first. Returns count + 12, the
 // length of the sprite's record in a sprite file.
 int32_t RecordSize(Sprite& sprite, bool keep = false);
-
-// A hash of size and pixels, used to find equal sprites without comparing all pairs.
-uint64_t SpriteHash(const Sprite& sprite);

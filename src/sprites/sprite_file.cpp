@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "base/byte_reader.h"
+#include "sprites/equal_sprites.h"
 
 namespace {
 
@@ -23,23 +24,16 @@ int32_t PixelCount(const Sprite& s) {
 }
 
 // Adds the sprites of one file to a set, dropping those equal to a sprite already
-// there. Equal sprites are found through a hash of size and pixels, so reading n
-// sprites costs O(n) comparisons, not O(n^2).
+// there when asked to.
 class SpriteAdder {
  public:
   SpriteAdder(SpriteSet& set, bool skipDuplicates, SpriteIndexMap* map)
-      : set_(set), skip_(skipDuplicates), map_(map) {
-    if (skip_) {
-      for (int32_t i = 0; i < set.Count(); ++i) index_.emplace(SpriteHash(*set.Get(i)), set.Get(i));
-    }
-  }
+      : set_(set), skip_(skipDuplicates), map_(map), equal_(skip_ ? EqualSprites(set) : EqualSprites()) {}
 
   void add(std::unique_ptr<Sprite> sprite) {
-    const uint64_t hash = skip_ ? SpriteHash(*sprite) : 0;
-    const Sprite* kept = skip_ ? findEqual(*sprite, hash) : nullptr;
+    const Sprite* kept = skip_ ? equal_.findOrAdd(*sprite) : nullptr;
     if (!kept) {
       kept = sprite.get();
-      if (skip_) index_.emplace(hash, sprite.get());
       set_.Insert(std::move(sprite), -1);
     }
     records_.push_back(kept);
@@ -57,22 +51,10 @@ class SpriteAdder {
   }
 
  private:
-  const Sprite* findEqual(const Sprite& sprite, uint64_t hash) const {
-    auto range = index_.equal_range(hash);
-    const Sprite* first = nullptr;
-    for (auto it = range.first; it != range.second; ++it) {
-      if (!Equal(sprite, *it->second)) continue;
-      // Several equal candidates can only exist when the set already held
-      // duplicates; the one with the lowest index wins, as a linear search would.
-      if (!first || set_.IndexOf(it->second) < set_.IndexOf(first)) first = it->second;
-    }
-    return first;
-  }
-
   SpriteSet& set_;
   bool skip_;
   SpriteIndexMap* map_;
-  std::unordered_multimap<uint64_t, const Sprite*> index_;
+  EqualSprites equal_;
   std::vector<const Sprite*> records_;
 };
 

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 #include <fstream>
-#include <unordered_map>
 
 #include "base/byte_reader.h"
 #include "base/path_text.h"
 #include "base/save_file.h"
+#include "sprites/equal_sprites.h"
 #include "sprites/sprite_file.h"
 #include "ui/read_reason.h"
 
@@ -28,21 +28,14 @@ ReadResult ReadWholeSpriteFile(const std::string& path, SpriteSet& fresh) {
 }
 
 int MergeSprites(SpriteSet& into, SpriteSet& from) {
-  std::unordered_multimap<uint64_t, const Sprite*> known;
-  for (int32_t i = 0; i < into.Count(); ++i) known.emplace(SpriteHash(*into.Get(i)), into.Get(i));
+  EqualSprites known(into);
   // Taken from the end, where removal is cheap, then inserted in file order.
   std::vector<std::unique_ptr<Sprite>> sprites;
   while (from.Count() > 0) sprites.push_back(from.Take(from.Count() - 1));
   int added = 0;
   for (auto s = sprites.rbegin(); s != sprites.rend(); ++s) {
-    std::unique_ptr<Sprite> sprite = std::move(*s);
-    const uint64_t hash = SpriteHash(*sprite);
-    bool equal = false;
-    for (auto [it, end] = known.equal_range(hash); it != end && !equal; ++it)
-      equal = Equal(*sprite, *it->second);
-    if (equal) continue;
-    known.emplace(hash, sprite.get());
-    into.Insert(std::move(sprite), -1);
+    if (known.findOrAdd(**s)) continue;
+    into.Insert(std::move(*s), -1);
     ++added;
   }
   return added;
