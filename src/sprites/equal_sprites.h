@@ -1,9 +1,9 @@
 #pragma once
 // Finding a sprite equal to another (same size, same pixels) among many without
-// comparing all pairs: sprites are grouped by a hash of size and pixels, so adding n
+// comparing all pairs: sprites are grouped by a hash of their pixels, so adding n
 // sprites without duplicates costs O(n) comparisons, not O(n^2).
 
-#include <cstdint>
+#include <cstddef>
 #include <unordered_map>
 #include <vector>
 
@@ -21,5 +21,5 @@ class EqualSprites {
   const Sprite* findOrAdd(const Sprite& sprite);
 
  private:
-  std::unordered_map<uint64_t, std::vector<const Sprite*>> byHash_;
+  std::unordered_map<size_t, std::vector<const Sprite*>> byHash_;
 };
