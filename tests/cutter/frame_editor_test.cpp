@@ -360,7 +360,6 @@ TEST_F(FrameTest, FramesOfAnAnimation) {
 }
 
 TEST_F(FrameTest, PcxExportOfTheSetAndOfOneSprite) {
-  EXPECT_FALSE(frame().commands().enabled(ID_PLYK_SAVE_PCX));
   ASSERT_TRUE(frame().openSpriteFile(dir.write("s.plk", SpriteFile(6)), "s.plk"));
   const std::string sheet = dir.path("sheet.pcx"), one = dir.path("one.pcx");
   f.host.files = {std::nullopt, ChosenFile{sheet, "sheet.pcx"}};
