@@ -161,6 +161,9 @@ TEST(MotionUndo, ModifiedFollowsTheSavedState) {
   EXPECT_TRUE(doc.modified) << "one step before the save";
   doc.redo();
   EXPECT_FALSE(doc.modified) << "back at the save";
+  doc.moveMotions(1, 1, false);
+  doc.undo();
+  EXPECT_FALSE(doc.modified) << "a step after the save undone, with older steps left";
   // Where the saved position goes after later steps is the history's own rule.
   doc.clearDocument();
   EXPECT_FALSE(doc.history.canUndo()) << "a new document starts a new history";
