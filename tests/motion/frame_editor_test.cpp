@@ -96,6 +96,10 @@ TEST(MotionFrame, TitleStatusSelectorAndMenuState) {
   EXPECT_FALSE(f.host.spriteWindowShown);
   f.run(ID_ZORV_ZOOM_IN);
   EXPECT_EQ(f.frame->statusTexts()[1], " x2");
+  for (int id : {ID_ZORV_POINTER_RIGHT, ID_ZORV_POINTER_DOWN, ID_ZORV_POINTER_LEFT, ID_ZORV_POINTER_LEFT,
+                 ID_ZORV_POINTER_UP, ID_ZORV_POINTER_UP})
+    f.run(id);
+  EXPECT_EQ((std::pair{f.host.pointerX, f.host.pointerY}), (std::pair{-2, -2}));  // one zoomed pixel a step
   EXPECT_EQ(f.frame->statusTexts()[0], " 기준선 옮김  * All *");
   f.host.files.push_back(ChosenFile{f.folder.path("a.zrv"), "a.zrv"});
   f.run(ID_ZORV_FILE_SAVE_AS);
@@ -306,7 +310,8 @@ TEST(MotionFrame, KeysReachTheFocusedListWindowOnly) {
 
 TEST(MotionFrame, DialogsEditTheCurrentMotion) {
   ZorvSettings settings;
-  settings.defaultDelay = 5;  // offered by the delay dialog
+  settings.defaultDelay = 5;             // offered by the delay dialog
+  settings.waveDirectory = "C:\\sfx\\";  // offered by the sound dialog
   FrameFixture f(settings);
   f.newBundle("walk", 3);
   f.doc().modified = false;
@@ -316,7 +321,7 @@ TEST(MotionFrame, DialogsEditTheCurrentMotion) {
   f.doc().currentMotion()->flags[9] = -3;  // shown when the flags dialog opens
   f.host.flags = [](FlagsDialog& d) { return d.texts()[9] == "-3" && d.ok({"1", "-2"}).accepted; };
   f.host.sound = [](SoundDialog& d) {
-    d.folderPath = "C:\\sfx\\x.wav";
+    d.folderPath += "x.wav";
     return d.ok("hit.wav").accepted;
   };
   f.host.effects = [](EffectsDialog& d) { return d.ok(true, false, true).accepted; };
@@ -357,11 +362,13 @@ TEST(MotionFrame, PalettesAndColoursGiveTheIndices) {
   g.run(ID_ZORV_DEFAULT_PALETTE);
   EXPECT_EQ(g.frame->settings().indices.boxes[0], NearestColor(TestPalette(), EditorColours().boxes[0]));
   g.host.colours = [](ColourDialog& d) {
-    d.pick(IDC_ZORV_COLOUR_BACKGROUND, 0x000000);
+    for (int id : {IDC_ZORV_COLOUR_BACKGROUND, IDC_ZORV_COLOUR_1}) d.pick(id, 0x000000);
     return d.ok().accepted;
   };
   g.run(ID_ZORV_COLOURS);
   EXPECT_EQ(g.frame->settings().colours.background, 0u);
+  EXPECT_EQ(g.frame->settings().colours.system, EditorColours().system);
+  EXPECT_EQ(g.frame->settings().indices.boxes[0], 0);
   EXPECT_EQ(g.host.background, 0);  // black is entry 0 of the default palette
 }
 

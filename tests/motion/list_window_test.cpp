@@ -111,6 +111,9 @@ TEST(ListWindows, TheKeysMoveTheSelectionOfTheirOwnList) {
   EXPECT_EQ(f.bundle->currentIndex(), 1);
   EXPECT_EQ(f.doc.file.sprites.CurrentIndex(), 1);
   EXPECT_EQ(f.host.focused, ZorvWindow::SpriteWindow);
+  f.sprites.closeRequested();  // hidden now and at the next start
+  EXPECT_EQ((std::tuple{f.host.focused, f.host.spriteWindowShown, f.settings.spriteWindowShown}),
+            (std::tuple{ZorvWindow::Frame, false, false}));
 }
 
 // Reading all or nothing is the shared sprite-file reader's, checked with it.

@@ -1,6 +1,5 @@
 #include "motion/editor/frame_editor.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -12,16 +11,6 @@
 #include "ui/editor_files.h"
 #include "ui/read_reason.h"
 #include "ui/status_text.h"
-
-namespace {
-
-std::string WithName(const char* format, const std::string& name) {
-  char text[512];
-  std::snprintf(text, sizeof text, format, name.c_str());
-  return text;
-}
-
-}  // namespace
 
 MotionFrameEditor::MotionFrameEditor(ZorvHost& host, const ZorvSettings& settings,
                                      const PaletteBlock& builtinPalette)
@@ -91,8 +80,7 @@ bool MotionFrameEditor::openFile(const std::string& path, const std::string& nam
   std::ifstream in(PathFromText(path), std::ios::binary);
   if (!in) return false;
   if (const ReadResult read = doc_.open(in); !read) {
-    host_.showError(
-        WithReason(WithName("'%s'\n올바른 Zorv 파일이 아닙니다.\n확인후 다시 하십시오.", name), read));
+    host_.showError(WithReason("'" + name + "'\n올바른 Zorv 파일이 아닙니다.\n확인후 다시 하십시오.", read));
     return false;
   }
   documentName_ = name;
@@ -132,7 +120,7 @@ bool MotionFrameEditor::save(bool saveAs) {
     saved = doc_.saveFile(PathFromText(target.path));
   }
   if (!saved) {
-    host_.showError(WithName("'%s'\n파일을 쓰지 못했습니다.\n이전 파일은 그대로 있습니다.", target.name));
+    host_.showError("'" + target.name + "'\n파일을 쓰지 못했습니다.\n이전 파일은 그대로 있습니다.");
     return false;
   }
   documentName_ = target.name;

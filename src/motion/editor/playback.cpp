@@ -20,12 +20,11 @@ void Playback::show(int bundle, int motion) {
 }
 
 bool Playback::start(bool allBundles) {
-  playing_ = false;
   allBundles_ = allBundles;
   int bundle = allBundles ? nextBundleWithMotion(0) : file_.currentIndex();
   const MotionBundle* b = file_.get(bundle);
-  if (!b || b->count() == 0) return false;
-  playing_ = true;
+  playing_ = b && b->count() > 0;
+  if (!playing_) return false;
   dueAt_ = sleeper_.milliseconds() + kPlaybackTickMilliseconds;
   show(bundle, 0);
   return true;
@@ -52,7 +51,7 @@ Playback::Step Playback::tick() {
     show(bundleIndex_, motionIndex_ + 1);
     return Step::Show;
   }
-  const int next = allBundles_ && bundle ? nextBundleWithMotion(bundleIndex_ + 1) : -1;
+  const int next = allBundles_ ? nextBundleWithMotion(bundleIndex_ + 1) : -1;
   if (next >= 0) {
     show(next, 0);
     return Step::Show;
