@@ -163,9 +163,8 @@ TEST_F(SpriteWindowTest, PaintsCellsHoldMarksAndSelection) {
   window().command(ID_PLYK_SPRITE_CUT);
   window().paint(*c.dc);
   EXPECT_EQ(c.at(28, 27), 9);
-  EXPECT_EQ(c.at(122 + 29, 29), mix.mix(bg, 9));  // cut: translucent
-  window().resize(1, 130);                        // one column still shows
-  c.set(0, 0, 77), window().paint(*c.dc);
+  EXPECT_EQ(c.at(122 + 29, 29), mix.mix(bg, 9));                    // cut: translucent
+  window().resize(1, 130), c.set(0, 0, 77), window().paint(*c.dc);  // one column still shows
   EXPECT_EQ(c.at(0, 0), bg);
 }
 
@@ -215,10 +214,8 @@ TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
   detail.scroll(ScrollAxis::Vertical, kScrollLineDown, 0);
   EXPECT_EQ(detail.offsetY(), 1);
   for (auto [w, h] : std::vector<std::pair<int, int>>{{0, 50}, {100, 0}, {100, 1}}) {
-    Canvas fresh(2, 2, 77);  // a window without a client area shows nothing; one row shows
-    detail.resize(w, h);
-    detail.paint(*fresh.dc);
-    EXPECT_EQ(fresh.at(0, 0) != 77, h == 1) << w << "x" << h;
+    c.set(0, 0, 77), detail.resize(w, h), detail.paint(*c.dc);  // no client area shows nothing
+    EXPECT_EQ(c.at(0, 0) != 77, h == 1) << w << "x" << h;
   }
 
   f.editor.spriteWindow().command(ID_PLYK_NEXT_SPRITE);  // the end slot: nothing shown
