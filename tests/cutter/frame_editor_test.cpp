@@ -214,6 +214,8 @@ TEST_F(FrameTest, DroppedFilesAndTheCommandLine) {
   const std::string good = dir.write("good.plk", SpriteFile(2)),
                     other = dir.write("other.plk", SpriteFile(5));
   const std::string text = dir.write("text.plk", {'x'});
+  doc().modified = true;  // asked once, however many files fail
+  f.host.answers.push_back(Answer::No);
   frame().dropFiles({dir.path("folder"), text, good, other});
   EXPECT_EQ(doc().sprites.Count(), 2);
   EXPECT_EQ(doc().spriteName, "good.plk");
@@ -224,7 +226,7 @@ TEST_F(FrameTest, DroppedFilesAndTheCommandLine) {
   frame().dropFiles({other});
   EXPECT_EQ(doc().sprites.Count(), 2);
   frame().dropFiles({dir.path("folder")});  // only folders: nothing to ask
-  EXPECT_EQ(f.host.questions.size(), 1u);
+  EXPECT_EQ(f.host.questions.size(), 2u);
 
   const struct {
     std::string path, name;
@@ -239,6 +241,7 @@ TEST_F(FrameTest, DroppedFilesAndTheCommandLine) {
     EXPECT_EQ(g.editor.openCommandLine(l.path, l.name), l.outcome) << l.path;
     EXPECT_EQ(g.host.errors.size(), l.errors) << l.path;
     EXPECT_EQ(g.editor.settings().spritePath, l.outcome == CommandLineOutcome::Opened ? l.path : "");
+    EXPECT_EQ(g.editor.settings().spriteName, l.outcome == CommandLineOutcome::Opened ? l.name : "");
   }
 }
 

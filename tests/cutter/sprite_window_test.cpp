@@ -150,7 +150,7 @@ TEST_F(SpriteWindowTest, PaintsCellsHoldMarksAndSelection) {
   const CutterSettings& s = f.editor.settings();
   const PaletteBlock& mix = TestPalette();
   const uint8_t bg = static_cast<uint8_t>(s.backgroundIndex), sys = static_cast<uint8_t>(s.systemIndex);
-  Canvas c(200, 130, 77);
+  Canvas c(201, 131, 77);
   window().paint(*c.dc);
   EXPECT_EQ(c.at(28, 27), mix.mix(9, sys));  // copy: tinted
   EXPECT_EQ(c.at(27, 27), bg);
@@ -159,10 +159,13 @@ TEST_F(SpriteWindowTest, PaintsCellsHoldMarksAndSelection) {
   EXPECT_EQ(c.at(122, 0), mix.mix(bg, sys));  // selection outline (cell 2)
   EXPECT_EQ(c.at(122 + 60, 60), mix.mix(bg, sys));
   EXPECT_EQ(c.at(199, 129), bg);  // the whole client area, nothing beyond
+  EXPECT_TRUE(c.at(200, 129) == 77 && c.at(199, 130) == 77);
   window().command(ID_PLYK_SPRITE_CUT);
   window().paint(*c.dc);
   EXPECT_EQ(c.at(28, 27), 9);
-  EXPECT_EQ(c.at(122 + 29, 29), mix.mix(bg, 9));  // cut: translucent
+  EXPECT_EQ(c.at(122 + 29, 29), mix.mix(bg, 9));                    // cut: translucent
+  window().resize(1, 130), c.set(0, 0, 77), window().paint(*c.dc);  // one column still shows
+  EXPECT_EQ(c.at(0, 0), bg);
 }
 
 TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
@@ -176,7 +179,7 @@ TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
   EXPECT_EQ(detail.title(), "0 번 [10x6]");
   EXPECT_EQ(detail.offsetX(), -45);
   EXPECT_EQ(detail.offsetY(), -22);
-  EXPECT_FALSE(detail.scrollBar(ScrollAxis::Horizontal).enabled);
+  EXPECT_EQ(detail.scrollBar(ScrollAxis::Horizontal), (ScrollBarState{false, 0, 0}));  // a centred axis
   Canvas c(101, 50, 77);
   detail.paint(*c.dc);
   EXPECT_EQ(c.at(100, 0), 77);  // nothing right of the client area
@@ -186,6 +189,7 @@ TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
   EXPECT_EQ(c.at(44, 21), sys);  // outline just outside the sprite
   EXPECT_EQ(c.at(55, 28), sys);
   EXPECT_EQ(c.at(43, 21), bg);
+  EXPECT_EQ(c.at(44, 20), bg);
 
   f.editor.spriteWindow().command(ID_PLYK_NEXT_SPRITE);  // the selection lays it out again
   EXPECT_EQ(detail.title(), "1 번 [200x100]");
@@ -196,6 +200,7 @@ TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
   } steps[] = {
       {ScrollAxis::Horizontal, kScrollLineDown, 0, 15},    {ScrollAxis::Horizontal, kScrollPageDown, 0, 45},
       {ScrollAxis::Horizontal, kScrollThumbTrack, 99, 99}, {ScrollAxis::Horizontal, kScrollPageDown, 0, 100},
+      {ScrollAxis::Horizontal, kScrollPageUp, 0, 70},      {ScrollAxis::Horizontal, kScrollLineUp, 0, 55},
       {ScrollAxis::Vertical, kScrollPageUp, 0, 0},         {ScrollAxis::Vertical, kScrollThumbTrack, 40, 40}};
   for (const auto& s : steps) {
     detail.scroll(s.axis, s.code, s.thumb);
@@ -208,6 +213,10 @@ TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
   detail.resize(100, 99);  // one row more than fits still scrolls
   detail.scroll(ScrollAxis::Vertical, kScrollLineDown, 0);
   EXPECT_EQ(detail.offsetY(), 1);
+  for (auto [w, h] : std::vector<std::pair<int, int>>{{0, 50}, {100, 0}, {100, 1}}) {
+    c.set(0, 0, 77), detail.resize(w, h), detail.paint(*c.dc);  // no client area shows nothing
+    EXPECT_EQ(c.at(0, 0) != 77, h == 1) << w << "x" << h;
+  }
 
   f.editor.spriteWindow().command(ID_PLYK_NEXT_SPRITE);  // the end slot: nothing shown
   EXPECT_EQ(detail.title(), "자세히 보기 창");

@@ -50,8 +50,10 @@ TEST(SpriteSet, IndexOfFindsTheRecordAndFindEqualTheContent) {
 }
 
 TEST(Sprite, EqualComparesSizeAndPixelsAndHasPixelsNeedsThemAll) {
-  Sprite a(2, 2, {1, 2, 3, 4});
-  EXPECT_FALSE(Equal(a, Sprite(2, 2, {1, 2, 3, 5})) || Equal(a, Sprite(4, 1, {1, 2, 3, 4})));
+  Sprite a(2, 2, {1, 2, 3, 4}), shortened = a;
+  shortened.pixels.pop_back();  // shorter than its count, though the byte stays in memory
+  EXPECT_FALSE(Equal(a, Sprite(2, 2, {1, 2, 3, 5})) || Equal(a, Sprite(4, 1, {1, 2, 3, 4})) ||
+               Equal(a, shortened));
   EXPECT_TRUE(Equal(a, Sprite(2, 2, {1, 2, 3, 4})) && Equal(Sprite(0, 5, {}), Sprite(0, 5, {})));
   EXPECT_TRUE(HasPixels(a) && !HasPixels(Sprite(2, 2, {1, 2, 3})) && !HasPixels(Sprite(0, 5, {})) &&
               !HasPixels(Sprite(5, 0, {})) && !HasPixels(Sprite(-1, -1, {1})));

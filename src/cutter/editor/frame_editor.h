@@ -77,8 +77,8 @@ class FrameEditor {
   bool save(bool askName);
   bool openSpriteFile(const std::string& path, const std::string& name);
   bool importPicture(const std::string& path, const std::string& name);
-  bool readPalette(const std::string& path, const std::string& name);
-  bool writePalette(const std::string& path, const std::string& name);
+  void readPalette(const std::string& path, const std::string& name);
+  void writePalette(const std::string& path, const std::string& name);
 
   // The folder of the program (ending in a backslash), where the manual ships.
   void setProgramDirectory(const std::string& directory) { programDirectory_ = directory; }

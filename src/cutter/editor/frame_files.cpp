@@ -160,19 +160,17 @@ void FrameEditor::chooseAndUsePaletteFile(bool write) {
     readPalette(file.path, file.name);
 }
 
-bool FrameEditor::readPalette(const std::string& path, const std::string&) {
+void FrameEditor::readPalette(const std::string& path, const std::string&) {
   PaletteBlock read;
-  if (!ReadPaletteFileReporting(host_, path, read)) return false;
+  if (!ReadPaletteFileReporting(host_, path, read)) return;
   doc_.palette = read;
   paletteChanged();
-  return true;
 }
 
-bool FrameEditor::writePalette(const std::string& path, const std::string& name) {
-  const bool saved = SaveFileSafely(
-      PathFromText(path), [&](std::ostream& out) { return WritePaletteFile(doc_.palette, out) != 0; });
-  if (!saved) host_.showError("'" + name + "'\n색상표 파일을 쓰지 못했습니다.");
-  return saved;
+void FrameEditor::writePalette(const std::string& path, const std::string& name) {
+  if (!SaveFileSafely(PathFromText(path),
+                      [&](std::ostream& out) { return WritePaletteFile(doc_.palette, out) != 0; }))
+    host_.showError("'" + name + "'\n색상표 파일을 쓰지 못했습니다.");
 }
 
 void FrameEditor::restorePalette() {

@@ -1,6 +1,6 @@
 #include "cutter/editor/frame_text.h"
 
-#include <cstdio>
+#include <string>
 
 const char* const kCutterProgramTitle = "PlykII";
 
@@ -14,16 +14,12 @@ std::string CutterTitle(const CutterTitleState& state) {
   if (state.spriteCount <= 0 && !state.hasFrame) return kCutterProgramTitle;
   const std::string file = state.spriteFileName.empty() ? "새 파일" : state.spriteFileName;
   const char* mark = state.modified ? " *" : "";
-  char text[1024];
-  if (!state.hasFrame) {
-    std::snprintf(text, sizeof(text), "%s       [%s%s]", kCutterProgramTitle, file.c_str(), mark);
-    return text;
-  }
+  std::string text = std::string(kCutterProgramTitle) + "       [" + file + mark + "]";
+  if (!state.hasFrame) return text;
   const std::string picture = state.pictureName.empty() ? "그림 없음" : state.pictureName;
-  std::snprintf(text, sizeof(text), "%s       [%s%s]   - %s[%dx%d]  (%d/%d)", kCutterProgramTitle,
-                file.c_str(), mark, picture.c_str(), state.frameWidth, state.frameHeight,
-                state.frameIndex + 1, state.frameCount);
-  return text;
+  return text + "   - " + picture + "[" + std::to_string(state.frameWidth) + "x" +
+         std::to_string(state.frameHeight) + "]  (" + std::to_string(state.frameIndex + 1) + "/" +
+         std::to_string(state.frameCount) + ")";
 }
 
 CanvasPlacement PlaceCanvas(int clientWidth, int clientHeight, int64_t zoomedWidth, int64_t zoomedHeight) {
@@ -36,7 +32,6 @@ CanvasPlacement PlaceCanvas(int clientWidth, int clientHeight, int64_t zoomedWid
     placement.x = (clientWidth - placement.width) / 2;
   } else {
     placement.width = clientWidth;
-    placement.x = 0;
   }
   if (height < workHeight) {
     placement.height = static_cast<int>(height);
