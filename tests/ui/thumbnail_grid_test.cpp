@@ -45,8 +45,8 @@ TEST(ThumbnailGrid, EnsureVisibleAndScrolling) {
   EXPECT_FALSE(grid.scroll(kScrollThumbPosition, 5)) << "the final thumb notification changes nothing";
   grid.scroll(kScrollThumbTrack, 100000);
   EXPECT_EQ(grid.scrollPos(), grid.scrollMax());
-  grid.scroll(kScrollLineUp, 0);
-  EXPECT_EQ(grid.scrollPos(), grid.scrollMax() - 30);
+  grid.scroll(kScrollPageUp, 0);
+  EXPECT_EQ(grid.scrollPos(), grid.scrollMax() - 60);
   grid.ensureVisible(99);  // past the end cell: no further than the end
   EXPECT_EQ(grid.scrollPos(), grid.scrollMax());
   grid.layout(61, 1000, 3, 3);  // everything fits
