@@ -1,6 +1,5 @@
 #include "ui/editor_files.h"
 
-#include <cstdio>
 #include <fstream>
 
 #include "base/byte_reader.h"
@@ -73,8 +72,6 @@ bool ReadPaletteFileReporting(UserPrompts& prompts, const std::string& path, Pal
 
 std::string SpriteWindowTitle(const SpriteSet& sprites) {
   if (sprites.Count() == 0) return "스프라이트 창";
-  char text[96];
-  std::snprintf(text, sizeof text, "스프라이트 창      [ %d개, %d번 선택 ]", sprites.Count(),
-                sprites.CurrentIndex());
-  return text;
+  return "스프라이트 창      [ " + std::to_string(sprites.Count()) + "개, " +
+         std::to_string(sprites.CurrentIndex()) + "번 선택 ]";
 }

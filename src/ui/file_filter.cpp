@@ -46,7 +46,7 @@ FilterEntries UnpackFilter(const std::string& packed) {
 std::string DefaultExtensionOf(const FilterEntries& entries) {
   if (entries.empty()) return {};
   const std::string& pattern = entries.front().second;
-  if (pattern.size() < 3 || pattern.compare(0, 2, "*.") != 0) return {};
+  if (pattern.compare(0, 2, "*.") != 0) return {};
   std::string extension = pattern.substr(2);
   if (extension.find_first_of("*?;") != std::string::npos) return {};
   return extension;

@@ -14,12 +14,9 @@ void ThumbnailGrid::layout(int clientWidth, int clientHeight, int count, int sel
 }
 
 void ThumbnailGrid::ensureVisible(int selection) {
-  if (clientHeight_ > contentHeight_) {
-    scrollPos_ = 0;
-    return;
-  }
   // In content pixels. Below: to the bottom edge; above (or taller than the window,
-  // which a window under 60 pixels is): to the top edge.
+  // which a window under 60 pixels is): to the top edge. When everything fits the
+  // clamp leaves 0.
   const int64_t top = int64_t(std::max(selection, 0) / columns_) * kGridCell;
   int64_t position = scrollPos_;
   if (top + kGridThumbnail > position + clientHeight_) position = top + kGridThumbnail - clientHeight_;

@@ -174,13 +174,13 @@ TEST_F(FrameTest, AFailedOpenChangesNothing) {
   doc().sprites.SetCurrent(2);
   frame().spriteWindow().command(ID_PLYK_SPRITE_COPY);
   const Sprite* held = frame().spriteWindow().heldSprite();
-  std::vector<uint8_t> damaged = SpriteFile(6, 50);
-  damaged.resize(damaged.size() / 2);
+  std::vector<uint8_t> damaged = SpriteFile(1, 50);
+  damaged.pop_back();
   // The message, then why.
   for (const auto& [name, bytes, reason] :
        {std::tuple<std::string, std::vector<uint8_t>, std::string>{
             "text.plk", {'a', 'b', 'c'}, "다른 종류의 파일입니다."},
-        {"half.plk", damaged, "파일이 113 바이트에서 끊겼습니다 (스프라이트 3/6)."}}) {
+        {"short.plk", damaged, "파일이 57 바이트에서 끊겼습니다 (스프라이트 1/1)."}}) {
     f.host.answers.push_back(Answer::No);
     f.host.files.push_back(ChosenFile{dir.write(name, bytes), name});
     frame().command(ID_PLYK_FILE_OPEN);
