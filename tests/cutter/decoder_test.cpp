@@ -373,7 +373,6 @@ TEST(AnimationDecoding, EachFrameEqualsAReplayFromTheStart) {
   // A replay tells the damage of the frame asked for, not that of an earlier one.
   const Bytes twoCut = WriteFlc(4, 2, {FrameChunk({Chunk(16, {})}), FrameChunk({Chunk(16, {})})});
   const auto cut = Opened(twoCut);
-  Bytes out(8);
-  cut->decodeFrame(out.data(), 1);
+  cut->decodeFrame(Bytes(8).data(), 1);
   EXPECT_EQ(cut->reason().offset, 166);
 }
