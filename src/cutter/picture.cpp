@@ -35,9 +35,8 @@ bool Picture::loadBytes(std::vector<uint8_t> bytes) {
   std::copy(decoded.palette.begin(), decoded.palette.end(), palette_.palette());
   BuildMixTable(palette_);
 
-  // A picture without frames keeps no stale frame index.
+  // Also a picture without frames: it keeps no stale frame index.
   currentFrame_ = 0;
-  selectFrame(0);
   return true;
 }
 

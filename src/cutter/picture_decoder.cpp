@@ -65,7 +65,7 @@ void AnimationDecoder::decodeFrame(uint8_t* dest, int32_t index) {
   }
   while (next_ <= index) {
     changes_ = {};
-    damaged_ = false;
+    damaged_ = false;  // reason() tells the damage of the frame asked for
     decodeNext(running_.data());
     ++next_;
     ++framesDecoded_;

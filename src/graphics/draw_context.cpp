@@ -1,19 +1,15 @@
 #include "graphics/draw_context.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
-DrawContext::DrawContext(Surface* surface) : surface_(surface) {
-  int w = 0, h = 0, p = 0;
-  if (surface_) surface_->GetSize(&w, &h, &p);
-  construct(DrawRectangle{0, 0, w - 1, h - 1});
-}
+// The whole surface: SetViewport clamps the rectangle to it.
+DrawContext::DrawContext(Surface* surface)
+    : DrawContext(surface,
+                  DrawRectangle{0, 0, std::numeric_limits<int>::max(), std::numeric_limits<int>::max()}) {}
 
 DrawContext::DrawContext(Surface* surface, const DrawRectangle& viewport) : surface_(surface) {
-  construct(viewport);
-}
-
-void DrawContext::construct(const DrawRectangle& viewport) {
   if (surface_) surface_->GetSize(&width_, &height_, &pitch_);
   SetViewport(viewport);
   originX_ = viewport.left;

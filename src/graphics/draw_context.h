@@ -90,7 +90,6 @@ class DrawContext {
   const TextRenderer& textRenderer() const { return text_; }
 
  private:
-  void construct(const DrawRectangle& viewport);
   void plot(int x, int y, int c, int t);
   void drawGlyph(const BitmapFont& font, int index, int x, int y, int colour, int background, int gradient);
   void drawGlyphWithEffects(const BitmapFont& font, int index, int x, int y);

@@ -370,4 +370,9 @@ TEST(AnimationDecoding, EachFrameEqualsAReplayFromTheStart) {
     ASSERT_TRUE(Load(pic, file)) << name;
     ExpectPalette(pic, CheckDecoder(file, pic));
   }
+  // A replay tells the damage of the frame asked for, not that of an earlier one.
+  const Bytes twoCut = WriteFlc(4, 2, {FrameChunk({Chunk(16, {})}), FrameChunk({Chunk(16, {})})});
+  const auto cut = Opened(twoCut);
+  cut->decodeFrame(Bytes(8).data(), 1);
+  EXPECT_EQ(cut->reason().offset, 166);
 }

@@ -259,8 +259,9 @@ TEST(PictureReasons, BrokenCopiesSayWhyAndWhere) {
   Bytes flc = WriteFlc(16, 8, {FrameChunk({ByteRunChunk(Pattern(16, 8))})});
   Bytes manyFrames = flc;
   Patch(manyFrames, 6, 30000);
-  const Bytes pcx = WritePcx(img, TestPalette());
+  const Bytes pcx = WritePcx(img, TestPalette()), big = WritePcx(Image(2048, 2048), TestPalette());
   const Bytes cutPcx(pcx.begin(), pcx.begin() + 140), cutFlc(flc.begin(), flc.begin() + 150);
+  const Bytes atLimit(big.begin(), big.begin() + 1024);  // 4096 pixels a byte: the most a file may ask
   Bytes bigChunk = flc;
   Patch(bigChunk, 128, 5000, 4);  // the frame chunk claims more than the file holds
   const struct {
@@ -283,6 +284,7 @@ TEST(PictureReasons, BrokenCopiesSayWhyAndWhere) {
       {"flc 30000 frames", manyFrames, ReadProblem::Overrun, 6, 30000 * 16},
       {"pcx header only", Bytes(pcx.begin(), pcx.begin() + 128), ReadProblem::Truncated, 128, 0},
       {"pcx cut in its pixels", cutPcx, ReadProblem::Truncated, 140, 0},
+      {"pcx at the size limit", atLimit, ReadProblem::Truncated, 1024, 0},
       {"flc cut in its frame", cutFlc, ReadProblem::Truncated, 150, 0},
       {"flc frame past the end", bigChunk, ReadProblem::Overrun, 128, 5000},
   };
@@ -304,8 +306,7 @@ TEST(PictureLoad, FailuresKeepThePreviousPictureAndFramesAreSelectable) {
   Picture pic;
   ASSERT_TRUE(Load(pic, WriteFlc(10, 4, chunks)));
   EXPECT_EQ(pic.currentFrame(), 0);
-  EXPECT_FALSE(pic.selectFrame(3));
-  EXPECT_FALSE(pic.selectFrame(-1));
+  EXPECT_FALSE(pic.selectFrame(3) || pic.selectFrame(-1));
   ASSERT_TRUE(pic.selectFrame(2));
   EXPECT_EQ(pic.current(), &pic.frames()[2]);
 
@@ -320,6 +321,8 @@ TEST(PictureLoad, FailuresKeepThePreviousPictureAndFramesAreSelectable) {
   EXPECT_STREQ(pic.lastError(), kPictureCannotOpen);
   EXPECT_EQ(pic.fileData(), junk);
   EXPECT_EQ(pic.frameCount(), 3);
+  ASSERT_TRUE(Load(pic, WriteFlc(10, 4, {})));  // no frames: no frame index left over
+  EXPECT_EQ(pic.currentFrame(), 0);
   // A new load starts at frame 0, holds the file's bytes and builds the mix table.
   const ScratchFolder folder("cutter_reload");
   const Bytes flc = WriteFlc(10, 4, chunks);

@@ -109,6 +109,8 @@ TEST_F(PngGifImport, GifFramesTakeTheFirstImagesPalette) {
   std::string reason;
   ASSERT_TRUE(ParseGif(bytes_.data(), bytes_.size(), file, reason));
   EXPECT_NE(file.images[1].colours, file.images[0].colours);
+  for (int i = 0; i < file.images[0].tableSize; ++i)
+    EXPECT_EQ(ColourOf(uint8_t(i)), file.images[0].colours[i] | 0xFF000000u);
   EXPECT_TRUE(picture_.selectFrame(3));
 }
 

@@ -82,9 +82,11 @@ TEST(ContactSheet, PlacementAndLayout) {
   SpriteSet many;
   for (int i = 0; i < 2000; ++i) many.Append(std::make_unique<Sprite>(PatternSprite(2, 2, i)));
   Surface s;
-  std::string error;
-  EXPECT_FALSE(DrawContactSheet(s, many, TestPalette(), 1, nullptr, nullptr, error));
-  EXPECT_FALSE(error.empty());
+  for (int columns : {1, 1000}) {  // too many rows; a sheet wider than any surface
+    std::string error;
+    EXPECT_FALSE(DrawContactSheet(s, many, TestPalette(), columns, nullptr, nullptr, error));
+    EXPECT_FALSE(error.empty()) << columns;
+  }
 }
 
 TEST(ContactSheet, PixelsMatchTheThumbnailRules) {

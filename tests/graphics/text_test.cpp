@@ -131,6 +131,8 @@ TEST(BitmapFonts, ParseRefusesBadHeaders) {
                             {nullptr, 100},
                             {tooSmall, 4}})
     EXPECT_FALSE(ParseBitmapFont(data, size, f)) << size;
+  const uint8_t oneRow[9] = {8, 0, 0, 0, 1, 0, 0, 0, 0xFF};  // a font one pixel tall is taken
+  EXPECT_TRUE(ParseBitmapFont(oneRow, 9, f) && f.height == 1 && f.glyphCount == 1);
 }
 
 TEST(DrawText, GlyphChoiceAdvanceAndBackground) {
