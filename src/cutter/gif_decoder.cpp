@@ -16,9 +16,11 @@ bool GifDecoder::open(const uint8_t* data, size_t size) {
   }
   const GifImage& first = file_.images.front();
   palette_.fill(0);
-  for (int i = 0; i < first.tableSize; ++i)
-    for (int k = 0; k < 3; ++k)
-      palette_[3 * size_t(i) + size_t(k)] = uint8_t(first.colours[size_t(i)] >> (8 * k));
+  for (int i = 0; i < first.tableSize; ++i) {
+    const Rgba c = first.colours[size_t(i)];
+    uint8_t* entry = &palette_[3 * size_t(i)];
+    entry[0] = uint8_t(c), entry[1] = uint8_t(c >> 8), entry[2] = uint8_t(c >> 16);
+  }
   // Images with the first image's table keep their indices; others take the nearest
   // colours, each table searched once.
   auto block = std::make_unique<PaletteBlock>();
@@ -29,9 +31,8 @@ bool GifDecoder::open(const uint8_t* data, size_t size) {
     const bool same =
         image.tableSize <= first.tableSize &&
         std::equal(image.colours.begin(), image.colours.begin() + image.tableSize, first.colours.begin());
-    for (int i = 0; i < 256; ++i)
-      luts_[n][size_t(i)] =
-          same || i >= image.tableSize ? uint8_t(i) : NearestColor(*block, image.colours[size_t(i)]);
+    for (size_t i = 0; i < luts_[n].size(); ++i)
+      luts_[n][i] = same || int(i) >= image.tableSize ? uint8_t(i) : NearestColor(*block, image.colours[i]);
   }
   frameCount_ = static_cast<int32_t>(file_.images.size());
   return true;

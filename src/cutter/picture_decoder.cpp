@@ -47,9 +47,9 @@ const PaletteBlock& PictureDecoder::mappingPalette() {
   return builtIn;
 }
 
+// A still picture has no changes to track and meets the same damage every time, so
+// nothing is reset between calls.
 FrameResult PictureDecoder::decodeInOrder(uint8_t* frame, int32_t index) {
-  changes_ = {};
-  damaged_ = false;
   decodeFrame(frame, index);
   return {true, damaged_};
 }

@@ -24,13 +24,13 @@ ThumbnailPlacement PlaceThumbnail(int width, int height) {
   return p;
 }
 
-int DrawThumbnail(DrawContext& dc, int cellX, int cellY, const Sprite* sprite, int flags, int colour) {
-  if (!sprite) return 0;
+void DrawThumbnail(DrawContext& dc, int cellX, int cellY, const Sprite* sprite, int flags, int colour) {
+  if (!sprite) return;
   const ThumbnailPlacement p = PlaceThumbnail(sprite->width, sprite->height);
-  if (p.scaled) {
-    return dc.DrawSpriteScaled(cellX + p.x, cellY + p.y, sprite, p.scale, flags & kTranslucent, colour);
-  }
-  return dc.DrawSprite(cellX + p.x, cellY + p.y, sprite, flags, colour);
+  if (p.scaled)
+    dc.DrawSpriteScaled(cellX + p.x, cellY + p.y, sprite, p.scale, flags & kTranslucent, colour);
+  else
+    dc.DrawSprite(cellX + p.x, cellY + p.y, sprite, flags, colour);
 }
 
 ContactSheetLayout LayoutContactSheet(int count, int columns) {

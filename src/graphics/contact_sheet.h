@@ -25,8 +25,8 @@ struct ThumbnailPlacement {
 ThumbnailPlacement PlaceThumbnail(int width, int height);
 // Draws the sprite into the cell whose top-left corner is (cellX, cellY); flags and
 // colour as for DrawSprite (only the translucent bit counts when scaled).
-int DrawThumbnail(DrawContext& dc, int cellX, int cellY, const Sprite* sprite, int flags = 0,
-                  int colour = -1);
+void DrawThumbnail(DrawContext& dc, int cellX, int cellY, const Sprite* sprite, int flags = 0,
+                   int colour = -1);
 
 struct ContactSheetLayout {
   int columns = 0;

@@ -6,6 +6,7 @@
 #include "base/byte_reader.h"
 #include "cutter/anm_decoder.h"
 #include "cutter/decode_picture.h"
+#include "images/gif_writer.h"
 #include "picture_checks.h"
 #include "sprites/indexed_bmp.h"
 
@@ -370,6 +371,9 @@ TEST(AnimationDecoding, EachFrameEqualsAReplayFromTheStart) {
     ASSERT_TRUE(Load(pic, file)) << name;
     ExpectPalette(pic, CheckDecoder(file, pic));
   }
+  // Equal colours in a GIF's table keep their own indices.
+  ASSERT_TRUE(Load(pic, EncodeGif({1, 1, {0, 0xFF0000, 0xFF0000}, -1, true, {{{2}, 0}}})));
+  EXPECT_EQ(pic.frames()[0].pixels, Bytes{2});
   // A replay tells the damage of the frame asked for, not that of an earlier one.
   const Bytes twoCut = WriteFlc(4, 2, {FrameChunk({Chunk(16, {})}), FrameChunk({Chunk(16, {})})});
   const auto cut = Opened(twoCut);

@@ -9,6 +9,7 @@
 
 #include "base/byte_reader.h"
 #include "cutter/decode_picture.h"
+#include "images/gif_writer.h"
 #include "picture_checks.h"
 #include "support/scratch_folder.h"
 
@@ -285,6 +286,8 @@ TEST(PictureReasons, BrokenCopiesSayWhyAndWhere) {
       {"pcx header only", Bytes(pcx.begin(), pcx.begin() + 128), ReadProblem::Truncated, 128, 0},
       {"pcx cut in its pixels", cutPcx, ReadProblem::Truncated, 140, 0},
       {"pcx at the size limit", atLimit, ReadProblem::Truncated, 1024, 0},
+      {"gif one row too wide", EncodeGif({40000, 1, {0}, -1, true, {{Bytes(40000), 0}}}),
+       ReadProblem::TooLarge, -1, 40000},
       {"flc cut in its frame", cutFlc, ReadProblem::Truncated, 150, 0},
       {"flc frame past the end", bigChunk, ReadProblem::Overrun, 128, 5000},
   };

@@ -40,12 +40,14 @@ TEST(SpriteSheet, CutsBackIntoTheSameSpritesInOrder) {
   // Sprite sizes, the largest side, the sheet made (0 x 0: none). The margin must fit, so must the width
   // made even and the rows stacked; a sprite without pixels takes only its margin.
   using Sizes = std::vector<std::pair<int32_t, int32_t>>;
-  for (auto [sizes, side, w, h] : {std::tuple{Sizes{{99, 2}}, 100, 0, 0},
-                                   {Sizes{{99, 2}}, 101, 0, 0},
-                                   {Sizes{{98, 2}}, 100, 100, 4},
-                                   {Sizes{{2, 98}}, 100, 4, 100},
-                                   {Sizes{{60, 60}, {60, 60}}, 100, 0, 0},
-                                   {Sizes{{0, 0}}, 100, 2, 2}}) {
+  for (auto [sizes, side, w, h] :
+       {std::tuple{Sizes{{99, 2}}, 100, 0, 0},
+        {Sizes{{99, 2}}, 101, 0, 0},
+        {Sizes{{98, 2}}, 100, 100, 4},
+        {Sizes{{2, 98}}, 100, 4, 100},
+        {Sizes{{60, 60}, {60, 60}}, 100, 0, 0},
+        {Sizes{{0, 0}}, 100, 2, 2},
+        {Sizes(6, {32, 20}), 1000, 34, 127}}) {  // rows as wide as the root of the area
     SpriteSet set;
     for (auto [sw, sh] : sizes) set.Append(MakeSprite(sw, sh, 1));
     sheet = {};

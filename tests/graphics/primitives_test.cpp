@@ -71,7 +71,8 @@ TEST(DrawLine, ExactPixelsOfBothBranchesAndDirections) {
       {{4, 2, 0, 0}, {{4, 2}, {3, 2}, {2, 1}, {1, 1}, {0, 0}}},  // walked from the first point
       {{0, 0, 3, 3}, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
       {{7, 8, 7, 8}, {{7, 8}}},
-      {{0, 5, -4, 6}, {{0, 5}}},  // leaving from the edge keeps its first point
+      {{0, 5, -4, 6}, {{0, 5}}},                 // leaving from the edge keeps its first point
+      {{9, 3, 7, 3}, {{9, 3}, {8, 3}, {7, 3}}},  // starting on the clip's last column
   };
   for (const auto& [l, want] : cases) {
     Canvas c(10, 10, 0);

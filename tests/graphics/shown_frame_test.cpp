@@ -28,6 +28,7 @@ TEST(ShownFrame, WholeFrameFirstAndAfterAnyChangeOfSizeColoursOrForget) {
   };
   EXPECT_TRUE(only(shown.changes(pixels.data(), kPitch, kWidth, kHeight, colours.data()), all));
   EXPECT_TRUE(shown.changes(pixels.data(), kPitch, kWidth, kHeight, colours.data()).empty());
+  EXPECT_TRUE(shown.changes(pixels.data(), kPitch, 0, kHeight, colours.data()).empty());
   colours[517] = 1;
   EXPECT_TRUE(only(shown.changes(pixels.data(), kPitch, kWidth, kHeight, colours.data()), all));
   EXPECT_TRUE(only(shown.changes(pixels.data(), kPitch, kWidth - 1, kHeight, colours.data()),

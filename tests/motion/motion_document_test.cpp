@@ -294,11 +294,11 @@ TEST(MotionCleanSprites, RemovesUnusedKeepingOrderAndCurrent) {
   EXPECT_EQ(f.doc.file.sprites.Current(), extra[1]);
   // Nothing to remove still sets modified, and a used current sprite stays current.
   f.doc.modified = false;
-  f.doc.file.sprites.SetCurrent(1);
+  f.doc.file.sprites.SetCurrent(0);
   ASSERT_TRUE(f.doc.cleanSprites());
   EXPECT_TRUE(f.doc.modified);
   EXPECT_EQ(f.doc.file.sprites.Count(), 3);
-  EXPECT_EQ(f.doc.file.sprites.Current(), f.sprites[1]);
+  EXPECT_EQ(f.doc.file.sprites.Current(), f.sprites[0]);
   f.doc.deleteBundle();
   f.doc.deleteBundle();
   f.doc.cleanSprites();

@@ -35,6 +35,8 @@ TEST(FixedName, CutKeepsAtMost31BytesWithoutSplittingACharacter) {
       {"ab\xB0", "ab\xB0"},  // a lone lead byte at the end is taken
   };
   for (const Case& c : cases) EXPECT_EQ(CutName(c.text), c.want) << "case " << c.text;
+  const std::vector<char> bare = {'a', 'b', 'c'};  // nothing after the text to stop at
+  EXPECT_EQ(CutName({bare.data(), bare.size()}), "abc");
   FixedName n;
   n.bytes.fill('x');
   EXPECT_FALSE(n.terminated());

@@ -19,11 +19,14 @@ ZorvSettings Unusual() {
   s.mainWindow = {10, 20, 810, 620};
   s.spriteWindow = {-100, 5, 200, 300};
   s.baseX = -40;
+  s.baseY = 33;
+  s.infoX = 9;
   s.infoY = 700;
   s.showPoints = false;
   s.zoom = 4;
   s.defaultDelay = 60;
   s.indices.boxes[5] = 255;
+  s.indices.boxes[2] = 77;
   s.indices.system = 0;  // 0 is a colour like any other
   s.colours.shadow = 0x00123456;
   s.customColours[15] = 0x00ABCDEF;
@@ -63,6 +66,7 @@ TEST(ZorvSettings, RoundTripsByteForByteAndAShortFileFillsOnlyItsLength) {
   std::vector<uint8_t> block = EncodeZorvSettings(Unusual());
   const ZorvSettings decoded = DecodeZorvSettings(block, kScreen);
   EXPECT_EQ(decoded, Unusual());
+  EXPECT_EQ(decoded.indices, Unusual().indices) << "equal blocks alone miss a field both ways misplace";
   EXPECT_EQ(EncodeZorvSettings(decoded), block);
   block.resize(0x60);  // up to the zoom; the delay and everything after keep their defaults
   const ZorvSettings s = DecodeZorvSettings(block, kScreen);

@@ -19,6 +19,7 @@ TEST(SettingsBlock, FieldsAreLittleEndianAndAShortFileFillsItsLength) {
   block.overlay({0xAA, 0xBB});  // two bytes: the rest keeps its value
   EXPECT_EQ(block.readInt(0), 0x1122BBAA);
   EXPECT_EQ(block.readRect(4).right, 300);
+  EXPECT_EQ(block.readInt(block.size() - 3), 0) << "a word past the end reads as 0";
 
   std::vector<uint8_t> unterminated(block.size(), 'x');
   block.overlay(unterminated);

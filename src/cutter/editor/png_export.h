@@ -7,8 +7,8 @@
 #include "sprites/palette.h"
 #include "ui/user_prompts.h"
 
-// `sheetMade` is false when the sprites do not fit in one picture. True when the
-// file was written.
+// `sheetMade` is false when the sprites do not fit in one picture; the sheet must be
+// made with kMaxPngSide as its largest side. True when the file was written.
 bool ExportSheetPng(UserPrompts& prompts, bool sheetMade, const SpriteSheet& sheet,
                     const PaletteBlock& palette);
 // The sprites packed tightly: NAME.png and NAME.json. True when both were written.

@@ -1,6 +1,6 @@
 #include "motion/editor/motion_window_editor.h"
 
-#include <cstdio>
+#include <string>
 
 #include "graphics/contact_sheet.h"
 #include "motion/resource_ids.h"
@@ -80,10 +80,8 @@ void MotionWindowEditor::change(bool changed) {
 std::string MotionWindowEditor::title() const {
   const MotionBundle* bundle = doc_.file.current();
   if (!bundle) return "동작 창";
-  char text[160];
-  std::snprintf(text, sizeof text, "'%s' 동작 창      [ %d개, %d번 선택 ]", bundle->name.str().c_str(),
-                bundle->count(), bundle->currentIndex());
-  return text;
+  return "'" + bundle->name.str() + "' 동작 창      [ " + std::to_string(bundle->count()) + "개, " +
+         std::to_string(bundle->currentIndex()) + "번 선택 ]";
 }
 
 void MotionWindowEditor::paint(DrawContext& dc) const {
