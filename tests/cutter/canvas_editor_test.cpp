@@ -128,7 +128,8 @@ TEST_F(CanvasTest, PaintsTheVisiblePartAndEachToolsCursor) {
     Canvas c(200, 200);
     canvas().paintPicture(*c.dc);
     const std::vector<uint8_t> picture = c.snapshot();
-    EXPECT_EQ(c.at(199, 199), s.backgroundIndex);  // the far corner, past the picture
+    EXPECT_EQ(std::make_pair(c.at(199, 0), c.at(199, 199)),  // the far corners, past the picture
+              std::make_pair(uint8_t(s.backgroundIndex), uint8_t(s.backgroundIndex)));
     canvas().paintCursor(*c.dc);
     const int pointerWidth = tool == 0                          ? 12
                              : tool == ID_PLYK_TOOL_OUTWARD_CUT ? 18

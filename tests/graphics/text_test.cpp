@@ -131,8 +131,8 @@ TEST(BitmapFonts, ParseRefusesBadHeaders) {
                             {nullptr, 100},
                             {tooSmall, 4}})
     EXPECT_FALSE(ParseBitmapFont(data, size, f)) << size;
-  const uint8_t oneRow[9] = {8, 0, 0, 0, 1, 0, 0, 0, 0xFF};  // a font one pixel tall is taken
-  EXPECT_TRUE(ParseBitmapFont(oneRow, 9, f) && f.height == 1 && f.glyphCount == 1);
+  const uint8_t oneRow[10] = {10, 0, 0, 0, 1, 0, 0, 0, 0xFF, 0xC0};  // one pixel tall, two bytes a row
+  EXPECT_TRUE(ParseBitmapFont(oneRow, 10, f) && f.height == 1 && f.glyphCount == 1);
 }
 
 TEST(DrawText, GlyphChoiceAdvanceAndBackground) {
@@ -148,6 +148,7 @@ TEST(DrawText, GlyphChoiceAdvanceAndBackground) {
       {"A", 7, {{false, 'A', 0}}},  // the background fills the padded cell
       {"ab\xB0\xA1Z", 0, {{false, 'a', 0}, {false, 'b', 6}, {true, 1153, 12}, {false, 'Z', 24}}},
       {"\xA5\xB0", 0, {{true, 96 + 0x10, 0}}},  // a symbol row with its own glyphs
+      {"\xB1\xA0", 0, {{true, 1248, 0}}},       // trail byte 0xA0: cell 0 of its row, blank
       {phrase,
        0,
        {{true, HangulIndex("\xC7\xD1"), 0},

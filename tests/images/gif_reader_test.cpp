@@ -185,6 +185,7 @@ TEST_F(GifFiles, FramesAreComposedAsImageMagickComposesThem) {
   const Movie kMovies[] = {
       {"one picture", "-seed 5 -size 33x21 plasma: -colors 50"},
       {"one interlaced picture", "-seed 5 -size 21x45 plasma: -interlace GIF"},
+      {"interlaced, 16 rows", "-seed 6 -size 9x16 plasma: -interlace GIF"},
       {"dispose 0", "-seed 5 -dispose 0 " + kScene},
       {"dispose 1", "-seed 5 -dispose 1 " + kScene},
       {"dispose 2", "-seed 5 -dispose 2 " + kScene},

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "editor_test_support.h"
+#include "motion/editor/frame_text.h"
 #include "motion/motion_file_io.h"
 #include "motion/motion_json.h"
 #include "motion/resource_ids.h"
@@ -53,6 +54,7 @@ struct FrameFixture {
 TEST(MotionFrame, TitleStatusSelectorAndMenuState) {
   FrameFixture f;
   EXPECT_EQ(f.frame->title(), "ZorvII");
+  EXPECT_EQ(MotionTitle({"", false, 0, 1}), "ZorvII       [새 파일]   - 0 개 동작 묶음");  // sprites alone
   EXPECT_EQ(f.frame->currentBundleIndex(), -1);  // the selector shows nothing
   EXPECT_FALSE(f.host.canvasShown);
   EXPECT_EQ(f.frame->statusTexts()[2], "");  // the canvas is hidden

@@ -83,4 +83,5 @@ TEST(SettingsBlock, MainWindowPlacement) {
   // A rectangle without size, or one whose size does not fit, is left to the system.
   EXPECT_TRUE(PlacementOf({100, 100, 100, 300}).systemChosen);
   EXPECT_TRUE(PlacementOf({INT32_MIN, 0, INT32_MAX, 10}).systemChosen);
+  EXPECT_EQ(PlacementOf({0, 0, INT32_MAX, INT32_MAX}).height, INT32_MAX) << "the largest size that fits";
 }

@@ -10,8 +10,7 @@ DialogResult CutSizeDialog::ok(const std::string& widthText, const std::string& 
   const int32_t height = ParseIntOrZero(heightText);
   // Beyond the largest side a cut would make no sprite, and the settings file
   // would not keep the value; beyond the largest area no buffer can be had.
-  auto inRange = [](int32_t v) { return v >= 1 && v <= kMaxCutSize; };
-  if (!inRange(width) || !inRange(height) || !CutSizeAllowed(width, height))
+  if (width > kMaxCutSize || height > kMaxCutSize || !CutSizeAllowed(width, height))
     return {false, kCutSizeRangeWarning};
   size_ = CutSize{width, height};
   return {true, ""};

@@ -1,17 +1,15 @@
 #include "motion/editor/frame_text.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <string>
 
 const char* const kMotionProgramTitle = "ZorvII";
 
 std::string MotionTitle(const MotionTitleState& state) {
   if (state.bundleCount <= 0 && state.spriteCount <= 0) return kMotionProgramTitle;
   const std::string name = state.documentName.empty() ? "새 파일" : state.documentName;
-  char text[1024];
-  std::snprintf(text, sizeof(text), "%s       [%s%s]   - %d 개 동작 묶음", kMotionProgramTitle, name.c_str(),
-                state.modified ? " *" : "", state.bundleCount);
-  return text;
+  return std::string(kMotionProgramTitle) + "       [" + name + (state.modified ? " *" : "") + "]   - " +
+         std::to_string(state.bundleCount) + " 개 동작 묶음";
 }
 
 std::string MotionToolText(const std::string& toolName, int toolNumber, bool showsToolNumber,
