@@ -224,15 +224,24 @@ TEST(FlicDecoders, EveryChunkTypeOverSeveralFrames) {
 
 TEST(FlcDecoder, PalettePacketsSkip) {
   const Palette pal = TestPalette(21);
-  // Packet 1: skip 5, 3 colours (5..7); packet 2: skip 2 more (10), 1 colour.
-  const Bytes few = ColourChunk(
-      4, {{5, Bytes(pal.begin() + 15, pal.begin() + 24)}, {10, Bytes(pal.begin() + 30, pal.begin() + 33)}});
+  // Packet 1: skip 5, 3 colours (5..7); packet 2: skip 2 more (10), 1 colour;
+  // packet 3: colours 254 and 255, and a third with nowhere to go.
+  Bytes last(pal.end() - 6, pal.end());
+  last.insert(last.end(), {1, 2, 3});
+  const Bytes few = ColourChunk(4, {{5, Bytes(pal.begin() + 15, pal.begin() + 24)},
+                                    {10, Bytes(pal.begin() + 30, pal.begin() + 33)},
+                                    {254, last}});
   Picture pic;
-  ASSERT_TRUE(Load(pic, WriteFlc(4, 2, {FrameChunk({few})})));
+  const Bytes file = WriteFlc(4, 2, {FrameChunk({few})});
+  ASSERT_TRUE(Load(pic, file));
   Palette want{};  // colours no chunk sets stay black
   std::copy(pal.begin() + 15, pal.begin() + 24, want.begin() + 15);
   std::copy(pal.begin() + 30, pal.begin() + 33, want.begin() + 30);
+  std::copy(pal.end() - 6, pal.end(), want.end() - 6);
   ExpectPalette(pic, want);
+  const auto decoder = Opened(file);
+  decoder->decodeFrame(Bytes(8).data(), 0);
+  EXPECT_EQ(decoder->reason().problem, ReadProblem::None);
 }
 
 TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {

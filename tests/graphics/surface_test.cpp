@@ -46,6 +46,7 @@ TEST(Surface, LifecycleAndMessages) {
   EXPECT_EQ(s.Lock()[641 * 3 - 1], 42);
   EXPECT_EQ(s.Release(), 1);
   EXPECT_EQ(s.GetSize(&w, &h, &p), 0);
+  EXPECT_EQ(std::make_tuple(s.width(), s.height(), s.pitch()), std::make_tuple(0, 0, 0));
   for (auto [sw, sh] : {std::pair{32768, 1}, {1, 32768}, {32768, 8192}})  // the largest sides and area
     EXPECT_EQ(Surface().Create(Params(sw, sh)), 1) << sw << "x" << sh;
 }

@@ -266,6 +266,14 @@ TEST(PngReader, DamagedFilesAreRefusedWithAReason) {
       {"bad chunk name", rename(plte, "1LTE")},
       {"bad chunk name", rename(plte, "PLT1")},
       {"bad PLTE", [&](Bytes& b) { b = WithChunk(b, "PLTE", {}); }},
+      {"bad IHDR", [&](Bytes& b) { b = WithChunk(b, "IHDR", Bytes(13)); }},
+      {"IDAT chunks not in one run",
+       [&](Bytes& b) {
+         for (const char* type : {"IDAT", "tEXt"}) {
+           const Bytes c = Chunk(type, {});
+           b.insert(b.begin() + long(iend), c.begin(), c.end());
+         }
+       }},
       {"unknown filter type 5", [&](Bytes& b) { b = indexed(5); }},
       {"not a PNG", [&](Bytes& b) { b[1] = 'Q'; }},
       {"not a PNG", [&](Bytes& b) { b[7] = 0; }},

@@ -23,6 +23,7 @@ TEST(SettingsBlock, FieldsAreLittleEndianAndAShortFileFillsItsLength) {
 
   std::vector<uint8_t> unterminated(block.size(), 'x');
   block.overlay(unterminated);
+  EXPECT_EQ(block.readInt(block.size() - 4), 0x78787878) << "the last word of the block";
   EXPECT_FALSE(block.readText(32, text));
   EXPECT_EQ(CheckedText(block, 32, "fallback"), "fallback");
 }
