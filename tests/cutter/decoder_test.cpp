@@ -304,6 +304,14 @@ TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {
     ASSERT_TRUE(Load(pic, WriteAnm(8, 2, TestPalette(), {AnmRecord(rowCode, extra)})));
     ExpectFrames(pic, {row});
   }
+  // A record of its four header bytes alone changes nothing and is no damage.
+  const Bytes headerOnly = WriteAnm(8, 2, TestPalette(), {AnmRecord(rowCode), Bytes{0x42, 0, 0, 0}});
+  Picture pic;
+  ASSERT_TRUE(Load(pic, headerOnly));
+  ExpectFrames(pic, {row, row});
+  const auto decoder = Opened(headerOnly);
+  Bytes frame(16);
+  for (int i = 0; i < 2; ++i) EXPECT_FALSE(decoder->decodeInOrder(frame.data(), i).damaged) << i;
 }
 
 TEST(AnimationDecoding, RepeatedFramesShareOneBuffer) {

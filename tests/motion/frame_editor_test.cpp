@@ -318,8 +318,9 @@ TEST(MotionFrame, DialogsEditTheCurrentMotion) {
   f.newBundle("walk", 3);
   f.doc().modified = false;
   f.host.delay = [](DelayDialog& d) {
-    return d.currentDelay == 2 && d.defaultDelay == 5 && d.ok("7", "9", true).accepted;
+    return d.currentDelay == 4 && d.defaultDelay == 5 && d.ok("7", "9", true).accepted;
   };
+  f.doc().currentMotion()->delay = 4;      // shown when the delay dialog opens
   f.doc().currentMotion()->flags[9] = -3;  // shown when the flags dialog opens
   f.host.flags = [](FlagsDialog& d) { return d.texts()[9] == "-3" && d.ok({"1", "-2"}).accepted; };
   f.host.sound = [](SoundDialog& d) {
