@@ -23,7 +23,8 @@ sanitizer build (scripts/build.sh asan, then build/asan) so an overrun the plain
 survive is still noticed, or, quicker, in build/native with `--confirm build/asan`: a
 change the native tests miss is then tried again under the sanitizers before it counts
 as missed. Survivors that are listed in the equivalence file (`file ||| changed line |||
-why it changes nothing`) are shown but not counted.
+why it changes nothing`, a deleted statement as `deleted: statement`) are shown but not
+counted.
 
 In both modes a change that does not compile counts as neither caught nor missed (random
 mode draws another in its place).
@@ -306,7 +307,10 @@ def random_mode(args, build):
         elif verdict == "does not build":
             broken += 1
         elif verdict == "MISSED":
-            reason = equivalents.get((file, new_line.strip()))
+            # A deleted statement is named by what it deleted: "{}" alone would match
+            # every deletion in the file.
+            changed = f"deleted: {old_line.strip()}" if what == "statement deleted" else new_line.strip()
+            reason = equivalents.get((file, changed))
             if reason is not None:
                 verdict = "equivalent"
                 equivalent.append(entry + (reason,))
