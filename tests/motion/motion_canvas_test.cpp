@@ -216,11 +216,24 @@ TEST(CanvasPaint, LayersOfThePicture) {
   TestSurface hidden(400, 300);
   f.canvas.paint(*hidden.dc);
   EXPECT_EQ(hidden.at(70, 130), 255);
+  // The stamp tool shows the current sprite, 8 x 6, centred on the pointer.
+  f.canvas.chooseTool(kToolStamp);
+  f.doc.file.sprites.SetCurrent(1);
+  TestSurface stamp(400, 300);
+  f.canvas.paint(*stamp.dc);
+  for (auto [x, y, in] : {std::tuple{196, 147, true},
+                          {195, 147, false},
+                          {196, 146, false},
+                          {203, 152, true},
+                          {204, 152, false},
+                          {203, 153, false}})
+    EXPECT_EQ(stamp.at(x, y) == 50, in) << x << "," << y;
 }
 
 TEST(CanvasPaint, InfoPanelShowsEightLines) {
   CanvasFixture f;
   f.settings.showBaseLine = f.settings.showBoxes = false;
+  f.settings.infoX = 200;  // the whole panel and its outline on the surface
   Motion& m = f.motion(1);
   m.sprite = nullptr;
   m.relX = -3;
@@ -243,10 +256,10 @@ TEST(CanvasPaint, InfoPanelShowsEightLines) {
                          "  -5  600   -7  800   -9"};
   TestSurface expected(400, 300);
   DrawContext& dc = *expected.dc;
-  dc.DrawRect(299, 99, 481, 203, 0, 0);
-  dc.FillRect(300, 100, 480, 202, 0, 1);
+  dc.DrawRect(199, 99, 381, 203, 0, 0);
+  dc.FillRect(200, 100, 380, 202, 0, 1);
   dc.setTextColour(0);
-  for (int i = 0; i < 8; ++i) dc.DrawText(303, 103 + 12 * i, lines[i]);
+  for (int i = 0; i < 8; ++i) dc.DrawText(203, 103 + 12 * i, lines[i]);
   EXPECT_EQ(painted, expected.snapshot());
 }
 
