@@ -21,7 +21,7 @@ CutterSettings Custom() {
   s.detailWindowRect = {500, 500, 700, 650};
   s.detailShown = false;
   s.ignoreTransparent = true;
-  s.zoom = 3;
+  s.zoom = 4;
   s.cutWidth = 1000;
   s.cutHeight = 1;
   s.backgroundIndex = 17;
@@ -73,16 +73,16 @@ TEST(CutterSettings, RoundTripsByteForByteAndShortFilesFillOnlyTheirLength) {
   EXPECT_EQ(EncodeCutterSettings(DecodeCutterSettings(longer, kScreen)), bytes);
   // Up to the zoom: the fields after it keep their defaults.
   const CutterSettings part = DecodeCutterSettings({bytes.begin(), bytes.begin() + 0x40}, kScreen);
-  EXPECT_EQ(std::make_tuple(part.maximised, part.zoom, part.cutWidth), std::make_tuple(true, 3, 32));
+  EXPECT_EQ(std::make_tuple(part.maximised, part.zoom, part.cutWidth), std::make_tuple(true, 4, 32));
 }
 
 TEST(CutterSettings, ACutSizeNoBufferCouldHoldTakesTheDefault) {
-  for (int32_t side : {8192, 8193}) {
+  for (int32_t side : {1, 8192, 8193}) {
     CutterSettings huge;
     huge.cutWidth = huge.cutHeight = side;
     const CutterSettings read = DecodeCutterSettings(EncodeCutterSettings(huge), kScreen);
-    EXPECT_EQ(read.cutWidth, side == 8192 ? 8192 : CutterSettings().cutWidth) << side;
-    EXPECT_EQ(read.cutHeight, side == 8192 ? 8192 : CutterSettings().cutHeight) << side;
+    EXPECT_EQ(read.cutWidth, side <= 8192 ? side : CutterSettings().cutWidth) << side;
+    EXPECT_EQ(read.cutHeight, side <= 8192 ? side : CutterSettings().cutHeight) << side;
   }
 }
 

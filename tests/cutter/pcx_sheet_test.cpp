@@ -47,7 +47,8 @@ TEST(SpriteSheet, CutsBackIntoTheSameSpritesInOrder) {
         {Sizes{{2, 98}}, 100, 4, 100},
         {Sizes{{60, 60}, {60, 60}}, 100, 0, 0},
         {Sizes{{0, 0}}, 100, 2, 2},
-        {Sizes(6, {32, 20}), 1000, 34, 127}}) {  // rows as wide as the root of the area
+        {Sizes{{100, 2}, {40, 2}, {40, 2}}, 1000, 102, 7},  // the first sprite sets the row length too
+        {Sizes(6, {32, 20}), 1000, 34, 127}}) {             // rows as wide as the root of the area
     SpriteSet set;
     for (auto [sw, sh] : sizes) set.Append(MakeSprite(sw, sh, 1));
     sheet = {};

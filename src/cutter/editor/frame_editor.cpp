@@ -117,7 +117,7 @@ bool FrameEditor::command(int id) {
 }
 
 void FrameEditor::create() {
-  doc_.palette = builtin_;
+  // The constructor already set the built-in palette; the windows get it now.
   host_.usePalette(doc_.palette);
   host_.showDetailWindow(settings_.detailShown);
   if (!settings_.palettePath.empty()) readPalette(settings_.palettePath, settings_.paletteName);
