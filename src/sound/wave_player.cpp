@@ -201,7 +201,6 @@ bool WavePlayer::play(const std::string& path, int32_t volume, int32_t pan, int 
       freeChannel(channel);
       return false;
     }
-    cacheCurrent_ = entry;
   }
   currentChannel_ = channel;
   // A channel whose buffer cannot be started goes back to free, so the next play

@@ -45,7 +45,6 @@ class WavePlayer {
   bool ready() const { return ready_; }
   NativeWindow window() const { return window_; }
   int currentChannel() const { return currentChannel_; }
-  int cacheCurrent() const { return cacheCurrent_; }
   bool channelInUse(int channel) const { return channels_[channel].inUse; }
   const std::string& channelName(int channel) const { return channels_[channel].name; }
   bool channelHasBuffer(int channel) const { return channels_[channel].buffer != nullptr; }
@@ -76,7 +75,6 @@ class WavePlayer {
   int32_t masterLevel_ = kMasterLevel;
   const char* message_ = "";
   WaveCache cache_;
-  int cacheCurrent_ = 0;
   int currentChannel_ = -1;
   std::array<Channel, kChannelCount> channels_;
 };
