@@ -60,6 +60,7 @@ TEST(DrawSprite, NullShortAndOutsideSpritesDrawNothing) {
   EXPECT_EQ(c.dc->DrawSpriteScaled(0, 0, &lying, 2.0f, 0, -1), 0);
   EXPECT_EQ(c.dc->DrawSpriteScaled(0, 0, nullptr, 1.0f, 0, -1), 0);
   EXPECT_EQ(c.dc->DrawMask(0, 0, &lying, 1, 2), 0);
+  EXPECT_EQ(c.dc->DrawMask(29, 29, &s, 1, 2), 0);
   for (uint8_t v : c.snapshot()) ASSERT_EQ(v, 0);
 }
 

@@ -147,8 +147,9 @@ TEST(DrawText, GlyphChoiceAdvanceAndBackground) {
       {"A", 0, {{false, 'A', 0}}},
       {"A", 7, {{false, 'A', 0}}},  // the background fills the padded cell
       {"ab\xB0\xA1Z", 0, {{false, 'a', 0}, {false, 'b', 6}, {true, 1153, 12}, {false, 'Z', 24}}},
-      {"\xA5\xB0", 0, {{true, 96 + 0x10, 0}}},  // a symbol row with its own glyphs
-      {"\xB1\xA0", 0, {{true, 1248, 0}}},       // trail byte 0xA0: cell 0 of its row, blank
+      {"\xA5\xB0", 0, {{true, 96 + 0x10, 0}}},                // a symbol row with its own glyphs
+      {"\xB1\xA0", 0, {{true, 1248, 0}}},                     // trail byte 0xA0: cell 0 of its row, blank
+      {"\xC8\xFE", 0, {{true, HangulIndex("\xC8\xFE"), 0}}},  // the last lead's last cell
       {phrase,
        0,
        {{true, HangulIndex("\xC7\xD1"), 0},

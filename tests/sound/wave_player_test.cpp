@@ -70,6 +70,7 @@ TEST_F(PlayerTest, SoundingFilePlaysFromCacheAndFinishedOneRestartsItsBuffer) {
   ASSERT_TRUE(Play("A.wav"));
   EXPECT_EQ(Message(), "** 파일 플레이 **");
   EXPECT_EQ(player->cache().count(), 2);
+  EXPECT_EQ(player->cacheCurrent(), 1);
   EXPECT_EQ(fake->buffer(LastCreatedBuffer()).bytes, Samples(30, 2));
 }
 
