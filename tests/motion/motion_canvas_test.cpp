@@ -146,6 +146,8 @@ TEST(CanvasInput, ZoomDividesRoundingDownAndFarPositionsStayHarmless) {
   EXPECT_EQ(f.canvas.zoom(), 3);
   f.canvas.wheel(120 * 5, true);
   EXPECT_EQ(f.canvas.zoom(), 4);
+  f.canvas.wheel(-120, true);
+  EXPECT_EQ(f.canvas.zoom(), 3);
 }
 
 TEST(CanvasStatus, ToolNumberSelectAllZoomAndMouse) {
@@ -283,7 +285,8 @@ TEST(CanvasPaint, XorOverlaysRestoreThePictureWhenDrawnTwice) {
     EXPECT_TRUE(tool != kToolBox || (drawn(156, 146) && !drawn(157, 146) && !drawn(156, 147)));
     // The base line cross reaches 16 pixels each way, no further.
     EXPECT_TRUE(tool != kToolBaseLine ||
-                (drawn(134, 140) && !drawn(133, 140) && drawn(166, 140) && !drawn(167, 140)));
+                (drawn(134, 140) && !drawn(133, 140) && drawn(166, 140) && !drawn(167, 140) &&
+                 drawn(150, 124) && !drawn(150, 123) && drawn(150, 156) && !drawn(150, 157)));
     EXPECT_EQ(s.snapshot(), without) << "tool " << tool;
   }
 }

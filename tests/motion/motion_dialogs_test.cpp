@@ -77,6 +77,8 @@ TEST(EffectsDialog, ValuesInAndOut) {
   EXPECT_TRUE(effects.flipLeftRight && effects.flipUpDown && effects.translucent);
   effects.ok(false, false, true);
   EXPECT_EQ(effects.effects(), 4);
+  effects.ok(false, true, false);
+  EXPECT_EQ(effects.effects(), 2);
 }
 
 TEST(SoundDialog, PlayPathTakesTheFolderPartOnly) {

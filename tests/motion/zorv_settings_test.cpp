@@ -44,9 +44,9 @@ TEST(ZorvSettings, FieldsSitAtTheirOffsets) {
       {0x000, 0},        {0x004, INT32_MIN}, {0x00C, 0},        {0x01C, 250},      {0x024, 300},
       {0x034, 200},      {0x040, 100},       {0x044, 1},        {0x04C, 1},        {0x050, 1},
       {0x054, 1},        {0x058, 1},         {0x05C, 1},        {0x060, 2},        {0x064, 1},
-      {0x068, 255},      {0x06C, 0},         {0x070, 9},        {0x084, 14},       {0x088, 0x7F0000},
-      {0x08C, 0xFFFFFF}, {0x094, 0xFF5757},  {0x0A8, 0x57FFFF}, {0x0AC, 0xFFFFFF}, {0x0E8, 0xFFFFFF},
-      {0x0EC, 0},        {0x704, 0}};
+      {0x068, 255},      {0x06C, 0},         {0x070, 9},        {0x080, 13},       {0x084, 14},
+      {0x088, 0x7F0000}, {0x08C, 0xFFFFFF},  {0x094, 0xFF5757}, {0x0A8, 0x57FFFF}, {0x0AC, 0xFFFFFF},
+      {0x0E8, 0xFFFFFF}, {0x0EC, 0},         {0x704, 0}};
   for (const auto& [offset, value] : words) EXPECT_EQ(WordAt(block, offset), value) << "offset " << offset;
   EXPECT_EQ(DecodeZorvSettings({}, kScreen), ZorvSettings());
   // Each text is stored at its offset, zero-terminated.

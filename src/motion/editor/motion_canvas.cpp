@@ -179,7 +179,9 @@ void MotionCanvas::toggleSelectAll() {
 
 void MotionCanvas::wheel(int delta, bool ctrl) {
   if (!ctrl) return;
-  for (int n = wheel_.add(delta); n != 0; n += n > 0 ? -1 : 1) n > 0 ? zoomIn() : zoomOut();
+  const int notches = wheel_.add(delta);
+  for (int n = 0; n < notches; ++n) zoomIn();
+  for (int n = 0; n > notches; --n) zoomOut();
 }
 
 void MotionCanvas::zoomIn() {
