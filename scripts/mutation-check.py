@@ -294,7 +294,9 @@ def random_mode(args, build):
             path.write_text("\n".join(lines), encoding="utf-8")
             # A change the first build's tests miss is tried in the next (the sanitizer build).
             for place, (folder, known) in enumerate(checks):
-                verdict = try_change(folder, known, args.timeout)
+                # The sanitizer build runs several times slower: there a test gets ten
+                # minutes at least, so that slowness alone is not taken for a catch.
+                verdict = try_change(folder, known, args.timeout if place == 0 else max(args.timeout, 600))
                 if verdict != "MISSED":
                     break
             if verdict == "caught" and place > 0:
