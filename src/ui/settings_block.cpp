@@ -58,8 +58,8 @@ int32_t CheckedInt(int32_t value, int32_t min, int32_t max, int32_t fallback) {
   return value >= min && value <= max ? value : fallback;
 }
 
-int32_t CheckedFlag(int32_t value, int32_t fallback) {
-  return value == 0 || value == 1 ? value : fallback;
+bool CheckedFlag(int32_t value, bool fallback) {
+  return value == 0 || value == 1 ? value == 1 : fallback;
 }
 
 uint32_t CheckedColour(int32_t value, uint32_t fallback) {

@@ -77,7 +77,8 @@ class SettingsBytes {
 
 // The checks a decoder applies to each field.
 int32_t CheckedInt(int32_t value, int32_t min, int32_t max, int32_t fallback);
-int32_t CheckedFlag(int32_t value, int32_t fallback);
+// A flag is stored as 0 or 1; anything else gives the fallback.
+bool CheckedFlag(int32_t value, bool fallback);
 // A colour value 0x00BBGGRR: the top byte must be 0.
 uint32_t CheckedColour(int32_t value, uint32_t fallback);
 // The system-chosen rectangle, or one with a sane size (1 to 32767 pixels each way)

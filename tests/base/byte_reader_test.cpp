@@ -8,6 +8,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "support/scratch_folder.h"
+
 TEST(ByteReader, ReadsLittleEndianAndStopsForGoodAtTheEnd) {
   const uint8_t data[] = {0x01, 0x02, 0x03, 0x04, 0xFE, 0xFF, 0x7F};
   ByteReader r(data, sizeof data);
@@ -61,4 +63,13 @@ TEST(ReadFileBytes, AFileHoldingLessThanItsStatedSizeIsRefused) {
   std::vector<uint8_t> bytes{1};
   EXPECT_FALSE(ReadFileBytes(path, bytes));
   EXPECT_TRUE(bytes.empty());
+}
+
+TEST(ReadFileBytes, AFileLargerThanTheLimitIsRefused) {
+  ScratchFolder folder{"read_file_bytes"};
+  const std::filesystem::path path = PathFromText(folder.write("five", {1, 2, 3, 4, 5}));
+  std::vector<uint8_t> bytes;
+  EXPECT_FALSE(ReadFileBytes(path, bytes, 4));
+  EXPECT_TRUE(ReadFileBytes(path, bytes, 5));
+  EXPECT_EQ(bytes.size(), 5u);
 }

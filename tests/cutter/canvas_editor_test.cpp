@@ -71,6 +71,9 @@ TEST_F(CanvasTest, ZoomScrollAndClientPoints) {
   // Zoom stays within 1 ... 4; the frame places the canvas for the zoomed picture.
   for (int step : {-1, -1, 1, 1, 1, 1, 1}) f.editor.command(step < 0 ? ID_PLYK_ZOOM_OUT : ID_PLYK_ZOOM_IN);
   EXPECT_EQ(canvas().view().zoom(), 4);
+  f.host.takeRepaints();
+  f.editor.command(ID_PLYK_ZOOM_IN);  // already the largest: nothing changes, nothing is repainted
+  EXPECT_EQ(f.host.takeRepaints(), 0);
   canvas().scroll(ScrollAxis::Vertical, kScrollThumbTrack, 8);
   EXPECT_EQ(canvas().view().offsetY(), 2);
   EXPECT_EQ(canvas().scrollBar(ScrollAxis::Vertical), (ScrollBarState{true, 400 * 4 - 120, 8}));

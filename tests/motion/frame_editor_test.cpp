@@ -19,7 +19,7 @@ namespace {
 struct FrameFixture {
   FakeHost host;
   std::unique_ptr<MotionFrameEditor> frame;
-  ScratchFolder folder{"zorv_editor"};
+  ScratchFolder folder{"zorv.editor"};  // a dot in a folder name is no extension
 
   explicit FrameFixture(const ZorvSettings& settings = ZorvSettings()) {
     frame = std::make_unique<MotionFrameEditor>(host, settings, TestPalette());
@@ -419,10 +419,10 @@ TEST(MotionFrame, ExportsTheBundleAsGifAndTheDocumentAsJson) {
   // 8 x 8 sprites at relX 0, 1, 2 and scale 2: 20 x 16.
   EXPECT_EQ(std::make_pair(gif[6] | gif[7] << 8, gif[8] | gif[9] << 8), std::make_pair(20, 16));
 
-  // The JSON with its atlas gives back the bytes "쓰기" would write.
-  f.host.files.push_back(ChosenFile{f.folder.path("walk.json"), "walk.json"});
+  // The JSON with its atlas beside it gives back the bytes "쓰기" would write.
+  f.host.files.push_back(ChosenFile{f.folder.path("walk"), "walk"});
   f.run(ID_ZORV_EXPORT_JSON);
-  const std::vector<uint8_t> json = f.folder.read("walk.json"), png = f.folder.read("walk.png");
+  const std::vector<uint8_t> json = f.folder.read("walk"), png = f.folder.read("walk.png");
   const ImageLoader load = [&](const std::string& name, std::vector<uint8_t>& bytes) {
     bytes = png;
     return name == "walk.png";

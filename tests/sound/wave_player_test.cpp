@@ -184,6 +184,7 @@ TEST_F(PlayerTest, ShutdownReleasesBuffersThenDevice) {
   EXPECT_EQ(player->cache().count(), 0);
   EXPECT_EQ(player->channelName(0), "");
   EXPECT_FALSE(player->channelInUse(0));
+  EXPECT_EQ(player->currentChannel(), -1);
   EXPECT_FALSE(Play("a"));
   EXPECT_EQ(Message(), "다이렉트 사운드가 구동되지 않았습니다.");
   player->shutdown();

@@ -44,7 +44,7 @@ TEST(SettingsBlock, LongTextIsCutOnACharacterBoundary) {
 
 TEST(SettingsBlock, FieldChecks) {
   EXPECT_EQ(std::make_pair(CheckedInt(4, 1, 4, 1), CheckedInt(5, 1, 4, 1)), std::make_pair(4, 1));
-  EXPECT_EQ(std::make_pair(CheckedFlag(2, 1), CheckedFlag(0, 1)), std::make_pair(1, 0));
+  EXPECT_EQ(std::make_pair(CheckedFlag(2, true), CheckedFlag(0, true)), std::make_pair(true, false));
   EXPECT_EQ(std::make_pair(CheckedColour(0x00FF8000, 7), CheckedColour(-1, 7)),
             std::make_pair(0x00FF8000u, 7u));
 

@@ -71,12 +71,12 @@ CutterSettings DecodeCutterSettings(const std::vector<uint8_t>& file, const Scre
   SettingsBytes b = Encode(d);
   b.overlay(file);
   CutterSettings s;
-  s.maximised = CheckedFlag(b.readInt(kMaximised), 0) != 0;
+  s.maximised = CheckedFlag(b.readInt(kMaximised), false);
   s.frameRect = CheckedRect(b.readRect(kFrameRect), screen, d.frameRect);
   s.spriteWindowRect = CheckedRect(b.readRect(kSpriteWindowRect), screen, d.spriteWindowRect);
   s.detailWindowRect = CheckedRect(b.readRect(kDetailWindowRect), screen, d.detailWindowRect);
-  s.detailShown = CheckedFlag(b.readInt(kDetailShown), 1) != 0;
-  s.ignoreTransparent = CheckedFlag(b.readInt(kIgnoreTransparent), 0) != 0;
+  s.detailShown = CheckedFlag(b.readInt(kDetailShown), true);
+  s.ignoreTransparent = CheckedFlag(b.readInt(kIgnoreTransparent), false);
   s.zoom = CheckedInt(b.readInt(kZoom), 1, 4, d.zoom);
   s.cutWidth = CheckedInt(b.readInt(kCutWidth), 1, kMaxCutSize, d.cutWidth);
   s.cutHeight = CheckedInt(b.readInt(kCutHeight), 1, kMaxCutSize, d.cutHeight);

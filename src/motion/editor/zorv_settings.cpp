@@ -98,8 +98,7 @@ ZorvSettings DecodeZorvSettings(const std::vector<uint8_t>& file, const ScreenAr
   block.overlay(file);
 
   ZorvSettings s;
-  for (const FlagField& f : kFlags)
-    s.*f.member = CheckedFlag(block.readInt(f.offset), defaults.*f.member ? 1 : 0) != 0;
+  for (const FlagField& f : kFlags) s.*f.member = CheckedFlag(block.readInt(f.offset), defaults.*f.member);
   s.mainWindow = CheckedRect(block.readRect(kMainWindow), screen, defaults.mainWindow);
   s.spriteWindow = CheckedRect(block.readRect(kSpriteWindow), screen, defaults.spriteWindow);
   s.motionWindow = CheckedRect(block.readRect(kMotionWindow), screen, defaults.motionWindow);
