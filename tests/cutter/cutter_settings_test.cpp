@@ -31,6 +31,7 @@ CutterSettings Custom() {
   s.customColours[15] = 0x00ABCDEF;
   s.spriteName = "영웅.plk";
   s.spritePath = "C:\\그림\\영웅.plk";
+  s.palettePath = "C:\\그림\\밤.pal";
   s.picturePath = std::string(300, 'p');  // cut to the field
   return s;
 }

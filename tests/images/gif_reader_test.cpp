@@ -154,6 +154,7 @@ TEST(GifReader, SmallFilesLaidOutByHand) {
       {"a cut extension", Head(Gif(1, 1, {Control(0, -1)}), 22), "refused: extension cut short at byte 19"},
       {"an unknown block", Gif(1, 1, {{0x2D}}), "refused: unknown block 45 at byte 19"},
       {"a code size past 8", Set(one, 29, 11), "refused: LZW code size 11 at byte 19"},
+      {"a code size of 0", Set(one, 29, 0), "refused: LZW code size 0 at byte 19"},
       {"a huge image", Gif(1, 1, {Codes(0, 0, 65535, 65535, Lzw("1"))}),
        "refused: image of 65535 x 65535 too large at byte 19"},
       // Clear, then code 7.
