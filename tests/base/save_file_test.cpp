@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 namespace fs = std::filesystem;
@@ -12,8 +11,8 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const std::vector<uint8_t> bytes = FileBytes(p);
+  return std::string(bytes.begin(), bytes.end());
 }
 
 TEST(SaveFileSafely, ReplacesTheFileOnlyWhenTheWriteSucceeded) {

@@ -68,22 +68,13 @@ TEST(DibPresenter, EveryIndexShowsInItsColourUnscaledOrStretchedAndNothingShowsN
     Canvas canvas;
     DibPresenter presenter;
     presenter.setTargetDc(canvas.dc());
-    PresentFrame frame;
-    frame.pixels = pixels.data();
-    frame.width = c.width;
-    frame.height = c.height;
-    frame.pitch = c.pitch;
-    frame.colourTable = table.data();
-    frame.destWidth = c.scale * c.width;
-    frame.destHeight = c.scale * c.height;
-    frame.stretched = c.scale != 1;
+    const PresentFrame frame{pixels.data(), c.width,           c.height,           c.pitch,
+                             table.data(),  c.scale * c.width, c.scale * c.height, c.scale != 1};
     presenter.present(frame);
-    for (int y = 0; y < frame.destHeight; ++y) {
-      for (int x = 0; x < frame.destWidth; ++x) {
+    for (int y = 0; y < frame.destHeight; ++y)
+      for (int x = 0; x < frame.destWidth; ++x)
         EXPECT_EQ(canvas.at(x, y), Expected(pixels[(y / c.scale) * c.pitch + x / c.scale]))
             << "case " << c.name << " at " << x << "," << y;
-      }
-    }
     EXPECT_EQ(canvas.at(frame.destWidth, 0), 0x111111u) << "case " << c.name << ": drawn beyond the frame";
     EXPECT_EQ(canvas.at(0, frame.destHeight), 0x111111u) << "case " << c.name << ": drawn beyond the frame";
   }
@@ -91,10 +82,7 @@ TEST(DibPresenter, EveryIndexShowsInItsColourUnscaledOrStretchedAndNothingShowsN
   Canvas canvas;
   DibPresenter presenter;
   std::vector<uint8_t> pixels(4, 5);
-  PresentFrame frame;
-  frame.pixels = pixels.data();
-  frame.width = frame.height = frame.pitch = frame.destWidth = frame.destHeight = 2;
-  frame.colourTable = table.data();
+  PresentFrame frame{pixels.data(), 2, 2, 2, table.data(), 2, 2};
   presenter.present(frame);  // no window and no paint context; must not crash
   presenter.setTargetDc(canvas.dc());
   frame.pixels = nullptr;
@@ -109,25 +97,19 @@ TEST(DibPresenter, AgainOnlyWhatChangedOrWasExposedAtTheZoomShown) {
     Canvas canvas;
     DibPresenter presenter;
     presenter.setTargetDc(canvas.dc());
-    PresentFrame frame;
-    frame.pixels = pixels.data();
-    frame.width = frame.height = frame.pitch = 6;
-    frame.colourTable = table.data();
-    frame.destWidth = frame.destHeight = 6 * scale;
-    frame.stretched = scale != 1;
+    const PresentFrame frame{pixels.data(), 6, 6, 6, table.data(), 6 * scale, 6 * scale, scale != 1};
     presenter.present(frame);
     canvas.clear();
     pixels[2 * 6 + 4] = 200;                      // changed
     presenter.exposed(RECT{0, 0, scale, scale});  // lost on screen: pixel (0, 0)
     presenter.present(frame);
-    for (int y = 0; y < 6 * scale; ++y) {
+    for (int y = 0; y < 6 * scale; ++y)
       for (int x = 0; x < 6 * scale; ++x) {
         const int sx = x / scale, sy = y / scale;
         const bool shown = (sx == 4 && sy == 2) || (sx == 0 && sy == 0);
         EXPECT_EQ(canvas.at(x, y), shown ? Expected(pixels[sy * 6 + sx]) : 0x111111u)
             << "zoom " << scale << " at " << x << "," << y;
       }
-    }
     canvas.clear();
     presenter.present(frame);  // nothing changed
     EXPECT_EQ(canvas.at(4 * scale, 2 * scale), 0x111111u) << "zoom " << scale;

@@ -7,10 +7,6 @@
 
 namespace {
 
-bool LabelInk(int glyph, int x, int y) {
-  return BuiltinAsciiFont().ink(glyph, x, y);
-}
-
 // The sheet drawn by hand from the rules: background 255; sprite i in cell
 // (i mod columns, i div columns); up to 60 x 60 centred, larger scaled with
 // nearest-pixel sampling; then the label with a one-pixel outline.
@@ -20,7 +16,7 @@ std::vector<uint8_t> ExpectedSheet(const std::vector<Sprite>& sprites, int colum
   h = rows * 61;
   std::vector<uint8_t> img(static_cast<size_t>(w * h), 255);
   auto put = [&](int x, int y, uint8_t v) {
-    if (x >= 0 && y >= 0 && x < w - 1 && y < h - 1) img[static_cast<size_t>(y * w + x)] = v;
+    if (x >= 0 && y >= 0 && x < w && y < h) img[static_cast<size_t>(y * w + x)] = v;
   };
   for (size_t i = 0; i < sprites.size(); ++i) {
     const Sprite& s = sprites[i];
@@ -46,16 +42,12 @@ std::vector<uint8_t> ExpectedSheet(const std::vector<Sprite>& sprites, int colum
       for (size_t k = 0; k < label.size(); ++k)
         for (int gy = 0; gy < 12; ++gy)
           for (int gx = 0; gx < 8; ++gx) {
-            if (!LabelInk(label[k], gx, gy)) continue;
+            if (!BuiltinAsciiFont().ink(label[k], gx, gy)) continue;
             const int x = cx + 1 + static_cast<int>(k) * 6 + gx, y = cy + 1 + gy;
-            if (pass == 0) {
-              for (auto [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
-                if (x + dx >= 0 && y + dy >= 0 && x + dx < w && y + dy < h)
-                  img[static_cast<size_t>((y + dy) * w + x + dx)] = 255;
-              }
-            } else {
-              img[static_cast<size_t>(y * w + x)] = 0;
-            }
+            if (pass == 0)  // the outline first, then the ink over it
+              for (auto [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) put(x + dx, y + dy, 255);
+            else
+              put(x, y, 0);
           }
   }
   return img;
@@ -105,8 +97,7 @@ TEST(ContactSheet, PixelsMatchTheThumbnailRules) {
       << error;
   int w = 0, h = 0;
   const std::vector<uint8_t> want = ExpectedSheet(sprites, 3, w, h);
-  ASSERT_EQ(surface.width(), w);
-  ASSERT_EQ(surface.height(), h);
+  ASSERT_EQ(std::make_pair(surface.width(), surface.height()), std::make_pair(w, h));
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
       ASSERT_EQ(surface.pixels()[y * w + x], want[static_cast<size_t>(y * w + x)]) << x << "," << y;

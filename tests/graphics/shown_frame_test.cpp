@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <vector>
 
@@ -21,39 +22,33 @@ bool Inside(const std::vector<DrawRectangle>& areas, int x, int y) {
 TEST(ShownFrame, WholeFrameFirstAndAfterAnyChangeOfSizeColoursOrForget) {
   std::vector<uint8_t> pixels(kPitch * kHeight, 1), colours(1024, 0);
   ShownFrame shown;
-  const DrawRectangle all{0, 0, kWidth, kHeight};
-  const auto only = [](const std::vector<DrawRectangle>& areas, DrawRectangle r) {
-    return areas.size() == 1 && areas[0].left == r.left && areas[0].top == r.top &&
-           areas[0].right == r.right && areas[0].bottom == r.bottom;
+  // The areas that changed at this width, as left, top, right, bottom.
+  using Areas = std::vector<std::array<int, 4>>;
+  const auto changes = [&](int width) {
+    Areas out;
+    for (const DrawRectangle& a : shown.changes(pixels.data(), kPitch, width, kHeight, colours.data()))
+      out.push_back({a.left, a.top, a.right, a.bottom});
+    return out;
   };
-  EXPECT_TRUE(only(shown.changes(pixels.data(), kPitch, kWidth, kHeight, colours.data()), all));
-  EXPECT_TRUE(shown.changes(pixels.data(), kPitch, kWidth, kHeight, colours.data()).empty());
-  EXPECT_TRUE(shown.changes(pixels.data(), kPitch, 0, kHeight, colours.data()).empty());
+  const Areas all = {{0, 0, kWidth, kHeight}}, narrower = {{0, 0, kWidth - 1, kHeight}};
+  EXPECT_EQ(changes(kWidth), all);
+  EXPECT_EQ(changes(kWidth), Areas{});
+  EXPECT_EQ(changes(0), Areas{});
   colours[517] = 1;
-  EXPECT_TRUE(only(shown.changes(pixels.data(), kPitch, kWidth, kHeight, colours.data()), all));
-  EXPECT_TRUE(only(shown.changes(pixels.data(), kPitch, kWidth - 1, kHeight, colours.data()),
-                   DrawRectangle{0, 0, kWidth - 1, kHeight}));
+  EXPECT_EQ(changes(kWidth), all);
+  EXPECT_EQ(changes(kWidth - 1), narrower);
   shown.forget();
-  EXPECT_TRUE(only(shown.changes(pixels.data(), kPitch, kWidth - 1, kHeight, colours.data()),
-                   DrawRectangle{0, 0, kWidth - 1, kHeight}));
+  EXPECT_EQ(changes(kWidth - 1), narrower);
   // Two spots far apart stay two small areas; the pitch's padding is never compared.
   pixels[3 * kPitch + 5] = 7;
   pixels[25 * kPitch + 30] = 7;
   pixels[10 * kPitch + kWidth] = 7;
-  const std::vector<DrawRectangle> two =
-      shown.changes(pixels.data(), kPitch, kWidth - 1, kHeight, colours.data());
-  ASSERT_EQ(two.size(), 2u);
-  EXPECT_TRUE(only({two[0]}, DrawRectangle{5, 3, 6, 4}));
-  EXPECT_TRUE(only({two[1]}, DrawRectangle{30, 25, 31, 26}));
+  EXPECT_EQ(changes(kWidth - 1), (Areas{{5, 3, 6, 4}, {30, 25, 31, 26}}));
   // Rows kRowGap apart share an area; one row further they are apart.
-  pixels[40 * kPitch + 2] = pixels[(40 + ShownFrame::kRowGap) * kPitch + 4] = 7;
-  pixels[(41 + 2 * ShownFrame::kRowGap) * kPitch + 9] = 7;
-  const std::vector<DrawRectangle> gap =
-      shown.changes(pixels.data(), kPitch, kWidth - 1, kHeight, colours.data());
-  ASSERT_EQ(gap.size(), 2u);
-  EXPECT_TRUE(only({gap[0]}, DrawRectangle{2, 40, 5, 41 + ShownFrame::kRowGap}));
-  EXPECT_TRUE(
-      only({gap[1]}, DrawRectangle{9, 41 + 2 * ShownFrame::kRowGap, 10, 42 + 2 * ShownFrame::kRowGap}));
+  const int gap = ShownFrame::kRowGap;
+  pixels[40 * kPitch + 2] = pixels[(40 + gap) * kPitch + 4] = 7;
+  pixels[(41 + 2 * gap) * kPitch + 9] = 7;
+  EXPECT_EQ(changes(kWidth - 1), (Areas{{2, 40, 5, 41 + gap}, {9, 41 + 2 * gap, 10, 42 + 2 * gap}}));
 }
 
 TEST(ShownFrame, EveryChangedPixelIsInAnAreaAndOnlyChangesAreReported) {

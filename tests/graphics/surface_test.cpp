@@ -19,11 +19,7 @@ struct RecordingPresenter : Presenter {
 };
 
 SurfaceParams Params(int w, int h, Presenter* presenter = nullptr) {
-  SurfaceParams p;
-  p.presenter = presenter;
-  p.width = w;
-  p.height = h;
-  return p;
+  return {presenter, w, h};
 }
 
 }  // namespace
@@ -65,8 +61,7 @@ TEST(Surface, ImpossibleSizeFailsCleanlyAndNothingIsDrawn) {
   }
   DrawContext none(nullptr);
   EXPECT_EQ(none.Lock(), nullptr);
-  EXPECT_EQ(none.DrawRect(0, 0, 5, 5, 1, 0), 0);
-  EXPECT_EQ(none.DrawText(0, 0, "a"), 0);
+  EXPECT_EQ(std::make_pair(none.DrawRect(0, 0, 5, 5, 1, 0), none.DrawText(0, 0, "a")), std::make_pair(0, 0));
   RecordingPresenter rec;
   Surface s;
   s.Create(Params(0, 5, &rec));
@@ -186,8 +181,7 @@ TEST(DrawContext, ViewportOriginAndBegin) {
   Canvas c(20, 20, DrawRectangle{5, 6, 9, 8}, 3);
   c.dc->setBackground(200);
   EXPECT_EQ(c.dc->Begin(), 1);  // clears only the viewport
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 20; ++x) ASSERT_EQ(c.at(x, y), x >= 5 && x <= 9 && y >= 6 && y <= 8 ? 200 : 3);
+  ExpectPixels(c, [](int x, int y) { return x >= 5 && x <= 9 && y >= 6 && y <= 8 ? 200 : 3; });
   c.dc->DrawLine(0, 0, 0, 0, 9, 0);  // primitives are relative to the origin, PixelAddress is not
   EXPECT_EQ(c.at(5, 6), 9);
   EXPECT_EQ(c.dc->PixelAddress(5, 6), c.dc->PixelAddress() + 6 * 20 + 5);

@@ -295,8 +295,6 @@ void CheckEmbedded(const ProgramFiles& p, const std::vector<ResEntry>& all) {
     const ResEntry* e = FindRes(all, 0, id, type);
     EXPECT_TRUE(e && e->data == ReadFile(path)) << path;
   }
-  const ResEntry* block = FindRes(all, 0, p.palette, u"PALETTE");
-  EXPECT_TRUE(block && block->data.size() == 66304u);
   const ResEntry* strip = FindRes(all, kRtBitmap, p.toolBar);
   ASSERT_TRUE(strip && strip->data.size() >= 8);
   EXPECT_EQ(LoadU32(&strip->data[4]), 16u * p.toolBarImages);

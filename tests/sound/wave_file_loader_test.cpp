@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,7 +15,6 @@
 // Paths are CP949 texts: the folder is named in Hangul, and its files must open on
 // any system code page.
 TEST(WaveFileLoader, ReadsWholeFilesUpToTheLimitFromHangulPaths) {
-  namespace fs = std::filesystem;
   const ScratchFolder scratch("\xC6\xC4\xC0\xCF_sound");  // "파일"
   const std::string folder = TextFromPath(scratch.dir);
   auto write = [&](const std::string& name, const std::vector<uint8_t>& bytes) {
@@ -35,7 +32,8 @@ TEST(WaveFileLoader, ReadsWholeFilesUpToTheLimitFromHangulPaths) {
   EXPECT_EQ(ReadWaveFile(write("empty.wav", {}), out, 100), WaveFileLoad::kLoaded);
   EXPECT_TRUE(out.empty());
 
-  // The player with the default reader: one megabyte plays, a byte more does not.
+  // The player with the default reader: one megabyte plays, a byte more does not. Its
+  // destructor releases the buffer still playing: the fake aborts if one outlives it.
   auto service = std::make_unique<FakeSoundService>();
   FakeSoundService* fake = service.get();
   {
@@ -46,5 +44,6 @@ TEST(WaveFileLoader, ReadsWholeFilesUpToTheLimitFromHangulPaths) {
     EXPECT_EQ(fake->buffer(0).bytes, Samples(1048576 - 44, 2));
     EXPECT_FALSE(player.play(write("bigger.wav", WaveOfSize(1048577, 2)), 10000, 0, 0));
     EXPECT_EQ(std::string(player.message()), "사운드 파일의 크기가 너무 큽니다.");
+    EXPECT_EQ(fake->liveBuffers(), 1);
   }
 }

@@ -2,9 +2,12 @@
 // Shared helpers of the graphics tests: surfaces with the default palette and
 // pixel snapshots.
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "graphics/draw_context.h"
@@ -33,10 +36,7 @@ struct Canvas {
   Canvas(int w, int h, uint8_t fill = 255) : Canvas(w, h, nullptr, fill) {}
   Canvas(int w, int h, const DrawRectangle& viewport, uint8_t fill = 255) : Canvas(w, h, &viewport, fill) {}
   Canvas(int w, int h, const DrawRectangle* viewport, uint8_t fill) {
-    SurfaceParams p;
-    p.width = w;
-    p.height = h;
-    surface.Create(p);
+    surface.Create(SurfaceParams{nullptr, w, h});
     surface.SetPalette(0, 256, TestPalette().bytes.data(), 1);
     dc = viewport ? std::make_unique<DrawContext>(&surface, *viewport)
                   : std::make_unique<DrawContext>(&surface);
@@ -57,6 +57,13 @@ struct Canvas {
       for (int x = 0; x < width(); ++x) set(x, y, static_cast<uint8_t>((x * 7 + y * 13) % 251 + 1));
   }
 };
+
+// Checks every pixel of the canvas against want(x, y), stopping at the first that differs.
+template <typename Want>
+void ExpectPixels(const Canvas& c, const Want& want, const std::string& what = "") {
+  for (int y = 0; y < c.height(); ++y)
+    for (int x = 0; x < c.width(); ++x) ASSERT_EQ(c.at(x, y), want(x, y)) << what << " at " << x << "," << y;
+}
 
 inline uint8_t Mix(uint8_t below, uint8_t over) {
   return TestPalette().mix(below, over);
