@@ -267,8 +267,6 @@ TEST_F(FrameTest, ImportPaletteAndColourIndices) {
   EXPECT_EQ(frame().settings().backgroundIndex, 40);
   EXPECT_EQ(f.host.palettes, 1);
   EXPECT_EQ(f.host.canvasShown, true);
-  ASSERT_TRUE(f.host.placement);
-  EXPECT_EQ(f.host.placement->width, 50);
   EXPECT_EQ(frame().settings().pictureName, "p.pcx");
   EXPECT_EQ(frame().statusTexts()[2], " 마우스 : --- , ---");
   f.host.files.push_back(ChosenFile{dir.path("nothing.pcx"), "nothing.pcx"});
@@ -370,21 +368,17 @@ TEST_F(FrameTest, PcxExportOfTheSetAndOfOneSprite) {
   EXPECT_FALSE(std::filesystem::exists(sheet));
   frame().command(ID_PLYK_SAVE_PCX);
   EXPECT_EQ(f.host.filters.back(), (FilterEntries{{"PCX 파일(*.pcx)", "*.pcx"}, {"모든 파일(*.*)", "*.*"}}));
-  Picture picture;
-  ASSERT_TRUE(picture.load(sheet));
-  CutSource source;
-  source.refresh(picture);
-  EXPECT_TRUE(Equal(*source.makeSprite(source.findOutwardBounds(1, 1)), *doc().sprites.Get(0)));
+  ExpectCutsBack(dir.read("sheet.pcx"), doc().sprites);
 
   doc().sprites.SetCurrent(6);  // the end slot: nothing selected
   EXPECT_FALSE(frame().spriteWindow().commands().enabled(ID_PLYK_SPRITE_SAVE_PCX));
   doc().sprites.SetCurrent(3);
   f.host.files.push_back(ChosenFile{one, "one.pcx"});
   EXPECT_TRUE(frame().spriteWindow().command(ID_PLYK_SPRITE_SAVE_PCX));
-  ASSERT_TRUE(picture.load(one));
-  const Sprite& s = *doc().sprites.Get(3);
-  EXPECT_EQ(picture.frames()[0].height, s.height);
-  EXPECT_EQ(picture.frames()[0].pixels[0], s.pixels[0]);
+  SpriteSet alone;
+  alone.Append(std::make_unique<Sprite>(*doc().sprites.Get(3)));
+  // The picture holds that sprite alone, from its top-left corner.
+  EXPECT_EQ(ExpectCutsBack(dir.read("one.pcx"), alone), (std::vector<CutRect>{{0, 0, 4, 5}}));
 }
 
 TEST_F(FrameTest, TrueColourImportSaysTheColoursWereMapped) {

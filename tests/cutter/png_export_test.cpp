@@ -72,9 +72,7 @@ void ExpectAtlas(const Decoded& d, const std::string& json, const SpriteSet& set
   const auto atlas = nlohmann::json::parse(json);
   ASSERT_EQ(atlas["meta"]["size"]["w"], d.width);
   ASSERT_EQ(atlas["meta"]["size"]["h"], d.height);
-  if (powerOfTwo) {
-    EXPECT_TRUE((d.width & (d.width - 1)) == 0 && (d.height & (d.height - 1)) == 0);
-  }
+  EXPECT_TRUE(!powerOfTwo || ((d.width & (d.width - 1)) == 0 && (d.height & (d.height - 1)) == 0));
   ASSERT_EQ(atlas["frames"].size(), size_t(set.Count()));
   size_t opaque = 0, expected = 0;
   for (int v : d.indices) opaque += v != 0;

@@ -13,6 +13,11 @@ using namespace edtest;
 
 namespace {
 
+// A step of a command sequence that selects sprite `index` (command ids are positive).
+constexpr int Select(int index) {
+  return -1 - index;
+}
+
 class SpriteWindowTest : public ::testing::Test {
  protected:
   Frame f;
@@ -45,29 +50,24 @@ TEST_F(SpriteWindowTest, RightClickSelectsAndAlwaysOpensThePopup) {
 }
 
 TEST_F(SpriteWindowTest, CopyCutPasteAndDelete) {
-  Start(3);  // values 1, 2, 3
   const struct {
-    std::vector<std::pair<int, int>> steps;  // {command, or -1 to select; argument}
+    std::vector<int> steps;  // commands, and Select(i) to select sprite i
     std::vector<int> values;
     int selection;
     ClipboardMode hold;
   } cases[] = {
       // Copy 0, select 2, paste: the copy lands at 2, the old sprite 2 stays selected.
-      {{{-1, 0}, {ID_PLYK_SPRITE_COPY, 0}, {-1, 2}, {ID_PLYK_SPRITE_PASTE, 0}},
+      {{Select(0), ID_PLYK_SPRITE_COPY, Select(2), ID_PLYK_SPRITE_PASTE},
        {1, 2, 1, 3},
        3,
        ClipboardMode::Copy},
       // Cut 0, select the end slot, paste: the sprite moves to the end, selection 0.
-      {{{-1, 0}, {ID_PLYK_KEY_CUT, 0}, {-1, 3}, {ID_PLYK_KEY_PASTE, 0}}, {2, 3, 1}, 0, ClipboardMode::Empty},
+      {{Select(0), ID_PLYK_KEY_CUT, Select(3), ID_PLYK_KEY_PASTE}, {2, 3, 1}, 0, ClipboardMode::Empty},
       // Deleting the held sprite drops the hold.
-      {{{-1, 1}, {ID_PLYK_SPRITE_CUT, 0}, {ID_PLYK_SPRITE_DELETE, 0}}, {1, 3}, 1, ClipboardMode::Empty},
+      {{Select(1), ID_PLYK_SPRITE_CUT, ID_PLYK_SPRITE_DELETE}, {1, 3}, 1, ClipboardMode::Empty},
       // Deleting another sprite keeps it; paste twice from a copy.
-      {{{-1, 0},
-        {ID_PLYK_SPRITE_COPY, 0},
-        {-1, 2},
-        {ID_PLYK_KEY_DELETE, 0},
-        {ID_PLYK_SPRITE_PASTE, 0},
-        {ID_PLYK_SPRITE_PASTE, 0}},
+      {{Select(0), ID_PLYK_SPRITE_COPY, Select(2), ID_PLYK_KEY_DELETE, ID_PLYK_SPRITE_PASTE,
+        ID_PLYK_SPRITE_PASTE},
        {1, 2, 1, 1},
        4,
        ClipboardMode::Copy},
@@ -75,13 +75,13 @@ TEST_F(SpriteWindowTest, CopyCutPasteAndDelete) {
   for (const auto& c : cases) {
     set().Clear();
     window().dropHold();
-    Fill(set(), 3);
+    Fill(set(), 3);  // values 1, 2, 3
     f.doc().modified = false;
-    for (auto [command, argument] : c.steps) {
-      if (command < 0) {
-        set().SetCurrent(argument);
+    for (int step : c.steps) {
+      if (step < 0) {
+        set().SetCurrent(-1 - step);
       } else {
-        EXPECT_TRUE(window().command(command)) << command;
+        EXPECT_TRUE(window().command(step)) << step;
       }
       // The hold must name a sprite of the set, or nothing.
       EXPECT_TRUE(!window().heldSprite() || set().IndexOf(window().heldSprite()) >= 0);
@@ -96,10 +96,8 @@ TEST_F(SpriteWindowTest, CopyCutPasteAndDelete) {
 
 TEST_F(SpriteWindowTest, NextStopsAtTheEndSlotWhereSpriteCommandsAreGreyed) {
   Start(3);
-  for (int expected : {1, 2, 3, 3}) {
-    window().command(ID_PLYK_NEXT_SPRITE);
-    EXPECT_EQ(window().selection(), expected);
-  }
+  for (int i = 0; i < 4; ++i) window().command(ID_PLYK_NEXT_SPRITE);
+  EXPECT_EQ(window().selection(), 3);  // the end slot, and no further
   for (int id : {ID_PLYK_SPRITE_COPY, ID_PLYK_SPRITE_CUT, ID_PLYK_SPRITE_DELETE, ID_PLYK_SPRITE_PASTE,
                  ID_PLYK_SPRITE_SAVE_PCX, ID_PLYK_KEY_COPY})
     EXPECT_FALSE(window().commands().enabled(id)) << id;
@@ -107,7 +105,7 @@ TEST_F(SpriteWindowTest, NextStopsAtTheEndSlotWhereSpriteCommandsAreGreyed) {
   window().command(ID_PLYK_PREV_SPRITE);
   EXPECT_TRUE(window().commands().enabled(ID_PLYK_SPRITE_CUT));
   for (int i = 0; i < 4; ++i) window().command(ID_PLYK_PREV_SPRITE);
-  EXPECT_EQ(window().selection(), 0);
+  EXPECT_EQ(window().selection(), 0);  // the first, and no further
   EXPECT_FALSE(f.doc().modified);
 }
 
@@ -177,19 +175,16 @@ TEST(DetailWindow, CentresSmallSpritesAndScrollsLargeOnes) {
   DetailWindowEditor& detail = f.editor.detailWindow();
   detail.resize(100, 50);
   EXPECT_EQ(detail.title(), "0 번 [10x6]");
-  EXPECT_EQ(detail.offsetX(), -45);
-  EXPECT_EQ(detail.offsetY(), -22);
+  EXPECT_EQ(std::make_pair(detail.offsetX(), detail.offsetY()), std::make_pair(-45, -22));
   EXPECT_EQ(detail.scrollBar(ScrollAxis::Horizontal), (ScrollBarState{false, 0, 0}));  // a centred axis
   Canvas c(101, 50, 77);
   detail.paint(*c.dc);
   EXPECT_EQ(c.at(100, 0), 77);  // nothing right of the client area
   const int sys = f.editor.settings().systemIndex, bg = f.editor.settings().backgroundIndex;
-  EXPECT_EQ(c.at(45, 22), 4);
-  EXPECT_EQ(c.at(54, 27), 4);
-  EXPECT_EQ(c.at(44, 21), sys);  // outline just outside the sprite
-  EXPECT_EQ(c.at(55, 28), sys);
-  EXPECT_EQ(c.at(43, 21), bg);
-  EXPECT_EQ(c.at(44, 20), bg);
+  // The sprite's corners, the outline just outside it, the background beyond.
+  for (auto [x, y, value] :
+       {std::tuple{45, 22, 4}, {54, 27, 4}, {44, 21, sys}, {55, 28, sys}, {43, 21, bg}, {44, 20, bg}})
+    EXPECT_EQ(c.at(x, y), value) << x << "," << y;
 
   f.editor.spriteWindow().command(ID_PLYK_NEXT_SPRITE);  // the selection lays it out again
   EXPECT_EQ(detail.title(), "1 번 [200x100]");

@@ -94,11 +94,9 @@ TEST(EditorFiles, AChooserStartsAtTheRememberedFileAndTheSettingFollowsTheChoice
     ChosenFile file = c.start;
     EXPECT_EQ(ChooseAndRemember(log, c.chooser, SpriteFileFilter(), {path, name}, file), c.reply.has_value());
     ASSERT_EQ(log.offered.size(), 1u);
-    EXPECT_EQ(log.offered[0].path, c.offered.path);
-    EXPECT_EQ(log.offered[0].name, c.offered.name);
+    EXPECT_EQ(std::pair(log.offered[0].path, log.offered[0].name), std::pair(c.offered.path, c.offered.name));
     EXPECT_EQ(log.saveChoosers, c.chooser == Chooser::Save ? 1 : 0);
-    EXPECT_EQ(path, c.kept.path);
-    EXPECT_EQ(name, c.kept.name);
+    EXPECT_EQ(std::pair(path, name), std::pair(c.kept.path, c.kept.name));
   }
 }
 

@@ -11,10 +11,8 @@ TEST(FileFilter, PackedPairsEndWithTwoZerosAndUnpackBack) {
                         "*.*" + '\0' + '\0');
   EXPECT_EQ(UnpackFilter(packed), entries);
   EXPECT_EQ(PackFilter({}), std::string(2, '\0'));
-}
-
-TEST(FileFilter, UnpackStopsAtTheEndOfAnUnterminatedText) {
-  // Missing closing zeros and a description without its pattern.
+  // Unpacking stops at the end of an unterminated text: missing closing zeros and a
+  // description without its pattern.
   EXPECT_EQ(UnpackFilter(std::string("A") + '\0' + "*.a" + '\0' + "B"), (FilterEntries{{"A", "*.a"}}));
   EXPECT_TRUE(UnpackFilter("").empty());
 }

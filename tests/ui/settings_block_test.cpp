@@ -76,8 +76,7 @@ TEST(SettingsBlock, FieldChecks) {
 }
 
 TEST(SettingsBlock, MainWindowPlacement) {
-  const WindowPlacement chosen = PlacementOf(kSystemChosenRect);
-  EXPECT_TRUE(chosen.systemChosen);
+  EXPECT_TRUE(PlacementOf(kSystemChosenRect).systemChosen);
   const WindowPlacement at = PlacementOf({-4, 10, 1096, 870});
   EXPECT_EQ(std::make_tuple(at.systemChosen, at.x, at.y, at.width, at.height),
             std::make_tuple(false, -4, 10, 1100, 860));

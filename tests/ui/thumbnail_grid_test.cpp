@@ -10,9 +10,8 @@
 TEST(ThumbnailGrid, SevenItemsInThreeColumnsAndNarrowWindowsInOne) {
   ThumbnailGrid grid;
   grid.layout(200, 100, 7, 0);
-  EXPECT_EQ(grid.columns(), 3);
-  EXPECT_EQ(grid.contentHeight(), (7 / 3 + 1) * 61);
-  EXPECT_EQ(grid.scrollMax(), 183 - 100);
+  EXPECT_EQ(std::make_tuple(grid.columns(), grid.contentHeight(), grid.scrollMax()),
+            std::make_tuple(3, (7 / 3 + 1) * 61, 183 - 100));
   EXPECT_EQ(std::make_pair(grid.cellOrigin(5).x, grid.cellOrigin(5).y), std::make_pair(122, 61));
   // The column is capped: right of the grid is the last column of that row. Cell 7
   // is the empty end cell; 8 lies beyond it.
@@ -94,23 +93,22 @@ TEST(ThumbnailGrid, WheelScrollsOneRowPerNotchAddingUpParts) {
 // position stays in 0 ... scrollMax and the selected cell shows, whole when it fits,
 // else from its top.
 TEST(ThumbnailGrid, EnsureVisibleStaysInRangeInShortWindows) {
-  for (int height : {0, 1, 30, 59, 60, 61, 100}) {
-    for (int selection = 0; selection <= 12; ++selection) {
+  for (int height : {0, 1, 30, 59, 60, 61, 100})
+    for (int selection = 0; selection <= 12; ++selection)
       for (int start = 0; start <= 5 * kGridCell; start += 17) {
+        SCOPED_TRACE(testing::Message() << height << " " << selection << " " << start);
         ThumbnailGrid grid;
         grid.layout(2 * kGridCell, height, 12, 0);
         grid.scrollBy(start);
         grid.ensureVisible(selection);
         const int y = grid.cellOrigin(selection).y;
-        EXPECT_GE(grid.scrollPos(), 0) << height << " " << selection << " " << start;
-        EXPECT_LE(grid.scrollPos(), grid.scrollMax()) << height << " " << selection << " " << start;
+        EXPECT_GE(grid.scrollPos(), 0);
+        EXPECT_LE(grid.scrollPos(), grid.scrollMax());
         if (height >= kGridThumbnail)
-          EXPECT_TRUE(y >= 0 && y + kGridThumbnail <= height) << height << " " << selection << " " << start;
+          EXPECT_TRUE(y >= 0 && y + kGridThumbnail <= height);
         else
-          EXPECT_EQ(y, 0) << height << " " << selection << " " << start;
+          EXPECT_EQ(y, 0);
       }
-    }
-  }
 }
 
 namespace {

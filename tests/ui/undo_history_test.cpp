@@ -7,19 +7,15 @@
 namespace {
 
 // Adds its number to a shared list when redone and removes it when undone.
-class CountingStep : public UndoStep {
- public:
-  CountingStep(std::vector<int>& log, int n, size_t size) : log_(log), n_(n), size_(size) {
-    log_.push_back(n);
-  }
-  void undo() override { log_.pop_back(); }
-  void redo() override { log_.push_back(n_); }
-  size_t bytes() const override { return size_; }
+struct CountingStep : UndoStep {
+  CountingStep(std::vector<int>& log, int n, size_t size) : log(log), n(n), size(size) { log.push_back(n); }
+  void undo() override { log.pop_back(); }
+  void redo() override { log.push_back(n); }
+  size_t bytes() const override { return size; }
 
- private:
-  std::vector<int>& log_;
-  int n_;
-  size_t size_;
+  std::vector<int>& log;
+  int n;
+  size_t size;
 };
 
 }  // namespace
