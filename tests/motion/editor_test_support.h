@@ -4,8 +4,6 @@
 // surfaces with the default palette and fonts, and glyphs like the built-in ones.
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>

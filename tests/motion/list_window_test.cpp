@@ -56,20 +56,8 @@ TEST(MotionWindow, SevenMotionsInThreeColumnsWithTheEmptyCell) {
     EXPECT_FALSE(menu.enabled(id)) << id;
 }
 
-TEST(MotionWindow, EachCellShowsItsMotionsSprite) {
-  // Scaling and centring are the thumbnail's own rules, checked with the contact sheet.
-  ListFixture f(2);
-  f.doc.file.sprites.Append(MakeSprite(120, 30, 60));
-  f.doc.file.sprites.Append(MakeSprite(40, 50, 70));
-  f.bundle->get(0)->sprite = f.doc.file.sprites.Get(1);
-  f.bundle->get(1)->sprite = f.doc.file.sprites.Get(2);
-  f.motions.next();
-  f.motions.next();
-  EXPECT_EQ(f.paint(0, 22, 0, 22), std::vector<uint8_t>{60});  // half size at the left edge
-  EXPECT_EQ(f.paint(71, 5, 71, 5), std::vector<uint8_t>{70});  // centred in cell 1
-}
-
-TEST(MotionWindow, ClipboardAndTextMarks) {
+// Scaling and centring a cell's sprite are the thumbnail's own rules, checked with the contact sheet.
+TEST(MotionWindow, EachCellShowsItsMotionsSpriteWithItsMarks) {
   const PaletteBlock& p = TestPalette();
   const int system = ZorvSettings().indices.system;
   const struct {
@@ -82,13 +70,15 @@ TEST(MotionWindow, ClipboardAndTextMarks) {
     ListFixture f(3);
     f.host.focused = ZorvWindow::MotionWindow;
     f.bundle->get(0)->sound.assign("a.wav");
+    f.doc.file.sprites.Append(MakeSprite(8, 8, 70));
+    f.bundle->get(1)->sprite = f.doc.file.sprites.Get(1);
     f.bundle->select(1);
     f.doc.setShadow();
     f.bundle->select(0);
     ASSERT_TRUE(f.motions.commands().execute(c.id));
     f.motions.leftDown(10, 70);  // the empty cell, out of the way
     EXPECT_EQ(f.paint(26, 26, 26, 26), std::vector<uint8_t>{static_cast<uint8_t>(c.value)}) << c.id;
-    EXPECT_EQ(f.paint(87, 26, 87, 26), std::vector<uint8_t>{40}) << c.id;  // motion 1 is not marked
+    EXPECT_EQ(f.paint(87, 26, 87, 26), std::vector<uint8_t>{70}) << c.id;  // motion 1 is not marked
 
     TestSurface marks(200, 150);
     marks.dc->setTextColour(system);

@@ -25,8 +25,6 @@ TEST(NewBundleDialog, EmptyDoesNothingTakenWarnsLongIsCut) {
     EXPECT_EQ(r.warning, c.warning) << c.text;
     EXPECT_EQ(dialog.name(), c.text);  // pre-filled next time
   }
-  dialog.ok(std::string(30, 'b') + "가나");  // a two-byte character is not split
-  EXPECT_EQ(dialog.bundleName(), std::string(30, 'b'));
 }
 
 TEST(DelayDialog, BothValuesMustLieInOneToSixty) {
@@ -96,5 +94,4 @@ TEST(SoundDialog, PlayPathTakesTheFolderPartOnly) {
                                                    "C:\\sfx\\boom.wav", "boom.wav", "boom.wav"}));
   EXPECT_TRUE(dialog.ok("typed.wav").accepted);
   EXPECT_EQ(dialog.name, "typed.wav");
-  EXPECT_EQ(WavePath("D:\\a\\b\\", "x.wav"), "D:\\a\\b\\x.wav");
 }

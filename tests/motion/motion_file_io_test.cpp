@@ -139,6 +139,10 @@ TEST(MotionFileRoundTrip, WriteReadWriteGivesSameBytes) {
   EXPECT_EQ(back.currentIndex(), 0);
   EXPECT_EQ(back.get(1)->currentIndex(), 0);
   EXPECT_EQ(back.sprites.CurrentIndex(), 0);
+  // Every truncation fails and leaves what was read before.
+  for (size_t n = 0; n < first.size(); n += (n < 2000 ? 1 : 97))
+    EXPECT_EQ(ReadMotionFileFromMemory(back, first.data(), n), 0) << "length " << n;
+  EXPECT_EQ(MotionFileBytes(back), first);
 }
 
 TEST(MotionFileRoundTrip, NoSpritesWriteTheEmptySection) {
@@ -186,7 +190,8 @@ TEST(MotionFileRead, DuplicateSpritesAndBundleNamesAreDropped) {
   EXPECT_EQ(WordAt(MotionFileBytes(file), 32 + 8 + 36 + 3 * 244), 2);
 }
 
-// Each broken copy is refused with its own reason, and the open document stays.
+// Each broken copy is refused with its own reason, and the open document stays with its
+// selection, clipboard and shadow.
 // `one` has its bundle at 36, its motion record at 72 and its sprite section at 316.
 TEST(MotionFileRead, HostileFilesFailWithTheirReasonAndLeaveTheDocument) {
   const Bytes one = RawFile({{Name32("a"), {RawRecord(-1, 1)}}}, RawSpriteFile({}));
@@ -228,17 +233,29 @@ TEST(MotionFileRead, HostileFilesFailWithTheirReasonAndLeaveTheDocument) {
       {"foreign sprite section", RawFile({{Name32("a"), {}}}, foreignSection), kBad, kSection, 72},
       {"no sprite section", RawFile({{Name32("a"), {}}}, {}), kCut, kSection, 72},
   };
-  MotionFile file;
-  BuildRichDocument(file);
-  const Bytes before = MotionFileBytes(file);
+  MotionDocument doc;
+  BuildRichDocument(doc.file);
+  doc.file.select(1);
+  doc.file.current()->select(1);
+  doc.mark(ClipboardMode::Cut);
+  doc.setShadow();
+  doc.modified = true;
+  Motion* const marked = doc.clipboard.motion;
+  const Bytes before = MotionFileBytes(doc.file);
   for (const auto& c : cases) {
     std::istringstream in(std::string(c.bytes.begin(), c.bytes.end()));
-    const ReadResult result = ReadMotionFileWithReason(file, in);
+    const ReadResult result = doc.open(in);
     EXPECT_EQ(std::tie(result.problem, result.part, result.offset), std::tie(c.problem, c.part, c.offset))
         << "case " << c.name << ": " << ReasonText(result);
     EXPECT_EQ(ReasonText(result).rfind(c.text, 0), 0u) << "case " << c.name << ": " << ReasonText(result);
-    EXPECT_EQ(MotionFileBytes(file), before) << "case " << c.name;
+    EXPECT_EQ(MotionFileBytes(doc.file), before) << "case " << c.name;
+    EXPECT_EQ(std::make_tuple(doc.file.currentIndex(), doc.clipboard.motion, doc.shadow.motion, doc.modified),
+              std::make_tuple(1, marked, marked, true))
+        << "case " << c.name;
   }
+  EXPECT_FALSE(doc.autoShadow);
+  EXPECT_TRUE(doc.paste());  // the clipboard still points at a live motion
+  MotionFile& file = doc.file;
   // The edges that are fine: -1, the index of a dropped duplicate, 31-byte names.
   EXPECT_EQ(Read(file, spriteIndex(-1)), 1);
   EXPECT_EQ(Read(file, spriteIndex(1)), 1);
@@ -280,41 +297,4 @@ TEST(MotionFileRead, FilesFromElsewhereLoadAndWriteBackUnchanged) {
   MotionFile again;
   ASSERT_EQ(Read(again, written), 1);
   EXPECT_EQ(MotionFileBytes(again), written);
-}
-
-TEST(MotionFileRead, EveryTruncationFails) {
-  MotionFile rich;
-  BuildRichDocument(rich);
-  Bytes full = MotionFileBytes(rich);
-  MotionFile file;
-  for (size_t n = 0; n < full.size(); n += (n < 2000 ? 1 : 97)) {
-    EXPECT_EQ(ReadMotionFileFromMemory(file, full.data(), n), 0) << "length " << n;
-  }
-  EXPECT_EQ(file.count(), 0);
-  EXPECT_EQ(Read(file, full), 1);
-}
-
-TEST(MotionDocumentOpen, FailedOpenLeavesDocumentAndEditorState) {
-  MotionDocument doc;
-  BuildRichDocument(doc.file);
-  doc.file.select(1);
-  doc.file.current()->select(1);
-  doc.mark(ClipboardMode::Cut);
-  doc.setShadow();
-  doc.modified = true;
-  Bytes before = MotionFileBytes(doc.file);
-  Motion* marked = doc.clipboard.motion;
-  // Valid bundles followed by a damaged sprite section.
-  Bytes section = RawSpriteFile({SolidRaw(2, 2, 1)});
-  section.pop_back();
-  Bytes bad = RawFile({{Name32("new"), {RawRecord(0, 1)}}}, section);
-  std::istringstream in(std::string(bad.begin(), bad.end()));
-  EXPECT_FALSE(doc.open(in));
-  EXPECT_EQ(MotionFileBytes(doc.file), before);
-  EXPECT_EQ(doc.file.currentIndex(), 1);
-  EXPECT_EQ(doc.clipboard.motion, marked);
-  EXPECT_EQ(doc.shadow.motion, marked);
-  EXPECT_FALSE(doc.autoShadow);
-  EXPECT_TRUE(doc.modified);
-  EXPECT_TRUE(doc.paste());  // the clipboard still points at a live motion
 }

@@ -40,17 +40,10 @@ TEST(MotionGif, FramesAreTheCanvasPaintingOfEachMotion) {
   GifFixture f;
   const ScratchFolder scratch("motion_gif_test");
   const fs::path& dir = scratch.dir;
-  struct Case {
-    int scale;
-    bool boxes, points;
-    int background;
-  };
-  for (const Case& c : {Case{1, false, false, 255}, Case{1, true, true, 255}, Case{3, true, false, 30}}) {
-    MotionGifOptions options;
-    options.scale = c.scale;
-    options.boxes = c.boxes;
-    options.points = c.points;
-    options.background = c.background;
+  // Scale, boxes, points, see-through, background.
+  for (const MotionGifOptions& options :
+       {MotionGifOptions{1, false, false, false, 255}, MotionGifOptions{1, true, true, false, 255},
+        MotionGifOptions{3, true, false, false, 30}}) {
     GifOut movie;
     std::string reason;
     ASSERT_TRUE(MakeMotionGif(*f.bundle, TestPalette(), options, movie, reason)) << reason;
@@ -61,24 +54,24 @@ TEST(MotionGif, FramesAreTheCanvasPaintingOfEachMotion) {
     MotionGifCanvas canvas;
     ASSERT_TRUE(BundleCanvas(*f.bundle, options, canvas, reason));
     ASSERT_EQ(decoded.size(), size_t(3) * movie.width * movie.height * 4);
-    EXPECT_EQ(movie.width, canvas.width * c.scale);
+    EXPECT_EQ(movie.width, canvas.width * options.scale);
 
     f.settings.baseX = canvas.baseX;
     f.settings.baseY = canvas.baseY;
-    f.settings.showBoxes = c.boxes;
-    f.settings.showPoints = c.points;
+    f.settings.showBoxes = options.boxes;
+    f.settings.showPoints = options.points;
     f.settings.indices.boxes = options.markColours;
     for (int i = 0; i < 3; ++i) {
       f.bundle->select(i);
-      TestSurface s(canvas.width + 8, canvas.height + 8, uint8_t(c.background));
+      TestSurface s(canvas.width + 8, canvas.height + 8, uint8_t(options.background));
       f.canvas.paint(*s.dc);
       const uint8_t* pal = TestPalette().palette();
       for (int y = 0; y < movie.height; ++y)
         for (int x = 0; x < movie.width; ++x) {
-          const uint8_t* want = pal + 3 * s.at(x / c.scale, y / c.scale);
+          const uint8_t* want = pal + 3 * s.at(x / options.scale, y / options.scale);
           const uint8_t* got = &decoded[((size_t(i) * movie.height + y) * movie.width + x) * 4];
           ASSERT_TRUE(std::equal(want, want + 3, got))
-              << "scale " << c.scale << " frame " << i << " at " << x << "," << y;
+              << "scale " << options.scale << " frame " << i << " at " << x << "," << y;
         }
     }
   }
@@ -97,12 +90,8 @@ TEST(MotionGif, DelaysCarryTheRoundingSoTheLoopKeepsItsLength) {
   };
   for (const Case& c : cases) {
     MotionBundle bundle("b");
-    for (int32_t d : c.delays) {
-      auto m = std::make_unique<Motion>();
-      m->delay = d;
-      bundle.select(bundle.count());
-      bundle.insertBeforeCurrent(std::move(m));
-    }
+    FillBundle(bundle, int(c.delays.size()));
+    for (size_t i = 0; i < c.delays.size(); ++i) bundle.get(int(i))->delay = c.delays[i];
     EXPECT_EQ(GifDelays(bundle), c.hundredths) << "first delay " << c.delays[0];
   }
 }

@@ -111,11 +111,8 @@ TEST(MotionJson, WhatOtherProgramsStoreIsKept) {
     return f.bundles[0].motions[0];
   };
   const std::pair<const char*, Change> cases[] = {
-      {"header words",
-       [](StoredMotionFile& f) {
-         f.headerReserved.fill(0x5A);
-         f.fileSize = 7;
-       }},
+      {"header words", [](StoredMotionFile& f) { f.headerReserved.fill(0x5A); }},
+      {"size word", [](StoredMotionFile& f) { f.fileSize = 7; }},
       {"bundle offsets", [](StoredMotionFile& f) { f.bundleOffsets[1] = -3; }},
       {"empty name", [](StoredMotionFile& f) { f.bundles[1].name = FixedName(); }},
       {"repeated name", [](StoredMotionFile& f) { f.bundles[2].name = f.bundles[0].name; }},
@@ -124,11 +121,8 @@ TEST(MotionJson, WhatOtherProgramsStoreIsKept) {
       {"name not CP949", [](StoredMotionFile& f) { f.bundles[0].name.bytes[0] = char(0xFF); }},
       {"sprite past the sprites", [=](StoredMotionFile& f) { first(f).spriteIndex = 999; }},
       {"sprite below -1", [=](StoredMotionFile& f) { first(f).spriteIndex = -2; }},
-      {"delay 0 and 999",
-       [](StoredMotionFile& f) {
-         f.bundles[0].motions[0].delay = 0;
-         f.bundles[0].motions[1].delay = 999;
-       }},
+      {"delay 0", [=](StoredMotionFile& f) { first(f).delay = 0; }},
+      {"delay 999", [=](StoredMotionFile& f) { first(f).delay = 999; }},
       {"unknown effect bits", [=](StoredMotionFile& f) { first(f).effects = 0x31; }},
       {"box without width", [=](StoredMotionFile& f) { first(f).boxes[0].x2 = first(f).boxes[0].x1; }},
       {"box without height", [=](StoredMotionFile& f) { first(f).boxes[0].y2 = first(f).boxes[0].y1; }},
@@ -136,12 +130,9 @@ TEST(MotionJson, WhatOtherProgramsStoreIsKept) {
       {"point half unset", [=](StoredMotionFile& f) { first(f).points[4].y = 5; }},
       {"reserved bytes", [=](StoredMotionFile& f) { first(f).reserved.fill(0xC3); }},
       {"sound garbage", [=](StoredMotionFile& f) { first(f).sound.bytes[25] = 1; }},
-      {"sprite section words",
-       [](StoredMotionFile& f) {
-         f.spriteVersion = 7;
-         f.spriteReserved[3] = 9;
-         f.spriteTotalLength = 1;
-       }},
+      {"sprite section version", [](StoredMotionFile& f) { f.spriteVersion = 7; }},
+      {"sprite section reserved", [](StoredMotionFile& f) { f.spriteReserved[3] = 9; }},
+      {"sprite section length", [](StoredMotionFile& f) { f.spriteTotalLength = 1; }},
       {"sprite offsets", [](StoredMotionFile& f) { f.spriteOffsets[2] = 77; }},
       {"duplicate and empty sprites",
        [](StoredMotionFile& f) {
@@ -154,10 +145,7 @@ TEST(MotionJson, WhatOtherProgramsStoreIsKept) {
          f.sprites.Clear();
          f.recompute();
        }},
-      {"bytes after the end",
-       [](StoredMotionFile& f) {
-         f.trailing = {1, 2, 3};
-       }},
+      {"bytes after the end", [](StoredMotionFile& f) { f.trailing.assign(3, 1); }},
   };
   for (const auto& [name, change] : cases) {
     StoredMotionFile file;
