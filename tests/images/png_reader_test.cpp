@@ -101,8 +101,7 @@ class PngFiles : public ::testing::Test {
     return ReadAll(file);
   }
   std::vector<Rgba> Theirs(const Bytes& png) {
-    const fs::path file = tmp_.dir / "y.png";
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(png.data()), long(png.size()));
+    const fs::path file = PathFromText(tmp_.write("y.png", png));
     // Sixteen bits a sample, rounded to eight here: ImageMagick's own reduction truncates.
     EXPECT_TRUE(Succeeds("convert " + Quoted(file) + " -depth 16 rgba:" + Quoted(tmp_.dir / "y.rgba")));
     const Bytes wide = ReadAll(tmp_.dir / "y.rgba");
@@ -299,9 +298,6 @@ TEST(PngReader, DamagedFilesAreRefusedWithAReason) {
   std::string reason;
   EXPECT_TRUE(ReadPng(most.data(), most.size(), png, reason)) << reason;
   // Every truncation is refused.
-  for (size_t n = 0; n < good.size(); n += 5) {
-    PngImage png;
-    std::string reason;
+  for (size_t n = 0; n < good.size(); n += 5)
     EXPECT_FALSE(ReadPng(good.data(), n, png, reason)) << "cut at " << n;
-  }
 }

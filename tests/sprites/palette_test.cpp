@@ -88,7 +88,7 @@ TEST(NearestColor, NoEntryIsNearerAndNoLowerEntryAsNear) {
 
 // Written into the middle of a stream, read back from there, and the read stops
 // right after the block.
-TEST(PaletteFile, RoundTripIs66308BytesAndIdentical) {
+TEST(PaletteFile, RoundTripIs66308BytesAndIdenticalAndFailedWritesAreReported) {
   PaletteBlock block = PatternBlock(5);
   std::ostringstream out;
   out << "head";
@@ -106,6 +106,16 @@ TEST(PaletteFile, RoundTripIs66308BytesAndIdentical) {
   std::string rest;
   in >> rest;
   EXPECT_EQ(rest, "tail");
+  // A write to a broken stream, or to a disk with less room than the file, fails.
+  std::ostringstream broken;
+  broken.setstate(std::ios::badbit);
+  EXPECT_EQ(WritePaletteFile(block, broken), 0);
+  for (size_t room :
+       {size_t(0), size_t(2), size_t(4), size_t(1000), kPaletteFileSize - 1, kPaletteFileSize}) {
+    FillingBuffer disk(room);
+    std::ostream full(&disk);
+    EXPECT_EQ(WritePaletteFile(block, full), room == kPaletteFileSize) << room;
+  }
 }
 
 TEST(PaletteFile, BrokenCopiesAreRefusedWithTheirReasonAndLeaveTheBlockUnchanged) {
@@ -137,18 +147,6 @@ TEST(PaletteFile, BrokenCopiesAreRefusedWithTheirReasonAndLeaveTheBlockUnchanged
     EXPECT_EQ(block.bytes, before.bytes) << c.bytes.size();
     std::istringstream again(c.bytes);
     EXPECT_EQ(ReadPaletteFile(block, again), 0) << c.bytes.size();
-  }
-}
-
-TEST(PaletteFile, FailedWriteIsReported) {
-  std::ostringstream broken;
-  broken.setstate(std::ios::badbit);
-  EXPECT_EQ(WritePaletteFile(PatternBlock(3), broken), 0);
-  for (size_t room :
-       {size_t(0), size_t(2), size_t(4), size_t(1000), kPaletteFileSize - 1, kPaletteFileSize}) {
-    FillingBuffer disk(room);
-    std::ostream out(&disk);
-    EXPECT_EQ(WritePaletteFile(PatternBlock(3), out), room == kPaletteFileSize) << room;
   }
 }
 
