@@ -172,23 +172,7 @@ TEST(CutTools, GridSnapsAndFixedRectangles) {
   // The canvas test cuts a snapped cell through the grid tool.
 }
 
-TEST(CutTools, AutomaticCutsWithIgnoreTransparent) {
-  const PictureFrame f = Frame({"....", ".5..", "...."});
-  CutSource s = Source(f);
-  s.ignoreTransparent = 1;
-  EXPECT_EQ(s.findOutwardBounds(-50, 70), (CutRect{0, 0, 3, 2}));
-  SpriteSet set;
-  CutTools t;
-  // Outward: the whole frame, with index 1 kept.
-  EXPECT_TRUE(t.buttonDown(OutwardCut, 0, 0, {}, s, set).spriteAdded);
-  EXPECT_TRUE(Equal(*set.Get(0), Sprite(4, 3, Px{1, 1, 1, 1, 1, 5, 1, 1, 1, 1, 1, 1})));
-  // Inward: the dragged rectangle as it is.
-  t.buttonDown(InwardCut, 0, 0, {}, s, set);
-  EXPECT_TRUE(t.buttonUp(1, 2, s, set).spriteAdded);
-  EXPECT_TRUE(Equal(*set.Get(1), Sprite(2, 3, Px{1, 1, 1, 5, 1, 1})));
-}
-
-TEST(CutTools, UnsetPositionsMissingDragOrPictureDoNothing) {
+TEST(CutTools, PositionsDragsPickerAndIgnoringTheTransparentColour) {
   const PictureFrame f = Frame({"17", "20"});
   CutSource s = Source(f);
   SpriteSet set;
@@ -219,6 +203,17 @@ TEST(CutTools, UnsetPositionsMissingDragOrPictureDoNothing) {
   a = t.buttonDown(PickTransparent, 5, 5, {}, s, set);                             // outside: nothing taken
   EXPECT_TRUE(!a.transparentPicked && a.returnToPrevious);
   EXPECT_EQ(s.transparentIndex, 0);
+  // Ignoring the transparent colour, the outward cut takes the whole frame with index 1
+  // kept, the inward cut the dragged rectangle as it is.
+  const PictureFrame g = Frame({"....", ".5..", "...."});
+  CutSource all = Source(g);
+  all.ignoreTransparent = 1;
+  EXPECT_EQ(all.findOutwardBounds(-50, 70), (CutRect{0, 0, 3, 2}));
+  EXPECT_TRUE(t.buttonDown(OutwardCut, 0, 0, {}, all, set).spriteAdded);
+  EXPECT_TRUE(Equal(*set.Get(0), Sprite(4, 3, Px{1, 1, 1, 1, 1, 5, 1, 1, 1, 1, 1, 1})));
+  t.buttonDown(InwardCut, 0, 0, {}, all, set);
+  EXPECT_TRUE(t.buttonUp(1, 2, all, set).spriteAdded);
+  EXPECT_TRUE(Equal(*set.Get(1), Sprite(2, 3, Px{1, 1, 1, 5, 1, 1})));
 }
 
 TEST(BatchCut, AgreesWithASlowScanOnRandomFrames) {

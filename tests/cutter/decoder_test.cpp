@@ -31,12 +31,6 @@ Bytes PcxRaw(int w, int h, const Bytes& data, const Palette& pal) {
   return b;
 }
 
-Image Rle8Picture() {
-  Image img = Pattern(21, 9);
-  for (int x = 0; x < 21; ++x) img.at(x, 4) = 7;  // a long run
-  return img;
-}
-
 // Frames that move a figure over a background, changing a few rows each time.
 std::vector<Image> Moving(int w, int h, int count) {
   std::vector<Image> frames;
@@ -106,6 +100,8 @@ TEST(StillPictures, WrittenFilesDecodeToTheirPixelsAndPalette) {
   };
   const Palette p = TestPalette(3), none{};
   const Image img = Pattern(13, 5), img16 = Pattern(13, 5, 2, 16);
+  Image rle8 = Pattern(21, 9);
+  for (int x = 0; x < 21; ++x) rle8.at(x, 4) = 7;  // a long run
   const std::vector<Case> cases = {
       {"pcx", WritePcx(Pattern(40, 17), p), Pattern(40, 17), 40, -1, p},
       {"pcx odd width", WritePcx(img, p), img, 14, 0, p},
@@ -116,7 +112,7 @@ TEST(StillPictures, WrittenFilesDecodeToTheirPixelsAndPalette) {
       {"bmp top-down", WriteBmp(img, p, {0, false, false, 0, true}), img, 16, 0, p},
       {"bmp negative width", WriteBmp(img, p, {0, false, false, 0, false, false, true}), img, 16, 0, p},
       {"bmp data offset", WriteBmp(img, p, {0, false, false, 34}), img, 16, 0, p},
-      {"bmp rle8", WriteBmp(Rle8Picture(), p, {0, false, false, 0, false, true}), Rle8Picture(), 24, 0, p},
+      {"bmp rle8", WriteBmp(rle8, p, {0, false, false, 0, false, true}), rle8, 24, 0, p},
       {"bmp 256 used", WriteBmp(img, p, {256}), img, 16, 0, p},
       {"bmp 16 of 256 used", WriteBmp(img16, p, {16}), img16, 16, 0, FirstColours(p, 16)},
       {"bmp table of 16", WriteBmp(img16, p, {16, true}), img16, 16, 0, FirstColours(p, 16)},

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "cutter/pcx_writer.h"
@@ -58,15 +57,13 @@ TEST_F(OtherPrograms, ImageMagickFilesDecodeToTheSourceColours) {
     const int c = (i % w / 2 + i / w * 5) % 30;
     rgb.insert(rgb.end(), {uint8_t(c * 8), uint8_t(255 - c * 5), uint8_t((c * 37) % 256)});
   }
-  std::ofstream(dir_ / "source.ppm", std::ios::binary) << "P6\n"
-                                                       << w << " " << h << "\n255\n"
-                                                       << std::string(rgb.begin(), rgb.end());
+  tmp_.write("source.rgb", rgb);
   // ImageMagick writes BMP as RLE8 by default, BMP2 with the OS/2 core header; PCX
   // scan lines are the odd width long.
   for (const std::string options : {"BMP3:", "-compress none BMP3:", "BMP2:", "PCX:"}) {
     const fs::path out = dir_ / "converted";
-    ASSERT_TRUE(Succeeds("convert " + Quoted(dir_ / "source.ppm") + " -type Palette -depth 8 " + options +
-                         Quoted(out)))
+    ASSERT_TRUE(Succeeds("convert -size " + std::to_string(w) + "x" + std::to_string(h) + " -depth 8 rgb:" +
+                         Quoted(dir_ / "source.rgb") + " -type Palette -depth 8 " + options + Quoted(out)))
         << options;
     Picture pic;
     ASSERT_TRUE(pic.load(out)) << options << pic.lastError();

@@ -119,9 +119,7 @@ TEST(SpriteFile, UncheckedHeaderFieldsDoNotMatterAndShortBuffersArePadded) {
   ExpectSameSprites(a, raws);
   ExpectSameSprites(b, raws);
   // A short pixel buffer is written padded.
-  SpriteSet shortPixels;
-  shortPixels.Append(std::make_unique<Sprite>(3, 2, std::vector<uint8_t>{7, 8, 9}));
-  const std::vector<uint8_t> bytes = SpriteFileBytes(shortPixels);
+  const std::vector<uint8_t> bytes = SpriteFileBytes(SetOf({{6, 3, 2, {7, 8, 9}}}));
   ASSERT_EQ(LoadSpritesFromMemory(a, bytes.data(), bytes.size()), 1);
   ExpectSameSprites(a, {{6, 3, 2, {7, 8, 9, 0, 0, 0}}});
 }
