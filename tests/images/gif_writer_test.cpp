@@ -85,31 +85,17 @@ TEST(GifWriter, OtherProgramsReadEveryFrameAndDelay) {
   }
 }
 
-// The repeat count of the NETSCAPE2.0 block (0: for ever), -1 without one.
-int Repeats(const Bytes& gif) {
-  const std::string id = "NETSCAPE2.0";
-  auto at = std::search(gif.begin(), gif.end(), id.begin(), id.end());
-  if (at == gif.end()) return -1;
-  at += long(id.size());
-  EXPECT_TRUE(at + 5 <= gif.end() && at[0] == 3 && at[1] == 1 && at[4] == 0);  // one sub-block of three
-  return at[2] | at[3] << 8;
-}
-
 TEST(GifWriter, ScreenHeaderAndRefusals) {
   GifOut good = Make({"", 4, 4, 4, 2, 2, -1});
   good.frames[1].delayCentiseconds = 65535;
   // 4 x 4, a global table of 4 colours, 8 bits per primary, background 0, no aspect.
   const Bytes header = {'G', 'I', 'F', '8', '9', 'a', 4, 0, 4, 0, 0xF1, 0, 0};
   const Bytes gif = EncodeGif(good);
-  ASSERT_GE(gif.size(), header.size());
-  EXPECT_TRUE(std::equal(header.begin(), header.end(), gif.begin()));
+  EXPECT_EQ(Bytes(gif.begin(), gif.begin() + long(std::min(gif.size(), header.size()))), header);
   GifMovie back;
   std::string reason;
   ASSERT_TRUE(ReadGif(gif.data(), gif.size(), back, reason)) << reason;
   EXPECT_EQ(back.frames[1].delayCentiseconds, 65535);
-  EXPECT_EQ(Repeats(gif), 0);
-  good.loop = false;
-  EXPECT_EQ(Repeats(EncodeGif(good)), -1);
   // Each code stream ends with a whole end code, which a reader told of one pixel more meets.
   for (int n = 1; n <= 24; ++n) {
     Bytes line = EncodeGif(Make({"", n, 1, 4, 1, 0, -1}));

@@ -161,11 +161,10 @@ TEST(SpriteFile, DamagedFilesKeepOnlyWholeSprites) {
   size_t pos = 36 + 12;
   for (auto& r : raws) ends.push_back(pos += 12 + r.pixels.size());
   for (size_t len = 0; len < file.size(); ++len) {
-    std::vector<uint8_t> cut(file.begin(), file.begin() + long(len));
     size_t whole = 0;
     while (whole < ends.size() && ends[whole] <= len) ++whole;
-    std::vector<RawSprite> want(raws.begin(), raws.begin() + long(whole));
-    ExpectReadFails(cut, want, "length " + std::to_string(len));
+    ExpectReadFails({file.begin(), file.begin() + long(len)}, {raws.begin(), raws.begin() + long(whole)},
+                    "length " + std::to_string(len));
   }
   // A bad record after a good one, then sprite counts past the data.
   const std::vector<RawSprite> bad = {
