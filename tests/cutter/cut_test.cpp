@@ -114,7 +114,7 @@ TEST(InwardCut, AgreesWithABruteForceBoundingBox) {
   }
 }
 
-TEST(CutToSprite, RectangleReachingPastTheFrameAndUnusableOnes) {
+TEST(CutToSprite, UnusableRectanglesReachingPastTheFrameAndWhereCutsLand) {
   const PictureFrame f = Frame({"123", "456"});
   const CutSource s = Source(f, 9);
   SpriteSet set;
@@ -128,27 +128,23 @@ TEST(CutToSprite, RectangleReachingPastTheFrameAndUnusableOnes) {
   EXPECT_TRUE(Equal(*set.Get(0), Sprite(4, 2, Px{5, 6, 0, 0, 0, 0, 0, 0})));
   for (CutRect r : {CutRect{0, -32766, 0, 1}, CutRect{-32766, 0, 1, 0}})  // 32768 high, then wide
     EXPECT_EQ(cutToSprite(s, r, set), 1);
-}
-
-TEST(CutToSprite, CutsLandInOrderInFrontOfTheSelection) {
-  const PictureFrame f = Frame({"123456"});
-  const CutSource s = Source(f, 9);
-  SpriteSet set;
-  set.SetCurrent(set.Count());  // after a new file the selection is the end slot
-  for (int x = 0; x < 3; ++x) ASSERT_EQ(cutToSprite(s, {x, 0, x, 0}, set), 1);
-  ASSERT_EQ(set.Count(), 3);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(set.Get(i)->pixels[0], i + 1);
-  EXPECT_EQ(set.CurrentIndex(), 3);
+  // Cuts land in order in front of the selection; after a new file that is the end slot.
+  SpriteSet cuts;
+  cuts.SetCurrent(cuts.Count());
+  for (int x = 0; x < 3; ++x) ASSERT_EQ(cutToSprite(s, {x, 0, x, 0}, cuts), 1);
+  ASSERT_EQ(cuts.Count(), 3);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(cuts.Get(i)->pixels[0], i + 1);
+  EXPECT_EQ(cuts.CurrentIndex(), 3);
   // With sprite 1 selected a new cut lands at 1 and the old sprite 1 stays selected.
-  Sprite* formerOne = set.Get(1);
-  set.SetCurrent(1);
-  ASSERT_EQ(cutToSprite(s, {5, 0, 5, 0}, set), 1);
-  EXPECT_EQ(set.Get(1)->pixels[0], 6);
-  EXPECT_EQ(set.Get(2), formerOne);
-  EXPECT_EQ(set.Current(), formerOne);
+  Sprite* formerOne = cuts.Get(1);
+  cuts.SetCurrent(1);
+  ASSERT_EQ(cutToSprite(s, {2, 1, 2, 1}, cuts), 1);
+  EXPECT_EQ(cuts.Get(1)->pixels[0], 6);
+  EXPECT_EQ(cuts.Get(2), formerOne);
+  EXPECT_EQ(cuts.Current(), formerOne);
   // A single cut does not look for duplicates.
-  ASSERT_EQ(cutToSprite(s, {5, 0, 5, 0}, set), 1);
-  EXPECT_EQ(set.Count(), 5);
+  ASSERT_EQ(cutToSprite(s, {2, 1, 2, 1}, cuts), 1);
+  EXPECT_EQ(cuts.Count(), 5);
 }
 
 TEST(CutTools, GridSnapsAndFixedRectangles) {
@@ -176,23 +172,7 @@ TEST(CutTools, GridSnapsAndFixedRectangles) {
   // The canvas test cuts a snapped cell through the grid tool.
 }
 
-TEST(CutTools, AutomaticCutsWithIgnoreTransparent) {
-  const PictureFrame f = Frame({"....", ".5..", "...."});
-  CutSource s = Source(f);
-  s.ignoreTransparent = 1;
-  EXPECT_EQ(s.findOutwardBounds(-50, 70), (CutRect{0, 0, 3, 2}));
-  SpriteSet set;
-  CutTools t;
-  // Outward: the whole frame, with index 1 kept.
-  EXPECT_TRUE(t.buttonDown(OutwardCut, 0, 0, {}, s, set).spriteAdded);
-  EXPECT_TRUE(Equal(*set.Get(0), Sprite(4, 3, Px{1, 1, 1, 1, 1, 5, 1, 1, 1, 1, 1, 1})));
-  // Inward: the dragged rectangle as it is.
-  t.buttonDown(InwardCut, 0, 0, {}, s, set);
-  EXPECT_TRUE(t.buttonUp(1, 2, s, set).spriteAdded);
-  EXPECT_TRUE(Equal(*set.Get(1), Sprite(2, 3, Px{1, 1, 1, 5, 1, 1})));
-}
-
-TEST(CutTools, UnsetPositionsMissingDragOrPictureDoNothing) {
+TEST(CutTools, PositionsDragsPickerAndIgnoringTheTransparentColour) {
   const PictureFrame f = Frame({"17", "20"});
   CutSource s = Source(f);
   SpriteSet set;
@@ -223,6 +203,17 @@ TEST(CutTools, UnsetPositionsMissingDragOrPictureDoNothing) {
   a = t.buttonDown(PickTransparent, 5, 5, {}, s, set);                             // outside: nothing taken
   EXPECT_TRUE(!a.transparentPicked && a.returnToPrevious);
   EXPECT_EQ(s.transparentIndex, 0);
+  // Ignoring the transparent colour, the outward cut takes the whole frame with index 1
+  // kept, the inward cut the dragged rectangle as it is.
+  const PictureFrame g = Frame({"....", ".5..", "...."});
+  CutSource all = Source(g);
+  all.ignoreTransparent = 1;
+  EXPECT_EQ(all.findOutwardBounds(-50, 70), (CutRect{0, 0, 3, 2}));
+  EXPECT_TRUE(t.buttonDown(OutwardCut, 0, 0, {}, all, set).spriteAdded);
+  EXPECT_TRUE(Equal(*set.Get(0), Sprite(4, 3, Px{1, 1, 1, 1, 1, 5, 1, 1, 1, 1, 1, 1})));
+  t.buttonDown(InwardCut, 0, 0, {}, all, set);
+  EXPECT_TRUE(t.buttonUp(1, 2, all, set).spriteAdded);
+  EXPECT_TRUE(Equal(*set.Get(1), Sprite(2, 3, Px{1, 1, 1, 5, 1, 1})));
 }
 
 TEST(BatchCut, AgreesWithASlowScanOnRandomFrames) {
@@ -271,21 +262,21 @@ TEST(BatchCut, GridCellsCoverTheFrame) {
 TEST(BatchCut, DuplicatesAreDroppedOrderKeptAndTransparentMapped) {
   const PictureFrame f = Frame({"12712734712"}, 0);
   const CutSource s = Source(f, 7);
+  const auto cutAll = [](const CutSource& source, SpriteSet& into) {
+    DuplicateFreeAppender out(into);
+    return appendCutSprites(source, findAllFigures(source), out);
+  };
   SpriteSet set;
-  DuplicateFreeAppender out(set);
-  EXPECT_EQ(appendCutSprites(s, findAllFigures(s), out), 2);
+  EXPECT_EQ(cutAll(s, set), 2);
   EXPECT_TRUE(Equal(*set.Get(0), Sprite(2, 1, Px{1, 2})) && Equal(*set.Get(1), Sprite(2, 1, Px{3, 4})));
   // Sprites already in the set count as seen too.
   SpriteSet again;
   again.Append(std::make_unique<Sprite>(2, 1, Px{3, 4}));
-  DuplicateFreeAppender out2(again);
-  EXPECT_EQ(appendCutSprites(s, findAllFigures(s), out2), 1);
+  EXPECT_EQ(cutAll(s, again), 1);
   EXPECT_EQ(again.Get(1)->pixels, Px({1, 2}));
   // Transparent pixels inside a figure become 0.
   const PictureFrame g = Frame({"7777", "7577", "7757"});
   SpriteSet one;
-  DuplicateFreeAppender out3(one);
-  appendCutSprites(Source(g, 7), findAllFigures(Source(g, 7)), out3);
-  ASSERT_EQ(one.Count(), 1);
+  ASSERT_EQ(cutAll(Source(g, 7), one), 1);
   EXPECT_EQ(one.Get(0)->pixels, Px({5, 0, 0, 5}));
 }

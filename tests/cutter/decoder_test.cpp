@@ -31,12 +31,6 @@ Bytes PcxRaw(int w, int h, const Bytes& data, const Palette& pal) {
   return b;
 }
 
-Image Rle8Picture() {
-  Image img = Pattern(21, 9);
-  for (int x = 0; x < 21; ++x) img.at(x, 4) = 7;  // a long run
-  return img;
-}
-
 // Frames that move a figure over a background, changing a few rows each time.
 std::vector<Image> Moving(int w, int h, int count) {
   std::vector<Image> frames;
@@ -49,12 +43,6 @@ std::vector<Image> Moving(int w, int h, int count) {
     frames.push_back(f);
   }
   return frames;
-}
-
-Palette Palette64(int salt) {
-  Palette p{};
-  for (int i = 0; i < 768; ++i) p[i] = static_cast<uint8_t>((i * 5 + salt) % 64);
-  return p;
 }
 
 // The decoder that reads data, as a load would pick it, opened.
@@ -112,6 +100,8 @@ TEST(StillPictures, WrittenFilesDecodeToTheirPixelsAndPalette) {
   };
   const Palette p = TestPalette(3), none{};
   const Image img = Pattern(13, 5), img16 = Pattern(13, 5, 2, 16);
+  Image rle8 = Pattern(21, 9);
+  for (int x = 0; x < 21; ++x) rle8.at(x, 4) = 7;  // a long run
   const std::vector<Case> cases = {
       {"pcx", WritePcx(Pattern(40, 17), p), Pattern(40, 17), 40, -1, p},
       {"pcx odd width", WritePcx(img, p), img, 14, 0, p},
@@ -122,7 +112,7 @@ TEST(StillPictures, WrittenFilesDecodeToTheirPixelsAndPalette) {
       {"bmp top-down", WriteBmp(img, p, {0, false, false, 0, true}), img, 16, 0, p},
       {"bmp negative width", WriteBmp(img, p, {0, false, false, 0, false, false, true}), img, 16, 0, p},
       {"bmp data offset", WriteBmp(img, p, {0, false, false, 34}), img, 16, 0, p},
-      {"bmp rle8", WriteBmp(Rle8Picture(), p, {0, false, false, 0, false, true}), Rle8Picture(), 24, 0, p},
+      {"bmp rle8", WriteBmp(rle8, p, {0, false, false, 0, false, true}), rle8, 24, 0, p},
       {"bmp 256 used", WriteBmp(img, p, {256}), img, 16, 0, p},
       {"bmp 16 of 256 used", WriteBmp(img16, p, {16}), img16, 16, 0, FirstColours(p, 16)},
       {"bmp table of 16", WriteBmp(img16, p, {16, true}), img16, 16, 0, FirstColours(p, 16)},
@@ -139,7 +129,6 @@ TEST(StillPictures, WrittenFilesDecodeToTheirPixelsAndPalette) {
     Picture pic;
     ASSERT_TRUE(Load(pic, c.file));
     ASSERT_EQ(pic.frameCount(), 1);
-    EXPECT_EQ(pic.currentFrame(), 0);
     EXPECT_EQ(pic.frames()[0].width, c.width);
     ExpectFrame(pic.frames()[0], c.img, c.padding);
     ExpectPalette(pic, c.pal);
@@ -175,10 +164,29 @@ TEST(StillPictures, HandMadeCodesDecodeAsDefined) {
   Bytes shortWant = six.pixels;
   std::fill(shortWant.begin(), shortWant.begin() + 8 + 8, 0);
   std::copy(six.pixels.begin() + 8, six.pixels.begin() + 13, shortWant.begin() + 8);
+  // FLC packets that run past the row, rows past the frame, skips beyond it.
+  const auto flc = [&](int w, int h, std::vector<Bytes> chunks) {
+    chunks.insert(chunks.begin(), Colour256Full(pal));
+    return WriteFlc(w, h, {FrameChunk(chunks)});
+  };
+  Bytes lc = {1, 0, 3, 0};  // first row 1, three rows: the last two outside a 2-row frame
+  for (int r = 0; r < 3; ++r) Append(lc, {2, 1, static_cast<uint8_t>(-100), 7, 250, 2, 1, 2});
+  // Skip 16384 rows, the last pixel of a row outside the frame, a far skip.
+  const Bytes ss2 = {3, 0, 0x00, 0xC0, 0x05, 0x80, 1, 0, 200, 1, 1, 1};
+  const Bytes brun = {3, 100, 6, static_cast<uint8_t>(-100)};  // row 0 ends full; row 1 cut short
+  // Words 0x8000..0xBFFF set a row's last pixel and are not row skips, also on a line without packets.
+  const Bytes lastPixel = {2, 0, 0x40, 0x80, 1, 0, 0, 1, 1, 2, 0x41, 0x80, 1, 0, 0, 1, 2, 3};
+  const Bytes noPackets = {2, 0, 7, 0x80, 0, 0, 1, 0, 0, 1, 8, 9};
 
   const std::vector<std::tuple<const char*, Bytes, Bytes>> cases = {
       {"pcx empty run consumes its value", PcxRaw(4, 1, {0xC0, 0x77, 0xC4, 0x05}, pal), {5, 5, 5, 5}},
       {"pcx run across scan lines", PcxRaw(2, 2, {0xC3, 0x09, 0x04}, pal), {9, 9, 9, 4}},
+      {"pcx run of 63 into 2 x 2", PcxRaw(2, 2, {0xFF, 0x04}, pal), {4, 4, 4, 4}},
+      {"flc past the frame",
+       flc(4, 2, {Chunk(12, lc), Chunk(7, ss2), Chunk(15, brun)}),
+       {6, 6, 6, 6, 0, 7, 7, 7}},
+      {"flc last pixel words", flc(3, 2, {Chunk(7, lastPixel)}), {1, 2, 0x40, 2, 3, 0x41}},
+      {"flc last pixel without packets", flc(3, 2, {Chunk(7, noPackets)}), {0, 0, 7, 8, 9, 0}},
       {"bmp rle8 delta and early end", rle, rleWant},
       {"bmp padding columns", padded, paddedWant},
       {"bmp data offset at the end", offsetAtEnd, paddedWant},
@@ -196,7 +204,8 @@ TEST(StillPictures, HandMadeCodesDecodeAsDefined) {
 TEST(FlicDecoders, EveryChunkTypeOverSeveralFrames) {
   const int w = 31, h = 14;  // odd width: word deltas carry the last pixel in a 0x8000 word
   const auto frames = Moving(w, h, 6);
-  const Palette pal64 = Palette64(3);
+  Palette pal64{};
+  for (int i = 0; i < 768; ++i) pal64[i] = static_cast<uint8_t>((i * 5 + 3) % 64);
   const std::vector<Bytes> chunks = {
       FrameChunk({Colour256Full(TestPalette(11)), ByteRunChunk(frames[0])}),
       FrameChunk({WordDeltaChunk(frames[0], frames[1])}),
@@ -246,7 +255,6 @@ TEST(FlcDecoder, PalettePacketsSkip) {
 
 TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {
   const auto two = Moving(16, 8, 2);
-  const auto nine = Moving(40, 20, 9);
   const auto four = Moving(300, 30, 4);
   // A 600-pixel row of pairs needs 300 packets: the count byte cannot hold that, so
   // it does not end the row.
@@ -273,6 +281,8 @@ TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {
   Image blank(8, 2), row(8, 2);
   for (int x = 0; x < 8; ++x) row.at(x, 1) = static_cast<uint8_t>(x + 1);
   const Bytes rowCode = EncodeRunSkipDump(blank.pixels, row.pixels);
+  // A record of its four header bytes alone changes nothing and is no damage.
+  const Bytes headerOnly = WriteAnm(8, 2, TestPalette(), {AnmRecord(rowCode), Bytes{0x42, 0, 0, 0}});
 
   const std::vector<std::tuple<const char*, Bytes, std::vector<Image>>> cases = {
       {"flc prefix chunk skipped",
@@ -289,8 +299,8 @@ TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {
        WriteFlc(6, 5, {FrameChunk({ByteDeltaChunk(Image(6, 5), sparse)})}),
        {sparse}},
       {"flc no frames", WriteFlc(8, 8, {}), {}},
-      {"anm several pages", WriteAnm(40, 20, TestPalette(), AnmRecords(nine), 4, false), nine},
       {"anm long codes", WriteAnm(300, 30, TestPalette(), AnmRecords(four, true)), four},
+      {"anm record of its header alone", headerOnly, {row, row}},
   };
   for (const auto& [name, file, frames] : cases) {
     SCOPED_TRACE(name);
@@ -304,11 +314,6 @@ TEST(AnimationDecoding, SpecialLayoutsDecodeToTheWrittenFrames) {
     ASSERT_TRUE(Load(pic, WriteAnm(8, 2, TestPalette(), {AnmRecord(rowCode, extra)})));
     ExpectFrames(pic, {row});
   }
-  // A record of its four header bytes alone changes nothing and is no damage.
-  const Bytes headerOnly = WriteAnm(8, 2, TestPalette(), {AnmRecord(rowCode), Bytes{0x42, 0, 0, 0}});
-  Picture pic;
-  ASSERT_TRUE(Load(pic, headerOnly));
-  ExpectFrames(pic, {row, row});
   const auto decoder = Opened(headerOnly);
   Bytes frame(16);
   for (int i = 0; i < 2; ++i) EXPECT_FALSE(decoder->decodeInOrder(frame.data(), i).damaged) << i;
@@ -375,7 +380,7 @@ TEST(AnmDecoder, RunSkipDumpCodes) {
 
 TEST(AnimationDecoding, EachFrameEqualsAReplayFromTheStart) {
   const auto frames = Moving(33, 12, 8);
-  const Bytes anm = WriteAnm(33, 12, TestPalette(2), AnmRecords(frames), 3);
+  const Bytes anm = WriteAnm(33, 12, TestPalette(2), AnmRecords(frames), 3, false);  // several pages
   Picture pic;
   ASSERT_TRUE(Load(pic, anm));
   ExpectFrames(pic, frames);

@@ -5,9 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
-#include "base/byte_reader.h"
 #include "cutter/decode_picture.h"
 #include "images/gif_writer.h"
 #include "picture_checks.h"
@@ -34,17 +32,25 @@ int64_t HeldPixels(const Bytes& b, DecodedPicture& picture) {
     ++distinct;
   }
   EXPECT_EQ(picture.frameCount, static_cast<int32_t>(picture.frames.size()));
-  EXPECT_EQ(counted.frameCount, picture.frameCount);
-  EXPECT_EQ(counted.distinctFrames, distinct);
+  EXPECT_EQ(std::tie(counted.frameCount, counted.distinctFrames, counted.damagedFrames, counted.palette),
+            std::tie(picture.frameCount, picture.distinctFrames, picture.damagedFrames, picture.palette));
   EXPECT_EQ(picture.distinctFrames, distinct);
-  EXPECT_EQ(counted.damagedFrames, picture.damagedFrames);
-  EXPECT_EQ(counted.palette, picture.palette);
   EXPECT_TRUE(counted.frames.empty());
   return n;
 }
 int64_t HeldPixels(const Bytes& b) {
   DecodedPicture picture;
   return HeldPixels(b, picture);
+}
+
+// b with its n-byte field at `at` set to value.
+Bytes Patched(Bytes b, size_t at, uint32_t value, int n = 2) {
+  Patch(b, at, value, n);
+  return b;
+}
+
+Bytes Head(const Bytes& b, size_t n) {
+  return Bytes(b.begin(), b.begin() + long(n));
 }
 
 // One sample of every reader and variant, 19 x 9, four frames for the animations.
@@ -58,12 +64,9 @@ std::vector<Bytes> ValidFiles() {
                             FrameChunk({ByteDeltaChunk(frames[1], frames[2]), Colour64Full(TestPalette())}),
                             FrameChunk({Chunk(13, {}), CopyChunk(frames[3])})};
   const std::vector<Image> fli = {frames[0], frames[1], Image(19, 9), frames[3]};
-  // PNG and GIF files as ImageMagick wrote them.
-  Bytes png, gif;
-  ReadFileBytes(PLYK_SOURCE_DIR "/tests/fuzz/corpus/picture/png_rgba.png", png);
-  ReadFileBytes(PLYK_SOURCE_DIR "/tests/fuzz/corpus/picture/gif_anim.gif", gif);
-  return {png,
-          gif,
+  // PNG and GIF files as ImageMagick wrote them first.
+  return {FileBytes(PLYK_SOURCE_DIR "/tests/fuzz/corpus/picture/png_rgba.png"),
+          FileBytes(PLYK_SOURCE_DIR "/tests/fuzz/corpus/picture/gif_anim.gif"),
           WritePcx(frames[0], TestPalette()),
           WriteBmp(frames[0], TestPalette()),
           WriteBmp(frames[0], TestPalette(), {0, false, false, 0, false, true}),
@@ -77,6 +80,7 @@ std::vector<Bytes> ValidFiles() {
 }  // namespace
 
 TEST(HostileInput, TruncatedAndDamagedFilesAreSafe) {
+  uint32_t s = 12345;
   for (const Bytes& file : ValidFiles()) {
     DecodedPicture whole;
     ASSERT_GT(HeldPixels(file, whole), 0);
@@ -85,7 +89,7 @@ TEST(HostileInput, TruncatedAndDamagedFilesAreSafe) {
     // cut that loses pixels or colours is refused or reported as damage.
     for (size_t n = 0; n < file.size(); n += (n < 3000 || n + 400 > file.size()) ? 1 : 97) {
       DecodedPicture cut;
-      const int64_t held = HeldPixels(Bytes(file.begin(), file.begin() + n), cut);
+      const int64_t held = HeldPixels(Head(file, n), cut);
       EXPECT_LE(held, (19 + 5) * 9 * 4) << whole.format << " length " << n;
       const bool lost =
           cut.palette != whole.palette || cut.frames.size() != whole.frames.size() ||
@@ -93,10 +97,7 @@ TEST(HostileInput, TruncatedAndDamagedFilesAreSafe) {
                       [](const PictureFrame& a, const PictureFrame& b) { return a.pixels == b.pixels; });
       EXPECT_TRUE(held < 0 || !lost || !cut.damagedFrames.empty()) << whole.format << " length " << n;
     }
-  }
-  uint32_t s = 12345;
-  for (const Bytes& file : ValidFiles())
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < 300; ++round) {  // six bytes changed at random
       Bytes bad = file;
       for (int k = 0; k < 6; ++k) {
         s = s * 1103515245u + 12345u;
@@ -104,6 +105,7 @@ TEST(HostileInput, TruncatedAndDamagedFilesAreSafe) {
       }
       EXPECT_LE(HeldPixels(bad), kMaxHeldPixels);
     }
+  }
 }
 
 TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
@@ -114,25 +116,19 @@ TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
     files.push_back({"pcx depth " + std::to_string(bits) + "x" + std::to_string(planes),
                      WritePcx(img, {}, {0, 0, -1, bits, planes})});
   files.push_back({"pcx scan line shorter than the image", WritePcx(Pattern(10, 3), {}, {0, 0, 6})});
-  for (auto [bits, used, core] : {std::tuple{8, 257, false},
-                                  {4, 0, false},
-                                  {4, 256, false},
-                                  {24, 0, false},
-                                  {1, 0, false},
-                                  {4, 0, true},
-                                  {24, 0, true}})
-    files.push_back(
-        {std::string(core ? "os/2 " : "") + "bmp " + std::to_string(bits) + " bits " + std::to_string(used),
-         WriteBmp(img, {}, {used, false, core, 0, false, false, false, bits})});
-  Bytes cutTable = WriteBmp(Image(4, 4), {}, {16, true});
-  cutTable.resize(14 + 40 + 15 * 4);
-  files.push_back({"bmp table cut short", cutTable});
+  for (auto [bits, used] : {std::pair{8, 257}, {4, 0}, {4, 256}, {24, 0}, {1, 0}})
+    files.push_back({"bmp " + std::to_string(bits) + " bits " + std::to_string(used),
+                     WriteBmp(img, {}, {used, false, false, 0, false, false, false, bits})});
+  for (int bits : {4, 24})
+    files.push_back({"os/2 bmp " + std::to_string(bits) + " bits",
+                     WriteBmp(img, {}, {0, false, true, 0, false, false, false, bits})});
+  files.push_back({"bmp table cut short", Head(WriteBmp(Image(4, 4), {}, {16, true}), 14 + 40 + 15 * 4)});
   // Small files asking for huge, zero or negative sizes, or more frames than they hold:
   // a file and the fields changed in it (offset, value, bytes).
   const Bytes bmp = WriteBmp(Image(4, 4), {}), pcx = WritePcx(Image(2, 2), {});
   const Bytes anm = WriteAnm(8, 8, TestPalette(), AnmRecords({Image(8, 8, 1)}), 1000, false);
   using Fields = std::vector<std::tuple<size_t, uint32_t, int>>;
-  const std::vector<std::tuple<std::string, Bytes, Fields>> patched = {
+  std::vector<std::tuple<std::string, Bytes, Fields>> patched = {
       {"bmp compression 2 (RLE4)", WriteBmp(img, {}), {{30, 2, 4}}},
       {"bmp compression 3 (bit fields)", WriteBmp(img, {}), {{30, 3, 4}}},
       {"pcx 32767 squared", pcx, {{8, 32766, 2}, {10, 32766, 2}, {66, 32768, 2}}},
@@ -150,21 +146,19 @@ TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
       {"anm 2^32-1 records", anm, {{8, 0xFFFFFFFF, 4}}},
       {"anm 65535 squared", anm, {{20, 0xFFFF, 2}, {22, 0xFFFF, 2}}},
   };
+  for (unsigned magic : {0xAF12u, 0xAF11u}) {
+    const Bytes flic = WriteFlc(320, 200, {FrameChunk({})}, {}, magic);
+    const std::string kind = magic == 0xAF11u ? "fli " : "flc ";
+    patched.insert(patched.end(), {{kind + "30000 frames", flic, {{6, 30000, 2}}},
+                                   {kind + "negative frames", flic, {{6, 0x8000, 2}}},
+                                   {kind + "negative width", flic, {{8, 0xFFF0, 2}}},
+                                   {kind + "zero height", flic, {{10, 0, 2}}},
+                                   {kind + "32767 squared", flic, {{8, 32767, 2}, {10, 32767, 2}}}});
+  }
   for (auto [name, file, fields] : patched) {
     for (auto [at, value, bytes] : fields) Patch(file, at, value, bytes);
     files.push_back({name, file});
   }
-  for (unsigned magic : {0xAF12u, 0xAF11u})
-    for (auto [name, at, value] : {std::tuple{"30000 frames", 6, 30000},
-                                   {"negative frames", 6, 0x8000},
-                                   {"negative width", 8, 0xFFF0},
-                                   {"zero height", 10, 0},
-                                   {"32767 squared", 8, 32767}}) {
-      Bytes b = WriteFlc(320, 200, {FrameChunk({})}, {}, magic);
-      Patch(b, at, value);
-      if (at == 8 && value == 32767) Patch(b, 10, value);
-      files.push_back({(magic == 0xAF11u ? "fli " : "flc ") + std::string(name), b});
-    }
   files.push_back({"flc 4000 x 4000 in a small file", WriteFlc(4000, 4000, {FrameChunk({})})});
   for (const auto& [name, file] : files) {
     Picture pic;
@@ -195,48 +189,14 @@ TEST(HostileInput, FramesBeyondTheMemoryCapAreRefused) {
   EXPECT_EQ(HeldPixels(flc), fit * w * h);
 }
 
-TEST(HostileInput, RunsCopiesAndSkipsPastTheFrameStopAtItsEnd) {
-  // PCX: one run of 63 into a 2 x 2 picture, then the palette is still found.
-  const Palette pal = TestPalette(8);
-  Bytes pcx = WritePcx(Image(2, 2), pal);
-  pcx.resize(128);
-  Append(pcx, {0xFF, 0x04, 0x0C});
-  pcx.insert(pcx.end(), pal.begin(), pal.end());
-  Picture pic;
-  ASSERT_TRUE(Load(pic, pcx));
-  EXPECT_EQ(pic.frames()[0].pixels, Bytes({4, 4, 4, 4}));
-  ExpectPalette(pic, pal);
-
-  // FLC: packets that run past the row, rows past the frame, skips beyond it.
-  Bytes lc = {1, 0, 3, 0};  // first row 1, three rows: the last two outside a 2-row frame
-  for (int r = 0; r < 3; ++r) Append(lc, {2, 1, static_cast<uint8_t>(-100), 7, 250, 2, 1, 2});
-  // Skip 16384 rows, the last pixel of a row outside the frame, a far skip.
-  const Bytes ss2 = {3, 0, 0x00, 0xC0, 0x05, 0x80, 1, 0, 200, 1, 1, 1};
-  const Bytes brun = {3, 100, 6, static_cast<uint8_t>(-100)};  // row 0 ends full; row 1 cut short
-  ASSERT_TRUE(Load(pic, WriteFlc(4, 2, {FrameChunk({Chunk(12, lc), Chunk(7, ss2), Chunk(15, brun)})})));
-  EXPECT_EQ(pic.frames()[0].pixels, Bytes({6, 6, 6, 6, 0, 7, 7, 7}));
-
-  // Words 0x8000..0xBFFF set a row's last pixel and are not row skips, also on a
-  // line without packets.
-  const Bytes lastPixel = {2, 0, 0x40, 0x80, 1, 0, 0, 1, 1, 2, 0x41, 0x80, 1, 0, 0, 1, 2, 3};
-  ASSERT_TRUE(Load(pic, WriteFlc(3, 2, {FrameChunk({Chunk(7, lastPixel)})})));
-  EXPECT_EQ(pic.frames()[0].pixels, Bytes({1, 2, 0x40, 2, 3, 0x41}));
-  const Bytes noPackets = {2, 0, 7, 0x80, 0, 0, 1, 0, 0, 1, 8, 9};
-  ASSERT_TRUE(Load(pic, WriteFlc(3, 2, {FrameChunk({Chunk(7, noPackets)})})));
-  EXPECT_EQ(pic.frames()[0].pixels, Bytes({0, 0, 7, 8, 9, 0}));
-}
-
 TEST(HostileInput, AnmRecordsOutsideAnyPageOrTooLargeForTheCache) {
   const Image f(8, 4, 5);
   const Bytes anm = WriteAnm(8, 4, TestPalette(), AnmRecords({f, f}));
   Picture pic;
-  Bytes noPage = anm;
-  Patch(noPage, 1280 + 2, 1);  // page 0 now holds only record 0: frame 1 equals frame 0
-  ASSERT_TRUE(Load(pic, noPage));
+  ASSERT_TRUE(Load(pic, Patched(anm, 1280 + 2, 1)));  // page 0 holds only record 0: frame 1 equals frame 0
   ExpectFrames(pic, {f, f});
-  Bytes tooLarge = anm;  // a page whose table and data would not fit the cache is not decoded
-  Patch(tooLarge, 2816 + 2, 30000);
-  Patch(tooLarge, 2816 + 4, 20000);
+  // A page whose table and data would not fit the cache is not decoded.
+  const Bytes tooLarge = Patched(Patched(anm, 2816 + 2, 30000), 2816 + 4, 20000);
   DecodedPicture decoded;
   ASSERT_TRUE(DecodePicture(tooLarge.data(), tooLarge.size(), decoded));
   EXPECT_EQ(decoded.frames[0].pixels, Bytes(32, 0));
@@ -247,24 +207,9 @@ TEST(HostileInput, AnmRecordsOutsideAnyPageOrTooLargeForTheCache) {
 // the first damaged frame.
 TEST(PictureReasons, BrokenCopiesSayWhyAndWhere) {
   const Image img = Pattern(8, 8);
-  Bytes bmp24 = WriteBmp(img, {}), bmpBitFields = WriteBmp(img, {}), bmpHeader39 = WriteBmp(img, {});
-  Patch(bmp24, 28, 24);
-  Patch(bmpBitFields, 30, 3, 4);
-  Patch(bmpHeader39, 14, 39, 4);  // shorter than the information header: another layout
-  const Bytes anm = WriteAnm(8, 8, TestPalette(), AnmRecords({img}));
-  const Bytes cutAnm(anm.begin(), anm.begin() + 2816 + 8 + 2);  // the page ends after its size table
-  Bytes anmNoPages = anm;
-  Patch(anmNoPages, 6, 0);  // the one page is not counted: its record lies in no page
-  Bytes rleWithoutEnd = WriteBmp(img, {}, {0, false, false, 0, false, true});
-  rleWithoutEnd.resize(rleWithoutEnd.size() - 2);  // the last row ends the pixels: nothing is missing
-  Bytes flc = WriteFlc(16, 8, {FrameChunk({ByteRunChunk(Pattern(16, 8))})});
-  Bytes manyFrames = flc;
-  Patch(manyFrames, 6, 30000);
-  const Bytes pcx = WritePcx(img, TestPalette()), big = WritePcx(Image(2048, 2048), TestPalette());
-  const Bytes cutPcx(pcx.begin(), pcx.begin() + 140), cutFlc(flc.begin(), flc.begin() + 150);
-  const Bytes atLimit(big.begin(), big.begin() + 1024);  // 4096 pixels a byte: the most a file may ask
-  Bytes bigChunk = flc;
-  Patch(bigChunk, 128, 5000, 4);  // the frame chunk claims more than the file holds
+  const Bytes bmp = WriteBmp(img, {}), rle = WriteBmp(img, {}, {0, false, false, 0, false, true});
+  const Bytes anm = WriteAnm(8, 8, TestPalette(), AnmRecords({img})), pcx = WritePcx(img, TestPalette());
+  const Bytes flc = WriteFlc(16, 8, {FrameChunk({ByteRunChunk(Pattern(16, 8))})});
   const struct {
     const char* name;
     Bytes file;
@@ -274,22 +219,28 @@ TEST(PictureReasons, BrokenCopiesSayWhyAndWhere) {
   } cases[] = {
       {"text", Bytes(200, 'x'), ReadProblem::NotThisKind, 0, 0},
       {"pcx 4 bits", WritePcx(img, {}, {0, 0, -1, 4, 1}), ReadProblem::Unsupported, 3, 4},
-      {"bmp 24 bits", bmp24, ReadProblem::Unsupported, 28, 24},
+      {"bmp 24 bits", Patched(bmp, 28, 24), ReadProblem::Unsupported, 28, 24},
       {"os/2 bmp 4 bits", WriteBmp(img, {}, {0, false, true, 0, false, false, false, 4}),
        ReadProblem::Unsupported, 24, 4},
-      {"bmp bit fields", bmpBitFields, ReadProblem::Unsupported, 30, 3},
-      {"bmp header of 39 bytes", bmpHeader39, ReadProblem::NotThisKind, 0, 0},
-      {"bmp rle8 without end of bitmap", rleWithoutEnd, ReadProblem::None, -1, 0},
-      {"anm record in no counted page", anmNoPages, ReadProblem::Damaged, -1, 0},
-      {"anm cut after its size table", cutAnm, ReadProblem::Damaged, -1, 0},
-      {"flc 30000 frames", manyFrames, ReadProblem::Overrun, 6, 30000 * 16},
-      {"pcx header only", Bytes(pcx.begin(), pcx.begin() + 128), ReadProblem::Truncated, 128, 0},
-      {"pcx cut in its pixels", cutPcx, ReadProblem::Truncated, 140, 0},
-      {"pcx at the size limit", atLimit, ReadProblem::Truncated, 1024, 0},
+      {"bmp bit fields", Patched(bmp, 30, 3, 4), ReadProblem::Unsupported, 30, 3},
+      // Shorter than the information header: another layout.
+      {"bmp header of 39 bytes", Patched(bmp, 14, 39, 4), ReadProblem::NotThisKind, 0, 0},
+      // The last row ends the pixels: nothing is missing.
+      {"bmp rle8 without end of bitmap", Head(rle, rle.size() - 2), ReadProblem::None, -1, 0},
+      // The one page is not counted: its record lies in no page.
+      {"anm record in no counted page", Patched(anm, 6, 0), ReadProblem::Damaged, -1, 0},
+      {"anm cut after its size table", Head(anm, 2816 + 8 + 2), ReadProblem::Damaged, -1, 0},
+      {"flc 30000 frames", Patched(flc, 6, 30000), ReadProblem::Overrun, 6, 30000 * 16},
+      {"pcx header only", Head(pcx, 128), ReadProblem::Truncated, 128, 0},
+      {"pcx cut in its pixels", Head(pcx, 140), ReadProblem::Truncated, 140, 0},
+      // 4096 pixels a byte: the most a file may ask.
+      {"pcx at the size limit", Head(WritePcx(Image(2048, 2048), TestPalette()), 1024),
+       ReadProblem::Truncated, 1024, 0},
       {"gif one row too wide", EncodeGif({40000, 1, {0}, -1, true, {{Bytes(40000), 0}}}),
        ReadProblem::TooLarge, -1, 40000},
-      {"flc cut in its frame", cutFlc, ReadProblem::Truncated, 150, 0},
-      {"flc frame past the end", bigChunk, ReadProblem::Overrun, 128, 5000},
+      {"flc cut in its frame", Head(flc, 150), ReadProblem::Truncated, 150, 0},
+      // The frame chunk claims more than the file holds.
+      {"flc frame past the end", Patched(flc, 128, 5000, 4), ReadProblem::Overrun, 128, 5000},
   };
   for (const auto& c : cases) {
     DecodedPicture picture;

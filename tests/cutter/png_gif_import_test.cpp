@@ -113,12 +113,3 @@ TEST_F(PngGifImport, GifFramesTakeTheFirstImagesPalette) {
     EXPECT_EQ(ColourOf(uint8_t(i)), file.images[0].colours[i] | 0xFF000000u);
   EXPECT_TRUE(picture_.selectFrame(3));
 }
-
-TEST_F(PngGifImport, GifFramesLeftInPlaceShowAroundTheNext) {
-  const auto theirs = Load(
-      "-dispose 1 -seed 5 -size 30x20 plasma: +dither -colors 20 "
-      "\\( -size 9x8 xc:red -repage +4+3 \\)",
-      "kept.gif");
-  EXPECT_EQ(picture_.frameCount(), 2);
-  ExpectFrames(theirs, true);
-}

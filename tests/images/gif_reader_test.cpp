@@ -37,11 +37,6 @@ const std::string kScene =
     "\\( -size 9x9 xc:none -fill lime -draw 'circle 4,4 4,1' -repage +2+18 \\) "
     "\\( -size 7x5 xc:yellow -repage +30+2 \\)";
 
-struct Movie {
-  const char* what;
-  std::string options;
-};
-
 // Small files laid out by hand, for the cases ImageMagick never writes. The global
 // table (flag 0x80) holds red and blue.
 constexpr Rgba kRed = MakeRgba(200, 0, 0), kBlue = MakeRgba(0, 0, 200);
@@ -183,7 +178,7 @@ TEST(GifReader, SmallFilesLaidOutByHand) {
 }
 
 TEST_F(GifFiles, FramesAreComposedAsImageMagickComposesThem) {
-  const Movie kMovies[] = {
+  const std::pair<const char*, std::string> kMovies[] = {
       {"one picture", "-seed 5 -size 33x21 plasma: -colors 50"},
       {"one interlaced picture", "-seed 5 -size 21x45 plasma: -interlace GIF"},
       {"interlaced, 16 rows", "-seed 6 -size 9x16 plasma: -interlace GIF"},
@@ -198,15 +193,14 @@ TEST_F(GifFiles, FramesAreComposedAsImageMagickComposesThem) {
        "-dispose 2 \\( -size 9x9 xc:none -fill lime -draw 'circle 4,4 4,1' -repage +2+18 \\) "
        "-dispose 0 \\( -size 7x5 xc:yellow -repage +30+2 \\)"},
   };
-  for (const Movie& movie : kMovies) {
-    const Bytes file = Write(movie.options);
+  for (const auto& [what, options] : kMovies) {
+    const Bytes file = Write(options);
     const std::vector<Rgba> theirs = Theirs();
     GifMovie ours;
     std::string reason;
-    ASSERT_TRUE(ReadGif(file.data(), file.size(), ours, reason)) << movie.what << ": " << reason;
+    ASSERT_TRUE(ReadGif(file.data(), file.size(), ours, reason)) << what << ": " << reason;
     std::vector<Rgba> all;
     for (const GifFrame& f : ours.frames) all.insert(all.end(), f.pixels.begin(), f.pixels.end());
-    ExpectSamePixels(all, theirs,
-                     std::string(movie.what) + " (" + std::to_string(ours.frames.size()) + " frames)");
+    ExpectSamePixels(all, theirs, std::string(what) + " (" + std::to_string(ours.frames.size()) + " frames)");
   }
 }

@@ -101,8 +101,7 @@ class PngFiles : public ::testing::Test {
     return ReadAll(file);
   }
   std::vector<Rgba> Theirs(const Bytes& png) {
-    const fs::path file = tmp_.dir / "y.png";
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(png.data()), long(png.size()));
+    const fs::path file = PathFromText(tmp_.write("y.png", png));
     // Sixteen bits a sample, rounded to eight here: ImageMagick's own reduction truncates.
     EXPECT_TRUE(Succeeds("convert " + Quoted(file) + " -depth 16 rgba:" + Quoted(tmp_.dir / "y.rgba")));
     const Bytes wide = ReadAll(tmp_.dir / "y.rgba");
@@ -114,22 +113,18 @@ class PngFiles : public ::testing::Test {
   ScratchFolder tmp_{"png_reader_test"};
 };
 
-// Sources: colour, colour with graded alpha.
-const char* const kColour = "plasma:";
+// A colour source with graded alpha.
 const char* const kAlpha = "plasma: -alpha set -channel A -fx 'i/w' +channel";
 
-struct Kind {
-  const char* source;
-  int colourType, depth;
-};
-const Kind kKinds[] = {
+// The ImageMagick source, the colour type and the bit depth.
+const std::tuple<const char*, int, int> kKinds[] = {
     {"plasma: -colorspace Gray -posterize 2", 0, 1},
     {"plasma: -colorspace Gray -posterize 4", 0, 2},
     {"plasma: -colorspace Gray -posterize 16", 0, 4},
     {"plasma: -colorspace Gray", 0, 8},
     {"plasma: -colorspace Gray", 0, 16},
-    {kColour, 2, 8},
-    {kColour, 2, 16},
+    {"plasma:", 2, 8},
+    {"plasma:", 2, 16},
     {"plasma: -monochrome", 3, 1},
     {"plasma: +dither -colors 3", 3, 2},
     {"plasma: +dither -colors 15", 3, 4},
@@ -185,20 +180,20 @@ TEST_F(PngFiles, EveryKindDecodesAsImageMagickReadsIt) {
   // Every other kind interlaced: each colour type is read both ways, and the test
   // stays quick.
   for (size_t k = 0; k < std::size(kKinds); ++k) {
-    const Kind& kind = kKinds[k];
+    const auto [source, colourType, depth] = kKinds[k];
     const bool interlaced = k % 2 == 1;
-    const std::string what = std::string(kind.source) + " type " + std::to_string(kind.colourType) +
-                             " depth " + std::to_string(kind.depth) + (interlaced ? " interlaced" : "");
-    const Bytes file = Write(kind.source, kind.colourType, kind.depth, interlaced);
+    const std::string what = std::string(source) + " type " + std::to_string(colourType) + " depth " +
+                             std::to_string(depth) + (interlaced ? " interlaced" : "");
+    const Bytes file = Write(source, colourType, depth, interlaced);
     ASSERT_GT(file.size(), 33u) << what;
     // The file is of the kind asked for, or the case proves nothing.
-    EXPECT_EQ(file[24], kind.depth) << what;
-    EXPECT_EQ(file[25], kind.colourType) << what;
+    EXPECT_EQ(file[24], depth) << what;
+    EXPECT_EQ(file[25], colourType) << what;
     EXPECT_EQ(file[28], interlaced ? 1 : 0) << what;
     const std::vector<Rgba> theirs = Theirs(file);
     // A transparency chunk means nothing beside an alpha channel and is passed over,
     // as is a compressed text chunk.
-    const bool alpha = kind.colourType == 4 || kind.colourType == 6;
+    const bool alpha = colourType == 4 || colourType == 6;
     for (size_t piece : {size_t(0), size_t(1), size_t(7)}) {
       const Bytes bytes =
           piece ? SplitIdat(file, piece)
@@ -206,7 +201,7 @@ TEST_F(PngFiles, EveryKindDecodesAsImageMagickReadsIt) {
       PngImage png;
       std::string reason;
       ASSERT_TRUE(ReadPng(bytes.data(), bytes.size(), png, reason)) << what << ": " << reason;
-      EXPECT_EQ(png.indexed, kind.colourType == 3) << what;
+      EXPECT_EQ(png.indexed, colourType == 3) << what;
       ExpectSamePixels(OurPixels(png), theirs, what + " IDAT pieces " + std::to_string(piece));
     }
   }
@@ -299,9 +294,6 @@ TEST(PngReader, DamagedFilesAreRefusedWithAReason) {
   std::string reason;
   EXPECT_TRUE(ReadPng(most.data(), most.size(), png, reason)) << reason;
   // Every truncation is refused.
-  for (size_t n = 0; n < good.size(); n += 5) {
-    PngImage png;
-    std::string reason;
+  for (size_t n = 0; n < good.size(); n += 5)
     EXPECT_FALSE(ReadPng(good.data(), n, png, reason)) << "cut at " << n;
-  }
 }

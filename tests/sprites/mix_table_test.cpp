@@ -22,14 +22,11 @@ void ExpectSameAsReference(const PaletteBlock& palette, const char* what) {
   BuildMixTable(fast);
   ReferenceMixTable(slow);
   int differences = 0;
-  for (int a = 0; a < 256; ++a) {
-    for (int b = 0; b < 256; ++b) {
-      if (fast.mix(a, b) != slow.mix(a, b) && ++differences <= 5) {
+  for (int a = 0; a < 256; ++a)
+    for (int b = 0; b < 256; ++b)
+      if (fast.mix(a, b) != slow.mix(a, b) && ++differences <= 5)
         ADD_FAILURE() << what << ": [" << a << "][" << b << "] is " << int(fast.mix(a, b))
                       << ", the scan gives " << int(slow.mix(a, b));
-      }
-    }
-  }
   EXPECT_EQ(differences, 0) << what;
   EXPECT_TRUE(std::equal(fast.bytes.begin(), fast.bytes.begin() + kPaletteSize, palette.bytes.begin()))
       << what << ": the colours were changed";
@@ -38,9 +35,8 @@ void ExpectSameAsReference(const PaletteBlock& palette, const char* what) {
 PaletteBlock RandomPalette(std::mt19937& rng, int levels, int distinct) {
   // distinct colours of `levels` values per channel, spread over the 256 entries.
   std::vector<std::array<int, 3>> colours(distinct);
-  for (auto& c : colours) {
+  for (auto& c : colours)
     for (int& x : c) x = static_cast<int>(rng() % levels) * 255 / std::max(1, levels - 1);
-  }
   PaletteBlock block;
   for (int k = 0; k < 256; ++k) {
     const auto& c = colours[rng() % distinct];

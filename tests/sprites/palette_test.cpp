@@ -14,10 +14,6 @@
 
 namespace {
 
-uint32_t ColourRef(int r, int g, int b) {
-  return uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16;
-}
-
 // Every byte differs from its neighbours, so any overwrite shows.
 PaletteBlock PatternBlock(int seed) {
   PaletteBlock block;
@@ -71,16 +67,16 @@ TEST(NearestColor, NoEntryIsNearerAndNoLowerEntryAsNear) {
   for (size_t i = 0; i < kPaletteSize; ++i) block.bytes[i] = static_cast<uint8_t>(rng() % 64 * 4);
   auto distance = [&](int k, int r, int g, int b) {
     const uint8_t* c = block.palette() + k * 3;
-    Hsv e = ToHsv(c[0], c[1], c[2]);
-    Hsv t = ToHsv(r, g, b);
+    const Hsv e = ToHsv(c[0], c[1], c[2]), t = ToHsv(r, g, b);
     return std::abs(c[0] - r) + std::abs(c[1] - g) + std::abs(c[2] - b) + std::abs(e.hue - t.hue) +
            std::abs(e.value - t.value);
   };
   for (int trial = 0; trial < 300; ++trial) {
     int r = static_cast<int>(rng() % 256), g = static_cast<int>(rng() % 256),
         b = static_cast<int>(rng() % 256);
-    int found = NearestColor(block, ColourRef(r, g, b));
-    ASSERT_EQ(NearestColor(block, ColourRef(r, g, b) | 0xff000000u), found);
+    const uint32_t colourRef = uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16;
+    int found = NearestColor(block, colourRef);
+    ASSERT_EQ(NearestColor(block, colourRef | 0xff000000u), found);
     int d = distance(found, r, g, b);
     for (int k = 0; k < 256; ++k) ASSERT_GE(distance(k, r, g, b), d + (k < found)) << k;
   }
@@ -88,7 +84,7 @@ TEST(NearestColor, NoEntryIsNearerAndNoLowerEntryAsNear) {
 
 // Written into the middle of a stream, read back from there, and the read stops
 // right after the block.
-TEST(PaletteFile, RoundTripIs66308BytesAndIdentical) {
+TEST(PaletteFile, RoundTripIs66308BytesAndIdenticalAndFailedWritesAreReported) {
   PaletteBlock block = PatternBlock(5);
   std::ostringstream out;
   out << "head";
@@ -106,6 +102,17 @@ TEST(PaletteFile, RoundTripIs66308BytesAndIdentical) {
   std::string rest;
   in >> rest;
   EXPECT_EQ(rest, "tail");
+  // A write to a broken stream, or to a disk with less room than the file, fails; room
+  // for the whole file is enough.
+  std::ostringstream broken;
+  broken.setstate(std::ios::badbit);
+  EXPECT_EQ(WritePaletteFile(block, broken), 0);
+  for (size_t room :
+       {size_t(0), size_t(2), size_t(4), size_t(1000), kPaletteFileSize - 1, kPaletteFileSize}) {
+    FillingBuffer disk(room);
+    std::ostream full(&disk);
+    EXPECT_EQ(WritePaletteFile(block, full), room == kPaletteFileSize) << room;
+  }
 }
 
 TEST(PaletteFile, BrokenCopiesAreRefusedWithTheirReasonAndLeaveTheBlockUnchanged) {
@@ -137,18 +144,6 @@ TEST(PaletteFile, BrokenCopiesAreRefusedWithTheirReasonAndLeaveTheBlockUnchanged
     EXPECT_EQ(block.bytes, before.bytes) << c.bytes.size();
     std::istringstream again(c.bytes);
     EXPECT_EQ(ReadPaletteFile(block, again), 0) << c.bytes.size();
-  }
-}
-
-TEST(PaletteFile, FailedWriteIsReported) {
-  std::ostringstream broken;
-  broken.setstate(std::ios::badbit);
-  EXPECT_EQ(WritePaletteFile(PatternBlock(3), broken), 0);
-  for (size_t room :
-       {size_t(0), size_t(2), size_t(4), size_t(1000), kPaletteFileSize - 1, kPaletteFileSize}) {
-    FillingBuffer disk(room);
-    std::ostream out(&disk);
-    EXPECT_EQ(WritePaletteFile(PatternBlock(3), out), room == kPaletteFileSize) << room;
   }
 }
 

@@ -59,7 +59,6 @@ TEST(SpriteFile, WritesTheKnownLayoutInsideALargerStream) {
   ASSERT_EQ(WriteSprites(set, io), 1);
   io << "suffix";
   std::vector<uint8_t> expected = RawSpriteFile(raws);
-  ASSERT_EQ(expected.size(), 1760u);
   for (uint32_t i = 0, v[] = {0, 264, 1100}; i < 3; ++i)
     for (int b = 0; b < 4; ++b) expected[36 + 4 * i + b] = uint8_t(v[i] >> (8 * b));
   const std::string s = io.str();
@@ -78,7 +77,7 @@ TEST(SpriteFile, WritesTheKnownLayoutInsideALargerStream) {
   EXPECT_EQ(loaded.Current(), loaded.First());
 }
 
-TEST(SpriteFile, DuplicatesAreSkippedAndTheIndexMapFollowsThem) {
+TEST(SpriteFile, ReadsMergeInFrontOfTheCurrentSpriteSkippingDuplicates) {
   RawSprite a = Raw(3, 2, 1), b = Raw(3, 2, 2), c = Raw(2, 3, 1);
   std::vector<uint8_t> file = RawSpriteFile({a, b, a, c, b});
   for (bool memory : {false, true}) {
@@ -99,22 +98,19 @@ TEST(SpriteFile, DuplicatesAreSkippedAndTheIndexMapFollowsThem) {
   ASSERT_EQ(ReadFromStream(twice, RawSpriteFile({a}), true, &map), 1);
   EXPECT_EQ(twice.Count(), 3);
   EXPECT_EQ(map, SpriteIndexMap{1});
-}
-
-TEST(SpriteFile, ReadingMergesInFrontOfTheCurrentSprite) {
+  // Read sprites land in front of the current one, which stays current.
   SpriteSet set = SetOf({Raw(1, 1, 1), Raw(1, 1, 2)});
   set.SetCurrent(1);
   Sprite* current = set.Current();
-  std::vector<RawSprite> extra = {Raw(2, 1, 5), Raw(2, 1, 6)};
-  SpriteIndexMap map;
-  std::vector<uint8_t> file = RawSpriteFile(extra);
+  const std::vector<RawSprite> extra = {Raw(2, 1, 5), Raw(2, 1, 6)};
+  file = RawSpriteFile(extra);
   ASSERT_EQ(ReadSpritesFromMemory(set, file.data(), file.size(), true, &map), 1);
   ExpectSameSprites(set, {Raw(1, 1, 1), extra[0], extra[1], Raw(1, 1, 2)});
   EXPECT_EQ(set.Current(), current);
   EXPECT_EQ(map, (SpriteIndexMap{1, 2}));
 }
 
-TEST(SpriteFile, UncheckedHeaderFieldsDoNotMatter) {
+TEST(SpriteFile, UncheckedHeaderFieldsDoNotMatterAndShortBuffersArePadded) {
   std::vector<RawSprite> raws = {Raw(4, 4, 1), Raw(5, 1, 2)};
   SpriteSet a, b;
   auto f1 = RawSpriteFile(raws, {}, 0xDEADBEEF, 0x12345678);
@@ -122,25 +118,27 @@ TEST(SpriteFile, UncheckedHeaderFieldsDoNotMatter) {
   ASSERT_EQ(ReadFromStream(b, RawSpriteFile(raws, {}, 36 + 8 + 16 + 5)), 1);  // built-in resources' rule
   ExpectSameSprites(a, raws);
   ExpectSameSprites(b, raws);
+  // A short pixel buffer is written padded.
+  const std::vector<uint8_t> bytes = SpriteFileBytes(SetOf({{6, 3, 2, {7, 8, 9}}}));
+  ASSERT_EQ(LoadSpritesFromMemory(a, bytes.data(), bytes.size()), 1);
+  ExpectSameSprites(a, {{6, 3, 2, {7, 8, 9, 0, 0, 0}}});
 }
 
-TEST(SpriteFile, AShortPixelBufferIsWrittenPadded) {
-  SpriteSet set;
-  set.Append(std::make_unique<Sprite>(3, 2, std::vector<uint8_t>{7, 8, 9}));
-  const std::vector<uint8_t> bytes = SpriteFileBytes(set);
-  SpriteSet back;
-  ASSERT_EQ(LoadSpritesFromMemory(back, bytes.data(), bytes.size()), 1);
-  ExpectSameSprites(back, {{6, 3, 2, {7, 8, 9, 0, 0, 0}}});
-}
-
-TEST(SpriteFile, EmptyFilesEmptySetsAndWrongMagic) {
+TEST(SpriteFile, EmptyFilesFailedWritesAndWrongMagic) {
   auto empty = RawSpriteFile({});
   SpriteSet set = SetOf({Raw(1, 1, 1)});
   EXPECT_EQ(LoadSpritesFromMemory(set, empty.data(), empty.size()), 1);
   EXPECT_EQ(set.Count(), 0);
-  std::ostringstream out;
+  // Writing an empty set, or to a full disk or a broken stream, fails.
+  std::ostringstream out, broken;
   EXPECT_EQ(WriteSprites(set, out), 0);
   EXPECT_TRUE(out.str().empty());
+  const SpriteSet one = SetOf({Raw(2, 2, 1)});
+  FillingBuffer disk(0);
+  std::ostream full(&disk);
+  EXPECT_EQ(WriteSprites(one, full), 0);
+  broken.setstate(std::ios::badbit);
+  EXPECT_EQ(WriteSprites(one, broken), 0);
   // A wrong magic clears the set on a load but not on a read.
   auto file = RawSpriteFile({Raw(2, 2, 1)});
   std::istringstream good(std::string(file.begin(), file.end()));
@@ -156,22 +154,19 @@ TEST(SpriteFile, EmptyFilesEmptySetsAndWrongMagic) {
 
 // Damaged files: the read fails, nothing outside the data is read (the sanitizer
 // build checks that), and exactly the sprites complete before the damage remain.
-TEST(SpriteFile, TruncatedFilesKeepOnlyWholeSprites) {
+TEST(SpriteFile, DamagedFilesKeepOnlyWholeSprites) {
   std::vector<RawSprite> raws = {Raw(3, 2, 1), Raw(4, 4, 2), Raw(1, 5, 3)};
   auto file = RawSpriteFile(raws);
   std::vector<size_t> ends;  // file length at which each record is complete
   size_t pos = 36 + 12;
   for (auto& r : raws) ends.push_back(pos += 12 + r.pixels.size());
   for (size_t len = 0; len < file.size(); ++len) {
-    std::vector<uint8_t> cut(file.begin(), file.begin() + long(len));
     size_t whole = 0;
     while (whole < ends.size() && ends[whole] <= len) ++whole;
-    std::vector<RawSprite> want(raws.begin(), raws.begin() + long(whole));
-    ExpectReadFails(cut, want, "length " + std::to_string(len));
+    ExpectReadFails({file.begin(), file.begin() + long(len)}, {raws.begin(), raws.begin() + long(whole)},
+                    "length " + std::to_string(len));
   }
-}
-
-TEST(SpriteFile, ImpossibleRecordsAreRefused) {
+  // A bad record after a good one, then sprite counts past the data.
   const std::vector<RawSprite> bad = {
       {-4, 2, 2, {1, 2, 3, 4}},         // negative count
       {5, 2, 2, {1, 2, 3, 4, 5}},       // count differs from width * height
@@ -180,15 +175,10 @@ TEST(SpriteFile, ImpossibleRecordsAreRefused) {
       {0x7FFFFFFF, 1, 0x7FFFFFFF, {}},  // huge, far past the data
       {65536, 256, 256, {9, 9}},        // larger than the bytes that remain
   };
-  // A bad record after a good one, then sprite counts past the data.
-  std::vector<std::pair<std::vector<uint8_t>, std::vector<RawSprite>>> cases;
-  for (const RawSprite& r : bad) cases.push_back({RawSpriteFile({Raw(2, 2, 1), r}), {Raw(2, 2, 1)}});
+  for (const RawSprite& r : bad)
+    ExpectReadFails(RawSpriteFile({Raw(2, 2, 1), r}), {Raw(2, 2, 1)}, "record of " + std::to_string(r.count));
   for (int32_t count : {0x7FFFFFFF, -2, 0x40000000})
-    cases.push_back({RawSpriteFile({Raw(2, 2, 1)}, count), {}});
-  for (size_t i = 0; i < cases.size(); ++i) {
-    const auto& [file, want] = cases[i];
-    ExpectReadFails(file, want, "case " + std::to_string(i));
-  }
+    ExpectReadFails(RawSpriteFile({Raw(2, 2, 1)}, count), {}, "count " + std::to_string(count));
   uint8_t shortBlock[20] = {'P', 'L', 'Y', 'K'};
   SpriteSet m;
   EXPECT_EQ(ReadSpritesFromMemory(m, shortBlock, sizeof shortBlock, true), 0);
@@ -235,26 +225,16 @@ TEST(SpriteFile, BrokenCopiesSayWhyAndWhere) {
     std::istringstream in(std::string(c.file.begin(), c.file.end()));
     const ReadResult fromMemory = ReadSpritesWithReason(m, c.file.data(), c.file.size(), true);
     const ReadResult fromStream = ReadSpritesWithReason(s, in, true);
-    EXPECT_EQ(std::tie(fromMemory.problem, fromMemory.part, fromMemory.offset, fromMemory.index),
-              std::tie(c.problem, c.part, c.offset, c.index))
+    EXPECT_EQ(
+        std::tie(fromMemory.problem, fromMemory.part, fromMemory.offset, fromMemory.index, fromMemory.value),
+        std::tie(c.problem, c.part, c.offset, c.index, c.value))
         << c.name;
     EXPECT_EQ(ReasonText(fromStream), ReasonText(fromMemory)) << c.name;
-    EXPECT_EQ(fromMemory.value, c.value) << c.name;
     EXPECT_TRUE(c.index >= 0 || fromMemory.count == 0) << c.name;  // no record, no count
   }
   SpriteSet set;
   EXPECT_EQ(ReasonText(ReadSpritesWithReason(set, good.data(), 100, true)),
             "truncated at byte 100 (sprite 3 of 3)");
-}
-
-TEST(SpriteFile, FailedWriteIsReported) {
-  SpriteSet set = SetOf({Raw(2, 2, 1)});
-  FillingBuffer disk(0);  // a full disk
-  std::ostream out(&disk);
-  EXPECT_EQ(WriteSprites(set, out), 0);
-  std::ostringstream broken;
-  broken.setstate(std::ios::badbit);
-  EXPECT_EQ(WriteSprites(set, broken), 0);
 }
 
 }  // namespace

@@ -42,11 +42,9 @@ TEST(SpriteSet, IndexesAreMadeCurrentFirstAndMinusOneIsTheCursor) {
 TEST(SpriteSet, IndexOfFindsTheRecordAndFindEqualTheContent) {
   SpriteSet set = MakeSet(3);
   set.Append(MakeSprite(1, 1, 2));  // equal to sprite 1, another record
-  EXPECT_EQ(set.IndexOf(set.Get(3)), 3);
-  EXPECT_EQ(set.FindEqual(*set.Get(3)), 1);
+  EXPECT_EQ(std::make_pair(set.IndexOf(set.Get(3)), set.FindEqual(*set.Get(3))), std::make_pair(3, 1));
   Sprite stranger(1, 1, {7});
-  EXPECT_EQ(set.IndexOf(&stranger), -1);
-  EXPECT_EQ(set.FindEqual(stranger), -1);
+  EXPECT_EQ(std::make_pair(set.IndexOf(&stranger), set.FindEqual(stranger)), std::make_pair(-1, -1));
 }
 
 TEST(Sprite, EqualComparesSizeAndPixelsAndHasPixelsNeedsThemAll) {
