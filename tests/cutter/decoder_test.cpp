@@ -187,6 +187,7 @@ TEST(StillPictures, HandMadeCodesDecodeAsDefined) {
        {6, 6, 6, 6, 0, 7, 7, 7}},
       {"flc last pixel words", flc(3, 2, {Chunk(7, lastPixel)}), {1, 2, 0x40, 2, 3, 0x41}},
       {"flc last pixel without packets", flc(3, 2, {Chunk(7, noPackets)}), {0, 0, 7, 8, 9, 0}},
+      {"flc copy of one pixel", flc(3, 1, {Chunk(16, {5})}), {5, 0, 0}},
       {"bmp rle8 delta and early end", rle, rleWant},
       {"bmp padding columns", padded, paddedWant},
       {"bmp data offset at the end", offsetAtEnd, paddedWant},
