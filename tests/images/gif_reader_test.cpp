@@ -175,6 +175,12 @@ TEST(GifReader, SmallFilesLaidOutByHand) {
     // Thirteen bytes hold the whole screen descriptor: less is no GIF at all.
     EXPECT_EQ(reason == "not a GIF file", n < 13) << "cut at " << n << ": " << reason;
   }
+  // Frames whose screens together pass the limit are refused, each small as it is.
+  const Bytes many = Gif(2048, 1024, std::vector<Bytes>(129, Image(0, 0, 1, "1")));
+  GifMovie movie;
+  std::string reason;
+  EXPECT_FALSE(ReadGif(many.data(), many.size(), movie, reason));
+  EXPECT_EQ(reason, "animation of 129 frames too large");
 }
 
 TEST_F(GifFiles, FramesAreComposedAsImageMagickComposesThem) {

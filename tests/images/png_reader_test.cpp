@@ -265,6 +265,15 @@ TEST(PngReader, DamagedFilesAreRefusedWithAReason) {
       {"bad chunk name", rename(plte, "PLT1")},
       {"bad PLTE", [&](Bytes& b) { b = WithChunk(b, "PLTE", {}); }},
       {"bad tRNS", [&](Bytes& b) { b = WithChunk(b, "tRNS", Bytes(257)); }},  // more entries than colours
+      // A transparent colour of the other colour type's length.
+      {"bad tRNS",
+       [&](Bytes& b) {
+         b = WithChunk(Assemble(1, 1, 8, 0, {0, 7}), "tRNS", Bytes(6));
+       }},
+      {"bad tRNS",
+       [&](Bytes& b) {
+         b = WithChunk(Assemble(1, 1, 8, 2, {0, 1, 2, 3}), "tRNS", Bytes(2));
+       }},
       {"bad IHDR", [&](Bytes& b) { b = WithChunk(b, "IHDR", Bytes(13)); }},
       {"IDAT chunks not in one run",
        [&](Bytes& b) {
