@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "base/byte_reader.h"
 #include "graphics/bitmap_font.h"
@@ -128,6 +129,12 @@ TEST(BitmapFonts, ParseRefusesBadHeaders) {
     EXPECT_FALSE(ParseBitmapFont(data, size, f)) << size;
   const uint8_t oneRow[10] = {10, 0, 0, 0, 1, 0, 0, 0, 0xFF, 0xC0};  // one pixel tall, two bytes a row
   EXPECT_TRUE(ParseBitmapFont(oneRow, 10, f) && f.height == 1 && f.glyphCount == 1);
+  // Glyphs up to 64 x 64; one pixel wider is refused.
+  std::vector<uint8_t> largest(8 + 9 * 64, 0);
+  largest[0] = largest[4] = 64;
+  EXPECT_TRUE(ParseBitmapFont(largest.data(), largest.size(), f) && f.width == 64 && f.height == 64);
+  largest[0] = 65;
+  EXPECT_FALSE(ParseBitmapFont(largest.data(), largest.size(), f));
 }
 
 TEST(DrawText, GlyphChoiceAdvanceAndBackground) {
