@@ -173,6 +173,7 @@ TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
   // Any file may ask for a frame up to 1920 x 1080; beyond that the file must justify it.
   for (auto [w, h, held] : {std::tuple{60, 60, 3600}, {1920, 1080, 1920 * 1080}, {1024, 768, 1024 * 768}})
     EXPECT_EQ(HeldPixels(WriteFlc(w, h, {FrameChunk({})})), held) << w << " x " << h;
+  EXPECT_EQ(HeldPixels(WriteBmp(Image(32768, 1), {})), 32768);  // the longest side
 }
 
 TEST(HostileInput, FramesBeyondTheMemoryCapAreRefused) {
