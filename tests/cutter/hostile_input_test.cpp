@@ -173,7 +173,9 @@ TEST(HostileInput, UnsupportedAndImpossibleFilesAreRefused) {
   // Any file may ask for a frame up to 1920 x 1080; beyond that the file must justify it.
   for (auto [w, h, held] : {std::tuple{60, 60, 3600}, {1920, 1080, 1920 * 1080}, {1024, 768, 1024 * 768}})
     EXPECT_EQ(HeldPixels(WriteFlc(w, h, {FrameChunk({})})), held) << w << " x " << h;
-  EXPECT_EQ(HeldPixels(WriteBmp(Image(32768, 1), {})), 32768);  // the longest side
+  // The longest sides allowed.
+  EXPECT_EQ(HeldPixels(WriteBmp(Image(32768, 1), {})), 32768);
+  EXPECT_EQ(HeldPixels(WriteBmp(Image(1, 32768), {})), 4 * 32768);  // a BMP's rows keep their padding
 }
 
 TEST(HostileInput, FramesBeyondTheMemoryCapAreRefused) {
