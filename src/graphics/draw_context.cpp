@@ -15,10 +15,6 @@ DrawContext::DrawContext(Surface* surface, const DrawRectangle& viewport) : surf
   originX_ = viewport.left;
   originY_ = viewport.top;
   text_.clip = clip_;
-  textFlags_ = 0;
-  textOutlineColour_ = 0;
-  textBackground_ = 0;
-  textColour_ = 145;
   mixTable_ = surface_ ? surface_->mixTable() : nullptr;
   Begin();
 }

@@ -56,5 +56,6 @@ TEST(SpriteSheet, CutsBackIntoTheSameSpritesInOrder) {
   }
   EXPECT_FALSE(MakeSingleSpriteSheet(*MakeSprite(0, 4, 1), sheet, kMaxPcxSide));
   ASSERT_TRUE(MakeSingleSpriteSheet(*MakeSprite(99, 2, 1), sheet, 100));
-  EXPECT_EQ(sheet.width, 99);
+  EXPECT_TRUE(sheet.width == 99 && sheet.places.size() == 1 && sheet.places[0].x == 0 &&
+              sheet.places[0].y == 0);
 }

@@ -275,6 +275,7 @@ TEST(PngReader, DamagedFilesAreRefusedWithAReason) {
          b = WithChunk(Assemble(1, 1, 8, 2, {0, 1, 2, 3}), "tRNS", Bytes(2));
        }},
       {"bad IHDR", [&](Bytes& b) { b = WithChunk(b, "IHDR", Bytes(13)); }},
+      {"first chunk is not IHDR", rename(8, "tEXt")},
       {"IDAT chunks not in one run",
        [&](Bytes& b) {
          for (const char* type : {"IDAT", "tEXt"}) {

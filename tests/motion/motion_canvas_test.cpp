@@ -165,6 +165,7 @@ TEST(CanvasStatus, ToolNumberSelectAllZoomAndMouse) {
   f.canvas.show(false);
   EXPECT_FALSE(f.host.canvasShown);
   EXPECT_EQ(f.canvas.statusTexts(), (Texts{" 새 동작 찍기  * All *", " x2", ""}));
+  EXPECT_STREQ(ToolStatusName(kToolPlaying + 1), "준비");  // no such tool
 }
 
 TEST(CanvasPaint, LayersOfThePicture) {
