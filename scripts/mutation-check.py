@@ -9,7 +9,8 @@ changes the test suite notices. A change the suite misses marks a gap in it.
 
 List mode: each line of the list is `file ||| original text ||| changed text ||| what it
 breaks`; the original text must occur exactly once in the file. Every change is built
-incrementally, the whole suite runs, and the file is restored, whatever happens.
+incrementally, the tests of the rebuilt programs run until the first one fails, and the
+file is restored, whatever happens.
 
 Random mode: picks N one-line changes (default 60), reproducibly from SEED, over every
 portable .cpp file of src/ that the build compiles, test doubles (fake_*.cpp) left out:
@@ -18,7 +19,7 @@ literals one up or down, subscripts one up or down, assignment statements delete
 boolean returns flipped. Comments, strings, preprocessor lines, static_assert and data
 rows are left alone. `--files` keeps to the files matching its patterns (paths from the
 top, e.g. `src/images/gif_*.cpp`), and `--sample 0` tries every change drawn: together
-they sweep one weak file whole. Only the tests whose programs were rebuilt run. Run it in the
+they sweep one weak file whole. Run it in the
 sanitizer build (scripts/build.sh asan, then build/asan) so an overrun the plain tests
 survive is still noticed, or, quicker, in build/native with `--confirm build/asan`: a
 change the native tests miss is then tried again under the sanitizers before it counts
@@ -26,8 +27,8 @@ as missed. Survivors that are listed in the equivalence file (`file ||| changed 
 why it changes nothing`, a deleted statement as `deleted: statement`) are shown but not
 counted.
 
-In both modes a change that does not compile counts as neither caught nor missed (random
-mode draws another in its place).
+In both modes only the tests of the programs a change rebuilt run, and a change that does
+not compile counts as neither caught nor missed (random mode draws another in its place).
 """
 import argparse
 import fnmatch
@@ -87,6 +88,7 @@ def list_mode(args, build):
     mutations = load(ROOT / args.list)
     only = {int(n) for n in args.only.split(",") if n}
     build_and_test(build)
+    tests = tests_by_program(build)
 
     caught = missed = broken = 0
     for number, file, original, changed, what in mutations:
@@ -101,14 +103,12 @@ def list_mode(args, build):
         started = time.time()
         try:
             path.write_text(text.replace(original, changed), encoding="utf-8")
-            if run(["cmake", "--build", build, "-j2"], 1800) != 0:
-                verdict = "does not build"
+            verdict = try_change(build, tests, 120)
+            if verdict == "does not build":
                 broken += 1
-            elif run(["ctest", "--test-dir", build, "-j2", "--timeout", "120"], 1800) != 0:
-                verdict = "caught"
+            elif verdict == "caught":
                 caught += 1
             else:
-                verdict = "MISSED"
                 missed += 1
         finally:
             path.write_text(text, encoding="utf-8")

@@ -194,9 +194,6 @@ class NearestSearch {
   ColourSet& below(int k, int x) {
     return below_[static_cast<size_t>(k * kTableSize + x)];
   }
-  const ColourSet& below(int k, int x) const {
-    return below_[static_cast<size_t>(k * kTableSize + x)];
-  }
 
   // A superset of the colours within radiusA of the point whose keys are keyA and
   // of those within radiusB of the point whose keys are keyB: per key, the range

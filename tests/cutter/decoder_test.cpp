@@ -375,8 +375,12 @@ TEST(AnmDecoder, RunSkipDumpCodes) {
   // dump 1; end.
   const Bytes code = {3,   7,    8, 6,    0, 4,    9, 0x82, 0x80, 3,   0,    0x80, 2, 0x80, 0xA,
                       0xB, 0x80, 3, 0xC0, 5, 0x80, 0, 0x80, 1,    0xD, 0x80, 0,    0, 4};
-  DecodeRunSkipDump(code.data(), code.size(), frame.data(), frame.size());
+  EXPECT_TRUE(DecodeRunSkipDump(code.data(), code.size(), frame.data(), frame.size()));
   EXPECT_EQ(frame, Bytes({7, 8, 6, 9, 9, 9, 9, 1, 1, 1, 1, 1, 0xA, 0xB, 5, 5, 5, 0xD, 1, 1}));
+  // Code that ends inside an op, even on its first byte, is damaged.
+  for (const Bytes& cut : {Bytes{2}, Bytes{0}, Bytes{1, 7, 0x80}, Bytes{0, 4}, Bytes{0x80, 0, 0xC0}}) {
+    EXPECT_FALSE(DecodeRunSkipDump(cut.data(), cut.size(), frame.data(), frame.size())) << int(cut[0]);
+  }
 }
 
 TEST(AnimationDecoding, EachFrameEqualsAReplayFromTheStart) {
