@@ -19,16 +19,16 @@ literals one up or down, subscripts one up or down, assignment statements delete
 boolean returns flipped. Comments, strings, preprocessor lines, static_assert and data
 rows are left alone. `--files` keeps to the files matching its patterns (paths from the
 top, e.g. `src/images/gif_*.cpp`), and `--sample 0` tries every change drawn: together
-they sweep one weak file whole. Run it in the
-sanitizer build (scripts/build.sh asan, then build/asan) so an overrun the plain tests
-survive is still noticed, or, quicker, in build/native with `--confirm build/asan`: a
-change the native tests miss is then tried again under the sanitizers before it counts
-as missed. Survivors that are listed in the equivalence file (`file ||| changed line |||
-why it changes nothing`, a deleted statement as `deleted: statement`) are shown but not
-counted.
+they sweep one weak file whole. Run it in the sanitizer build (scripts/build.sh asan, then
+build/asan) so an overrun the plain tests survive is still noticed, or, quicker, in
+build/native with `--confirm build/asan`: a change the native tests miss is then tried
+again under the sanitizers before it counts as missed. Survivors that are listed in the
+equivalence file (`file ||| changed line ||| why it changes nothing`, a deleted statement
+as `deleted: statement`) are shown but not counted.
 
 In both modes only the tests of the programs a change rebuilt run (all of them when it
-rebuilt none), and a change that does not compile counts as neither caught nor missed (random mode draws another in its place).
+rebuilt none), and a change that does not compile counts as neither caught nor missed
+(random mode draws another in its place).
 """
 import argparse
 import fnmatch
